@@ -1,0 +1,181 @@
+#include "core/data_store.h"
+
+#include <algorithm>
+
+#include "core/program_state.h"
+#include "platform/runtime/ansi_text.h"
+#include "platform/runtime/dates.h"
+#include "platform/runtime/folder.h"
+#include "platform/runtime/values.h"
+
+namespace ranvik {
+
+namespace {
+
+constexpr std::size_t kLen = QuoteRecord::kLength;
+
+QuoteRecord ReadRecord(RecordFile& file, std::int64_t k) { return QuoteRecord::Decode(file.Read(k)); }
+void WriteRecord(RecordFile& file, std::int64_t k, const QuoteRecord& r) { file.Write(k, r.Encode()); }
+
+// Month, day and year of a date text read piece by piece as numbers, the
+// year below 60 counting as 100 + year so that 12/31/99 sorts before
+// 01/04/00.  Pieces that are not digits read as 0.
+struct DateKey {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+DateKey KeyOf(std::string_view date) {
+    auto piece = [&](std::size_t start) {
+        const std::string p = MidChars(date, start, 2);
+        return static_cast<int>(Fix(Val(p)));
+    };
+    DateKey k{piece(7), piece(1), piece(4)};
+    if (k.year < 60) k.year += 100;
+    return k;
+}
+
+bool NotLaterThan(const DateKey& stored, const DateKey& next) {
+    if (stored.year != next.year) return stored.year < next.year;
+    if (stored.month != next.month) return stored.month < next.month;
+    return stored.day <= next.day;
+}
+
+// The re-downloaded bar carries nothing the stored one lacks.  Prices, High,
+// Low and Volume always count; a margin bar's balances count too.
+bool SameBar(const QuoteRecord& stored, const QuoteRecord& next) {
+    const bool prices = stored.Open == next.Open && stored.Close == next.Close && stored.High == next.High &&
+                        stored.Low == next.Low && stored.Volume == next.Volume;
+    if (next.BuyBalance == 0) return prices;
+    return prices && stored.BuyBalance == next.BuyBalance && stored.SellBalance == next.SellBalance;
+}
+
+// Moves records [from, to] by `shift` positions (+1 up, -1 down) in one
+// block, which gives the same bytes as moving them one by one.
+void MoveRecords(RecordFile& file, std::int64_t from, std::int64_t to, int shift) {
+    if (to < from) return;
+    const std::string block = file.ReadBlock(from, to - from + 1);
+    file.WriteBlock(from + shift, block);
+}
+
+}  // namespace
+
+void CreateDataFile(const std::string& path) {
+    QuoteRecord header;
+    header.RecordNo = 1;
+    header.Low = 200000000.0f;
+    header.QuoteDate = FormatMmDdYy(Today());
+    RecordFile file(path, kLen);
+    WriteRecord(file, 1, header);
+    file.Close();
+    Program().store.QuoteBufA = header;
+}
+
+MergeOutcome MergeQuoteRecord(RecordFile& file) {
+    StoreState& s = Program().store;
+    s.RecordWritten = kTrue;
+    const QuoteRecord bar = s.QuoteBufB;
+
+    s.QuoteBufA = ReadRecord(file, 1);
+    QuoteRecord& header = s.QuoteBufA;
+    if (header.RangeMax > header.High) {
+        header.High = header.RangeMax;
+        header.Low = header.RangeMin;
+    }
+    std::int64_t n = header.RecordNo;
+    const DateKey key = KeyOf(bar.QuoteDate);
+
+    std::int64_t p = n;
+    for (; p >= 2; --p) {
+        s.QuoteBufB = ReadRecord(file, p);
+        if (NotLaterThan(KeyOf(s.QuoteBufB.QuoteDate), key)) break;
+    }
+    if (p < 2) p = 1;
+
+    const bool replace = n > 1 && p >= 2 && s.QuoteBufB.QuoteDate == bar.QuoteDate;
+    if (!replace) {
+        if (n + 1 > kMaxDataRecords)
+            throw RecordLimitError("the stock data file " + file.Path() + " holds the most bars it can");
+        if (p < n) s.QuoteBufB = ReadRecord(file, p + 1);
+    }
+
+    if (replace) {
+        const DateKey before = p >= 3 ? KeyOf(ReadRecord(file, p - 1).QuoteDate) : DateKey{};
+        const bool holiday = key.month == 8 && key.day == 13 && key.year == 119 &&
+                             Program().selection.CurrentCode > std::string("0100") && p >= 3 &&
+                             before.month == 8 && before.day == 12;
+        if (holiday) {
+            MoveRecords(file, p, n, -1);
+            --n;
+            header.RecordNo = static_cast<std::int16_t>(n);
+            WriteRecord(file, 1, header);
+            --p;
+        }
+        if (SameBar(s.QuoteBufB, bar)) {
+            s.RecordWritten = kFalse;
+            return MergeOutcome::Identical;
+        }
+    }
+
+    const std::int64_t oldN = n;
+    if (!replace) ++n;
+    header.RecordNo = static_cast<std::int16_t>(n);
+    header.Volume = std::max(header.Volume, bar.Volume);
+    header.High = std::max(header.High, bar.High);
+    header.BuyBalance = std::max(header.BuyBalance, bar.BuyBalance);
+    header.SellBalance = std::max(header.SellBalance, bar.SellBalance);
+    header.Low = std::min(header.Low, bar.Low);
+
+    QuoteRecord written = bar;
+    written.CorrectionMultiplier = "  ";
+    written.Reserved = 0;
+    const std::int64_t at = replace ? p : p + 1;
+
+    if (!replace && at <= oldN) {
+        // Make room first, so the file never holds the new bar twice or loses
+        // one if a write fails half way.
+        MoveRecords(file, at, oldN, +1);
+    }
+    WriteRecord(file, 1, header);
+    WriteRecord(file, at, written);
+    s.QuoteBufA = written;
+    return replace ? MergeOutcome::Replaced : MergeOutcome::Inserted;
+}
+
+int IsDateMissing(RecordFile& file, std::string_view dateText) {
+    StoreState& s = Program().store;
+    s.QuoteBufA = ReadRecord(file, 1);
+    const std::int64_t n = s.QuoteBufA.RecordNo;
+    for (std::int64_t k = n; k >= 2; --k) {
+        s.QuoteBufA = ReadRecord(file, k);
+        if (s.QuoteBufA.QuoteDate == dateText) return 0;
+    }
+    return 1;
+}
+
+int ExpandYear(int year2) { return year2 < 60 ? 2000 + year2 : 1900 + year2; }
+
+int ExpandYear(std::string_view year2) { return ExpandYear(CInt(Val(year2)).value_or(0)); }
+
+int FileExistsIn(const std::string& fileName, const std::string& folder) {
+    const std::size_t dot = fileName.find('.');
+    const std::vector<std::string> entries =
+        dot == std::string::npos ? ListFolder(".", fileName) : ListFolder(folder, "*." + fileName.substr(dot + 1));
+    auto stem = [](const std::string& name) {
+        const std::size_t count = CharCount(name);
+        return count > 4 ? LeftChars(name, count - 4) : std::string();
+    };
+    const std::string wanted = stem(fileName);
+    for (const auto& entry : entries)
+        if (stem(entry) == wanted) return 1;
+    return 0;
+}
+
+int CountDataFiles(const std::string& folder) { return static_cast<int>(ListFolder(folder, "*.KDT").size()); }
+
+std::string DataFileName(std::string_view code, bool daily) {
+    return std::string(code) + (daily ? "d" : "w") + ".KDT";
+}
+
+}  // namespace ranvik

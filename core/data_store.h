@@ -1,0 +1,52 @@
+#pragma once
+// Stock data files: creating one, merging a bar in date order, finding a
+// date, and the folder look-ups the lists use.
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "platform/runtime/record_file.h"
+
+namespace ranvik {
+
+// Record numbers are 2-byte Integers: a file holds at most 32767 records.
+constexpr std::int64_t kMaxDataRecords = 32767;
+
+// A merge that would need a record number above the limit; nothing was
+// written.  Derived from FileError so a caller's file-error handling reports
+// it too.
+class RecordLimitError : public FileError {
+public:
+    using FileError::FileError;
+};
+
+enum class MergeOutcome { Inserted, Replaced, Identical };
+
+// Creates or resets the file to a header without bars.  QuoteBufA holds the
+// header written.
+void CreateDataFile(const std::string& path);
+
+// Merges the bar in QuoteBufB into the open stock data file (records of 52
+// bytes).  Sets RecordWritten, QuoteBufA and QuoteBufB as every caller
+// expects, and also says plainly what happened.
+MergeOutcome MergeQuoteRecord(RecordFile& file);
+
+// 1 when no bar carries exactly this date text, 0 when one does (QuoteBufA
+// then holds it).
+int IsDateMissing(RecordFile& file, std::string_view dateText);
+
+// Two-digit year: below 60 is 20yy, otherwise 19yy.
+int ExpandYear(int year2);
+int ExpandYear(std::string_view year2);
+
+// 1 when `folder` holds `fileName` (names compared exactly, letter case
+// counting, without their last four characters), else 0.  `folder` ends
+// with "/".
+int FileExistsIn(const std::string& fileName, const std::string& folder);
+// Number of stock data files ("*.KDT") in the folder.
+int CountDataFiles(const std::string& folder);
+
+// Stock data file name of a code: "1301" + "d" or "w" + ".KDT".
+std::string DataFileName(std::string_view code, bool daily);
+
+}  // namespace ranvik

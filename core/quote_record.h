@@ -1,0 +1,33 @@
+#pragma once
+// The record of the stock data files: 52 bytes, little-endian numbers,
+// Shift-JIS text fields padded with blanks.  Record 1 of a file is its
+// header, records 2 to N hold one bar each.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ranvik {
+
+struct QuoteRecord {
+    static constexpr std::size_t kLength = 52;
+
+    std::int16_t RecordNo = 0;
+    std::string CorrectionMultiplier = "  ";  // 2 bytes
+    float RangeMax = 0;
+    float RangeMin = 0;
+    float Open = 0;
+    float Close = 0;
+    float High = 0;
+    float Low = 0;
+    std::string QuoteDate = "        ";       // 8 bytes, "mm/dd/yy"
+    float Volume = 0;
+    float BuyBalance = 0;
+    float SellBalance = 0;
+    float Reserved = 0;
+
+    std::string Encode() const;
+    static QuoteRecord Decode(std::string_view bytes);
+    friend bool operator==(const QuoteRecord&, const QuoteRecord&) = default;
+};
+
+}  // namespace ranvik

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test (no display needed).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-packages.sh
+bash tools/build.sh
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure --parallel "$(nproc)" "$@"
