@@ -1,15 +1,36 @@
 // The chart program Ranvikチャート.
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+#include <QPixmap>
 
+#include "chart/window/form3.h"
+#include "collect/collection_panel.h"
+#include "company/form7.h"
+#include "core/main_window.h"
+#include "core/splash.h"
+#include "maintenance/form2.h"
+#include "platform/runtime/process.h"
+#include "platform/ui/qt_help_service.h"
 #include "platform/ui/qt_message_service.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    app.setWindowIcon(QIcon(ranvik::ProgramPicture()));
     ranvik::InstallMessageService(std::make_unique<ranvik::QtMessageService>());
-    QMainWindow window;
-    window.setWindowTitle(QString::fromUtf8("Ranvikチャート"));
-    window.resize(1024, 768);
+    ranvik::InstallHelpService(std::make_unique<ranvik::QtHelpService>());
+    // The one argument is a stock data file's path, which the original
+    // received in double quotes.
+    if (argc > 1) ranvik::SetCommandLine(std::string("\"") + argv[1] + "\"");
+
+    ranvik::InstallChartWindowMaker();
+    ranvik::InstallMaintenanceWindowMaker();
+    ranvik::InstallCompanyWindowMaker();
+    ranvik::InstallCollectionPanelMaker();
+
+    ranvik::MDIForm1 window;
+    // A second copy of the program ends here, having written nothing.
+    if (!window.MDIForm_Load()) return 0;
     window.show();
+    QObject::connect(&window, &ranvik::MDIForm1::Ended, &app, &QApplication::quit);
     return app.exec();
 }

@@ -10,6 +10,10 @@
 
 namespace ranvik {
 
+class MDIForm1;
+class ChildForm;
+class ChartWindowBase;
+
 // Flags are -1 for true and 0 for false, as the stored settings and every
 // window expect.
 constexpr std::int16_t kTrue = -1;
@@ -42,6 +46,7 @@ struct ApplicationState {
     std::string VersionSuffix;
     std::int16_t AdminMode = kFalse;
     int OsMajorVersion = 0;
+    std::string UrlListVersion;  // version digits of the URL list read at start
 };
 
 // Settings file.
@@ -49,10 +54,43 @@ struct SettingsState {
     std::string IniValue;  // value found by the last settings read
 };
 
-// Calendar tables filled at start-up.
+// Calendar tables filled at start-up; elements 1 to 12 are the months.
 struct CalendarState {
-    std::array<int, 12> MonthDays{};
-    std::array<int, 12> DaysBeforeMonth{};
+    std::array<int, 14> MonthDays{};
+    std::array<int, 14> DaysBeforeMonth{};
+};
+
+// The windows of the program.  The main window exists once; chart windows
+// sit in slots 1 to 3 (a free slot is null); the data maintenance window is
+// a single instance created on first use; the company results window exists
+// at most once.
+struct WindowRegistryState {
+    MDIForm1* MainForm = nullptr;
+    ChartWindowBase* ChartWindow1 = nullptr;
+    ChartWindowBase* ChartWindow2 = nullptr;
+    ChartWindowBase* ChartWindow3 = nullptr;
+    std::int16_t NewWindowNo = 0;     // slot of the chart window being created
+    std::int16_t ActiveWindowNo = 0;  // the chart window that drives the main window
+    ChildForm* MaintenanceWindow = nullptr;
+    ChildForm* CompanyInfoWindow = nullptr;
+
+    ChartWindowBase*& ChartWindow(int no) {
+        return no == 1 ? ChartWindow1 : no == 2 ? ChartWindow2 : ChartWindow3;
+    }
+};
+
+// Commands sent to the chart windows.
+struct CommandChannelState {
+    std::int16_t ChartCommand = 0;
+    std::string RemovedDataFile;
+    std::int16_t BackColorIndex = 0;  // chart background colour 0 to 6
+};
+
+// Page files of the downloads, deleted when the program ends.
+struct DownloadState {
+    std::string PageFile1, PageFile2, PageFile3, PageFile4;
+    std::string PageFile5, PageFile6, PageFile7, PageFile8;
+    std::string PageHeadFile;
 };
 
 struct ProgramState {
@@ -61,6 +99,9 @@ struct ProgramState {
     ApplicationState app;
     SettingsState settings;
     CalendarState calendar;
+    WindowRegistryState windows;
+    CommandChannelState commands;
+    DownloadState download;
 };
 
 ProgramState& Program();

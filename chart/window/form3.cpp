@@ -1,0 +1,320 @@
+#include "chart/window/form3.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+
+#include "core/main_window.h"
+#include "core/program_state.h"
+#include "core/settings_bridge.h"
+#include "core/splash.h"
+#include "core/startup_checks.h"
+#include "core/window_management.h"
+#include "core/data_store.h"
+#include "platform/runtime/folder.h"
+#include "platform/runtime/help_service.h"
+#include "platform/runtime/process.h"
+
+namespace ranvik {
+
+using namespace standin;
+
+namespace {
+
+const QColor kActiveTab(255, 85, 80);
+const QColor kOpenTab(150, 55, 50);
+const QColor kHoneydew(240, 255, 240);
+constexpr int kIndicatorPaneHeight = 1310;
+
+MDIForm1* Main() { return Program().windows.MainForm; }
+
+}  // namespace
+
+Form3::Form3(QWidget* parent) : ChartWindowBase(parent) {
+    setObjectName("Form3");
+    setMinimumSize(Px(3000), Px(2400));
+    Label1 = new QLabel(this);
+    Label1->setObjectName("Label1");
+    SetForeColor(Label1, QColor(0, 120, 255));
+    Picture1 = new QFrame(this);
+    Picture1->setObjectName("Picture1");
+    Picture1->setFrameShape(QFrame::Box);
+    SetBackColor(Picture1, kHoneydew);
+    Picture3 = new QFrame(this);
+    Picture3->setObjectName("Picture3");
+    Picture3->setFrameShape(QFrame::Box);
+    SetBackColor(Picture3, kHoneydew);
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setObjectName("HScroll1");
+    BuildMenus();
+}
+
+void Form3::BuildMenus() {
+    QMenuBar* bar = EnsureMenuBar();
+    auto handler = [this](QAction* action, auto fn) {
+        connect(action, &QAction::triggered, this, [action, fn](bool) {
+            if (action->isCheckable()) {
+                QSignalBlocker block(action);
+                action->setChecked(!action->isChecked());
+            }
+            fn();
+        });
+    };
+
+    QMenu* view = bar->addMenu("表示(&F)");
+    const struct {
+        const char* caption;
+        bool checked;
+        QKeySequence key;
+    } tools[] = {{"ﾊﾟﾗﾒﾀﾊﾞｰ表示(&M)", true, QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+                 {"拡張ﾊﾟﾗﾒﾀﾊﾞｰ表示(&N)", false, QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+                 {"ﾂｰﾙﾊﾞｰ表示(&T)", true, {}},
+                 {"ｱﾄﾞﾚｽ(URL)ﾊﾞｰ表示(&A)", false, QKeySequence(Qt::CTRL | Qt::Key_A)},
+                 {"銘柄リスト表示(&F)", true, QKeySequence(Qt::Key_F9)},
+                 {"ｱﾄﾞﾚｽ(URL)固定(&B)", false, {}}};
+    for (int i = 0; i <= 5; ++i) {
+        QAction* a = AddItem(view, "mnuTool0", i, tools[i].caption, tools[i].key);
+        a->setCheckable(true);
+        a->setChecked(tools[i].checked);
+        a->setVisible(i != 5);
+        handler(a, [this, i] { mnuTool0_Click(i); });
+    }
+    view->addSeparator();
+    QMenu* funcEx = view->addMenu("その他機能(&O)");
+    const char* funcExCaptions[] = {"比較チャートデータ抜け対策",      "ﾁｬｰﾄ表示日付範囲の表示(&R)",
+                                    "出来高表示を固定(&F)",            "チャート印刷に日付を付ける(&P)",
+                                    "チャートの説明を表示(&S)",        "十字線に株価表示(&C)",
+                                    "株価データファイル名変更",        "業績・時系列データのデバグ(&D)",
+                                    "ﾎﾟｲﾝﾄ＆ﾌｨｷﾞｭｱに年月線を引く(&L)"};
+    for (int i = 0; i <= 8; ++i) {
+        QAction* a = AddItem(funcEx, "mnuFuncExItem", i, funcExCaptions[i],
+                             i == 7 ? QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F12) : QKeySequence());
+        a->setCheckable(true);
+        a->setChecked(i == 3 || i == 5);
+        a->setVisible(i != 0 && i != 6 && i != 7);
+        handler(a, [this, i] { mnuFuncExItem_Click(i); });
+    }
+    view->addSeparator();
+    handler(AddItem(view, "mnuMadoClose", 1, "チャート表示窓を閉じる(&C)"), [this] { mnuMadoClose_Click(); });
+    view->addSeparator();
+    handler(AddItem(view, "mnuEnd", 1, "アプリケーション終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_X)),
+            [this] { mnuEnd_Click(); });
+
+    QMenu* win = bar->addMenu("ｳｲﾝﾄﾞｳ(&W)");
+    const char* winCaptions[] = {"重ねて表示(&D)", "上下に並べて表示(&H)", "左右に並べて表示(&V)",
+                                 "ｱｲｺﾝを整列(&I)", "",                     "株価データ保守(&J)",
+                                 "業績情報(&K)",   "",                     "ﾁｬｰﾄ表示窓を追加(&C)"};
+    for (int i = 0; i <= 8; ++i) {
+        if (i == 4 || i == 7) {
+            win->addSeparator();
+            continue;
+        }
+        QAction* a = AddItem(win, "mnuWinItem", i, winCaptions[i]);
+        a->setVisible(i != 3 && i != 5 && i != 6);
+        handler(a, [this, i] { mnuWinItem_Click(i); });
+    }
+
+    QMenu* help = bar->addMenu("ヘルプ(&H)");
+    handler(AddItem(help, "mnuHelpItem", 0, "説明(&H)"), [this] { mnuHelpItem_Click(0); });
+    handler(AddItem(help, "mnuHelpItem", 1, "ﾌﾟﾛｸﾞﾗﾑ情報(&P)"), [this] { mnuHelpItem_Click(1); });
+}
+
+void Form3::resizeEvent(QResizeEvent* event) {
+    ChartWindowBase::resizeEvent(event);
+    const int width = WidthTw(this);
+    const int height = HeightTw(this);
+    SetTwips(Label1, 60, 10, width - 120, 255);
+    const int paneTop = TopTw(Label1) + HeightTw(Label1);
+    const int scrollHeight = 255;
+    const int indicatorTop = std::max(paneTop + 300, height - scrollHeight - kIndicatorPaneHeight - 30);
+    SetTwips(Picture1, 30, paneTop, width - 60, indicatorTop - paneTop - 15);
+    SetTwips(Picture3, 30, indicatorTop, width - 60, kIndicatorPaneHeight);
+    SetTwips(HScroll1, 30, indicatorTop + kIndicatorPaneHeight + 15, width - 60, scrollHeight);
+}
+
+void Form3::Form_Load() {
+    auto& windows = Program().windows;
+    // 1.
+    ChartShown = 0;
+    PeriodUnit.clear();
+    ClipLevelH = 100;
+    ClipLevelL = 0;
+    BackColorNo = 1;
+    BandVolumeScale = 8;
+    WindowNo = windows.NewWindowNo;
+    VolumeAreaRatio = 7;
+    // 2. Its tab shows it as the active window.
+    if (MDIForm1* main = Main()) {
+        if (QLabel* tab = main->WindowTab(WindowNo)) {
+            SetBackColor(tab, kActiveTab);
+            windows.ActiveWindowNo = WindowNo;
+        }
+    }
+    // 3.
+    StockSource = 1;
+    PrintingNow = 0;
+    // 4. Marks kept in the settings file.
+    const auto& app = Program().app;
+    if (FileExistsIn(std::string(kSettingsFileName), app.AppDir) == 1) {
+        const char* keys[] = {"FixAMT=", "PrinterDate=", "mnuChartExplain=", "CrossKabuka="};
+        for (int i = 0; i < 4; ++i) {
+            settings_bridge::ReadIniValue(keys[i]);
+            Item("mnuFuncExItem", 2 + i)->setChecked(Program().settings.IniValue == "1");
+        }
+    }
+    // 5.
+    if (app.AdminMode == kTrue) Item("mnuFuncExItem", 7)->setVisible(true);
+    // 8.
+    Label1->clear();
+    DataFileName.clear();
+    WebTempFileName.clear();
+    CorrectedSourceName.clear();
+    // 10, 11. Only window 1 takes a data file named on the command line;
+    // the path comes in double quotes.
+    CommandLineFile.clear();
+    const std::string commandLine = CommandLine();
+    if (!commandLine.empty() && windows.NewWindowNo == 1 && commandLine.size() >= 2) {
+        const std::string path = commandLine.substr(1, commandLine.size() - 2);
+        const auto slash = path.find_last_of("\\/");
+        StockTitle = slash == std::string::npos ? path : path.substr(slash + 1);
+        CommandLineFile = path;
+    }
+    // 14. Mirrors of the main window's menus.
+    if (MDIForm1* main = Main()) {
+        if (main->Item("mnuFuncExItem", 6)->isChecked()) Item("mnuFuncExItem", 6)->setChecked(true);
+        if (main->Item("mnuWinItem", 5)->isVisible()) Item("mnuWinItem", 5)->setVisible(true);
+        if (main->Item("mnuWinItem", 6)->isVisible()) Item("mnuWinItem", 6)->setVisible(true);
+    }
+    // 15.
+    SetOpensMaximized(true);
+}
+
+void Form3::Form_Activate() {
+    MDIForm1* main = Main();
+    if (main == nullptr) return;
+    for (int i = 0; i <= 4; ++i) Item("mnuTool0", i)->setChecked(main->Item("mnuFileItem", i)->isChecked());
+    Activate10_Click();
+}
+
+void Form3::Activate10_Click() {
+    MDIForm1* main = Main();
+    if (main == nullptr) return;
+    auto& windows = Program().windows;
+    main->setWindowTitle(QString::fromStdString(Program().app.AppTitle + StockTitle));
+    for (int no = 1; no <= 3; ++no) {
+        if (windows.ChartWindow(no) == nullptr) continue;
+        SetBackColor(main->WindowTab(no), no == WindowNo ? kActiveTab : kOpenTab);
+    }
+    windows.ActiveWindowNo = WindowNo;
+}
+
+void Form3::Form_Unload() {
+    auto& windows = Program().windows;
+    const auto& app = Program().app;
+    // 2. This window's temporary files; one that cannot go is left.
+    for (std::string* name : {&MonthlyFileName, &WebTempFileName, &CorrectedFileName}) {
+        if (!name->empty()) DeleteFile(JoinPath(app.AppDir, *name));
+        name->clear();
+    }
+    CorrectedSourceName.clear();
+    // 3. The slot and its tab are free again.
+    MDIForm1* main = Main();
+    if (WindowNo >= 1 && WindowNo <= 3) {
+        if (main != nullptr) {
+            QLabel* tab = main->WindowTab(WindowNo);
+            tab->clear();
+            tab->setToolTip("");
+            SetBackColor(tab, QbColor(11));
+        }
+        if (windows.ChartWindow(WindowNo) == this) windows.ChartWindow(WindowNo) = nullptr;
+    }
+    // 4. (the volume-average item comes with the indicator menus)
+    if (main != nullptr) {
+        // 5.
+        main->setWindowTitle(QString::fromStdString(app.AppTitle));
+        // 6. A window can be added again.
+        main->SetToolbarButtonEnabled("窓", true);
+        main->Item("mnuWinItem", 8)->setEnabled(true);
+        for (int no = 1; no <= 3; ++no) {
+            if (ChartWindowBase* other = windows.ChartWindow(no)) other->Item("mnuWinItem", 8)->setEnabled(true);
+        }
+        if (main->Item("mnuWinItem", 5)->isVisible() && windows.MaintenanceWindow != nullptr) {
+            if (QAction* add = windows.MaintenanceWindow->Item("mnuWinItem", 11)) add->setEnabled(true);
+        }
+        // 7. The last chart window leaves the chart buttons nothing to act on.
+        if (windows.ChartWindow1 == nullptr && windows.ChartWindow2 == nullptr && windows.ChartWindow3 == nullptr) {
+            if (!Item("mnuWinItem", 6)->isVisible()) {
+                main->SetToolbarButtonEnabled("窓ＬＲ", false);
+                main->SetToolbarButtonEnabled("窓ＵＤ", false);
+            }
+            main->SetToolbarButtonsEnabled(5, 25, false);
+            for (int label : {6, 10}) SetForeColor(main->QuickLabels[label], QColor(150, 150, 150));
+            for (int box : {2, 6}) main->QuickBoxes[box]->setEnabled(false);
+            main->Picture3->update();
+        }
+    }
+    // 8.
+    DataFileName.clear();
+}
+
+void Form3::mnuEnd_Click() {
+    if (MDIForm1* main = Main()) main->close();
+}
+
+void Form3::mnuMadoClose_Click() {
+    if (Frame() != nullptr) {
+        Frame()->close();
+    } else {
+        close();
+    }
+}
+
+void Form3::mnuWinItem_Click(int index) {
+    auto& windows = Program().windows;
+    switch (index) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 8: RunWindowMenu(static_cast<std::int16_t>(index)); break;
+        case 5:
+            if (windows.MaintenanceWindow != nullptr) windows.MaintenanceWindow->BringToFront();
+            break;
+        case 6:
+            if (windows.CompanyInfoWindow != nullptr) windows.CompanyInfoWindow->BringToFront();
+            break;
+        default: break;
+    }
+}
+
+void Form3::mnuTool0_Click(int index) {
+    // The bars belong to the main window; its view item does the work and
+    // sets the marks everywhere.
+    if (MDIForm1* main = Main()) main->mnuFileItem_Click(index);
+}
+
+void Form3::mnuFuncExItem_Click(int index) {
+    QAction* item = Item("mnuFuncExItem", index);
+    if (item != nullptr) SetFuncExMenuChecked(static_cast<std::int16_t>(index), !item->isChecked());
+}
+
+void Form3::mnuHelpItem_Click(int index) {
+    if (index == 0) {
+        MDIForm1* main = Main();
+        const bool collecting = main != nullptr && main->Picture11->isVisible();
+        Help().ShowTopic(Program().app.HelpFilePath, collecting ? "Manual\\RanvikC8.html" : "Manual\\RanvikC5.html");
+    } else if (index == 1) {
+        ShowSplash();
+    }
+}
+
+void InstallChartWindowMaker() {
+    Makers().chartWindow = [] { return new Form3; };
+}
+
+}  // namespace ranvik

@@ -1,0 +1,86 @@
+#pragma once
+// What the main window knows of the windows that open inside it: chart
+// windows, the data maintenance window and the company results window.
+// Each is a ChildForm shown in the main window's multiple-document area; its
+// menu items are addressed by the name of their item array and their index,
+// as every window addresses them ("mnuWinItem", 8).
+#include <QKeySequence>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QMdiSubWindow;
+
+namespace ranvik {
+
+class ChildForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChildForm(QWidget* parent = nullptr);
+    ~ChildForm() override;
+
+    // A menu item of this window; null when it has no such item.
+    QAction* Item(const std::string& array, int index) const;
+    // Adds an item to `menu` and registers it under `array` and `index`.
+    QAction* AddItem(QMenu* menu, const std::string& array, int index, const QString& caption,
+                     const QKeySequence& shortcut = {});
+    // The window's own menu bar, which takes the place of the main window's
+    // while the window is the active child; null for a window without one.
+    QMenuBar* MenuBar() const { return menuBar_; }
+
+    // The frame of the multiple-document area holding the window; null
+    // before it is shown.
+    QMdiSubWindow* Frame() const;
+    void BringToFront();
+    bool OpensMaximized() const { return opensMaximized_; }
+    bool Loaded() const { return loaded_; }
+
+    // Runs Form_Load once: the main window calls it when it shows the
+    // window, before the window appears.
+    void Load();
+
+    // Event handlers of the window.
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Unload() {}
+
+protected:
+    QMenuBar* EnsureMenuBar();
+    void SetOpensMaximized(bool maximized) { opensMaximized_ = maximized; }
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::map<std::pair<std::string, int>, QAction*> items_;
+    QMenuBar* menuBar_ = nullptr;
+    bool opensMaximized_ = false;
+    bool loaded_ = false;
+    bool unloaded_ = false;
+};
+
+// A chart window as the window management sees it: its slot number.
+class ChartWindowBase : public ChildForm {
+    Q_OBJECT
+public:
+    using ChildForm::ChildForm;
+    std::int16_t WindowNo = 0;
+};
+
+// The windows that the application core opens but other parts of the
+// program build.  Each part installs its maker at program start (and tests
+// install theirs); a maker that is not installed opens nothing.
+struct ChildFormMakers {
+    std::function<ChartWindowBase*()> chartWindow;
+    std::function<ChildForm*()> maintenanceWindow;
+    std::function<ChildForm*()> companyWindow;
+    // The collection panel Picture11, built into the main window.
+    std::function<QWidget*(QWidget* parent)> collectionPanel;
+};
+ChildFormMakers& Makers();
+
+}  // namespace ranvik

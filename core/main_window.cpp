@@ -1,0 +1,1127 @@
+#include "core/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QShowEvent>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <array>
+
+#include "core/child_form.h"
+#include "core/data_store.h"
+#include "core/parameter_panel_table.h"
+#include "core/program_state.h"
+#include "core/settings_bridge.h"
+#include "core/splash.h"
+#include "core/startup_checks.h"
+#include "core/window_management.h"
+#include "platform/runtime/folder.h"
+#include "platform/runtime/help_service.h"
+#include "platform/runtime/message_service.h"
+#include "platform/runtime/os_version.h"
+#include "platform/runtime/process.h"
+
+namespace ranvik {
+
+using namespace standin;
+
+namespace {
+
+const char* const kProgramName = "Ranvikチャート";
+constexpr const char* kLockName = ".ranvikchart.lock";
+
+// The frame, caption and menu bar of the original window around the area the
+// panes fill: the layout's fixed allowances (735 twips, and 150 or 220 more
+// on newer systems) are measured against the outer size.
+constexpr int kNonClientHeightTw = 585;
+constexpr int kNonClientWidthTw = 240;
+
+// Design geometry of the bars and the list pane (twips).
+constexpr int kStripHeight = 570;
+constexpr int kQuickBarHeight = 660;
+constexpr int kAddressBarHeight = 420;
+constexpr int kListPaneWidth = 2600;
+constexpr int kGridLeft = 30;
+constexpr int kGridWidth = 2290;
+constexpr int kTabTop = 30;
+constexpr int kTabWidth = 720;
+constexpr int kTabHeight = 190;
+constexpr int kFileGridTop = 270;
+constexpr int kFileGridHeight = 1900;
+constexpr int kBothGridsShift = 2010;
+constexpr int kRowHeight = 225;
+
+// Extended parameter panel (twips).
+constexpr int kViewportLeft = 30;
+constexpr int kViewportTop = 330;
+constexpr int kContentWidth = 2900;
+constexpr int kScrollWidth = 255;
+
+const QColor kFreeTab = QbColor(11);
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+const std::array<std::string, 28>& ToolbarKeys() {
+    static const std::array<std::string, 28> keys = {
+        "",           "窓",     "窓ＬＲ", "窓ＵＤ",     "",       "ローソク", "比較",
+        "逆ウオッチ", "Ｐ＆Ｆ", "年毎比較", "新値足非時系列", "新値足時系列", "", "十字",
+        "データ",     "年",     "月",     "出来高",     "",       "拡大",     "縮小",
+        "ボタン１",   "ボタン２", "指標窓", "出来高域",   "色",     "",         "業績グラフ"};
+    return keys;
+}
+
+void SetCell(QTableWidget* grid, int row, int col, const QString& text) {
+    QTableWidgetItem* item = grid->item(row, col);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        grid->setItem(row, col, item);
+    }
+    item->setText(text);
+}
+
+QTableWidget* MakeGrid(QWidget* parent, const char* name) {
+    auto* grid = new QTableWidget(parent);
+    grid->setObjectName(name);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setMinimumSectionSize(1);
+    grid->verticalHeader()->setDefaultSectionSize(Px(kRowHeight));
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setMouseTracking(true);
+    QFont f = grid->font();
+    f.setPointSize(9);
+    grid->setFont(f);
+    return grid;
+}
+
+}  // namespace
+
+const std::string& ToolbarKey(int position) {
+    static const std::string none;
+    if (position < 1 || position > 27) return none;
+    return ToolbarKeys()[static_cast<std::size_t>(position)];
+}
+
+MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("MDIForm1");
+    setWindowTitle(kProgramName);
+    Program().windows.MainForm = this;
+    for (int p = 1; p <= 27; ++p) {
+        if (!ToolbarKey(p).empty()) toolbarEnabled_[ToolbarKey(p)] = true;
+    }
+
+    BuildMenus();
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    setCentralWidget(central);
+
+    BuildToolbarStrip();
+    BuildQuickBar();
+    BuildAddressBar();
+    column->addWidget(Picture1);
+    column->addWidget(Picture3);
+    column->addWidget(Picture4);
+
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(0);
+    column->addLayout(body, 1);
+
+    BuildListPane();
+    BuildParameterPanel();
+    mdiArea_ = new QMdiArea(central);
+    mdiArea_->setObjectName("MDIClient");
+    mdiArea_->setBackground(QColor(171, 171, 171));
+    BuildCollectionPanel();
+    body->addWidget(Picture2);
+    body->addWidget(HideParam);
+    body->addWidget(mdiArea_, 1);
+    body->addWidget(Picture11);
+
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MDIForm1::OnSubWindowActivated);
+    resize(1024, 720);
+}
+
+MDIForm1::~MDIForm1() {
+    if (Program().windows.MainForm == this) Program().windows.MainForm = nullptr;
+}
+
+// ---------------------------------------------------------------- building
+
+QAction* MDIForm1::AddItem(QMenu* menu, const std::string& array, int index, const QString& caption,
+                           const QKeySequence& shortcut) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(Q(array + "(" + std::to_string(index) + ")"));
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    items_[{array, index}] = action;
+    return action;
+}
+
+QAction* MDIForm1::Item(const std::string& array, int index) const {
+    const auto it = items_.find({array, index});
+    return it == items_.end() ? nullptr : it->second;
+}
+
+void MDIForm1::BuildMenus() {
+    // The main window's bar and the bars of the child windows share one
+    // place: the active child's bar stands in for the main window's.
+    menuStack_ = new QStackedWidget(this);
+    mainMenuBar_ = new QMenuBar(menuStack_);
+    menuStack_->addWidget(mainMenuBar_);
+    setMenuWidget(menuStack_);
+
+    // A checkable item toggles itself before its handler runs; the handlers
+    // decide from the mark as it was, so the toggle is undone first.
+    auto handler = [this](QAction* action, auto fn) {
+        connect(action, &QAction::triggered, this, [this, action, fn](bool) {
+            if (action->isCheckable()) {
+                QSignalBlocker block(action);
+                action->setChecked(!action->isChecked());
+            }
+            fn();
+        });
+    };
+
+    QMenu* file = mainMenuBar_->addMenu("ﾌｧｲﾙ(&F)");
+    const struct {
+        int index;
+        const char* caption;
+        bool checked;
+        QKeySequence key;
+    } viewItems[] = {{0, "ﾊﾟﾗﾒﾀﾊﾞｰ表示(&M)", true, QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+                     {1, "拡張ﾊﾟﾗﾒﾀﾊﾞｰ表示(&N)", false, QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+                     {2, "ﾂｰﾙﾊﾞｰ表示(&T)", true, {}},
+                     {3, "ｱﾄﾞﾚｽ(URL)ﾊﾞｰ表示(&A)", false, QKeySequence(Qt::CTRL | Qt::Key_A)},
+                     {4, "銘柄リスト表示(&F)", true, QKeySequence(Qt::Key_F9)},
+                     {5, "ｱﾄﾞﾚｽ(URL)固定(&B)", false, {}}};
+    for (const auto& v : viewItems) {
+        QAction* a = AddItem(file, "mnuFileItem", v.index, v.caption, v.key);
+        a->setCheckable(true);
+        a->setChecked(v.checked);
+        const int i = v.index;
+        handler(a, [this, i] { mnuFileItem_Click(i); });
+    }
+    Item("mnuFileItem", 5)->setVisible(false);
+    file->addSeparator();
+
+    QMenu* funcEx = file->addMenu("その他機能(&O)");
+    funcEx->menuAction()->setObjectName("mnuFuncEx");
+    const char* funcExCaptions[] = {"比較チャートデータ抜け対策",      "ﾁｬｰﾄ表示日付範囲の表示(&R)",
+                                    "出来高表示を固定(&F)",            "チャート印刷に日付を付ける(&P)",
+                                    "チャートの説明を表示(&S)",        "十字線に株価表示(&C)",
+                                    "株価データファイル名変更",        "業績・時系列データのデバグ(&D)",
+                                    "ﾎﾟｲﾝﾄ＆ﾌｨｷﾞｭｱに年月線を引く(&L)"};
+    for (int i = 0; i <= 8; ++i) {
+        QAction* a = AddItem(funcEx, "mnuFuncExItem", i, funcExCaptions[i],
+                             i == 7 ? QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F12) : QKeySequence());
+        a->setCheckable(true);
+        // Only the debug item can be chosen here; the others show the marks
+        // the chart windows set.
+        a->setEnabled(i == 7);
+        a->setChecked(i == 3 || i == 5);
+        a->setVisible(i != 6 && i != 7);
+        handler(a, [this, i] { mnuFuncExItem_Click(i); });
+    }
+    file->addSeparator();
+    QAction* gyouEnd = AddItem(file, "mnuGyouEnd", 1, "業績情報窓を閉じる(&K)");
+    gyouEnd->setEnabled(false);
+    handler(gyouEnd, [this] { mnuGyouEnd_Click(); });
+    file->addSeparator();
+    handler(AddItem(file, "mnuEnd", 1, "アプリケーション終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_X)),
+            [this] { mnuEnd_Click(); });
+
+    QMenu* tools = mainMenuBar_->addMenu("ツール(&T)");
+    AddItem(tools, "mnuSelToolItem", 1, "株価データ保守 (&D)", QKeySequence(Qt::CTRL | Qt::Key_D));
+    AddItem(tools, "mnuSelToolItem", 3, "株価データ収集(&F)", QKeySequence(Qt::CTRL | Qt::Key_F));
+    AddItem(tools, "mnuSelToolItem", 7, "Tamelo(&M)", QKeySequence(Qt::CTRL | Qt::Key_M));
+
+    QMenu* win = mainMenuBar_->addMenu("ｳｲﾝﾄﾞｳ(&W)");
+    const char* winCaptions[] = {"重ねて表示(&D)",     "上下に表示(&H)", "左右に表示(&V)",
+                                 "アイコン整列",       "",               "株価データ保守(&J)",
+                                 "業績情報(&K)",       "",               "ﾁｬｰﾄ表示窓追加(&C)"};
+    for (int i = 0; i <= 8; ++i) {
+        QAction* a = nullptr;
+        if (i == 4 || i == 7) {
+            a = win->addSeparator();
+            items_[{"mnuWinItem", i}] = a;
+            continue;
+        }
+        a = AddItem(win, "mnuWinItem", i, winCaptions[i],
+                    i == 8 ? QKeySequence(Qt::CTRL | Qt::Key_C) : QKeySequence());
+        a->setVisible(i != 3 && i != 5 && i != 6);
+        handler(a, [this, i] { mnuWinItem_Click(i); });
+    }
+
+    QMenu* company = mainMenuBar_->addMenu("会社情報(&K)");
+    company->menuAction()->setObjectName("mnu会社");
+    AddItem(company, "mnu会社Item", 0, "業績情報(&I)");
+    QAction* data = AddItem(company, "mnu会社Item", 1, "業績データ(&D)");
+    data->setCheckable(true);
+    data->setVisible(false);
+
+    QMenu* help = mainMenuBar_->addMenu("ヘルプ(&H)");
+    handler(AddItem(help, "mnuHelpItem", 1, "説明(&H)", QKeySequence(Qt::CTRL | Qt::Key_H)),
+            [this] { mnuHelpItem_Click(1); });
+    handler(AddItem(help, "mnuHelpItem", 2, "プログラム情報(&P)"), [this] { mnuHelpItem_Click(2); });
+}
+
+void MDIForm1::BuildToolbarStrip() {
+    Picture1 = new QFrame(centralWidget());
+    Picture1->setObjectName("Picture1");
+    Picture1->setFrameShape(QFrame::StyledPanel);
+    Picture1->setFixedHeight(Px(kStripHeight));
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+}
+
+void MDIForm1::BuildQuickBar() {
+    Picture3 = new QFrame(centralWidget());
+    Picture3->setObjectName("Picture3");
+    Picture3->setFrameShape(QFrame::StyledPanel);
+    Picture3->setFixedHeight(Px(kQuickBarHeight));
+    Picture3->installEventFilter(this);
+
+    auto box = [this](int textNo, int labelNo, const char* caption, QWidget* parent, int left, int top) {
+        auto* label = new QLabel(caption, parent);
+        label->setObjectName(QString("Label%1").arg(labelNo));
+        SetTwips(label, left, top, 800, 210);
+        auto* edit = new QLineEdit(QString("T%1").arg(textNo), parent);
+        edit->setObjectName(QString("Text%1").arg(textNo));
+        SetTwips(edit, left, top + 225, 500, 285);
+        QuickBoxes[textNo] = edit;
+        QuickLabels[labelNo] = label;
+    };
+    const struct {
+        int text, label;
+        const char* caption;
+    } boxes[] = {{2, 6, "出来平均"}, {3, 7, ""},          {4, 8, ""},         {5, 9, ""},
+                 {6, 10, ""},        {8, 12, "ﾊﾟﾗﾎﾞﾘｯｸ"}, {18, 24, "線形回帰"}, {17, 23, "逆ｳｫｯﾁ"}};
+    int left = 120;
+    for (const auto& b : boxes) {
+        box(b.text, b.label, b.caption, Picture3, left, 60);
+        left += 900;
+    }
+    // The MACD group: its caption stands left of its three boxes, the bar
+    // being too low for a caption above them.
+    auto* frame2 = new QGroupBox(Picture3);
+    frame2->setObjectName("Frame2");
+    SetTwips(frame2, left, 15, 2700, 600);
+    auto* macd = new QLabel("MACD", frame2);
+    SetTwips(macd, 60, 210, 540, 240);
+    box(10, 16, "短", frame2, 600, 30);
+    box(11, 17, "長", frame2, 1260, 30);
+    box(12, 18, "ｼｸﾞﾅﾙ", frame2, 1920, 30);
+    for (auto& [no, label] : QuickLabels) {
+        QFont f = label->font();
+        f.setPointSize(8);
+        label->setFont(f);
+    }
+}
+
+void MDIForm1::BuildAddressBar() {
+    Picture4 = new QFrame(centralWidget());
+    Picture4->setObjectName("Picture4");
+    Picture4->setFrameShape(QFrame::StyledPanel);
+    Picture4->setFixedHeight(Px(kAddressBarHeight));
+    auto* caption = new QLabel(Picture4);
+    caption->setObjectName("Picture4Caption");
+    SetTwips(caption, 350, 50, 700, 300);
+    Combo2 = new QComboBox(Picture4);
+    Combo2->setObjectName("Combo2");
+    Combo2->setEditable(true);
+    SetTwips(Combo2, 1100, 45, 8000, 315);
+    Picture4->hide();
+}
+
+void MDIForm1::BuildListPane() {
+    Picture2 = new QFrame(centralWidget());
+    Picture2->setObjectName("Picture2");
+    Picture2->setFrameShape(QFrame::StyledPanel);
+    Picture2->setFixedWidth(Px(kListPaneWidth));
+    Picture2->setMouseTracking(true);
+    Picture2->installEventFilter(this);
+
+    EventLabel** tabs[] = {&Label3, &Label4, &Label5};
+    for (int i = 0; i < 3; ++i) {
+        auto* tab = new EventLabel(Picture2);
+        tab->setObjectName(QString("Label%1").arg(3 + i));
+        tab->setAlignment(Qt::AlignCenter);
+        tab->setFrameShape(QFrame::Panel);
+        tab->setFrameShadow(QFrame::Raised);
+        SetTwips(tab, kGridLeft + i * 735, kTabTop, kTabWidth, kTabHeight);
+        SetBackColor(tab, kFreeTab);
+        QFont f = tab->font();
+        f.setPointSize(7);
+        tab->setFont(f);
+        const int no = i + 1;
+        connect(tab, &EventLabel::MouseDown, this, [this, no](int, int, int) { WindowTab_MouseDown(no); });
+        connect(tab, &EventLabel::MouseUp, this, [this, no](int, int, int) { WindowTab_MouseUp(no); });
+        *tabs[i] = tab;
+    }
+
+    Picture7 = new EventLabel("切換", Picture2);
+    Picture7->setObjectName("Picture7");
+    Picture7->setToolTip("銘柄リスト切換(M)");
+    Picture7->setAlignment(Qt::AlignCenter);
+    Picture7->setFrameShape(QFrame::Panel);
+    Picture7->setFrameShadow(QFrame::Raised);
+    SetTwips(Picture7, 2250, 15, 300, 225);
+    QFont small = Picture7->font();
+    small.setPointSize(7);
+    Picture7->setFont(small);
+    Picture7->setMouseTracking(true);
+    connect(Picture7, &EventLabel::MouseDown, this, [this](int, int, int) { Picture7_MouseDown(); });
+    connect(Picture7, &EventLabel::MouseUp, this, [this](int, int, int) { Picture7_MouseUp(); });
+    connect(Picture7, &EventLabel::MouseMove, this, [this](int, int, int) { Picture7_MouseMove(); });
+    Picture8 = new QLabel("切換", Picture2);
+    Picture8->setObjectName("Picture8");
+    Picture8->setAlignment(Qt::AlignCenter);
+    Picture8->setFrameShape(QFrame::Panel);
+    Picture8->setFrameShadow(QFrame::Sunken);
+    Picture8->setFont(small);
+    SetTwips(Picture8, 2265, 30, 300, 225);
+    Picture8->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Picture8->hide();
+
+    MSFGrid1 = MakeGrid(Picture2, "MSFGrid1");
+    SetTwips(MSFGrid1, kGridLeft, kFileGridTop, kGridWidth, kFileGridHeight);
+    MSFGrid1->viewport()->installEventFilter(this);
+
+    const int chooserTop = kFileGridTop + kBothGridsShift;
+    Combo1 = new QComboBox(Picture2);
+    Combo1->setObjectName("Combo1");
+    SetTwips(Combo1, kGridLeft, chooserTop, 1500, 315);
+    Picture5 = new QLabel("即表示", Picture2);
+    Picture5->setObjectName("Picture5");
+    Picture5->setFrameShape(QFrame::Panel);
+    Picture5->setFrameShadow(QFrame::Raised);
+    Picture5->setAlignment(Qt::AlignCenter);
+    Picture5->setFont(small);
+    SetTwips(Picture5, 1620, chooserTop + 15, 600, 285);
+    Picture6 = new QLabel("即表示", Picture2);
+    Picture6->setObjectName("Picture6");
+    Picture6->setFrameShape(QFrame::Panel);
+    Picture6->setFrameShadow(QFrame::Sunken);
+    Picture6->setAlignment(Qt::AlignCenter);
+    Picture6->setFont(small);
+    SetTwips(Picture6, 2250, chooserTop + 15, 600, 285);
+    Picture6->hide();
+
+    Frame1 = new QGroupBox(Picture2);
+    Frame1->setObjectName("Frame1");
+    SetTwips(Frame1, kGridLeft, chooserTop + 330, kGridWidth, 330);
+    Frame1->setMouseTracking(true);
+    Frame1->installEventFilter(this);
+    Option1 = new QRadioButton("日", Frame1);
+    Option1->setObjectName("Option1");
+    SetTwips(Option1, 120, 30, 700, 270);
+    Option2 = new QRadioButton("週", Frame1);
+    Option2->setObjectName("Option2");
+    SetTwips(Option2, 1000, 30, 700, 270);
+    Option2->setChecked(true);
+
+    Frame26 = new QFrame(Picture2);
+    Frame26->setObjectName("Frame26");
+    Frame26->setFrameShape(QFrame::StyledPanel);
+    SetTwips(Frame26, kGridLeft, chooserTop - 10, kGridWidth, 660);
+    Combo3 = new QComboBox(Frame26);
+    Combo3->setObjectName("Combo3");
+    Combo3->setEditable(true);
+    SetTwips(Combo3, 30, 30, 1400, 300);
+    検索cmd = new QPushButton("検索", Frame26);
+    検索cmd->setObjectName("検索cmd");
+    SetTwips(検索cmd, 1470, 30, 500, 300);
+    Command2 = new QPushButton("×", Frame26);
+    Command2->setObjectName("Command2");
+    SetTwips(Command2, 2000, 30, 250, 300);
+    Frame26->hide();
+
+    MSF全Grid2 = MakeGrid(Picture2, "MSF全Grid2");
+    SetTwips(MSF全Grid2, kGridLeft, chooserTop + 690, kGridWidth, 4000);
+    MSF全Grid2->viewport()->installEventFilter(this);
+
+    // Title rows as the grids are designed; the start-up fills them.
+    MSF全Grid2->setColumnCount(4);
+    MSF全Grid2->setRowCount(2);
+    const int listWidths[] = {450, 5000, 500, 500};
+    const char* listTitles[] = {"ｺｰﾄﾞ", "　　     銘柄", "市場", "売買"};
+    for (int c = 0; c < 4; ++c) {
+        MSF全Grid2->setColumnWidth(c, Px(listWidths[c]));
+        SetCell(MSF全Grid2, 0, c, listTitles[c]);
+        MSF全Grid2->item(0, c)->setBackground(palette().color(QPalette::Button));
+    }
+    MSF全Grid2->setRowHeight(0, Px(250));
+    ActiveGrid = MSFGrid1;
+}
+
+void MDIForm1::BuildParameterPanel() {
+    HideParam = new QFrame(centralWidget());
+    HideParam->setObjectName("HideParam");
+    HideParam->setFrameShape(QFrame::StyledPanel);
+    HideParam->setFixedWidth(Px(kScrollWidth + 3000));
+
+    Picture14 = new QWidget(HideParam);
+    Picture14->setObjectName("Picture14");
+    SetTwips(Picture14, kViewportLeft, kViewportTop, kContentWidth, 4000);
+    VScroll1 = new QScrollBar(Qt::Vertical, HideParam);
+    VScroll1->setObjectName("VScroll1");
+    SetTwips(VScroll1, kViewportLeft + kContentWidth, kViewportTop, kScrollWidth, 4000);
+    VScroll1->setSingleStep(Px(300));
+    VScroll1->setPageStep(Px(1500));
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this](int) { VScroll1_Change(); });
+
+    Image2 = new EventLabel("×", HideParam);
+    Image2->setObjectName("Image2");
+    Image2->setAlignment(Qt::AlignCenter);
+    Image2->setFrameShape(QFrame::Panel);
+    Image2->setFrameShadow(QFrame::Raised);
+    Image2->setToolTip("閉じる");
+    SetTwips(Image2, kScrollWidth + 3000 - kScrollWidth - 150, 45, 240, 240);
+    connect(Image2, &EventLabel::MouseDown, this, [this](int, int, int) { Image2_MouseDown(); });
+    connect(Image2, &EventLabel::MouseUp, this, [this](int, int, int) { Image2_MouseUp(); });
+
+    Picture13 = new QWidget(Picture14);
+    Picture13->setObjectName("Picture13");
+    Label35 = new QLabel("ﾊﾟﾗﾒﾀの設定", Picture13);
+    Label35->setObjectName("Label35");
+    SetTwips(Label35, 60, 30, 2000, 270);
+    QFont bold = Label35->font();
+    bold.setBold(true);
+    Label35->setFont(bold);
+
+    QFont small = font();
+    small.setPointSize(8);
+    int top = 360;
+    for (const PanelFrameDef& frameDef : PanelFrames()) {
+        // One row per period (日, 週, 月), boxes left to right.
+        std::vector<std::pair<std::string_view, std::vector<const PanelBoxDef*>>> rows;
+        for (const PanelBoxDef& b : frameDef.boxes) {
+            const std::string_view row = b.key.empty() ? std::string_view("始AF") : PanelRowCaption(b.key);
+            if (rows.empty() || rows.back().first != row) rows.push_back({row, {}});
+            rows.back().second.push_back(&b);
+        }
+        auto* frame = new QGroupBox(Q(frameDef.caption), Picture13);
+        frame->setFont(small);
+        const int height = 240 + static_cast<int>(rows.size()) * 330 + 60;
+        SetTwips(frame, 60, top, kContentWidth - 120, height);
+        int rowTop = 240;
+        for (const auto& [caption, boxes] : rows) {
+            auto* label = new QLabel(Q(caption), frame);
+            SetTwips(label, 90, rowTop + 30, 420, 240);
+            int left = 540;
+            for (const PanelBoxDef* b : boxes) {
+                auto* edit = new QLineEdit(Q(b->design), frame);
+                edit->setObjectName(QString("Text%1").arg(b->textNo));
+                SetTwips(edit, left, rowTop, 600, 285);
+                panelBoxes_[b->textNo] = edit;
+                left += 690;
+            }
+            rowTop += 330;
+        }
+        top += height + 45;
+    }
+    復元ini = new QPushButton("パラメタをリセット", Picture13);
+    復元ini->setObjectName("復元ini");
+    SetTwips(復元ini, 300, top + 60, 2200, 360);
+    SetTwips(Picture13, 0, 0, kContentWidth, top + 540);
+    HideParam->hide();
+}
+
+void MDIForm1::BuildCollectionPanel() {
+    if (Makers().collectionPanel) Picture11 = Makers().collectionPanel(centralWidget());
+    if (Picture11 == nullptr) Picture11 = new QFrame(centralWidget());
+    Picture11->setObjectName("Picture11");
+    Picture11->hide();
+}
+
+// ---------------------------------------------------------------- accessors
+
+QLineEdit* MDIForm1::PanelBox(int textNo) const {
+    const auto it = panelBoxes_.find(textNo);
+    return it == panelBoxes_.end() ? nullptr : it->second;
+}
+
+QLabel* MDIForm1::WindowTab(int no) const { return no == 1 ? Label3 : no == 2 ? Label4 : no == 3 ? Label5 : nullptr; }
+
+void MDIForm1::SetToolbarButtonEnabled(const std::string& key, bool enabled) {
+    const auto it = toolbarEnabled_.find(key);
+    if (it != toolbarEnabled_.end()) it->second = enabled;
+}
+
+void MDIForm1::SetToolbarButtonsEnabled(int fromPosition, int toPosition, bool enabled) {
+    for (int p = fromPosition; p <= toPosition; ++p) SetToolbarButtonEnabled(ToolbarKey(p), enabled);
+}
+
+bool MDIForm1::ToolbarButtonEnabled(const std::string& key) const {
+    const auto it = toolbarEnabled_.find(key);
+    return it != toolbarEnabled_.end() && it->second;
+}
+
+bool MDIForm1::ToolbarButtonEnabled(int position) const { return ToolbarButtonEnabled(ToolbarKey(position)); }
+
+int MDIForm1::FormHeightTw() const { return Tw(height()) + kNonClientHeightTw; }
+
+int MDIForm1::FormWidthTw() const { return Tw(width()) + kNonClientWidthTw; }
+
+int MDIForm1::WindowStateNumber() const {
+    if (windowState() & Qt::WindowMinimized) return 1;
+    if (windowState() & Qt::WindowMaximized) return 2;
+    return 0;
+}
+
+void MDIForm1::SetWindowStateNumber(int state) {
+    switch (state) {
+        case 0: setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized)); break;
+        case 1: setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized); break;
+        case 2: setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized); break;
+        default: break;  // not a window state: the window stays as it is
+    }
+}
+
+// ---------------------------------------------------------------- child windows
+
+void MDIForm1::ShowChild(ChildForm* child) {
+    QMdiSubWindow* frame = mdiArea_->addSubWindow(child);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    child->Load();
+    if (child->OpensMaximized()) {
+        frame->showMaximized();
+    } else {
+        frame->show();
+    }
+    mdiArea_->setActiveSubWindow(frame);
+}
+
+ChildForm* MDIForm1::ActiveChild() const {
+    QMdiSubWindow* frame = mdiArea_->activeSubWindow();
+    return frame != nullptr ? qobject_cast<ChildForm*>(frame->widget()) : nullptr;
+}
+
+void MDIForm1::OnSubWindowActivated(QMdiSubWindow* window) {
+    ChildForm* child = window != nullptr ? qobject_cast<ChildForm*>(window->widget()) : nullptr;
+    ShowMenuBarOf(child);
+    if (child != nullptr) child->Form_Activate();
+}
+
+void MDIForm1::ShowMenuBarOf(ChildForm* child) {
+    QMenuBar* bar = child != nullptr ? child->MenuBar() : nullptr;
+    if (bar == nullptr) bar = mainMenuBar_;
+    if (menuStack_->indexOf(bar) < 0) {
+        menuStack_->addWidget(bar);
+        // The stack does not own a child's bar: it goes with its window.
+        connect(bar, &QObject::destroyed, menuStack_, [this] { menuStack_->setCurrentWidget(mainMenuBar_); });
+    }
+    menuStack_->setCurrentWidget(bar);
+    // Only the shown bar's shortcuts may act, or Ctrl+X would be claimed by
+    // two bars at once.
+    for (int i = 0; i < menuStack_->count(); ++i) {
+        QWidget* w = menuStack_->widget(i);
+        w->setEnabled(w == bar);
+    }
+}
+
+void MDIForm1::FocusToolbarStrip() {
+    if (Picture1->isVisible()) Picture1->setFocus();
+}
+
+// ---------------------------------------------------------------- start-up
+
+bool MDIForm1::MDIForm_Load() {
+    auto& app = Program().app;
+    // 1. A second copy ends at once, before it reads or writes anything.
+    if (!instanceLock_.Acquire(ProgramFolder(), kLockName)) return false;
+    loaded_ = true;
+
+    // 2, 3.
+    app.VersionSuffix = "   ";
+    app.OsMajorVersion = OperatingSystemMajorVersion();
+    app.AppDir = ProgramFolder();
+    app.HelpFilePath = app.AppDir + std::string(kHelpFileName);
+    app.SavedPageDir = app.AppDir;
+
+    // 4. Settings file.
+    if (FileExistsIn(std::string(kSettingsFileName), app.AppDir) == 1) {
+        settings_bridge::ReadIniValue("Version=");
+        if (SettingsNeedRestore(Program().settings.IniValue)) settings_bridge::RestoreSettingsFromBackup(1);
+        settings_bridge::LoadPanelSettings(*this, 0);
+    }
+
+    // 5. URL list.
+    const UrlListCheck urlList = PurgeOutdatedUrlList(app.AppDir);
+    if (urlList.existed) {
+        app.UrlListVersion = urlList.version;
+        settings_bridge::LoadUrlList(Combo2);
+    } else {
+        ShowMessage(std::string("910, \"") + std::string(kUrlListFileName) + " \"が見つかりません", kProgramName,
+                    MessageIcon::Exclamation);
+    }
+
+    // 6, 7.
+    FillCalendarTables();
+    PurgeOutdatedListTables(app.AppDir, app.AdminMode == kTrue);
+
+    // 8. Stock list pane.
+    Combo3->clear();
+    Combo3->setEditText("");
+    SetForeColor(Option2, QbColor(12));
+    {
+        QSignalBlocker block(Combo1);
+        Combo1->clear();
+        for (const char* choice : {"全銘柄", "東証プライム", "東証スタンダード", "東証グロース", "名証", "その他", "検索"}) {
+            Combo1->addItem(choice);
+        }
+        Combo1->setCurrentText("東証プライム");
+    }
+    SelectedFileRow = 0;
+    SelectedListRow = 0;
+    MSF全Grid2->setCurrentCell(SelectedListRow, 0);
+    if (QTableWidgetItem* cell = MSF全Grid2->item(SelectedListRow, 0)) {
+        ListRowBackColor = cell->background().color();
+        ListRowForeColor = cell->foreground().color();
+    }
+    Combo1_Click();
+    LayoutDataFileGrid(std::max(CountDataFiles(app.AppDir), 12) + 2);
+    FillDataFileList(app.AppDir);
+    ActiveGrid = MSFGrid1;
+    if (auto* caption = Picture4->findChild<QLabel*>("Picture4Caption")) caption->setText(" ｱﾄﾞﾚｽ");
+
+    // 9.
+    app.AppTitle = "Ranvikチャート ";
+    if (app.AdminMode == kTrue) {
+        app.AppTitle = "Ranvikチャートsup ";
+        Item("mnuFuncExItem", 7)->setVisible(true);
+    }
+    setWindowTitle(Q(app.AppTitle));
+
+    // 10. Finishing touches.
+    Picture13->move(Picture13->x(), 0);
+    ListPaneMinWidth = static_cast<float>(WidthTw(Picture2));
+    SetBackColor(検索cmd, QColor(220, 220, 220));
+    SetBackColor(Command2, QColor(220, 220, 220));
+    Picture6->move(Picture5->x(), Picture6->y());
+    if (auto* report = Picture11->findChild<QWidget*>("Text9")) SetBackColor(report, QColor(240, 255, 240));
+    ListLayout = kBothGrids;
+
+    // 11.
+    OpenChartWindow();
+    return true;
+}
+
+void MDIForm1::Combo1_Click() {}
+
+void MDIForm1::FillDataFileList(const std::string&) {}
+
+void MDIForm1::LayoutDataFileGrid(int rows) {
+    MSFGrid1->setColumnCount(5);
+    MSFGrid1->setRowCount(rows);
+    SetHeightTw(MSFGrid1, kFileGridHeight);
+    const int widths[] = {10, 3200, 500, 500, 1000};
+    const char* titles[] = {"", "　 マイファイル銘柄 ", "市場", "売買", " ファイル名"};
+    for (int c = 0; c < 5; ++c) {
+        MSFGrid1->setColumnWidth(c, std::max(1, Px(widths[c])));
+        SetCell(MSFGrid1, 0, c, titles[c]);
+        MSFGrid1->item(0, c)->setBackground(palette().color(QPalette::Button));
+    }
+}
+
+// ---------------------------------------------------------------- resize
+
+void MDIForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // A child shown while the frame itself was not yet on screen could not
+    // fill the area; it is maximized now.
+    QTimer::singleShot(0, this, [this] {
+        for (QMdiSubWindow* frame : mdiArea_->subWindowList()) {
+            auto* child = qobject_cast<ChildForm*>(frame->widget());
+            if (child == nullptr || !child->OpensMaximized() || frame->geometry() == mdiArea_->viewport()->rect()) {
+                continue;
+            }
+            frame->setWindowState(Qt::WindowNoState);
+            frame->showMaximized();
+        }
+    });
+    if (loaded_) MDIForm_Resize();
+}
+
+void MDIForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (loaded_) MDIForm_Resize();
+}
+
+void MDIForm1::MDIForm_Resize() {
+    const bool newer = Program().app.OsMajorVersion >= 6;
+    // Tops of the side panes below the visible bars, as the client area
+    // places them.
+    int paneTop = 0;
+    for (QWidget* bar : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Picture3),
+                         static_cast<QWidget*>(Picture4)}) {
+        if (!bar->isHidden()) paneTop += HeightTw(bar);
+    }
+    const int formHeight = FormHeightTw();
+
+    // 1, 2.
+    const int h = formHeight - paneTop - 735 - (newer ? 150 : 0);
+    if (TopTw(MSF全Grid2) < h) SetHeightTw(MSF全Grid2, h - TopTw(MSF全Grid2));
+    // 3.
+    SetWidthTw(Combo2, FormWidthTw() - LeftTw(Combo2) - 150 - (newer ? 80 : 0));
+    // 4.
+    if (ListLayout == kFileGridAlone) {
+        const int rows = MSFGrid1->rowCount();
+        SetHeightTw(MSFGrid1, rows * kRowHeight);
+        if (TopTw(MSFGrid1) < h && h < (rows + 2) * kRowHeight) SetHeightTw(MSFGrid1, h - TopTw(MSFGrid1));
+    }
+    // 5.
+    const int h2 = formHeight - paneTop - 735 - (newer ? 220 : 0);
+    if (TopTw(Picture14) > h2) return;
+    // 6.
+    SetHeightTw(Picture14, h2 - TopTw(Picture14));
+    SetHeightTw(VScroll1, HeightTw(Picture14));
+    VScroll1->setMaximum(std::max(0, Px(HeightTw(Picture13) + 70 - HeightTw(Picture14))));
+    // 7.
+    int panelWidth = 0;
+    if (HeightTw(Picture14) < HeightTw(Picture13)) {
+        panelWidth = WidthTw(VScroll1) + 3000;
+        VScroll1->show();
+    } else {
+        SetHeightTw(Picture14, HeightTw(Picture13));
+        SetHeightTw(VScroll1, HeightTw(Picture13));
+        Picture13->move(Picture13->x(), 0);
+        VScroll1->hide();
+        panelWidth = LeftTw(Picture14) + WidthTw(Picture14) + 70;
+    }
+    HideParam->setFixedWidth(Px(panelWidth));
+    // 8.
+    Image2->move(Px(panelWidth - WidthTw(VScroll1) - 150), Image2->y());
+}
+
+// ---------------------------------------------------------------- shut-down
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        // The children close first, each through its own unload.
+        mdiArea_->closeAllSubWindows();
+        MDIForm_Unload();
+    }
+    event->accept();
+}
+
+void MDIForm1::MDIForm_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    auto& app = Program().app;
+    if (loaded_) {
+        // 1. Only keys the file has are rewritten; none is added.
+        if (FileExistsIn(std::string(kSettingsFileName), app.AppDir) == 1) {
+            settings_bridge::WriteIniValue("WindowState=", std::to_string(WindowStateNumber()));
+            settings_bridge::WriteIniValue("mnuColorItem=", std::to_string(Program().commands.BackColorIndex));
+            for (const PanelFrameDef& frame : PanelFrames()) {
+                for (const PanelBoxDef& box : frame.boxes) {
+                    if (box.key.empty()) continue;
+                    settings_bridge::WriteIniValue(std::string(box.key), S(PanelBox(box.textNo)->text()));
+                }
+            }
+            const char* flagKeys[] = {"FixAMT=", "PrinterDate=", "mnuChartExplain=", "CrossKabuka="};
+            for (int i = 0; i < 4; ++i) {
+                settings_bridge::WriteIniValue(flagKeys[i], Item("mnuFuncExItem", 2 + i)->isChecked() ? "1" : "0");
+            }
+        }
+        // 2. Saved pages stay while the debug item reads them instead of
+        // downloading.
+        if (!Item("mnuFuncExItem", 7)->isChecked()) {
+            const auto& d = Program().download;
+            for (const std::string* page : {&d.PageFile1, &d.PageFile2, &d.PageFile3, &d.PageFile4, &d.PageFile5,
+                                            &d.PageFile6, &d.PageFile7, &d.PageFile8, &d.PageHeadFile}) {
+                if (!page->empty()) DeleteFile(*page);
+            }
+        }
+        // 3.
+        Help().CloseAll(app.HelpFilePath);
+    }
+    instanceLock_.Release();
+    emit Ended();
+}
+
+void MDIForm1::mnuEnd_Click() { close(); }
+
+void MDIForm1::mnuGyouEnd_Click() {
+    if (ChildForm* company = Program().windows.CompanyInfoWindow) {
+        if (QMdiSubWindow* frame = company->Frame()) {
+            frame->close();
+        } else {
+            company->close();
+        }
+    }
+}
+
+// ---------------------------------------------------------------- view items
+
+void MDIForm1::SetBarVisible(int index, bool visible) {
+    switch (index) {
+        case 0:
+        case 2:
+        case 3: {
+            QFrame* bar = index == 0 ? Picture3 : index == 2 ? Picture1 : Picture4;
+            // The list grid gives the bar its room and takes it back.
+            const int change = HeightTw(bar);
+            bar->setVisible(visible);
+            SetHeightTw(MSF全Grid2, HeightTw(MSF全Grid2) + (visible ? -change : change));
+            break;
+        }
+        case 1: HideParam->setVisible(visible); break;
+        case 4: Picture2->setVisible(visible); break;
+        default: break;
+    }
+}
+
+void MDIForm1::mnuFileItem_Click(int index) {
+    if (index < 0 || index > 5) return;
+    if (index == 5) return;
+    const bool show = !Item("mnuFileItem", index)->isChecked();
+    SetBarVisible(index, show);
+    SetFileMenuChecked(static_cast<std::int16_t>(index), show);
+}
+
+// ---------------------------------------------------------------- window menu
+
+void MDIForm1::mnuWinItem_Click(int index) {
+    auto& windows = Program().windows;
+    switch (index) {
+        case 5:
+            if (windows.MaintenanceWindow != nullptr) windows.MaintenanceWindow->BringToFront();
+            break;
+        case 6:
+            if (windows.CompanyInfoWindow != nullptr) windows.CompanyInfoWindow->BringToFront();
+            break;
+        case 8: RunWindowMenu(8); break;
+        default: break;
+    }
+}
+
+void MDIForm1::mnuFuncExItem_Click(int index) {
+    QAction* item = Item("mnuFuncExItem", index);
+    if (item == nullptr) return;
+    const bool check = !item->isChecked();
+    SetFuncExMenuChecked(static_cast<std::int16_t>(index), check);
+    if (index == 7) Program().app.AppTitle = check ? "RanvikチャートsupDebug " : "Ranvikチャートsup ";
+}
+
+void MDIForm1::mnuHelpItem_Click(int index) {
+    if (index == 1) {
+        std::string page = "Manual\\RanvikC5.html";
+        if (Picture11->isVisible()) {
+            page = "Manual\\RanvikC8.html";
+        } else if (ActiveChild() != nullptr) {
+            page = "Manual\\RanvikC6.html";
+        }
+        Help().ShowTopic(Program().app.HelpFilePath, page);
+    } else if (index == 2) {
+        ShowSplash();
+    }
+}
+
+// ---------------------------------------------------------------- window tabs
+
+void MDIForm1::WindowTab_MouseDown(int no) {
+    QLabel* tab = WindowTab(no);
+    if (tab == nullptr || BackColor(tab) == kFreeTab) return;
+    pressedTab_ = tab;
+    PressWindowTab(tab);
+    if (ChartWindowBase* window = Program().windows.ChartWindow(no)) window->BringToFront();
+}
+
+void MDIForm1::WindowTab_MouseUp(int no) {
+    QLabel* tab = WindowTab(no);
+    if (tab == nullptr || BackColor(tab) == kFreeTab) return;
+    ReleaseWindowTab();
+}
+
+void MDIForm1::PressWindowTab(QLabel* tab) {
+    pressedTabTop_ = TopTw(tab);
+    pressedTabLeft_ = LeftTw(tab);
+    SetTwips(tab, pressedTabLeft_ + 15, pressedTabTop_ + 15, WidthTw(tab) - 25, HeightTw(tab) - 30);
+}
+
+void MDIForm1::ReleaseWindowTab() {
+    if (pressedTab_ == nullptr) return;
+    SetTwips(pressedTab_, pressedTabLeft_, pressedTabTop_, kTabWidth, kTabHeight);
+}
+
+// ---------------------------------------------------------------- list pane
+
+void MDIForm1::Picture7_MouseDown() {
+    Picture8->move(Picture7->x(), Picture8->y());
+    Picture8->show();
+    Picture8->raise();
+}
+
+void MDIForm1::Picture7_MouseUp() {
+    Picture8->hide();
+    Picture7->show();
+    ListLayout = static_cast<std::int16_t>((ListLayout + 1) % 3);
+    QWidget* movers[] = {Combo1, Frame1, Frame26, MSF全Grid2, Picture5, Picture6};
+    auto shift = [&](int by) {
+        for (QWidget* w : movers) MoveTopTw(w, TopTw(w) + by);
+    };
+    if (ListLayout == kListGridAlone) {
+        MSFGrid1->hide();
+        shift(-kBothGridsShift);
+        SetHeightTw(MSF全Grid2, HeightTw(MSF全Grid2) + kBothGridsShift);
+        ActiveGrid = MSF全Grid2;
+    } else if (ListLayout == kFileGridAlone) {
+        MSF全Grid2->hide();
+        Frame1->hide();
+        Combo1->hide();
+        Frame26->hide();
+        Picture5->hide();
+        Picture6->hide();
+        MSFGrid1->show();
+        int height = MSFGrid1->rowCount() * kRowHeight;
+        const int room = FormHeightTw() - [this] {
+            int top = 0;
+            for (QWidget* bar : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Picture3),
+                                 static_cast<QWidget*>(Picture4)}) {
+                if (!bar->isHidden()) top += HeightTw(bar);
+            }
+            return top;
+        }() - TopTw(MSFGrid1) - 780;
+        if (room < height) {
+            height = room;
+            if (Program().app.OsMajorVersion >= 6 && height > 130) height -= 130;
+        }
+        SetHeightTw(MSFGrid1, height);
+        ActiveGrid = MSFGrid1;
+    } else {
+        SetHeightTw(MSFGrid1, kFileGridHeight);
+        MSFGrid1->show();
+        Frame1->show();
+        Combo1->show();
+        Picture5->show();
+        if (MSFGrid1->currentRow() > 0) {
+            MSFGrid1->scrollToItem(MSFGrid1->item(MSFGrid1->currentRow(), 0), QAbstractItemView::PositionAtTop);
+        }
+        MSF全Grid2->show();
+        shift(kBothGridsShift);
+        if (Combo1->currentText() == "検索") Frame26->show();
+        if (HeightTw(MSF全Grid2) > kBothGridsShift) SetHeightTw(MSF全Grid2, HeightTw(MSF全Grid2) - kBothGridsShift);
+    }
+    FocusToolbarStrip();
+}
+
+void MDIForm1::Picture7_MouseMove() {
+    Picture2->setCursor(Qt::ArrowCursor);
+    ListPaneDragX = 0;
+}
+
+void MDIForm1::Grid_MouseMove() {
+    if (Picture2->cursor().shape() == Qt::SizeHorCursor) {
+        Picture2->setCursor(Qt::ArrowCursor);
+        ListPaneDragX = 0;
+    }
+}
+
+void MDIForm1::Frame1_MouseMove() { Picture2->setCursor(Qt::ArrowCursor); }
+
+void MDIForm1::Picture2_MouseMove(int button, int x) {
+    if (Program().app.AdminMode != kTrue) return;
+    const bool sizing = Picture2->cursor().shape() == Qt::SizeHorCursor;
+    if (ListPaneDragX != 0 && button == 1 && sizing) {
+        const double width = WidthTw(Picture2) + (x - ListPaneDragX);
+        if (width < ListPaneMinWidth) {
+            Picture2->setFixedWidth(Px(ListPaneMinWidth));
+            if (WidthTw(MSFGrid1) != kGridWidth) {
+                SetWidthTw(MSFGrid1, kGridWidth);
+                SetWidthTw(MSF全Grid2, kGridWidth);
+            }
+            Picture2->setCursor(Qt::ArrowCursor);
+            ListPaneDragX = 0;
+            FocusToolbarStrip();
+            return;
+        }
+        Picture2->setFixedWidth(Px(width));
+        auto columnsWidth = [](QTableWidget* grid) {
+            int sum = 0;
+            for (int c = 0; c < grid->columnCount(); ++c) sum += Tw(grid->columnWidth(c));
+            return sum;
+        };
+        if (width < columnsWidth(MSFGrid1) + 400) SetWidthTw(MSFGrid1, static_cast<int>(width));
+        if (width < columnsWidth(MSF全Grid2) + 400) SetWidthTw(MSF全Grid2, static_cast<int>(width));
+        ListPaneDragX = x;
+        return;
+    }
+    if (x > WidthTw(Picture2) - 150 && button == 0) {
+        Picture2->setCursor(Qt::SizeHorCursor);
+        ListPaneDragX = x;
+    } else {
+        Picture2->setCursor(Qt::ArrowCursor);
+        ListPaneDragX = 0;
+    }
+}
+
+void MDIForm1::Picture2_Click() { FocusToolbarStrip(); }
+
+void MDIForm1::Picture3_Click() { FocusToolbarStrip(); }
+
+bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (watched == Picture2) {
+        if (type == QEvent::MouseMove) {
+            auto* e = static_cast<QMouseEvent*>(event);
+            Picture2_MouseMove((e->buttons() & Qt::LeftButton) ? 1 : 0, Tw(static_cast<int>(e->position().x())));
+        } else if (type == QEvent::MouseButtonRelease) {
+            Picture2_Click();
+        }
+    } else if (watched == Picture3 && type == QEvent::MouseButtonRelease) {
+        Picture3_Click();
+    } else if (watched == Frame1 && type == QEvent::MouseMove) {
+        Frame1_MouseMove();
+    } else if (type == QEvent::MouseMove && MSFGrid1 != nullptr && MSF全Grid2 != nullptr &&
+               (watched == MSFGrid1->viewport() || watched == MSF全Grid2->viewport())) {
+        Grid_MouseMove();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- extended panel
+
+void MDIForm1::VScroll1_Change() {
+    Picture13->move(Picture13->x(), -VScroll1->value());
+    FocusToolbarStrip();
+}
+
+void MDIForm1::Image2_MouseDown() {
+    image2Left_ = LeftTw(Image2);
+    image2Top_ = TopTw(Image2);
+    SetTwips(Image2, image2Left_ + 10, image2Top_ + 10, WidthTw(Image2) - 20, HeightTw(Image2) - 20);
+}
+
+void MDIForm1::Image2_MouseUp() {
+    SetTwips(Image2, LeftTw(Image2) - 10, TopTw(Image2) - 10, WidthTw(Image2) + 20, HeightTw(Image2) + 20);
+    HideParam->hide();
+    SetFileMenuChecked(1, false);
+}
+
+}  // namespace ranvik

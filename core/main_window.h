@@ -1,0 +1,205 @@
+#pragma once
+// The main window MDIForm1: a multiple-document frame with the menu bar, the
+// toolbar strip, the quick parameter bar, the address bar, the stock list
+// pane, the extended parameter panel and the collection panel; the chart
+// windows, the data maintenance window and the company results window open
+// inside it.  Its load handler is the start-up of the program and its unload
+// handler the shut-down.
+#include <QMainWindow>
+#include <QPointer>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "core/ui_standins.h"
+#include "platform/runtime/single_instance.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QStackedWidget;
+class QTableWidget;
+class QTextEdit;
+
+namespace ranvik {
+
+class ChildForm;
+
+// List pane arrangements.
+enum ListLayoutState : std::int16_t { kListGridAlone = 0, kFileGridAlone = 1, kBothGrids = 2 };
+
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIForm1(QWidget* parent = nullptr);
+    ~MDIForm1() override;
+
+    // Start-up.  False when another instance of the program runs: nothing
+    // was read or written and the program must end at once.
+    bool MDIForm_Load();
+    void MDIForm_Resize();
+    // Shut-down, after the child windows have closed.
+    void MDIForm_Unload();
+
+    // Menu handlers.
+    void mnuEnd_Click();
+    void mnuFileItem_Click(int index);
+    void mnuGyouEnd_Click();
+    void mnuWinItem_Click(int index);
+    void mnuFuncExItem_Click(int index);
+    void mnuHelpItem_Click(int index);
+
+    // List pane.
+    void Combo1_Click();
+    void FillDataFileList(const std::string& folder);
+    void Picture7_MouseDown();
+    void Picture7_MouseUp();
+    void Picture7_MouseMove();
+    void Picture2_MouseMove(int button, int x);
+    void Picture2_Click();
+    void Picture3_Click();
+    void Frame1_MouseMove();
+    void Grid_MouseMove();
+
+    // Window tabs: `no` is the chart window 1 to 3 (Label3 to Label5).
+    void WindowTab_MouseDown(int no);
+    void WindowTab_MouseUp(int no);
+    QLabel* WindowTab(int no) const;
+    void PressWindowTab(QLabel* tab);
+    void ReleaseWindowTab();
+
+    // Extended parameter panel.
+    QLineEdit* PanelBox(int textNo) const;
+    void VScroll1_Change();
+    void Image2_MouseDown();
+    void Image2_MouseUp();
+
+    // A menu item of the main window by its array name and index.
+    QAction* Item(const std::string& array, int index) const;
+
+    // Toolbar buttons by key and by position (1 to 27): only their enabled
+    // state for now.
+    void SetToolbarButtonEnabled(const std::string& key, bool enabled);
+    void SetToolbarButtonsEnabled(int fromPosition, int toPosition, bool enabled);
+    bool ToolbarButtonEnabled(const std::string& key) const;
+    bool ToolbarButtonEnabled(int position) const;
+
+    // Shows a child window in the multiple-document area: it is loaded
+    // first, then shown (maximized when it opens so).
+    void ShowChild(ChildForm* child);
+    ChildForm* ActiveChild() const;
+    QMdiArea* MdiArea() const { return mdiArea_; }
+
+    // Main window state as the settings keep it: 0 normal, 1 minimized,
+    // 2 maximized.  Any other number is ignored.
+    int WindowStateNumber() const;
+    void SetWindowStateNumber(int state);
+
+    // Height and width of the window as the layout measures them: the
+    // outer size, frame, caption and menu bar included (twips).
+    int FormHeightTw() const;
+    int FormWidthTw() const;
+
+    // Controls (designer names).
+    QFrame* Picture1 = nullptr;   // toolbar strip; keyboard focus target
+    QFrame* Picture3 = nullptr;   // quick parameter bar
+    QFrame* Picture4 = nullptr;   // address bar
+    QComboBox* Combo2 = nullptr;  // address box
+    QFrame* Picture2 = nullptr;   // stock list pane
+    QTableWidget* MSFGrid1 = nullptr;       // data-file grid
+    QTableWidget* MSF全Grid2 = nullptr;     // list-table grid
+    QComboBox* Combo1 = nullptr;            // list chooser
+    QGroupBox* Frame1 = nullptr;            // daily / weekly options
+    QRadioButton* Option1 = nullptr;        // 日
+    QRadioButton* Option2 = nullptr;        // 週
+    QFrame* Frame26 = nullptr;              // search frame
+    QComboBox* Combo3 = nullptr;            // search box
+    QPushButton* 検索cmd = nullptr;
+    QPushButton* Command2 = nullptr;
+    standin::EventLabel* Picture7 = nullptr;  // list layout switch
+    QLabel* Picture8 = nullptr;               // its pressed look
+    QLabel* Picture5 = nullptr;               // immediate-display toggle, off
+    QLabel* Picture6 = nullptr;               // immediate-display toggle, on
+    standin::EventLabel* Label3 = nullptr;    // window tabs
+    standin::EventLabel* Label4 = nullptr;
+    standin::EventLabel* Label5 = nullptr;
+    QFrame* HideParam = nullptr;     // extended parameter panel
+    QWidget* Picture14 = nullptr;    // its viewport
+    QWidget* Picture13 = nullptr;    // its content
+    QScrollBar* VScroll1 = nullptr;
+    standin::EventLabel* Image2 = nullptr;  // its close image
+    QLabel* Label35 = nullptr;
+    QPushButton* 復元ini = nullptr;
+    QWidget* Picture11 = nullptr;    // collection panel
+    std::map<int, QLineEdit*> QuickBoxes;  // Text2 .. Text18 of the quick bar
+    std::map<int, QLabel*> QuickLabels;    // Label6 .. Label24
+
+    // Main window fields.
+    std::int16_t ListLayout = kBothGrids;
+    QTableWidget* ActiveGrid = nullptr;
+    double ListPaneDragX = 0;
+    float ListPaneMinWidth = 0;
+    int SelectedFileRow = 0;
+    int SelectedListRow = 0;
+    QColor ListRowBackColor;
+    QColor ListRowForeColor;
+
+signals:
+    // After the shut-down: the program ends.
+    void Ended();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolbarStrip();
+    void BuildQuickBar();
+    void BuildAddressBar();
+    void BuildListPane();
+    void BuildParameterPanel();
+    void BuildCollectionPanel();
+    QAction* AddItem(QMenu* menu, const std::string& array, int index, const QString& caption,
+                     const QKeySequence& shortcut = {});
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void ShowMenuBarOf(ChildForm* child);
+    void FocusToolbarStrip();
+    void SetBarVisible(int index, bool visible);
+    void LayoutDataFileGrid(int rows);
+    bool ShutDownDone() const { return unloaded_; }
+
+    InstanceLock instanceLock_;
+    QMdiArea* mdiArea_ = nullptr;
+    QStackedWidget* menuStack_ = nullptr;
+    QMenuBar* mainMenuBar_ = nullptr;
+    std::map<std::pair<std::string, int>, QAction*> items_;
+    std::map<int, QLineEdit*> panelBoxes_;
+    std::map<std::string, bool> toolbarEnabled_;
+    QPointer<QLabel> pressedTab_;
+    int pressedTabTop_ = 0;
+    int pressedTabLeft_ = 0;
+    int image2Left_ = 0;
+    int image2Top_ = 0;
+    bool loaded_ = false;
+    bool unloaded_ = false;
+};
+
+// The toolbar's button keys by position 1 to 27 (separators are empty).
+const std::string& ToolbarKey(int position);
+
+}  // namespace ranvik

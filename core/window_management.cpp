@@ -1,0 +1,132 @@
+#include "core/window_management.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <algorithm>
+
+#include "core/child_form.h"
+#include "core/main_window.h"
+#include "core/program_state.h"
+
+namespace ranvik {
+
+namespace {
+
+void SetItemEnabled(ChildForm* form, const char* array, int index, bool enabled) {
+    if (form == nullptr) return;
+    if (QAction* item = form->Item(array, index)) item->setEnabled(enabled);
+}
+
+// Visible, not minimized frames of the area, in creation order.
+QList<QMdiSubWindow*> ArrangedFrames(QMdiArea* area) {
+    QList<QMdiSubWindow*> frames;
+    for (QMdiSubWindow* f : area->subWindowList(QMdiArea::CreationOrder)) {
+        if (f->isVisible() && !f->isMinimized()) frames.push_back(f);
+    }
+    return frames;
+}
+
+void Tile(QMdiArea* area, bool stacked) {
+    const QList<QMdiSubWindow*> frames = ArrangedFrames(area);
+    if (frames.isEmpty()) return;
+    const QRect r = area->viewport()->rect();
+    const int n = static_cast<int>(frames.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* f = frames[i];
+        if (f->isMaximized()) f->showNormal();
+        if (stacked) {
+            const int top = r.height() * i / n;
+            f->setGeometry(0, top, r.width(), r.height() * (i + 1) / n - top);
+        } else {
+            const int left = r.width() * i / n;
+            f->setGeometry(left, 0, r.width() * (i + 1) / n - left, r.height());
+        }
+    }
+}
+
+void ArrangeIcons(QMdiArea* area) {
+    const QRect r = area->viewport()->rect();
+    int left = 0;
+    for (QMdiSubWindow* f : area->subWindowList(QMdiArea::CreationOrder)) {
+        if (!f->isMinimized()) continue;
+        f->move(left, r.height() - f->height());
+        left += f->width();
+    }
+}
+
+}  // namespace
+
+bool AllChartSlotsTaken() {
+    auto& w = Program().windows;
+    return w.ChartWindow1 != nullptr && w.ChartWindow2 != nullptr && w.ChartWindow3 != nullptr;
+}
+
+void RunWindowMenu(std::int16_t index) {
+    auto& windows = Program().windows;
+    MDIForm1* main = windows.MainForm;
+    if (main == nullptr) return;
+    QMdiArea* area = main->MdiArea();
+    switch (index) {
+        case 0: area->cascadeSubWindows(); return;
+        case 1: Tile(area, true); return;
+        case 2: Tile(area, false); return;
+        case 3: ArrangeIcons(area); return;
+        case 8: break;
+        default: return;
+    }
+
+    windows.NewWindowNo = 0;
+    for (std::int16_t no = 1; no <= 3; ++no) {
+        if (windows.ChartWindow(no) != nullptr) continue;
+        if (!Makers().chartWindow) break;
+        windows.NewWindowNo = no;
+        ChartWindowBase* window = Makers().chartWindow();
+        windows.ChartWindow(no) = window;
+        main->ShowChild(window);
+        break;
+    }
+    if (!AllChartSlotsTaken()) return;
+
+    // No slot left: every way of adding a window is switched off until one
+    // closes.
+    for (int no = 1; no <= 3; ++no) SetItemEnabled(windows.ChartWindow(no), "mnuWinItem", 8, false);
+    if (main->Item("mnuWinItem", 5)->isVisible()) SetItemEnabled(windows.MaintenanceWindow, "mnuWinItem", 11, false);
+    main->SetToolbarButtonEnabled("窓", false);
+    main->Item("mnuWinItem", 8)->setEnabled(false);
+}
+
+void OpenChartWindow() {
+    auto& windows = Program().windows;
+    if (windows.MainForm == nullptr) return;
+    if (windows.ChartWindow1 == nullptr && windows.ChartWindow2 == nullptr && windows.ChartWindow3 == nullptr) {
+        windows.MainForm->SetToolbarButtonsEnabled(2, 25, true);
+    }
+    RunWindowMenu(8);
+}
+
+void SetFileMenuChecked(std::int16_t index, bool checked) {
+    auto& windows = Program().windows;
+    if (windows.MainForm != nullptr) {
+        if (QAction* item = windows.MainForm->Item("mnuFileItem", index)) item->setChecked(checked);
+    }
+    for (int no = 1; no <= 3; ++no) {
+        if (ChartWindowBase* w = windows.ChartWindow(no)) {
+            if (QAction* item = w->Item("mnuTool0", index)) item->setChecked(checked);
+        }
+    }
+}
+
+void SetFuncExMenuChecked(std::int16_t index, bool checked) {
+    auto& windows = Program().windows;
+    for (int no = 1; no <= 3; ++no) {
+        if (ChartWindowBase* w = windows.ChartWindow(no)) {
+            if (QAction* item = w->Item("mnuFuncExItem", index)) item->setChecked(checked);
+        }
+    }
+    if (windows.MainForm != nullptr) {
+        if (QAction* item = windows.MainForm->Item("mnuFuncExItem", index)) item->setChecked(checked);
+    }
+}
+
+}  // namespace ranvik

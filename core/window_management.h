@@ -1,0 +1,24 @@
+#pragma once
+// Chart window management: up to three chart windows in slots 1 to 3, the
+// arrangement of the child windows, and the check marks that must look the
+// same in the main window and in every chart window.
+#include <cstdint>
+
+namespace ranvik {
+
+// 0 cascade, 1 tile one above the other, 2 tile side by side, 3 arrange the
+// icons of minimized windows, 8 open the next chart window; any other index
+// does nothing.
+void RunWindowMenu(std::int16_t index);
+// Opens the next chart window; the first one after none was open enables
+// the chart buttons of the toolbar again.
+void OpenChartWindow();
+// View item `index`: the main window's mnuFileItem and every chart
+// window's mnuTool0.
+void SetFileMenuChecked(std::int16_t index, bool checked);
+// その他機能 item `index`: chart windows 1, 2, 3, then the main window.
+void SetFuncExMenuChecked(std::int16_t index, bool checked);
+// True when no slot is free.
+bool AllChartSlotsTaken();
+
+}  // namespace ranvik
