@@ -28,9 +28,9 @@
 
 #include "core/child_form.h"
 #include "core/data_store.h"
-#include "core/parameter_panel_table.h"
 #include "core/program_state.h"
-#include "core/settings_bridge.h"
+#include "core/settings_file.h"
+#include "core/url_list.h"
 #include "core/splash.h"
 #include "core/startup_checks.h"
 #include "core/window_management.h"
@@ -115,6 +115,62 @@ QTableWidget* MakeGrid(QWidget* parent, const char* name) {
     grid->setFont(f);
     return grid;
 }
+
+// The row a box stands in inside its frame: "日", "週" or "月" by the period
+// letter that stands before the number ending its key; "" for a key without.
+std::string_view RowCaption(std::string_view key) {
+    if (key.size() < 3 || key.back() != '=') return "";
+    std::size_t end = key.size() - 1;
+    if (key[end - 1] < '0' || key[end - 1] > '9') return "";
+    while (end > 0 && key[end - 1] >= '0' && key[end - 1] <= '9') --end;
+    if (end == 0) return "";
+    switch (key[end - 1]) {
+        case 'D': return "日";
+        case 'W': return "週";
+        case 'M': return "月";
+        default: return "";
+    }
+}
+
+int BoxNumber(std::string_view box) { return std::atoi(std::string(box.substr(4)).c_str()); }
+
+struct PanelBoxDef {
+    int textNo;
+    std::string_view design;
+    std::string_view row;
+};
+struct PanelFrameDef {
+    std::string_view caption;
+    std::vector<PanelBoxDef> boxes;
+};
+
+// The frames of the extended panel in the order of its settings keys, and
+// the parabolic start value, which has no key.
+std::vector<PanelFrameDef> PanelFrames() {
+    std::vector<PanelFrameDef> frames;
+    for (const SettingKey& key : PanelSettingKeys()) {
+        if (frames.empty() || frames.back().caption != key.frame) frames.push_back({key.frame, {}});
+        frames.back().boxes.push_back({BoxNumber(key.box), key.designValue, RowCaption(key.key)});
+    }
+    frames.push_back({"ﾊﾟﾗﾎﾞﾘｯｸ", {{70, "0.02", "始AF"}}});
+    return frames;
+}
+
+// The main window as the settings file's loader sees it.
+class MainWindowSettings : public SettingsTarget {
+public:
+    explicit MainWindowSettings(MDIForm1& form) : form_(form) {}
+    void SetWindowState(int state) override { form_.SetWindowStateNumber(state); }
+    void SetFuncExItemChecked(int item, bool checked) override {
+        if (QAction* a = form_.Item("mnuFuncExItem", item)) a->setChecked(checked);
+    }
+    void SetBoxText(std::string_view box, const std::string& text) override {
+        if (QLineEdit* edit = form_.PanelBox(BoxNumber(box))) edit->setText(Q(text));
+    }
+
+private:
+    MDIForm1& form_;
+};
 
 }  // namespace
 
@@ -520,8 +576,7 @@ void MDIForm1::BuildParameterPanel() {
         // One row per period (日, 週, 月), boxes left to right.
         std::vector<std::pair<std::string_view, std::vector<const PanelBoxDef*>>> rows;
         for (const PanelBoxDef& b : frameDef.boxes) {
-            const std::string_view row = b.key.empty() ? std::string_view("始AF") : PanelRowCaption(b.key);
-            if (rows.empty() || rows.back().first != row) rows.push_back({row, {}});
+            if (rows.empty() || rows.back().first != b.row) rows.push_back({b.row, {}});
             rows.back().second.push_back(&b);
         }
         auto* frame = new QGroupBox(Q(frameDef.caption), Picture13);
@@ -665,16 +720,21 @@ bool MDIForm1::MDIForm_Load() {
 
     // 4. Settings file.
     if (FileExistsIn(std::string(kSettingsFileName), app.AppDir) == 1) {
-        settings_bridge::ReadIniValue("Version=");
-        if (SettingsNeedRestore(Program().settings.IniValue)) settings_bridge::RestoreSettingsFromBackup(1);
-        settings_bridge::LoadPanelSettings(*this, 0);
+        MainWindowSettings target(*this);
+        ReadIniValue(kSettingsVersionKey);
+        if (SettingsNeedRestore(Program().settings.IniValue)) RestoreSettingsFromBackup(1, target);
+        LoadPanelSettings(0, target);
     }
 
     // 5. URL list.
     const UrlListCheck urlList = PurgeOutdatedUrlList(app.AppDir);
     if (urlList.existed) {
         app.UrlListVersion = urlList.version;
-        settings_bridge::LoadUrlList(Combo2);
+        AddressBarList addresses;
+        LoadUrlList(addresses);
+        Combo2->clear();
+        for (const std::string& address : addresses.items) Combo2->addItem(Q(address));
+        Combo2->setEditText(Q(addresses.text));
     } else {
         ShowMessage(std::string("910, \"") + std::string(kUrlListFileName) + " \"が見つかりません", kProgramName,
                     MessageIcon::Exclamation);
@@ -836,17 +896,14 @@ void MDIForm1::MDIForm_Unload() {
     if (loaded_) {
         // 1. Only keys the file has are rewritten; none is added.
         if (FileExistsIn(std::string(kSettingsFileName), app.AppDir) == 1) {
-            settings_bridge::WriteIniValue("WindowState=", std::to_string(WindowStateNumber()));
-            settings_bridge::WriteIniValue("mnuColorItem=", std::to_string(Program().commands.BackColorIndex));
-            for (const PanelFrameDef& frame : PanelFrames()) {
-                for (const PanelBoxDef& box : frame.boxes) {
-                    if (box.key.empty()) continue;
-                    settings_bridge::WriteIniValue(std::string(box.key), S(PanelBox(box.textNo)->text()));
-                }
+            WriteIniValue("WindowState=", std::to_string(WindowStateNumber()));
+            WriteIniValue("mnuColorItem=", std::to_string(Program().commands.BackColorIndex));
+            for (const SettingKey& key : PanelSettingKeys()) {
+                WriteIniValue(key.key, S(PanelBox(BoxNumber(key.box))->text()));
             }
             const char* flagKeys[] = {"FixAMT=", "PrinterDate=", "mnuChartExplain=", "CrossKabuka="};
             for (int i = 0; i < 4; ++i) {
-                settings_bridge::WriteIniValue(flagKeys[i], Item("mnuFuncExItem", 2 + i)->isChecked() ? "1" : "0");
+                WriteIniValue(flagKeys[i], Item("mnuFuncExItem", 2 + i)->isChecked() ? "1" : "0");
             }
         }
         // 2. Saved pages stay while the debug item reads them instead of

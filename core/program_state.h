@@ -54,6 +54,19 @@ struct SettingsState {
     std::string IniValue;  // value found by the last settings read
 };
 
+// Downloads.  The URL list fills the quote site's address and the
+// investment-information links at start-up; the downloads read them.
+struct DownloadState {
+    std::string QuoteSiteUrl;  // the quote site whose quote page the company window reads
+    std::string InfoLink0;     // indicator page
+    std::string InfoLink1;     // results page
+    std::string InfoLink2;
+    // Page files of the downloads, deleted when the program ends.
+    std::string PageFile1, PageFile2, PageFile3, PageFile4;
+    std::string PageFile5, PageFile6, PageFile7, PageFile8;
+    std::string PageHeadFile;
+};
+
 // Calendar tables filled at start-up; elements 1 to 12 are the months.
 struct CalendarState {
     std::array<int, 14> MonthDays{};
@@ -86,22 +99,15 @@ struct CommandChannelState {
     std::int16_t BackColorIndex = 0;  // chart background colour 0 to 6
 };
 
-// Page files of the downloads, deleted when the program ends.
-struct DownloadState {
-    std::string PageFile1, PageFile2, PageFile3, PageFile4;
-    std::string PageFile5, PageFile6, PageFile7, PageFile8;
-    std::string PageHeadFile;
-};
-
 struct ProgramState {
     StoreState store;
     SelectionState selection;
     ApplicationState app;
     SettingsState settings;
+    DownloadState download;
     CalendarState calendar;
     WindowRegistryState windows;
     CommandChannelState commands;
-    DownloadState download;
 };
 
 ProgramState& Program();

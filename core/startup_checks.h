@@ -8,6 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/settings_file.h"
+#include "core/url_list.h"
+
 namespace ranvik {
 
 struct VersionNumber {
@@ -21,11 +24,6 @@ struct VersionNumber {
 constexpr VersionNumber kProgramVersion{4, 4, 24};
 // URL lists older than this lack lines the downloads need.
 constexpr VersionNumber kUrlListMinimumVersion{4, 4, 16};
-// The settings file whose keys this program reads and writes.
-inline constexpr std::string_view kSettingsVersion = "4.4.5";
-
-inline constexpr std::string_view kSettingsFileName = "Ranvikchart.ini";
-inline constexpr std::string_view kUrlListFileName = "MyURL.txt";
 inline constexpr std::string_view kHelpFileName = "RanvikCManual.chm";
 
 // A version text with its first two dots removed ("4.4.16" -> "4416"); a

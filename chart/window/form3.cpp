@@ -11,7 +11,7 @@
 
 #include "core/main_window.h"
 #include "core/program_state.h"
-#include "core/settings_bridge.h"
+#include "core/settings_file.h"
 #include "core/splash.h"
 #include "core/startup_checks.h"
 #include "core/window_management.h"
@@ -163,7 +163,7 @@ void Form3::Form_Load() {
     if (FileExistsIn(std::string(kSettingsFileName), app.AppDir) == 1) {
         const char* keys[] = {"FixAMT=", "PrinterDate=", "mnuChartExplain=", "CrossKabuka="};
         for (int i = 0; i < 4; ++i) {
-            settings_bridge::ReadIniValue(keys[i]);
+            ReadIniValue(keys[i]);
             Item("mnuFuncExItem", 2 + i)->setChecked(Program().settings.IniValue == "1");
         }
     }
