@@ -12,8 +12,10 @@
 #include "platform/runtime/process.h"
 #include "platform/ui/qt_help_service.h"
 #include "platform/ui/qt_message_service.h"
+#include "platform/ui/twips.h"
 
 int main(int argc, char* argv[]) {
+    ranvik::FixLogicalDpi();
     QApplication app(argc, argv);
     app.setWindowIcon(QIcon(ranvik::ProgramPicture()));
     ranvik::InstallMessageService(std::make_unique<ranvik::QtMessageService>());

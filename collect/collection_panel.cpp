@@ -6,12 +6,13 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QTextEdit>
 
 #include "core/child_form.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
+#include "platform/ui/flex_grid.h"
+#include "platform/ui/pointers.h"
 
 namespace ranvik {
 
@@ -52,8 +53,8 @@ void CollectionPanel::終了_MouseUp(int x, int y) {
     SetForeColor(Text16, QbColor(0));
     hide();
     if (MDIForm1* main = Program().windows.MainForm) {
-        main->MSFGrid1->viewport()->setCursor(Qt::ArrowCursor);
-        main->MSF全Grid2->viewport()->setCursor(Qt::ArrowCursor);
+        SetMousePointer(main->MSFGrid1, 1);
+        SetMousePointer(main->MSF全Grid2, 1);
     }
 }
 

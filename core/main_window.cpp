@@ -21,7 +21,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStackedWidget>
-#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <array>
@@ -39,6 +38,8 @@
 #include "platform/runtime/message_service.h"
 #include "platform/runtime/os_version.h"
 #include "platform/runtime/process.h"
+#include "platform/ui/flex_grid.h"
+#include "platform/ui/pointers.h"
 
 namespace ranvik {
 
@@ -90,26 +91,13 @@ const std::array<std::string, 28>& ToolbarKeys() {
     return keys;
 }
 
-void SetCell(QTableWidget* grid, int row, int col, const QString& text) {
-    QTableWidgetItem* item = grid->item(row, col);
-    if (item == nullptr) {
-        item = new QTableWidgetItem;
-        grid->setItem(row, col, item);
-    }
-    item->setText(text);
-}
-
-QTableWidget* MakeGrid(QWidget* parent, const char* name) {
-    auto* grid = new QTableWidget(parent);
+FlexGrid* MakeGrid(QWidget* parent, const char* name) {
+    auto* grid = new FlexGrid(parent);
     grid->setObjectName(name);
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setMinimumSectionSize(1);
-    grid->verticalHeader()->setDefaultSectionSize(Px(kRowHeight));
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->SetFixedRows(1);
+    grid->SetFixedCols(0);
+    grid->SetDefaultRowHeight(kRowHeight);
     grid->setFocusPolicy(Qt::NoFocus);
-    grid->setMouseTracking(true);
     QFont f = grid->font();
     f.setPointSize(9);
     grid->setFont(f);
@@ -465,7 +453,7 @@ void MDIForm1::BuildListPane() {
 
     MSFGrid1 = MakeGrid(Picture2, "MSFGrid1");
     SetTwips(MSFGrid1, kGridLeft, kFileGridTop, kGridWidth, kFileGridHeight);
-    MSFGrid1->viewport()->installEventFilter(this);
+    connect(MSFGrid1, &FlexGrid::MouseMove, this, [this](int, int, double, double) { Grid_MouseMove(); });
 
     const int chooserTop = kFileGridTop + kBothGridsShift;
     Combo1 = new QComboBox(Picture2);
@@ -518,19 +506,18 @@ void MDIForm1::BuildListPane() {
 
     MSF全Grid2 = MakeGrid(Picture2, "MSF全Grid2");
     SetTwips(MSF全Grid2, kGridLeft, chooserTop + 690, kGridWidth, 4000);
-    MSF全Grid2->viewport()->installEventFilter(this);
+    connect(MSF全Grid2, &FlexGrid::MouseMove, this, [this](int, int, double, double) { Grid_MouseMove(); });
 
     // Title rows as the grids are designed; the start-up fills them.
-    MSF全Grid2->setColumnCount(4);
-    MSF全Grid2->setRowCount(2);
+    MSF全Grid2->SetCols(4);
+    MSF全Grid2->SetRows(2);
     const int listWidths[] = {450, 5000, 500, 500};
     const char* listTitles[] = {"ｺｰﾄﾞ", "　　     銘柄", "市場", "売買"};
     for (int c = 0; c < 4; ++c) {
-        MSF全Grid2->setColumnWidth(c, Px(listWidths[c]));
-        SetCell(MSF全Grid2, 0, c, listTitles[c]);
-        MSF全Grid2->item(0, c)->setBackground(palette().color(QPalette::Button));
+        MSF全Grid2->SetColWidth(c, listWidths[c]);
+        MSF全Grid2->SetTextMatrix(0, c, listTitles[c]);
     }
-    MSF全Grid2->setRowHeight(0, Px(250));
+    MSF全Grid2->SetRowHeight(0, 250);
     ActiveGrid = MSFGrid1;
 }
 
@@ -758,11 +745,9 @@ bool MDIForm1::MDIForm_Load() {
     }
     SelectedFileRow = 0;
     SelectedListRow = 0;
-    MSF全Grid2->setCurrentCell(SelectedListRow, 0);
-    if (QTableWidgetItem* cell = MSF全Grid2->item(SelectedListRow, 0)) {
-        ListRowBackColor = cell->background().color();
-        ListRowForeColor = cell->foreground().color();
-    }
+    MSF全Grid2->SetRow(SelectedListRow);
+    ListRowBackColor = MSF全Grid2->CellBackColor();
+    ListRowForeColor = MSF全Grid2->CellForeColor();
     Combo1_Click();
     LayoutDataFileGrid(std::max(CountDataFiles(app.AppDir), 12) + 2);
     FillDataFileList(app.AppDir);
@@ -796,15 +781,14 @@ void MDIForm1::Combo1_Click() {}
 void MDIForm1::FillDataFileList(const std::string&) {}
 
 void MDIForm1::LayoutDataFileGrid(int rows) {
-    MSFGrid1->setColumnCount(5);
-    MSFGrid1->setRowCount(rows);
     SetHeightTw(MSFGrid1, kFileGridHeight);
+    MSFGrid1->SetCols(5);
+    MSFGrid1->SetRows(rows);
     const int widths[] = {10, 3200, 500, 500, 1000};
     const char* titles[] = {"", "　 マイファイル銘柄 ", "市場", "売買", " ファイル名"};
     for (int c = 0; c < 5; ++c) {
-        MSFGrid1->setColumnWidth(c, std::max(1, Px(widths[c])));
-        SetCell(MSFGrid1, 0, c, titles[c]);
-        MSFGrid1->item(0, c)->setBackground(palette().color(QPalette::Button));
+        MSFGrid1->SetColWidth(c, widths[c]);
+        MSFGrid1->SetTextMatrix(0, c, titles[c]);
     }
 }
 
@@ -850,7 +834,7 @@ void MDIForm1::MDIForm_Resize() {
     SetWidthTw(Combo2, FormWidthTw() - LeftTw(Combo2) - 150 - (newer ? 80 : 0));
     // 4.
     if (ListLayout == kFileGridAlone) {
-        const int rows = MSFGrid1->rowCount();
+        const int rows = MSFGrid1->Rows();
         SetHeightTw(MSFGrid1, rows * kRowHeight);
         if (TopTw(MSFGrid1) < h && h < (rows + 2) * kRowHeight) SetHeightTw(MSFGrid1, h - TopTw(MSFGrid1));
     }
@@ -1056,7 +1040,7 @@ void MDIForm1::Picture7_MouseUp() {
         Picture5->hide();
         Picture6->hide();
         MSFGrid1->show();
-        int height = MSFGrid1->rowCount() * kRowHeight;
+        int height = MSFGrid1->Rows() * kRowHeight;
         const int room = FormHeightTw() - [this] {
             int top = 0;
             for (QWidget* bar : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Picture3),
@@ -1077,9 +1061,7 @@ void MDIForm1::Picture7_MouseUp() {
         Frame1->show();
         Combo1->show();
         Picture5->show();
-        if (MSFGrid1->currentRow() > 0) {
-            MSFGrid1->scrollToItem(MSFGrid1->item(MSFGrid1->currentRow(), 0), QAbstractItemView::PositionAtTop);
-        }
+        if (MSFGrid1->Row() != 0) MSFGrid1->SetTopRow(MSFGrid1->Row());
         MSF全Grid2->show();
         shift(kBothGridsShift);
         if (Combo1->currentText() == "検索") Frame26->show();
@@ -1089,22 +1071,22 @@ void MDIForm1::Picture7_MouseUp() {
 }
 
 void MDIForm1::Picture7_MouseMove() {
-    Picture2->setCursor(Qt::ArrowCursor);
+    SetMousePointer(Picture2, 1);
     ListPaneDragX = 0;
 }
 
 void MDIForm1::Grid_MouseMove() {
-    if (Picture2->cursor().shape() == Qt::SizeHorCursor) {
-        Picture2->setCursor(Qt::ArrowCursor);
+    if (MousePointerOf(Picture2) == 9) {
+        SetMousePointer(Picture2, 1);
         ListPaneDragX = 0;
     }
 }
 
-void MDIForm1::Frame1_MouseMove() { Picture2->setCursor(Qt::ArrowCursor); }
+void MDIForm1::Frame1_MouseMove() { SetMousePointer(Picture2, 1); }
 
 void MDIForm1::Picture2_MouseMove(int button, int x) {
     if (Program().app.AdminMode != kTrue) return;
-    const bool sizing = Picture2->cursor().shape() == Qt::SizeHorCursor;
+    const bool sizing = MousePointerOf(Picture2) == 9;
     if (ListPaneDragX != 0 && button == 1 && sizing) {
         const double width = WidthTw(Picture2) + (x - ListPaneDragX);
         if (width < ListPaneMinWidth) {
@@ -1113,15 +1095,15 @@ void MDIForm1::Picture2_MouseMove(int button, int x) {
                 SetWidthTw(MSFGrid1, kGridWidth);
                 SetWidthTw(MSF全Grid2, kGridWidth);
             }
-            Picture2->setCursor(Qt::ArrowCursor);
+            SetMousePointer(Picture2, 1);
             ListPaneDragX = 0;
             FocusToolbarStrip();
             return;
         }
         Picture2->setFixedWidth(Px(width));
-        auto columnsWidth = [](QTableWidget* grid) {
+        auto columnsWidth = [](FlexGrid* grid) {
             int sum = 0;
-            for (int c = 0; c < grid->columnCount(); ++c) sum += Tw(grid->columnWidth(c));
+            for (int c = 0; c < grid->Cols(); ++c) sum += grid->ColWidth(c);
             return sum;
         };
         if (width < columnsWidth(MSFGrid1) + 400) SetWidthTw(MSFGrid1, static_cast<int>(width));
@@ -1130,10 +1112,10 @@ void MDIForm1::Picture2_MouseMove(int button, int x) {
         return;
     }
     if (x > WidthTw(Picture2) - 150 && button == 0) {
-        Picture2->setCursor(Qt::SizeHorCursor);
+        SetMousePointer(Picture2, 9);
         ListPaneDragX = x;
     } else {
-        Picture2->setCursor(Qt::ArrowCursor);
+        SetMousePointer(Picture2, 1);
         ListPaneDragX = 0;
     }
 }
@@ -1155,9 +1137,6 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
         Picture3_Click();
     } else if (watched == Frame1 && type == QEvent::MouseMove) {
         Frame1_MouseMove();
-    } else if (type == QEvent::MouseMove && MSFGrid1 != nullptr && MSF全Grid2 != nullptr &&
-               (watched == MSFGrid1->viewport() || watched == MSF全Grid2->viewport())) {
-        Grid_MouseMove();
     }
     return QMainWindow::eventFilter(watched, event);
 }

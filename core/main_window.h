@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/ui_standins.h"
+#include "platform/ui/colors.h"
 #include "platform/runtime/single_instance.h"
 
 class QAction;
@@ -30,12 +31,12 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QStackedWidget;
-class QTableWidget;
 class QTextEdit;
 
 namespace ranvik {
 
 class ChildForm;
+class FlexGrid;
 
 // List pane arrangements.
 enum ListLayoutState : std::int16_t { kListGridAlone = 0, kFileGridAlone = 1, kBothGrids = 2 };
@@ -118,8 +119,8 @@ public:
     QFrame* Picture4 = nullptr;   // address bar
     QComboBox* Combo2 = nullptr;  // address box
     QFrame* Picture2 = nullptr;   // stock list pane
-    QTableWidget* MSFGrid1 = nullptr;       // data-file grid
-    QTableWidget* MSF全Grid2 = nullptr;     // list-table grid
+    FlexGrid* MSFGrid1 = nullptr;       // data-file grid
+    FlexGrid* MSF全Grid2 = nullptr;     // list-table grid
     QComboBox* Combo1 = nullptr;            // list chooser
     QGroupBox* Frame1 = nullptr;            // daily / weekly options
     QRadioButton* Option1 = nullptr;        // 日
@@ -148,13 +149,13 @@ public:
 
     // Main window fields.
     std::int16_t ListLayout = kBothGrids;
-    QTableWidget* ActiveGrid = nullptr;
+    FlexGrid* ActiveGrid = nullptr;
     double ListPaneDragX = 0;
     float ListPaneMinWidth = 0;
     int SelectedFileRow = 0;
     int SelectedListRow = 0;
-    QColor ListRowBackColor;
-    QColor ListRowForeColor;
+    Color ListRowBackColor = 0;
+    Color ListRowForeColor = 0;
 
 signals:
     // After the shut-down: the program ends.

@@ -1,40 +1,34 @@
 #pragma once
-// Small window helpers the main window needs: twips geometry (15 twips to a
-// pixel at the designed 96 dots per inch), QBColor numbers, back and fore
-// colours of a control, and a label that reports presses and releases in
-// twips, as label buttons need.
+// Small window helpers of the main window: short names for twips geometry,
+// back and fore colours of a control, and a label that reports presses,
+// moves and releases in twips, as label buttons need.
 #include <QColor>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
+
+#include "platform/ui/colors.h"
+#include "platform/ui/twips.h"
 
 namespace ranvik::standin {
 
-constexpr int kTwipsPerPixel = 15;
-inline int Px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-inline int Tw(int pixels) { return pixels * kTwipsPerPixel; }
+inline int Px(double twips) { return TwipsToPixels(twips); }
+inline int Tw(int pixels) { return PixelsToTwips(pixels); }
 
 inline void SetTwips(QWidget* w, double left, double top, double width, double height) {
-    w->setGeometry(Px(left), Px(top), Px(width), Px(height));
+    MoveTwips(w, left, top, std::max(0.0, width), std::max(0.0, height));
 }
-inline int LeftTw(const QWidget* w) { return Tw(w->x()); }
-inline int TopTw(const QWidget* w) { return Tw(w->y()); }
-inline int WidthTw(const QWidget* w) { return Tw(w->width()); }
-inline int HeightTw(const QWidget* w) { return Tw(w->height()); }
-inline void MoveTopTw(QWidget* w, int top) { w->move(w->x(), Px(top)); }
-inline void SetHeightTw(QWidget* w, int height) { w->resize(w->width(), std::max(0, Px(height))); }
-inline void SetWidthTw(QWidget* w, int width) { w->resize(std::max(0, Px(width)), w->height()); }
+inline int LeftTw(const QWidget* w) { return LeftOf(w); }
+inline int TopTw(const QWidget* w) { return TopOf(w); }
+inline int WidthTw(const QWidget* w) { return WidthOf(w); }
+inline int HeightTw(const QWidget* w) { return HeightOf(w); }
+inline void MoveTopTw(QWidget* w, int top) { SetTop(w, top); }
+inline void SetHeightTw(QWidget* w, int height) { SetHeight(w, std::max(0, height)); }
+inline void SetWidthTw(QWidget* w, int width) { SetWidth(w, std::max(0, width)); }
 
-// The sixteen colours of QBColor(0) .. QBColor(15).
-inline QColor QbColor(int n) {
-    static const QColor colours[16] = {
-        {0, 0, 0},       {0, 0, 128},     {0, 128, 0},   {0, 128, 128},
-        {128, 0, 0},     {128, 0, 128},   {128, 128, 0}, {192, 192, 192},
-        {128, 128, 128}, {0, 0, 255},     {0, 255, 0},   {0, 255, 255},
-        {255, 0, 0},     {255, 0, 255},   {255, 255, 0}, {255, 255, 255}};
-    return colours[(n % 16 + 16) % 16];
-}
+inline QColor QbColor(int n) { return ToQColor(QBColor(n)); }
 
 inline void SetBackColor(QWidget* w, const QColor& c) {
     QPalette p = w->palette();
@@ -78,7 +72,7 @@ protected:
     }
 
 private:
-    static int Tw(double px) { return static_cast<int>(std::lround(px * kTwipsPerPixel)); }
+    static int Tw(double px) { return static_cast<int>(std::lround(PixelsToTwips(px))); }
 };
 
 }  // namespace ranvik::standin
