@@ -973,7 +973,7 @@ void MDIForm1::mnuFuncExItem_Click(int index) {
 void MDIForm1::mnuHelpItem_Click(int index) {
     if (index == 1) {
         std::string page = "Manual\\RanvikC5.html";
-        if (Picture11->isVisible()) {
+        if (!Picture11->isHidden()) {
             page = "Manual\\RanvikC8.html";
         } else if (ActiveChild() != nullptr) {
             page = "Manual\\RanvikC6.html";

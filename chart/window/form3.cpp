@@ -306,7 +306,7 @@ void Form3::mnuFuncExItem_Click(int index) {
 void Form3::mnuHelpItem_Click(int index) {
     if (index == 0) {
         MDIForm1* main = Main();
-        const bool collecting = main != nullptr && main->Picture11->isVisible();
+        const bool collecting = main != nullptr && !main->Picture11->isHidden();
         Help().ShowTopic(Program().app.HelpFilePath, collecting ? "Manual\\RanvikC8.html" : "Manual\\RanvikC5.html");
     } else if (index == 1) {
         ShowSplash();
