@@ -5,6 +5,8 @@
 // menu items are addressed by the name of their item array and their index,
 // as every window addresses them ("mnuWinItem", 8).
 #include <QKeySequence>
+#include <QMenuBar>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -14,7 +16,6 @@
 
 class QAction;
 class QMenu;
-class QMenuBar;
 class QMdiSubWindow;
 
 namespace ranvik {
@@ -57,7 +58,7 @@ protected:
 
 private:
     std::map<std::pair<std::string, int>, QAction*> items_;
-    QMenuBar* menuBar_ = nullptr;
+    QPointer<QMenuBar> menuBar_;
     bool opensMaximized_ = false;
     bool loaded_ = false;
     bool unloaded_ = false;

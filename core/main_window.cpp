@@ -212,6 +212,15 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
 }
 
 MDIForm1::~MDIForm1() {
+    // The children's menu bars belong to their windows, which go after this
+    // frame's own parts: they leave the bar stack first.
+    for (int i = menuStack_->count() - 1; i >= 0; --i) {
+        QWidget* bar = menuStack_->widget(i);
+        if (bar == mainMenuBar_) continue;
+        bar->disconnect(menuStack_);
+        menuStack_->removeWidget(bar);
+        bar->setParent(nullptr);
+    }
     if (Program().windows.MainForm == this) Program().windows.MainForm = nullptr;
 }
 

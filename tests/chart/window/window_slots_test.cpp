@@ -1,0 +1,260 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSignalSpy>
+#include <QTextEdit>
+
+#include "platform/ui/flex_grid.h"
+
+#include "chart/window/form3.h"
+#include "collect/collection_panel.h"
+#include "company/form7.h"
+#include "core/window_management.h"
+#include "maintenance/form2.h"
+#include "platform/ui/pointers.h"
+#include "tests/core/main_window_fixture.h"
+
+namespace ranvik {
+namespace {
+
+const QColor kActive(255, 85, 80);
+const QColor kOpen(150, 55, 50);
+
+class ChartWindowsTest : public test::MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        InstallChartWindowMaker();
+        InstallMaintenanceWindowMaker();
+        InstallCompanyWindowMaker();
+        InstallCollectionPanelMaker();
+        WriteUrlList();
+    }
+    Form3* Window(int no) { return static_cast<Form3*>(Program().windows.ChartWindow(no)); }
+    static void Close(ChildForm* form) { form->Frame()->close(); }
+    QColor Tab(int no) { return standin::BackColor(form->WindowTab(no)); }
+    bool AddWindowEnabled() { return form->Item("mnuWinItem", 8)->isEnabled(); }
+};
+
+TEST_F(ChartWindowsTest, TheStartUpOpensChartWindowOneMaximizedWithItsTabActive) {
+    MDIForm1& main = Start();
+    Form3* one = Window(1);
+    ASSERT_NE(one, nullptr);
+    EXPECT_EQ(one->WindowNo, 1);
+    EXPECT_TRUE(one->Frame()->isMaximized());
+    EXPECT_EQ(Program().windows.ActiveWindowNo, 1);
+    EXPECT_EQ(Tab(1), kActive);
+    EXPECT_EQ(Tab(2), standin::QbColor(11));
+    EXPECT_EQ(main.ActiveChild(), one);
+    EXPECT_TRUE(main.ToolbarButtonEnabled(2));
+    EXPECT_TRUE(main.ToolbarButtonEnabled("窓"));
+}
+
+TEST_F(ChartWindowsTest, AFourthWindowIsRefusedAndEveryAddControlIsOff) {
+    MDIForm1& main = Start();
+    main.mnuWinItem_Click(8);
+    EXPECT_TRUE(AddWindowEnabled());
+    RunWindowMenu(8);
+    for (int no = 1; no <= 3; ++no) ASSERT_NE(Window(no), nullptr) << no;
+    EXPECT_EQ(Window(3)->WindowNo, 3);
+    EXPECT_EQ(Tab(3), kActive);
+    EXPECT_EQ(Tab(1), kOpen);
+    EXPECT_EQ(Tab(2), kOpen);
+    EXPECT_FALSE(AddWindowEnabled());
+    EXPECT_FALSE(main.ToolbarButtonEnabled("窓"));
+    for (int no = 1; no <= 3; ++no) EXPECT_FALSE(Window(no)->Item("mnuWinItem", 8)->isEnabled()) << no;
+
+    const auto frames = main.MdiArea()->subWindowList().size();
+    RunWindowMenu(8);
+    EXPECT_EQ(main.MdiArea()->subWindowList().size(), frames);
+    EXPECT_EQ(Program().windows.NewWindowNo, 0);
+}
+
+TEST_F(ChartWindowsTest, AClosedWindowFreesItsSlotForTheNextOne) {
+    MDIForm1& main = Start();
+    RunWindowMenu(8);
+    RunWindowMenu(8);
+    Form3* two = Window(2);
+    Close(two);
+    EXPECT_EQ(Window(2), nullptr);
+    EXPECT_EQ(Tab(2), standin::QbColor(11));
+    EXPECT_TRUE(main.WindowTab(2)->text().isEmpty());
+    EXPECT_TRUE(AddWindowEnabled());
+    EXPECT_TRUE(main.ToolbarButtonEnabled("窓"));
+    EXPECT_TRUE(Window(1)->Item("mnuWinItem", 8)->isEnabled());
+    EXPECT_EQ(main.windowTitle().toStdString(), Program().app.AppTitle);
+
+    main.mnuWinItem_Click(8);
+    ASSERT_NE(Window(2), nullptr);
+    EXPECT_EQ(Window(2)->WindowNo, 2);
+    EXPECT_FALSE(AddWindowEnabled());
+}
+
+TEST_F(ChartWindowsTest, WithWindowsOneAndThreeOpenTheNextTakesSlotTwo) {
+    Start();
+    RunWindowMenu(8);
+    RunWindowMenu(8);
+    Close(Window(2));
+    Close(Window(1));
+    RunWindowMenu(8);
+    EXPECT_EQ(Window(1)->WindowNo, 1);
+    EXPECT_EQ(Window(2), nullptr);
+    RunWindowMenu(8);
+    EXPECT_EQ(Window(2)->WindowNo, 2);
+    EXPECT_FALSE(AddWindowEnabled());
+}
+
+TEST_F(ChartWindowsTest, ClosingTheLastWindowSwitchesTheChartButtonsOff) {
+    MDIForm1& main = Start();
+    main.QuickBoxes[2]->setEnabled(true);
+    Close(Window(1));
+    EXPECT_FALSE(main.ToolbarButtonEnabled("窓ＬＲ"));
+    EXPECT_FALSE(main.ToolbarButtonEnabled("窓ＵＤ"));
+    for (int p = 5; p <= 25; ++p) {
+        if (!ToolbarKey(p).empty()) {
+            EXPECT_FALSE(main.ToolbarButtonEnabled(p)) << p;
+        }
+    }
+    EXPECT_TRUE(main.ToolbarButtonEnabled("窓"));
+    EXPECT_FALSE(main.QuickBoxes[2]->isEnabled());
+    EXPECT_EQ(standin::ForeColor(main.QuickLabels[6]), QColor(150, 150, 150));
+
+    // The next window after none enables the buttons again.
+    OpenChartWindow();
+    EXPECT_TRUE(main.ToolbarButtonEnabled("窓ＬＲ"));
+    EXPECT_TRUE(main.ToolbarButtonEnabled(25));
+}
+
+TEST_F(ChartWindowsTest, WithTheCompanyWindowOpenTheArrangeButtonsStay) {
+    MDIForm1& main = Start();
+    ChildForm* company = Makers().companyWindow();
+    main.ShowChild(company);
+    EXPECT_TRUE(main.Item("mnuGyouEnd", 1)->isEnabled());
+    EXPECT_TRUE(main.Item("mnuWinItem", 6)->isVisible());
+    EXPECT_TRUE(Window(1)->Item("mnuWinItem", 6)->isVisible());
+    Close(Window(1));
+    EXPECT_TRUE(main.ToolbarButtonEnabled("窓ＬＲ"));
+    EXPECT_TRUE(main.ToolbarButtonEnabled("窓ＵＤ"));
+    EXPECT_FALSE(main.ToolbarButtonEnabled(5));
+
+    main.mnuGyouEnd_Click();
+    EXPECT_EQ(Program().windows.CompanyInfoWindow, nullptr);
+    EXPECT_FALSE(main.Item("mnuGyouEnd", 1)->isEnabled());
+    EXPECT_FALSE(main.Item("mnuWinItem", 6)->isVisible());
+}
+
+TEST_F(ChartWindowsTest, TheMaintenanceWindowAnnouncesItselfAndLosesItsAddItemWhenAllSlotsAreTaken) {
+    MDIForm1& main = Start();
+    main.ShowChild(Makers().maintenanceWindow());
+    ChildForm* maintenance = Program().windows.MaintenanceWindow;
+    ASSERT_NE(maintenance, nullptr);
+    EXPECT_TRUE(main.Item("mnuWinItem", 5)->isVisible());
+    RunWindowMenu(8);
+    EXPECT_TRUE(Window(2)->Item("mnuWinItem", 5)->isVisible());
+    EXPECT_TRUE(maintenance->Item("mnuWinItem", 11)->isEnabled());
+    RunWindowMenu(8);
+    EXPECT_FALSE(maintenance->Item("mnuWinItem", 11)->isEnabled());
+    Close(Window(3));
+    EXPECT_TRUE(maintenance->Item("mnuWinItem", 11)->isEnabled());
+
+    main.mnuWinItem_Click(5);
+    EXPECT_EQ(main.ActiveChild(), maintenance);
+    Close(maintenance);
+    EXPECT_EQ(Program().windows.MaintenanceWindow, nullptr);
+    EXPECT_FALSE(main.Item("mnuWinItem", 5)->isVisible());
+    EXPECT_FALSE(Window(1)->Item("mnuWinItem", 5)->isVisible());
+}
+
+TEST_F(ChartWindowsTest, PressingATabBringsItsWindowForwardAndDrawsItPressed) {
+    MDIForm1& main = Start();
+    RunWindowMenu(8);
+    ASSERT_EQ(Program().windows.ActiveWindowNo, 2);
+    const QRect tab = main.Label3->geometry();
+    main.WindowTab_MouseDown(1);
+    EXPECT_EQ(main.Label3->geometry(), QRect(tab.x() + 1, tab.y() + 1, tab.width() - 2, tab.height() - 2));
+    EXPECT_EQ(main.ActiveChild(), Window(1));
+    EXPECT_EQ(Program().windows.ActiveWindowNo, 1);
+    EXPECT_EQ(Tab(1), kActive);
+    EXPECT_EQ(Tab(2), kOpen);
+    main.WindowTab_MouseUp(1);
+    EXPECT_EQ(standin::WidthTw(main.Label3), 720);
+    EXPECT_EQ(main.Label3->geometry().topLeft(), tab.topLeft());
+}
+
+TEST_F(ChartWindowsTest, GlobalMarksAreTheSameInEveryWindow) {
+    MDIForm1& main = Start();
+    RunWindowMenu(8);
+    RunWindowMenu(8);
+    Window(2)->mnuFuncExItem_Click(4);
+    for (int no = 1; no <= 3; ++no) EXPECT_TRUE(Window(no)->Item("mnuFuncExItem", 4)->isChecked()) << no;
+    EXPECT_TRUE(main.Item("mnuFuncExItem", 4)->isChecked());
+
+    Window(3)->mnuTool0_Click(1);
+    EXPECT_FALSE(main.HideParam->isHidden());
+    EXPECT_TRUE(main.Item("mnuFileItem", 1)->isChecked());
+    for (int no = 1; no <= 3; ++no) EXPECT_TRUE(Window(no)->Item("mnuTool0", 1)->isChecked()) << no;
+    main.mnuFileItem_Click(1);
+    for (int no = 1; no <= 3; ++no) EXPECT_FALSE(Window(no)->Item("mnuTool0", 1)->isChecked()) << no;
+}
+
+TEST_F(ChartWindowsTest, EndingTheProgramClosesTheChartWindowsFirst) {
+    test::WriteLines(dir.File("Ranvikchart.ini"), {"Version=4.4.5", "IdoSampleD1='5  '"});
+    MDIForm1& main = Start();
+    RunWindowMenu(8);
+    QSignalSpy ended(&main, &MDIForm1::Ended);
+    Window(2)->mnuEnd_Click();
+    EXPECT_EQ(ended.count(), 1);
+    for (int no = 1; no <= 3; ++no) EXPECT_EQ(Window(no), nullptr) << no;
+}
+
+TEST_F(ChartWindowsTest, OnlyWindowOneTakesTheCommandLineFile) {
+    SetCommandLine("\"/data/stocks/1301d.KDT\"");
+    Start();
+    RunWindowMenu(8);
+    EXPECT_EQ(Window(1)->CommandLineFile, "/data/stocks/1301d.KDT");
+    EXPECT_EQ(Window(1)->StockTitle, "1301d.KDT");
+    EXPECT_EQ(Window(2)->CommandLineFile, "");
+    // A window opened again in slot 1 takes it again.
+    Close(Window(1));
+    RunWindowMenu(8);
+    EXPECT_EQ(Window(1)->CommandLineFile, "/data/stocks/1301d.KDT");
+    SetCommandLine("");
+}
+
+TEST_F(ChartWindowsTest, ACommandLineWithoutFolderOrTooShortDoesNotFail) {
+    const struct {
+        const char* line;
+        const char* title;
+    } cases[] = {{"\"1301d.KDT\"", "1301d.KDT"}, {"\"", ""}, {"\"\"", ""}};
+    for (const auto& c : cases) {
+        SetCommandLine(c.line);
+        test::TempFolder folder;
+        SetProgramFolder(folder.Path());
+        ResetProgramState();
+        MDIForm1 main;
+        ASSERT_TRUE(main.MDIForm_Load());
+        EXPECT_EQ(Window(1)->StockTitle, c.title) << c.line;
+        main.close();
+    }
+    SetCommandLine("");
+}
+
+TEST_F(ChartWindowsTest, TheCollectionPanelStartsHiddenAndItsButtonClosesIt) {
+    MDIForm1& main = Start();
+    auto* panel = qobject_cast<CollectionPanel*>(main.Picture11);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_EQ(standin::BackColor(panel->Text9), QColor(240, 255, 240));
+    panel->show();
+    SetMousePointer(main.MSF全Grid2, 12);
+    panel->終了_MouseUp(-5, 5);
+    EXPECT_FALSE(panel->isHidden());
+    panel->終了_MouseUp(15, 15);
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_EQ(MousePointerOf(main.MSF全Grid2), 1);
+}
+
+}  // namespace
+}  // namespace ranvik
