@@ -49,6 +49,11 @@ struct SettingsState {
     std::string IniValue;  // value found by the last settings read
 };
 
+// The main window's stock lists.
+struct StockListState {
+    std::string CurrentListTable;  // the choice whose table the list grid shows
+};
+
 // Calendar tables filled at start-up.
 struct CalendarState {
     std::array<int, 12> MonthDays{};
@@ -61,6 +66,7 @@ struct ProgramState {
     ApplicationState app;
     SettingsState settings;
     CalendarState calendar;
+    StockListState lists;
 };
 
 ProgramState& Program();
