@@ -27,6 +27,7 @@
 
 #include "core/child_form.h"
 #include "core/data_store.h"
+#include "core/list_pane.h"
 #include "core/program_state.h"
 #include "core/settings_file.h"
 #include "core/url_list.h"
@@ -91,18 +92,6 @@ const std::array<std::string, 28>& ToolbarKeys() {
     return keys;
 }
 
-FlexGrid* MakeGrid(QWidget* parent, const char* name) {
-    auto* grid = new FlexGrid(parent);
-    grid->setObjectName(name);
-    grid->SetFixedRows(1);
-    grid->SetFixedCols(0);
-    grid->SetDefaultRowHeight(kRowHeight);
-    grid->setFocusPolicy(Qt::NoFocus);
-    QFont f = grid->font();
-    f.setPointSize(9);
-    grid->setFont(f);
-    return grid;
-}
 
 // The row a box stands in inside its frame: "日", "週" or "月" by the period
 // letter that stands before the number ending its key; "" for a key without.
@@ -460,14 +449,33 @@ void MDIForm1::BuildListPane() {
     Picture8->setAttribute(Qt::WA_TransparentForMouseEvents);
     Picture8->hide();
 
-    MSFGrid1 = MakeGrid(Picture2, "MSFGrid1");
-    SetTwips(MSFGrid1, kGridLeft, kFileGridTop, kGridWidth, kFileGridHeight);
-    connect(MSFGrid1, &FlexGrid::MouseMove, this, [this](int, int, double, double) { Grid_MouseMove(); });
+    // The grids, the chooser and the search frame come from the list pane;
+    // they sit on this pane among its other controls.
+    listPane_ = new ListPane(Picture2);
+    listPane_->hide();
+    listPane_->FocusToolbar = [this] { FocusToolbarStrip(); };
+    MSFGrid1 = listPane_->MSFGrid1;
+    Combo1 = listPane_->Combo1;
+    Frame26 = listPane_->Frame26;
+    Combo3 = listPane_->Combo3;
+    MSF全Grid2 = listPane_->MSF全Grid2;
+    MSFGrid1->setObjectName("MSFGrid1");
+    MSF全Grid2->setObjectName("MSF全Grid2");
+    Combo1->setObjectName("Combo1");
+    Frame26->setObjectName("Frame26");
+    Combo3->setObjectName("Combo3");
+    for (QWidget* w : {static_cast<QWidget*>(MSFGrid1), static_cast<QWidget*>(Combo1),
+                       static_cast<QWidget*>(Frame26), static_cast<QWidget*>(MSF全Grid2)}) {
+        w->setParent(Picture2);
+        w->show();
+    }
+    Frame26->hide();
 
     const int chooserTop = kFileGridTop + kBothGridsShift;
-    Combo1 = new QComboBox(Picture2);
-    Combo1->setObjectName("Combo1");
+    SetTwips(MSFGrid1, kGridLeft, kFileGridTop, kGridWidth, kFileGridHeight);
     SetTwips(Combo1, kGridLeft, chooserTop, 1500, 315);
+    connect(MSFGrid1, &FlexGrid::MouseMove, this, [this](int, int, double, double) { Grid_MouseMove(); });
+
     Picture5 = new QLabel("即表示", Picture2);
     Picture5->setObjectName("Picture5");
     Picture5->setFrameShape(QFrame::Panel);
@@ -497,36 +505,22 @@ void MDIForm1::BuildListPane() {
     SetTwips(Option2, 1000, 30, 700, 270);
     Option2->setChecked(true);
 
-    Frame26 = new QFrame(Picture2);
-    Frame26->setObjectName("Frame26");
-    Frame26->setFrameShape(QFrame::StyledPanel);
-    SetTwips(Frame26, kGridLeft, chooserTop - 10, kGridWidth, 660);
-    Combo3 = new QComboBox(Frame26);
-    Combo3->setObjectName("Combo3");
-    Combo3->setEditable(true);
-    SetTwips(Combo3, 30, 30, 1400, 300);
+    SetTwips(Frame26, kGridLeft, chooserTop - 10, kGridWidth, 690);
+    SetTwips(Combo3, 30, 30, 2200, 300);
     検索cmd = new QPushButton("検索", Frame26);
     検索cmd->setObjectName("検索cmd");
-    SetTwips(検索cmd, 1470, 30, 500, 300);
-    Command2 = new QPushButton("×", Frame26);
+    SetTwips(検索cmd, 30, 360, 1000, 285);
+    Command2 = new QPushButton("閉じる", Frame26);
     Command2->setObjectName("Command2");
-    SetTwips(Command2, 2000, 30, 250, 300);
-    Frame26->hide();
+    SetTwips(Command2, 1230, 360, 1000, 285);
+    Frame26->raise();
 
-    MSF全Grid2 = MakeGrid(Picture2, "MSF全Grid2");
     SetTwips(MSF全Grid2, kGridLeft, chooserTop + 690, kGridWidth, 4000);
     connect(MSF全Grid2, &FlexGrid::MouseMove, this, [this](int, int, double, double) { Grid_MouseMove(); });
-
-    // Title rows as the grids are designed; the start-up fills them.
-    MSF全Grid2->SetCols(4);
-    MSF全Grid2->SetRows(2);
-    const int listWidths[] = {450, 5000, 500, 500};
-    const char* listTitles[] = {"ｺｰﾄﾞ", "　　     銘柄", "市場", "売買"};
-    for (int c = 0; c < 4; ++c) {
-        MSF全Grid2->SetColWidth(c, listWidths[c]);
-        MSF全Grid2->SetTextMatrix(0, c, listTitles[c]);
-    }
-    MSF全Grid2->SetRowHeight(0, 250);
+    QFont gridFont = MSFGrid1->font();
+    gridFont.setPointSize(9);
+    MSFGrid1->setFont(gridFont);
+    MSF全Grid2->setFont(gridFont);
     ActiveGrid = MSFGrid1;
 }
 
@@ -758,7 +752,7 @@ bool MDIForm1::MDIForm_Load() {
     ListRowBackColor = MSF全Grid2->CellBackColor();
     ListRowForeColor = MSF全Grid2->CellForeColor();
     Combo1_Click();
-    LayoutDataFileGrid(std::max(CountDataFiles(app.AppDir), 12) + 2);
+    LayOutDataFileGrid(*MSFGrid1, app.AppDir);
     FillDataFileList(app.AppDir);
     ActiveGrid = MSFGrid1;
     if (auto* caption = Picture4->findChild<QLabel*>("Picture4Caption")) caption->setText(" ｱﾄﾞﾚｽ");
@@ -785,19 +779,14 @@ bool MDIForm1::MDIForm_Load() {
     return true;
 }
 
-void MDIForm1::Combo1_Click() {}
+void MDIForm1::Combo1_Click() { listPane_->Combo1_Click(); }
 
-void MDIForm1::FillDataFileList(const std::string&) {}
-
-void MDIForm1::LayoutDataFileGrid(int rows) {
-    SetHeightTw(MSFGrid1, kFileGridHeight);
-    MSFGrid1->SetCols(5);
-    MSFGrid1->SetRows(rows);
-    const int widths[] = {10, 3200, 500, 500, 1000};
-    const char* titles[] = {"", "　 マイファイル銘柄 ", "市場", "売買", " ファイル名"};
-    for (int c = 0; c < 5; ++c) {
-        MSFGrid1->SetColWidth(c, widths[c]);
-        MSFGrid1->SetTextMatrix(0, c, titles[c]);
+void MDIForm1::FillDataFileList(const std::string& folder) {
+    // A table that cannot be read is reported; the grid keeps the file names.
+    try {
+        ranvik::FillDataFileList(*MSFGrid1, folder);
+    } catch (const FileError& e) {
+        ShowMessage(std::string("全銘柄リストを読めません: ") + e.what(), kProgramName, MessageIcon::Exclamation);
     }
 }
 

@@ -37,6 +37,7 @@ namespace ranvik {
 
 class ChildForm;
 class FlexGrid;
+class ListPane;
 
 // List pane arrangements.
 enum ListLayoutState : std::int16_t { kListGridAlone = 0, kFileGridAlone = 1, kBothGrids = 2 };
@@ -181,10 +182,10 @@ private:
     void ShowMenuBarOf(ChildForm* child);
     void FocusToolbarStrip();
     void SetBarVisible(int index, bool visible);
-    void LayoutDataFileGrid(int rows);
     bool ShutDownDone() const { return unloaded_; }
 
     InstanceLock instanceLock_;
+    ListPane* listPane_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
     QStackedWidget* menuStack_ = nullptr;
     QMenuBar* mainMenuBar_ = nullptr;

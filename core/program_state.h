@@ -54,6 +54,11 @@ struct SettingsState {
     std::string IniValue;  // value found by the last settings read
 };
 
+// The main window's stock lists.
+struct StockListState {
+    std::string CurrentListTable;  // the choice whose table the list grid shows
+};
+
 // Downloads.  The URL list fills the quote site's address and the
 // investment-information links at start-up; the downloads read them.
 struct DownloadState {
@@ -106,6 +111,7 @@ struct ProgramState {
     SettingsState settings;
     DownloadState download;
     CalendarState calendar;
+    StockListState lists;
     WindowRegistryState windows;
     CommandChannelState commands;
 };

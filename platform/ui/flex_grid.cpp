@@ -595,6 +595,13 @@ void FlexGrid::keyPressEvent(QKeyEvent* event) {
     EnsureVisible(row, col);
 }
 
+void FlexGrid::focusInEvent(QFocusEvent* event) {
+    // The item view would make its first item current on focus; the grid's
+    // current cell is Row and Col alone.
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
 void FlexGrid::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
     emit KeyUp(VirtualKeyCode(*event), ShiftStateOf(event->modifiers()));

@@ -29,6 +29,31 @@ inline void WriteLines(const std::string& path, const std::vector<std::string>& 
 
 inline const char* kCurrentUrlList = "Version=4.4.24";
 
+// One 68-byte ListEntry record.
+inline std::string ListRecord(int recordNo, const std::string& code, const std::string& name, char market = ' ',
+                              char section = 0, int unit = 0) {
+    std::string r(68, '\0');
+    r[0] = static_cast<char>(recordNo & 0xFF);
+    r[1] = static_cast<char>((recordNo >> 8) & 0xFF);
+    r.replace(2, 4, PackField(code, 4));
+    r.replace(6, 52, PackField(name, 52));
+    r[58] = market;
+    r[59] = section;
+    r.replace(60, 4, PackField("", 4));
+    r[64] = static_cast<char>(unit & 0xFF);
+    r[65] = static_cast<char>((unit >> 8) & 0xFF);
+    return r;
+}
+
+// The URL list and the two tables the start-up reads, all of this version.
+inline void WriteDeliveredLists(const std::string& folder) {
+    WriteLines(folder + "MyURL.txt", {kCurrentUrlList});
+    const std::string table = ListRecord(3, "", "4.4.24") + ListRecord(0, "1301", "極洋", 't', 1, 100) +
+                              ListRecord(0, "6501", "日立製作所", 't', 1, 100);
+    WriteBytes(folder + "全銘柄リスト.eTBL", table);
+    WriteBytes(folder + "東証プライムリスト.eTBL", table);
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -51,8 +76,10 @@ protected:
         EXPECT_TRUE(form->MDIForm_Load());
         return *form;
     }
-    // The URL list of this version, so that the start-up shows no 910.
+    // The URL list (with further lines) and the tables of this version, so
+    // that the start-up shows no message.
     void WriteUrlList(const std::vector<std::string>& more = {}) {
+        WriteDeliveredLists(dir.Path());
         std::vector<std::string> lines{kCurrentUrlList};
         lines.insert(lines.end(), more.begin(), more.end());
         WriteLines(dir.File("MyURL.txt"), lines);

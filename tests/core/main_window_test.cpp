@@ -35,6 +35,8 @@ std::vector<std::string> SettingsLines(const std::string& version, const std::st
 }
 
 TEST_F(MainWindowTest, StartsWithoutSettingsAndShowsOnly910ForAMissingUrlList) {
+    test::WriteDeliveredLists(dir.Path());
+    DeleteFile(dir.File("MyURL.txt"));
     MDIForm1& form = Start();
     ASSERT_EQ(messages->shown.size(), 1u);
     EXPECT_EQ(messages->shown[0].text, "910, \"MyURL.txt \"が見つかりません");
@@ -56,6 +58,27 @@ TEST_F(MainWindowTest, StartsWithoutSettingsAndShowsOnly910ForAMissingUrlList) {
     EXPECT_EQ(form.PanelBox(70)->text().toStdString(), "0.02");
     // Nothing was written into the program folder but the instance lock.
     EXPECT_TRUE(ListFolder(dir.Path(), "*.ini").empty());
+}
+
+TEST_F(MainWindowTest, AnEmptyProgramFolderGivesTheMessagesOfEveryMissingList) {
+    Start();
+    EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"910, \"MyURL.txt \"が見つかりません",
+                                                        "053, 東証プライムリストが見つかりません",
+                                                        "052, \"全銘柄リスト\"が見つかりません"}));
+}
+
+TEST_F(MainWindowTest, TheGridsShowTheDeliveredListsAndTheDataFiles) {
+    WriteUrlList();
+    test::WriteBytes(dir.File("1301d.KDT"), "");
+    test::WriteBytes(dir.File("9999w.KDT"), "");
+    MDIForm1& form = Start();
+    EXPECT_TRUE(messages->shown.empty());
+    EXPECT_EQ(form.MSF全Grid2->TextMatrix(1, 0), "1301");
+    EXPECT_EQ(form.MSF全Grid2->TextMatrix(2, 0), "6501");
+    EXPECT_EQ(Program().lists.CurrentListTable, "東証プライム");
+    EXPECT_EQ(form.MSFGrid1->TextMatrix(1, 1).rfind("(日) 極洋", 0), 0u);
+    EXPECT_EQ(form.MSFGrid1->TextMatrix(1, 4), "1301d.KDT");
+    EXPECT_EQ(form.MSFGrid1->TextMatrix(2, 1), "(週) 9999");
 }
 
 TEST_F(MainWindowTest, TheListPaneStartsWithTheListChoicesAndBothGrids) {
@@ -81,13 +104,16 @@ TEST_F(MainWindowTest, TheListPaneStartsWithTheListChoicesAndBothGrids) {
     EXPECT_EQ(form.Picture6->x(), form.Picture5->x());
 }
 
-TEST_F(MainWindowTest, TheDataFileGridHasARowPerFileAtLeastTwelvePlusTwo) {
+// The fill sets the row count to the files listed plus two, whatever the
+// layout before it gave.
+TEST_F(MainWindowTest, TheDataFileGridHasARowPerFilePlusTwo) {
     const struct {
         int files;
         int rows;
-    } cases[] = {{0, 14}, {5, 14}, {12, 14}, {40, 42}};
+    } cases[] = {{0, 2}, {5, 7}, {40, 42}};
     for (const auto& c : cases) {
         test::TempFolder folder;
+        test::WriteDeliveredLists(folder.Path());
         SetProgramFolder(folder.Path());
         for (int i = 0; i < c.files; ++i) test::WriteBytes(folder.File(std::to_string(1001 + i) + "d.KDT"), "");
         ResetProgramState();
@@ -127,7 +153,7 @@ TEST_F(MainWindowTest, ASettingsFileOfAnotherVersionIsRestoredQuietly) {
         test::TempFolder folder;
         SetProgramFolder(folder.Path());
         ResetProgramState();
-        WriteLines(folder.File("MyURL.txt"), {test::kCurrentUrlList});
+        test::WriteDeliveredLists(folder.Path());
         WriteLines(folder.File("Ranvikchart.ini"), SettingsLines(c.version, "7"));
         WriteLines(folder.File("Ranvikchart.org.txt"), SettingsLines("4.4.5", "9"));
         messages->shown.clear();
@@ -154,6 +180,7 @@ TEST_F(MainWindowTest, AMissingBackupShows331AndTheFileIsReadAsItIs) {
 }
 
 TEST_F(MainWindowTest, AnOutdatedUrlListIsDeletedSilentlyAndGivesNoAdministratorMode) {
+    test::WriteDeliveredLists(dir.Path());
     WriteLines(dir.File("MyURL.txt"), {"Version=4.4.9", "株価データ=http://quotes.example/", "管理者=KVO"});
     MDIForm1& form = Start();
     EXPECT_TRUE(messages->shown.empty());
@@ -164,6 +191,7 @@ TEST_F(MainWindowTest, AnOutdatedUrlListIsDeletedSilentlyAndGivesNoAdministrator
 }
 
 TEST_F(MainWindowTest, ANewerUrlListIsKeptAndReadIntoTheAddressBar) {
+    test::WriteDeliveredLists(dir.Path());
     WriteLines(dir.File("MyURL.txt"), {"Version=4.4.100", "株価データ=http://quotes.example/a", "管理者=KVO"});
     test::WriteListTable(dir.File("old.eTBL"), "4.4.16");
     MDIForm1& form = Start();
@@ -221,7 +249,7 @@ TEST_F(MainWindowTest, ShutDownDeletesThePageFilesUnlessTheDebugItemIsChecked) {
         test::TempFolder folder;
         SetProgramFolder(folder.Path());
         ResetProgramState();
-        WriteLines(folder.File("MyURL.txt"), {test::kCurrentUrlList});
+        test::WriteDeliveredLists(folder.Path());
         MDIForm1 form;
         ASSERT_TRUE(form.MDIForm_Load());
         auto& d = Program().download;
@@ -343,7 +371,7 @@ TEST_F(MainWindowTest, ThreePressesOfTheListSwitchCycleTheArrangementsAndComeBac
     EXPECT_TRUE(form.MSF全Grid2->isHidden());
     EXPECT_TRUE(form.Combo1->isHidden());
     // Few files: exactly 225 twips per row.
-    EXPECT_EQ(standin::HeightTw(form.MSFGrid1), 14 * 225);
+    EXPECT_EQ(standin::HeightTw(form.MSFGrid1), form.MSFGrid1->Rows() * 225);
     EXPECT_EQ(form.ActiveGrid, form.MSFGrid1);
 
     form.Picture7_MouseUp();

@@ -363,6 +363,34 @@ TEST_F(ShownGrid, MovingDownPastTheViewScrolls) {
     EXPECT_GE(grid.RowPos(20) + grid.RowHeight(20), 0);
 }
 
+TEST_F(ShownGrid, MouseMoveReportsTheCellUnderThePointer) {
+    grid.resize(400, 200);
+    std::vector<std::string> moves;
+    QObject::connect(&grid, &FlexGrid::MouseMove, [&](int button, int, double x, double y) {
+        moves.push_back(std::to_string(button) + " " + std::to_string(static_cast<int>(x)) + " " +
+                        std::to_string(static_cast<int>(y)) + " " + std::to_string(grid.MouseRow()) +
+                        "," + std::to_string(grid.MouseCol()));
+    });
+    QTest::mouseMove(grid.horizontalHeader()->viewport(), QPoint(31, 3));
+    QTest::mouseMove(grid.viewport(), InViewport(5, 17 + 16 * 3 + 1));
+    // Right of the last column (30 + 200 + 33 + 33 = 296 px): no column.
+    QTest::mouseMove(grid.viewport(), InViewport(297, 20));
+    const std::vector<std::string> expected = {"0 465 45 0,1", "0 75 990 4,0", "0 4455 300 1,-1"};
+    EXPECT_EQ(moves, expected);
+}
+
+TEST_F(ShownGrid, FocusLeavesTheCurrentCellAlone) {
+    grid.SetRow(0);
+    grid.SetCol(2);
+    QWidget other;
+    grid.setFocus();
+    EXPECT_EQ(grid.Row(), 0);
+    EXPECT_EQ(grid.Col(), 2);
+    EXPECT_FALSE(grid.currentIndex().isValid());
+    grid.SetRow(4);
+    EXPECT_EQ(grid.currentIndex(), grid.Model()->index(3, 2));
+}
+
 TEST(FlexGrid, FixedColumnShowsInTheVerticalHeaderAndTheCorner) {
     FlexGrid grid;
     grid.SetRows(4);
