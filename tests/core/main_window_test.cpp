@@ -79,6 +79,9 @@ TEST_F(MainWindowTest, TheGridsShowTheDeliveredListsAndTheDataFiles) {
     EXPECT_EQ(form.MSFGrid1->TextMatrix(1, 1).rfind("(日) 極洋", 0), 0u);
     EXPECT_EQ(form.MSFGrid1->TextMatrix(1, 4), "1301d.KDT");
     EXPECT_EQ(form.MSFGrid1->TextMatrix(2, 1), "(週) 9999");
+    // The code column and the name column are in view.
+    EXPECT_EQ(form.MSFGrid1->LeftCol(), 0);
+    EXPECT_EQ(form.MSF全Grid2->LeftCol(), 0);
 }
 
 TEST_F(MainWindowTest, TheListPaneStartsWithTheListChoicesAndBothGrids) {
