@@ -19,6 +19,7 @@
 #include "platform/runtime/folder.h"
 #include "platform/runtime/help_service.h"
 #include "platform/runtime/process.h"
+#include "platform/runtime/values.h"
 
 namespace ranvik {
 
@@ -33,7 +34,26 @@ constexpr int kIndicatorPaneHeight = 1310;
 
 MDIForm1* Main() { return Program().windows.MainForm; }
 
+// Background colours 1 to 7 by index 0 to 6.
+const QColor kBackgrounds[7] = {{240, 255, 240}, {50, 50, 50},    {230, 230, 250}, {255, 255, 255},
+                                {175, 238, 238}, {255, 255, 224}, {245, 222, 179}};
+
 }  // namespace
+
+int ColourIndexOf(const std::string& value) {
+    if (value.empty() || !IsNumeric(value)) return 0;
+    const double index = RoundHalfEven(Val(value));
+    return index < 0 || index > 6 ? 0 : static_cast<int>(index);
+}
+
+void Form3::SetBackgroundColour(int index) {
+    // The chosen colour is the program's: the next window and the settings
+    // file take it from BackColorIndex.
+    Program().commands.BackColorIndex = static_cast<std::int16_t>(index);
+    BackColorNo = static_cast<std::int16_t>(index + 1);
+    SetBackColor(Picture1, kBackgrounds[index]);
+    SetBackColor(Picture3, kBackgrounds[index]);
+}
 
 Form3::Form3(QWidget* parent) : ChartWindowBase(parent) {
     setObjectName("Form3");
@@ -158,15 +178,19 @@ void Form3::Form_Load() {
     // 3.
     StockSource = 1;
     PrintingNow = 0;
-    // 4. Marks kept in the settings file.
+    // 4. Marks kept in the settings file, and the background colour.
     const auto& app = Program().app;
+    int colour = 0;
     if (FileExistsIn(std::string(kSettingsFileName), app.AppDir) == 1) {
+        ReadIniValue("mnuColorItem=");
+        colour = ColourIndexOf(Program().settings.IniValue);
         const char* keys[] = {"FixAMT=", "PrinterDate=", "mnuChartExplain=", "CrossKabuka="};
         for (int i = 0; i < 4; ++i) {
             ReadIniValue(keys[i]);
             Item("mnuFuncExItem", 2 + i)->setChecked(Program().settings.IniValue == "1");
         }
     }
+    SetBackgroundColour(colour);
     // 5.
     if (app.AdminMode == kTrue) Item("mnuFuncExItem", 7)->setVisible(true);
     // 8.

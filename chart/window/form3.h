@@ -55,12 +55,19 @@ public:
     QFrame* Picture3 = nullptr;   // indicator pane
     QScrollBar* HScroll1 = nullptr;
 
+    // Background colour index 0 to 6 (colour number index + 1).
+    void SetBackgroundColour(int index);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildMenus();
 };
+
+// The background colour index a settings value gives: a number rounded to
+// a whole one, 0 for an empty value, a text or anything outside 0 to 6.
+int ColourIndexOf(const std::string& value);
 
 // Makes the window management create Form3 for its chart windows.
 void InstallChartWindowMaker();

@@ -241,6 +241,26 @@ TEST_F(ChartWindowsTest, ACommandLineWithoutFolderOrTooShortDoesNotFail) {
     SetCommandLine("");
 }
 
+TEST(ChartWindowColour, SettingsValuesOutsideTheSevenColoursGiveTheFirst) {
+    const struct {
+        const char* value;
+        int index;
+    } cases[] = {{"", 0}, {"0", 0}, {"3", 3}, {"6", 6}, {"7", 0}, {"-1", 0}, {"abc", 0}, {"2.6", 3}, {"2.5", 2}};
+    for (const auto& c : cases) EXPECT_EQ(ColourIndexOf(c.value), c.index) << c.value;
+}
+
+TEST_F(ChartWindowsTest, TheStoredBackgroundColourIsTakenAndWrittenBackUnchanged) {
+    test::WriteLines(dir.File("Ranvikchart.ini"), {"Version=4.4.5", "mnuColorItem='3  '", "FixAMT='1  '"});
+    MDIForm1& main = Start();
+    EXPECT_EQ(Program().commands.BackColorIndex, 3);
+    EXPECT_EQ(Window(1)->BackColorNo, 4);
+    EXPECT_EQ(standin::BackColor(Window(1)->Picture1), QColor(255, 255, 255));
+    EXPECT_TRUE(Window(1)->Item("mnuFuncExItem", 2)->isChecked());
+    main.close();
+    EXPECT_EQ(FromAnsi(test::ReadBytes(dir.File("Ranvikchart.ini"))),
+              "Version=4.4.5\r\nmnuColorItem='3  '\r\nFixAMT='1  '\r\n");
+}
+
 TEST_F(ChartWindowsTest, TheCollectionPanelStartsHiddenAndItsButtonClosesIt) {
     MDIForm1& main = Start();
     auto* panel = qobject_cast<CollectionPanel*>(main.Picture11);
