@@ -8,6 +8,8 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 
 namespace ranvik {
@@ -36,6 +38,75 @@ std::optional<int> ResolutionOf(int quality) {
 }
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The text a PDF gives back (copy, search) comes from each font's glyph to
+// character table.  Qt fills it with the lowest character of each glyph, and
+// the CJK font shares many ideographs' glyphs with the Kangxi radicals (日 is
+// also ⽇) and the blank's glyph with the tab, so 日足 would read back as ⽇⾜.
+// Puts the ordinary characters back; the codes keep their length, so nothing
+// else in the file moves.
+std::string OrdinaryCharacterHex(const std::string& hex) {
+    bool ok = false;
+    const uint code = QString::fromStdString(hex).toUInt(&ok, 16);
+    if (!ok) return hex;
+    if (code == 0x0009) return "0020";
+    const bool radical = (code >= 0x2E80 && code <= 0x2EFF) || (code >= 0x2F00 && code <= 0x2FDF);
+    if (!radical) return hex;
+    const QString normal = QString(QChar(static_cast<char16_t>(code))).normalized(QString::NormalizationForm_KC);
+    if (normal.size() != 1) return hex;
+    return QStringLiteral("%1").arg(normal.at(0).unicode(), 4, 16, QLatin1Char('0')).toUpper().toStdString();
+}
+
+void ReplaceHexCodes(std::string& text, std::size_t from, std::size_t to) {
+    for (std::size_t i = text.find('<', from); i != std::string::npos && i < to; i = text.find('<', i + 1)) {
+        if (i + 5 < text.size() && text[i + 5] == '>') {
+            const std::string fixed = OrdinaryCharacterHex(text.substr(i + 1, 4));
+            text.replace(i + 1, 4, fixed);
+        }
+    }
+}
+
+void RestoreTextMappingIn(std::string& pdf) {
+    std::size_t at = 0;
+    while ((at = pdf.find("begincmap", at)) != std::string::npos) {
+        const std::size_t end = pdf.find("endcmap", at);
+        if (end == std::string::npos) return;
+        // Only the characters: the first one or two codes of a line are glyphs.
+        std::size_t line = at;
+        while (line < end) {
+            std::size_t next = pdf.find('\n', line);
+            if (next == std::string::npos || next > end) next = end;
+            const std::string_view l(pdf.data() + line, next - line);
+            const auto bracket = l.find('[');
+            std::size_t codes = 0;
+            for (std::size_t i = l.find('<'); i != std::string_view::npos; i = l.find('<', i + 1)) ++codes;
+            if (bracket != std::string_view::npos) {
+                ReplaceHexCodes(pdf, line + bracket, next);
+            } else if (codes == 3 && l.substr(1, 4) == l.substr(8, 4)) {
+                ReplaceHexCodes(pdf, line + 12, next);  // a range of one glyph
+            } else if (codes == 2) {
+                ReplaceHexCodes(pdf, line + 6, next);  // one glyph, one character
+            }
+            line = next + 1;
+        }
+        at = end;
+    }
+}
+
+bool RestoreTextMapping(const std::string& path) {
+    std::string pdf;
+    {
+        std::ifstream in(std::filesystem::path(path), std::ios::binary);
+        if (!in) return false;
+        pdf.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const std::string before = pdf;
+    RestoreTextMappingIn(pdf);
+    if (pdf == before) return true;
+    std::ofstream out(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+    out.write(pdf.data(), static_cast<std::streamsize>(pdf.size()));
+    return static_cast<bool>(out);
+}
 
 }  // namespace
 
@@ -129,10 +200,24 @@ bool PrinterSurface::SetColorMode(int mode) {
     return true;
 }
 
-double PrinterSurface::InnerWidthTwips() const { return printer_->pageRect(QPrinter::Inch).width() * 1440; }
-double PrinterSurface::InnerHeightTwips() const { return printer_->pageRect(QPrinter::Inch).height() * 1440; }
-double PrinterSurface::OuterWidthTwips() const { return printer_->paperRect(QPrinter::Inch).width() * 1440; }
-double PrinterSurface::OuterHeightTwips() const { return printer_->paperRect(QPrinter::Inch).height() * 1440; }
+// The page layout in millimetres: Qt rounds its inches to hundredths, which
+// would miss the paper by several twips.
+namespace {
+constexpr double kTwipsPerMm = 1440 / 25.4;
+}  // namespace
+
+double PrinterSurface::InnerWidthTwips() const {
+    return printer_->pageLayout().paintRect(QPageLayout::Millimeter).width() * kTwipsPerMm;
+}
+double PrinterSurface::InnerHeightTwips() const {
+    return printer_->pageLayout().paintRect(QPageLayout::Millimeter).height() * kTwipsPerMm;
+}
+double PrinterSurface::OuterWidthTwips() const {
+    return printer_->pageLayout().fullRect(QPageLayout::Millimeter).width() * kTwipsPerMm;
+}
+double PrinterSurface::OuterHeightTwips() const {
+    return printer_->pageLayout().fullRect(QPageLayout::Millimeter).height() * kTwipsPerMm;
+}
 
 QRectF PrinterSurface::DeviceBounds() const {
     const QRectF page = printer_->pageRect(QPrinter::DevicePixel);
@@ -166,6 +251,7 @@ bool PrinterSurface::EndDoc() {
         ok = painter_->end() && ok;
         painter_.reset();
         if (PrintsToPdf()) {
+            if (ok) ok = RestoreTextMapping(partPath_);
             if (ok) {
                 std::error_code ec;
                 std::filesystem::rename(std::filesystem::path(partPath_), std::filesystem::path(pdfPath_), ec);
