@@ -87,15 +87,19 @@ bool ClipSegment(double& x1, double& y1, double& x2, double& y2, const QRectF& b
     return true;
 }
 
-PainterSurface::Mapping PainterSurface::CurrentMapping() const {
-    const double d = DevicePerTwip();
-    const double ax = ScaleWidth() == 0 ? 0 : InnerWidthTwips() / ScaleWidth() * d;
-    const double ay = ScaleHeight() == 0 ? 0 : InnerHeightTwips() / ScaleHeight() * d;
-    return {ax, -ScaleLeft() * ax, ay, -ScaleTop() * ay};
+const PainterSurface::Mapping& PainterSurface::Map() {
+    if (!mappingValid_) {
+        const double d = DevicePerTwip();
+        const double ax = ScaleWidth() == 0 ? 0 : InnerWidthTwips() / ScaleWidth() * d;
+        const double ay = ScaleHeight() == 0 ? 0 : InnerHeightTwips() / ScaleHeight() * d;
+        map_ = {ax, -ScaleLeft() * ax, ay, -ScaleTop() * ay, DeviceBounds(), PenUnit()};
+        mappingValid_ = true;
+    }
+    return map_;
 }
 
-int PainterSurface::PenPixels() const {
-    return std::max(1, Pixel(State().DrawWidth * PenUnit()));
+int PainterSurface::PenPixels(int drawWidth) const {
+    return std::max(1, Pixel(drawWidth * map_.penUnit));
 }
 
 void PainterSurface::UseMode(QPainter& p) {
@@ -103,7 +107,7 @@ void PainterSurface::UseMode(QPainter& p) {
     mode_ = State().Mode;
     modeValid_ = true;
     p.setCompositionMode(mode_ == DrawMode::Xor && SupportsXor() ? QPainter::RasterOp_SourceXorDestination
-                                                : QPainter::CompositionMode_SourceOver);
+                                                                 : QPainter::CompositionMode_SourceOver);
 }
 
 void PainterSurface::Smooth(QPainter& p, bool on) {
@@ -113,17 +117,13 @@ void PainterSurface::Smooth(QPainter& p, bool on) {
     p.setRenderHint(QPainter::Antialiasing, on);
 }
 
-void PainterSurface::UsePen(QPainter& p, Color color) {
-    const SurfaceState& s = State();
-    if (penValid_ && color == penColor_ && s.DrawWidth == penState_.DrawWidth && s.Style == penState_.Style) {
-        return;
-    }
-    const int width = PenPixels();
+void PainterSurface::UsePen(QPainter& p, Color color, int drawWidth, enum DrawStyle style) {
+    if (penValid_ && color == penColor_ && drawWidth == penWidth_ && style == penStyle_) return;
+    const int width = PenPixels(drawWidth);
     QPen pen(ToQColor(color));
     pen.setWidth(width);
-    const bool styled = s.DrawWidth == 1 && s.Style != DrawStyle::Solid;
-    if (styled) {
-        QList<qreal> pattern = DashPattern(s.Style);
+    if (drawWidth == 1 && style != DrawStyle::Solid) {
+        QList<qreal> pattern = DashPattern(style);
         for (qreal& v : pattern) v = v * PatternUnit() / width;
         pen.setDashPattern(pattern);
         pen.setCapStyle(Qt::FlatCap);
@@ -135,22 +135,40 @@ void PainterSurface::UsePen(QPainter& p, Color color) {
     }
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
-    penState_ = s;
+    penWidth_ = drawWidth;
+    penStyle_ = style;
     penColor_ = color;
     penValid_ = true;
+}
+
+void PainterSurface::FlushLines(QPainter& p) {
+    if (pending_.size() < 2) {
+        pending_.clear();
+        return;
+    }
+    UsePen(p, pendingColor_, pendingWidth_, pendingStyle_);
+    Smooth(p, SmoothsSlantedLines());
+    // Gathered lines are drawn in copy mode only.
+    if (modeValid_ && mode_ != DrawMode::Copy) {
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        mode_ = DrawMode::Copy;
+    }
+    p.drawPolyline(pending_);
+    pending_.clear();
 }
 
 void PainterSurface::DrawLine(double x1, double y1, double x2, double y2, Color color, LineKind kind) {
     QPainter* p = ActivePainter();
     if (p == nullptr) return;
-    const Mapping m = CurrentMapping();
+    const Mapping& m = Map();
     const double X1 = m.ax * x1 + m.bx, Y1 = m.ay * y1 + m.by;
     const double X2 = m.ax * x2 + m.bx, Y2 = m.ay * y2 + m.by;
     if (!std::isfinite(X1) || !std::isfinite(Y1) || !std::isfinite(X2) || !std::isfinite(Y2)) return;
-    UseMode(*p);
     if (kind == LineKind::Plain) {
         DrawSegment(*p, X1, Y1, X2, Y2, color);
     } else {
+        FlushLines(*p);
+        UseMode(*p);
         DrawBox(*p, X1, Y1, X2, Y2, color, kind == LineKind::FilledBox);
     }
     Drawn();
@@ -158,8 +176,9 @@ void PainterSurface::DrawLine(double x1, double y1, double x2, double y2, Color 
 
 void PainterSurface::DrawBox(QPainter& p, double x1, double y1, double x2, double y2, Color color,
                              bool filled) {
-    const int pen = PenPixels();
-    const QRectF area = Widened(DeviceBounds(), pen + 2);
+    const SurfaceState& s = State();
+    const int pen = PenPixels(s.DrawWidth);
+    const QRectF area = Widened(map_.bounds, pen + 2);
     double l = std::min(x1, x2), r = std::max(x1, x2);
     double t = std::min(y1, y2), b = std::max(y1, y2);
     if (r < area.left() || l > area.right() || b < area.top() || t > area.bottom()) return;
@@ -174,7 +193,6 @@ void PainterSurface::DrawBox(QPainter& p, double x1, double y1, double x2, doubl
         p.fillRect(QRect(il, it, ir - il + 1, ib - it + 1), c);
         return;
     }
-    const SurfaceState& s = State();
     if (pen == 1 && (s.Style == DrawStyle::Solid || s.DrawWidth > 1)) {
         // Four strips that do not overlap, so that exclusive-or leaves no
         // corner drawn twice.
@@ -186,21 +204,33 @@ void PainterSurface::DrawBox(QPainter& p, double x1, double y1, double x2, doubl
         }
         return;
     }
-    UsePen(p, color);
+    UsePen(p, color, s.DrawWidth, s.Style);
     p.drawRect(QRect(il, it, ir - il, ib - it));
 }
 
 void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color) {
-    const int pen = PenPixels();
-    if (!ClipSegment(x1, y1, x2, y2, Widened(DeviceBounds(), pen + 2))) return;
     const SurfaceState& s = State();
+    const int pen = PenPixels(s.DrawWidth);
+    if (!ClipSegment(x1, y1, x2, y2, Widened(map_.bounds, pen + 2))) return;
+    const bool copy = s.Mode == DrawMode::Copy || !SupportsXor();
+    const bool smooth = SmoothsSlantedLines() && copy;
+    // A smoothed pen is centred on the pixel, as the unsmoothed one is.
+    const double o = smooth ? 0.5 : 0;
+    // A line that goes on from where the gathered one ends, in its pen.
+    if (copy && !pending_.isEmpty() && pending_.last() == QPointF(x1 + o, y1 + o) && color == pendingColor_ &&
+        s.DrawWidth == pendingWidth_ && s.Style == pendingStyle_) {
+        pending_.append(QPointF(x2 + o, y2 + o));
+        return;
+    }
+    FlushLines(p);
+    UseMode(p);
     const bool styled = s.DrawWidth == 1 && s.Style != DrawStyle::Solid;
     const int ix1 = Pixel(x1), iy1 = Pixel(y1), ix2 = Pixel(x2), iy2 = Pixel(y2);
     if (ix1 == ix2 || iy1 == iy2) {
         // Along an axis: whole pixels, no smoothing, both ends drawn.
         Smooth(p, false);
         if (styled) {
-            UsePen(p, color);
+            UsePen(p, color, s.DrawWidth, s.Style);
             p.drawLine(QPoint(ix1, iy1), QPoint(ix2, iy2));
             return;
         }
@@ -217,11 +247,15 @@ void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, d
         p.fillRect(strip, ToQColor(color));
         return;
     }
-    UsePen(p, color);
-    const bool smooth = SmoothsSlantedLines() && (s.Mode == DrawMode::Copy || !SupportsXor());
+    if (copy) {
+        pending_ = {QPointF(x1 + o, y1 + o), QPointF(x2 + o, y2 + o)};
+        pendingColor_ = color;
+        pendingWidth_ = s.DrawWidth;
+        pendingStyle_ = s.Style;
+        return;
+    }
+    UsePen(p, color, s.DrawWidth, s.Style);
     Smooth(p, smooth);
-    // A smoothed pen is centred on the pixel, as the unsmoothed one is.
-    const double o = smooth ? 0.5 : 0;
     p.drawLine(QLineF(x1 + o, y1 + o, x2 + o, y2 + o));
 }
 
@@ -229,19 +263,20 @@ void PainterSurface::DrawCircle(double x, double y, double radius, Color color, 
                                 double end) {
     QPainter* p = ActivePainter();
     if (p == nullptr) return;
-    const Mapping m = CurrentMapping();
+    const Mapping& m = Map();
     const double cx = m.ax * x + m.bx, cy = m.ay * y + m.by;
     const double r = std::fabs(radius * m.ax);
     if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r)) return;
-    const QRectF area = Widened(DeviceBounds(), PenPixels() + 2);
+    const QRectF area = Widened(m.bounds, PenPixels(State().DrawWidth) + 2);
     // A circle that cannot reach the device, or so large that only a nearly
     // straight piece of it could show, is left out.
     if (r > 1e6 || cx + r < area.left() || cx - r > area.right() || cy + r < area.top() ||
         cy - r > area.bottom()) {
         return;
     }
+    FlushLines(*p);
     UseMode(*p);
-    UsePen(*p, color);
+    UsePen(*p, color, State().DrawWidth, State().Style);
     const bool smooth = SmoothsSlantedLines() && (State().Mode == DrawMode::Copy || !SupportsXor());
     Smooth(*p, smooth);
     const double o = smooth ? 0.5 : 0;
@@ -269,11 +304,12 @@ void PainterSurface::DrawCircle(double x, double y, double radius, Color color, 
 void PainterSurface::DrawPoint(double x, double y, Color color) {
     QPainter* p = ActivePainter();
     if (p == nullptr) return;
-    const Mapping m = CurrentMapping();
+    const Mapping& m = Map();
     const double X = m.ax * x + m.bx, Y = m.ay * y + m.by;
-    const int pen = PenPixels();
-    const QRectF area = Widened(DeviceBounds(), pen + 2);
+    const int pen = PenPixels(State().DrawWidth);
+    const QRectF area = Widened(m.bounds, pen + 2);
     if (!std::isfinite(X) || !std::isfinite(Y) || !area.contains(X, Y)) return;
+    FlushLines(*p);
     UseMode(*p);
     Smooth(*p, false);
     const int half = (pen - 1) / 2;
@@ -285,9 +321,9 @@ void PainterSurface::DrawText(std::string_view text, double x, double y, bool /*
     if (text.empty()) return;
     QPainter* p = ActivePainter();
     if (p == nullptr) return;
-    const Mapping m = CurrentMapping();
+    const Mapping& m = Map();
     const double X = m.ax * x + m.bx, Y = m.ay * y + m.by;
-    const QRectF bounds = DeviceBounds();
+    const QRectF& bounds = m.bounds;
     // Text runs right and down from its corner; one starting past the device
     // shows nothing, and one starting very far before it is not worth laying
     // out.
@@ -297,6 +333,7 @@ void PainterSurface::DrawText(std::string_view text, double x, double y, bool /*
         return;
     }
     const SurfaceFont& font = fonts_.Get(State(), DevicePerTwip() * 1440);
+    FlushLines(*p);
     UseMode(*p);
     p->setFont(font.Font());
     p->setPen(ToQColor(State().ForeColor));

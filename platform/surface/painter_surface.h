@@ -7,8 +7,11 @@
 // drawn on whole pixels without smoothing (both corners of a box are inside
 // it, as on the original platform); slanted lines and circles are smoothed in
 // copy mode only, because exclusive-or must hit exactly the same pixels twice.
+// Slanted lines that join end to start in the same pen (a moving average
+// drawn bar by bar) are gathered and drawn as one line when something else
+// comes, which is much faster and joins them cleanly.
 #include <QColor>
-#include <QPen>
+#include <QPolygonF>
 #include <QRectF>
 
 #include "platform/surface/surface.h"
@@ -44,24 +47,40 @@ protected:
     void DrawText(std::string_view text, double x, double y, bool newLine) override;
     TextExtent MeasureText(std::string_view text) const override;
 
+    void ScaleChanged() override { mappingValid_ = false; }
+
+    // The device's size or density changed.
+    void DeviceChanged() { mappingValid_ = false; }
     // The painter's pen and mode no longer known (a new painter was begun).
     void ForgetPainterState() { penValid_ = false; modeValid_ = false; smoothValid_ = false; }
+    // Draws the gathered line; before the painter ends or the device is read.
+    void FlushLines(QPainter& p);
 
 private:
     struct Mapping {
         double ax, bx, ay, by;  // device = a * user + b
+        QRectF bounds;
+        double penUnit;
     };
-    Mapping CurrentMapping() const;
-    int PenPixels() const;
+    const Mapping& Map();
+    int PenPixels(int drawWidth) const;
     void UseMode(QPainter& p);
-    void UsePen(QPainter& p, Color color);
+    void UsePen(QPainter& p, Color color, int drawWidth, enum DrawStyle style);
     void Smooth(QPainter& p, bool on);
     void DrawBox(QPainter& p, double x1, double y1, double x2, double y2, Color color, bool filled);
     void DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color);
 
     SurfaceFontCache fonts_;
+    Mapping map_{};
+    bool mappingValid_ = false;
+    // The gathered slanted line and the pen it is drawn in.
+    QPolygonF pending_;
+    Color pendingColor_;
+    int pendingWidth_ = 1;
+    enum DrawStyle pendingStyle_ = DrawStyle::Solid;
     bool penValid_ = false;
-    SurfaceState penState_;
+    int penWidth_ = 0;
+    enum DrawStyle penStyle_ = DrawStyle::Solid;
     Color penColor_;
     bool modeValid_ = false;
     enum DrawMode mode_ = DrawMode::Copy;

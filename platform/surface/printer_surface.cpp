@@ -161,6 +161,7 @@ void PrinterSurface::ApplySettings() {
     } else {
         printer_->setPageMargins(printer_->pageLayout().minimumMargins(), printer_->pageLayout().units());
     }
+    DeviceChanged();
 }
 
 bool PrinterSurface::SetPaperSize(int code) {
@@ -248,6 +249,7 @@ bool PrinterSurface::EndDoc() {
     bool ok = !failed_;
     failed_ = false;
     if (painter_) {
+        FlushLines(*painter_);
         ok = painter_->end() && ok;
         painter_.reset();
         if (PrintsToPdf()) {

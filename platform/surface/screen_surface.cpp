@@ -24,6 +24,7 @@ void ScreenSurface::SetPixelRatio(double ratio) {
 
 void ScreenSurface::EndPainting() {
     if (painter_) {
+        FlushLines(*painter_);
         painter_->end();
         painter_.reset();
     }
@@ -34,6 +35,7 @@ void ScreenSurface::FitImage() {
     const QSize size = QSize(static_cast<int>(std::ceil(width() * ratio)),
                              static_cast<int>(std::ceil(height() * ratio)))
                            .expandedTo(QSize(1, 1));
+    fittedSize_ = QWidget::size();
     if (!image_.isNull() && image_.size() == size && imageRatio_ == ratio) return;
     EndPainting();
     QImage next(size, QImage::Format_RGB32);
@@ -47,9 +49,13 @@ void ScreenSurface::FitImage() {
     }
     image_ = next;
     imageRatio_ = ratio;
+    DeviceChanged();
 }
 
 QPainter* ScreenSurface::ActivePainter() {
+    // The screen's density is looked up only when painting begins; a change
+    // of it repaints the widget, which ends the painting.
+    if (painter_ && QWidget::size() == fittedSize_) return painter_.get();
     FitImage();
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);

@@ -41,9 +41,9 @@ protected:
     double InnerWidthTwips() const override { return width() * 15.0; }
     double InnerHeightTwips() const override { return height() * 15.0; }
     QPainter* ActivePainter() override;
-    double DevicePerTwip() const override { return PixelRatio() / 15.0; }
-    double PenUnit() const override { return PixelRatio(); }
-    double PatternUnit() const override { return PixelRatio(); }
+    double DevicePerTwip() const override { return imageRatio_ / 15.0; }
+    double PenUnit() const override { return imageRatio_; }
+    double PatternUnit() const override { return imageRatio_; }
     QRectF DeviceBounds() const override;
     void Drawn() override;
     void ClearAll() override;
@@ -55,6 +55,7 @@ private:
 
     QImage image_;  // device pixels
     double imageRatio_ = 1;
+    QSize fittedSize_;  // the widget's size the image was made for
     std::unique_ptr<QPainter> painter_;
     double fixedRatio_ = 0;
     bool updatePending_ = false;
