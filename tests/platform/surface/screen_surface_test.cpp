@@ -190,6 +190,23 @@ TEST_F(ScreenSurfaceTest, CirclesArcsAndPoints) {
     EXPECT_EQ(CountNot(img, white, QRect(0, 0, 20, 20)), 1);
 }
 
+TEST_F(ScreenSurfaceTest, JoinedSlantedLinesKeepTheirPlaceInTheDrawingOrder) {
+    surface.Scale(0, 0, 200, 100);
+    // A moving average drawn bar by bar, then a box over part of it: the box
+    // lies on top.
+    surface.Line(0, 0, 50, 50, QBColor(12));
+    surface.LineTo(100, 60, QBColor(12));
+    surface.LineTo(150, 90, QBColor(12));
+    surface.Line(40, 30, 110, 70, QBColor(9), LineKind::FilledBox);
+    const QImage img = surface.Image();
+    const QRgb white = Of(QBColor(15));
+    EXPECT_EQ(CountNot(img, Of(QBColor(9)), QRect(40, 30, 71, 41)), 0);
+    // The parts outside the box are there, with no gap at the joint beyond it.
+    EXPECT_GT(CountNot(img, white, QRect(0, 0, 40, 30)), 25);
+    EXPECT_GT(CountNot(img, white, QRect(111, 60, 40, 31)), 25);
+    EXPECT_NE(Px(img, 150, 90), white);
+}
+
 TEST_F(ScreenSurfaceTest, ClsAndANewBackColourClearTheDrawing) {
     surface.Line(0, 0, 1500, 750, QBColor(0), LineKind::FilledBox);
     surface.SetBackColor(Rgb(0, 0, 64));
