@@ -36,6 +36,14 @@ DateKey KeyOf(std::string_view date) {
     return k;
 }
 
+// The same key read straight from a record's date field; a field of plain
+// ASCII (every date the program writes) needs no code-page conversion.
+DateKey KeyOfField(std::string_view field) {
+    for (char c : field)
+        if (static_cast<unsigned char>(c) >= 0x80) return KeyOf(UnpackField(field));
+    return KeyOf(field);
+}
+
 bool NotLaterThan(const DateKey& stored, const DateKey& next) {
     if (stored.year != next.year) return stored.year < next.year;
     if (stored.month != next.month) return stored.month < next.month;
@@ -57,6 +65,32 @@ void MoveRecords(RecordFile& file, std::int64_t from, std::int64_t to, int shift
     if (to < from) return;
     const std::string block = file.ReadBlock(from, to - from + 1);
     file.WriteBlock(from + shift, block);
+}
+
+// The position after which a bar of `key` belongs: the newest record whose
+// date is not later, or 1 when every record is later.  `stoppedAt` ends up
+// holding the record where the scan stopped (record 2 when none stopped it).
+// The usual new bar stops at the last record; an older one is found with
+// reads that grow to large blocks, rather than one small read per bar.
+std::int64_t ScanBack(RecordFile& file, std::int64_t n, const DateKey& key, QuoteRecord& stoppedAt) {
+    constexpr std::size_t kDateOffset = 28;
+    std::int64_t block = 1;
+    std::int64_t high = n;
+    while (high >= 2) {
+        const std::int64_t low = std::max<std::int64_t>(2, high - block + 1);
+        const std::string bytes = file.ReadBlock(low, high - low + 1);
+        for (std::int64_t p = high; p >= low; --p) {
+            const std::string_view record = std::string_view(bytes).substr(static_cast<std::size_t>(p - low) * kLen, kLen);
+            const bool stops = NotLaterThan(KeyOfField(record.substr(kDateOffset, 8)), key);
+            if (stops || p == 2) {
+                stoppedAt = QuoteRecord::Decode(record);
+                return stops ? p : 1;
+            }
+        }
+        high = low - 1;
+        block = std::min<std::int64_t>(block * 4, 4096);
+    }
+    return 1;
 }
 
 }  // namespace
@@ -86,12 +120,7 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
     std::int64_t n = header.RecordNo;
     const DateKey key = KeyOf(bar.QuoteDate);
 
-    std::int64_t p = n;
-    for (; p >= 2; --p) {
-        s.QuoteBufB = ReadRecord(file, p);
-        if (NotLaterThan(KeyOf(s.QuoteBufB.QuoteDate), key)) break;
-    }
-    if (p < 2) p = 1;
+    std::int64_t p = ScanBack(file, n, key, s.QuoteBufB);
 
     const bool replace = n > 1 && p >= 2 && s.QuoteBufB.QuoteDate == bar.QuoteDate;
     if (!replace) {

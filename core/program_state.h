@@ -49,6 +49,20 @@ struct SettingsState {
     std::string IniValue;  // value found by the last settings read
 };
 
+// The main window's stock lists.
+struct StockListState {
+    std::string CurrentListTable;  // the choice whose table the list grid shows
+};
+
+// Downloads.  The URL list fills the quote site's address and the
+// investment-information links at start-up; the downloads read them.
+struct DownloadState {
+    std::string QuoteSiteUrl;  // the quote site whose quote page the company window reads
+    std::string InfoLink0;     // indicator page
+    std::string InfoLink1;     // results page
+    std::string InfoLink2;
+};
+
 // Calendar tables filled at start-up.
 struct CalendarState {
     std::array<int, 12> MonthDays{};
@@ -60,7 +74,9 @@ struct ProgramState {
     SelectionState selection;
     ApplicationState app;
     SettingsState settings;
+    DownloadState download;
     CalendarState calendar;
+    StockListState lists;
 };
 
 ProgramState& Program();

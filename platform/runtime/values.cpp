@@ -24,12 +24,17 @@ std::string GeneralForm(double value, int digits) {
 }
 
 std::string DropLeadingZero(std::string s) {
-    if (s.rfind("0.", 0) == 0) return s.substr(1);
-    if (s.rfind("-0.", 0) == 0) return "-" + s.substr(2);
+    if (s.rfind("0.", 0) == 0) s.erase(0, 1);
+    else if (s.rfind("-0.", 0) == 0) s.erase(1, 1);
     return s;
 }
 
-std::string WithSignPlace(std::string s) { return (s.empty() || s[0] != '-') ? " " + s : s; }
+std::string WithSignPlace(const std::string& s) {
+    if (!s.empty() && s[0] == '-') return s;
+    std::string out(1, ' ');
+    out.append(s);
+    return out;
+}
 
 }  // namespace
 

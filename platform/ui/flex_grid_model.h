@@ -1,0 +1,113 @@
+#pragma once
+// The cells of a FlexGrid: texts, per-cell colours and alignments of every
+// row and column, fixed ones included.  As a Qt model it shows the scrolling
+// part (rows from FixedRows on, columns from FixedCols on) as its items and
+// the fixed rows and columns as its header data, so the view's headers stay
+// in place while the cells scroll.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QAbstractTableModel>
+
+#include "platform/ui/colors.h"
+
+namespace ranvik {
+
+// Cell alignments of the grid, by their numbers.
+enum FlexAlignment : int {
+    kFlexAlignLeftTop = 0,
+    kFlexAlignLeftCenter = 1,
+    kFlexAlignLeftBottom = 2,
+    kFlexAlignCenterTop = 3,
+    kFlexAlignCenterCenter = 4,
+    kFlexAlignCenterBottom = 5,
+    kFlexAlignRightTop = 6,
+    kFlexAlignRightCenter = 7,
+    kFlexAlignRightBottom = 8,
+    kFlexAlignGeneral = 9,  // text left, numbers right, both centred vertically
+};
+
+class FlexGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit FlexGridModel(QObject* parent = nullptr);
+
+    int Rows() const { return rows_; }
+    int Cols() const { return cols_; }
+    int FixedRows() const { return fixedRows_; }
+    int FixedCols() const { return fixedCols_; }
+    bool Contains(int row, int col) const;
+    bool IsFixed(int row, int col) const { return row < fixedRows_ || col < fixedCols_; }
+
+    // Shape changes keep the cells that stay, with their texts and colours.
+    void SetShape(int rows, int cols);
+    void SetFixed(int fixedRows, int fixedCols);
+
+    const std::string& Text(int row, int col) const;
+    void SetText(int row, int col, const std::string& text);
+
+    // A cell's own colour, or none when it shows the grid's colour.
+    std::optional<Color> OwnBackColor(int row, int col) const;
+    std::optional<Color> OwnForeColor(int row, int col) const;
+    void SetOwnBackColor(int row, int col, std::optional<Color> color);
+    void SetOwnForeColor(int row, int col, std::optional<Color> color);
+    // The colour a cell shows: its own, else the grid's for fixed or
+    // scrolling cells.
+    Color BackColorOf(int row, int col) const;
+    Color ForeColorOf(int row, int col) const;
+
+    int ColAlignment(int col) const;
+    void SetColAlignment(int col, int alignment);
+    std::optional<int> OwnAlignment(int row, int col) const;
+    void SetOwnAlignment(int row, int col, std::optional<int> alignment);
+    int AlignmentOf(int row, int col) const;
+
+    struct GridColors {
+        Color back = WindowBackColor();
+        Color fore = WindowTextColor();
+        Color backFixed = ButtonFaceColor();
+        Color foreFixed = WindowTextColor();
+    };
+    const GridColors& Colors() const { return colors_; }
+    void SetColors(const GridColors& colors);
+
+    // Empties every cell and drops every cell's own colour and alignment.
+    void ClearCells();
+
+    // Qt model: the scrolling part.
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // What a cell shows, for any cell (the header data and the corner use it).
+    QVariant CellData(int row, int col, int role) const;
+
+signals:
+    // A cell left of and above the scrolling part changed.
+    void cornerChanged();
+
+private:
+    struct Cell {
+        std::string text;
+        std::optional<Color> back;
+        std::optional<Color> fore;
+        std::optional<int> alignment;
+    };
+    Cell& At(int row, int col) { return cells_[static_cast<size_t>(row) * cols_ + col]; }
+    const Cell& At(int row, int col) const { return cells_[static_cast<size_t>(row) * cols_ + col]; }
+    void CellChanged(int row, int col);
+    void AllChanged();
+
+    int rows_ = 0;
+    int cols_ = 0;
+    int fixedRows_ = 0;
+    int fixedCols_ = 0;
+    std::vector<Cell> cells_;
+    std::vector<int> colAlignment_;
+    GridColors colors_;
+};
+
+}  // namespace ranvik

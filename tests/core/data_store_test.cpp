@@ -1,0 +1,283 @@
+#include "core/data_store.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/program_state.h"
+#include "tests/support/test_support.h"
+
+namespace ranvik {
+namespace {
+
+QuoteRecord Bar(const char* date, float close, float volume = 1000, float buy = 0, float sell = 0) {
+    QuoteRecord r;
+    r.QuoteDate = date;
+    r.Open = close - 1;
+    r.Close = close;
+    r.High = close + 2;
+    r.Low = close - 3;
+    r.Volume = volume;
+    r.BuyBalance = buy;
+    r.SellBalance = sell;
+    return r;
+}
+
+class Store : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetProgramState();
+        Program().selection.CurrentCode = "1301";
+        path_ = dir_.File("1301d.KDT");
+        CreateDataFile(path_);
+    }
+
+    MergeOutcome Merge(const QuoteRecord& bar) {
+        Program().store.QuoteBufB = bar;
+        RecordFile f(path_, QuoteRecord::kLength);
+        return MergeQuoteRecord(f);
+    }
+
+    void MergeAll(const std::vector<QuoteRecord>& bars) {
+        for (const auto& b : bars) Merge(b);
+    }
+
+    QuoteRecord Record(int k) {
+        RecordFile f(path_, QuoteRecord::kLength);
+        return QuoteRecord::Decode(f.Read(k));
+    }
+
+    std::vector<std::string> Dates() {
+        std::vector<std::string> dates;
+        const int n = Record(1).RecordNo;
+        for (int k = 2; k <= n; ++k) dates.push_back(Record(k).QuoteDate);
+        return dates;
+    }
+
+    std::string Bytes() { return test::ReadBytes(path_); }
+
+    test::FixedClock clock_{{2026, 12, 10}};
+    test::TempFolder dir_;
+    std::string path_;
+};
+
+TEST_F(Store, ANewFileHoldsOnlyItsHeader) {
+    const std::string expected = std::string("\x01\x00" "  ", 4) + std::string(20, '\0') +
+                                 std::string("\x20\xBC\x3E\x4D", 4) + "12/10/26" + std::string(16, '\0');
+    EXPECT_EQ(test::Hex(Bytes()), test::Hex(expected));
+    EXPECT_EQ(Program().store.QuoteBufA.Encode(), expected);
+}
+
+TEST_F(Store, CreatingOverAFileResetsItToNoBarsWithoutShorteningIt) {
+    MergeAll({Bar("01/05/24", 100), Bar("01/06/24", 101)});
+    const auto before = Bytes();
+    CreateDataFile(path_);
+    const auto after = Bytes();
+    EXPECT_EQ(after.size(), before.size());
+    EXPECT_EQ(Record(1).RecordNo, 1);
+    EXPECT_EQ(after.substr(52), before.substr(52));
+}
+
+TEST_F(Store, TheFirstBarGoesToRecordTwo) {
+    const QuoteRecord bar = Bar("01/05/24", 100, 5000);
+    EXPECT_EQ(Merge(bar), MergeOutcome::Inserted);
+    EXPECT_EQ(Program().store.RecordWritten, -1);
+    const QuoteRecord header = Record(1);
+    EXPECT_EQ(header.RecordNo, 2);
+    EXPECT_EQ(header.Low, 97);
+    EXPECT_EQ(header.High, 102);
+    EXPECT_EQ(header.Volume, 5000);
+    EXPECT_EQ(Record(2), bar);
+    EXPECT_EQ(Program().store.QuoteBufA, bar);
+    // The buffer still carries the new date here; the outcome says what
+    // really happened.
+    EXPECT_EQ(Program().store.QuoteBufB.QuoteDate, "01/05/24");
+}
+
+TEST_F(Store, BarsStandInDateOrderAcrossTheCentury) {
+    MergeAll({Bar("01/05/00", 1), Bar("12/30/99", 2), Bar("01/05/59", 3), Bar("01/05/60", 4), Bar("02/01/00", 5),
+              Bar("01/04/00", 6), Bar("12/31/99", 7)});
+    EXPECT_EQ(Dates(), (std::vector<std::string>{"01/05/60", "12/30/99", "12/31/99", "01/04/00", "01/05/00",
+                                                 "02/01/00", "01/05/59"}));
+}
+
+TEST_F(Store, AnOlderBarMovesEveryStoredBarUpOneRecord) {
+    MergeAll({Bar("03/01/24", 30), Bar("03/04/24", 31), Bar("03/05/24", 32)});
+    const std::string before = Bytes();
+    const QuoteRecord older = Bar("02/29/24", 29);
+    EXPECT_EQ(Merge(older), MergeOutcome::Inserted);
+    const std::string after = Bytes();
+    EXPECT_EQ(Record(1).RecordNo, 5);
+    EXPECT_EQ(after.substr(52, 52), older.Encode());
+    EXPECT_EQ(test::Hex(after.substr(104, 156)), test::Hex(before.substr(52, 156)));
+    EXPECT_NE(Program().store.QuoteBufB.QuoteDate, older.QuoteDate);
+}
+
+TEST_F(Store, MergingTheSameBarAgainChangesNoByte) {
+    MergeAll({Bar("03/01/24", 30), Bar("03/04/24", 31)});
+    const std::string before = Bytes();
+    EXPECT_EQ(Merge(Bar("03/01/24", 30)), MergeOutcome::Identical);
+    EXPECT_EQ(Program().store.RecordWritten, 0);
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(Program().store.QuoteBufA.RecordNo, 3);  // the header as read
+    EXPECT_EQ(Program().store.QuoteBufB.QuoteDate, "03/01/24");
+}
+
+// A re-downloaded bar counts as identical only when nothing it carries
+// differs; a changed High, Low or margin balance is stored.
+TEST_F(Store, ARealChangeIsNeverTakenForAnIdenticalBar) {
+    struct Case {
+        const char* what;
+        QuoteRecord stored;
+        QuoteRecord next;
+        MergeOutcome outcome;
+    };
+    QuoteRecord higher = Bar("03/01/24", 30);
+    higher.High += 5;
+    QuoteRecord lower = Bar("03/01/24", 30);
+    lower.Low -= 5;
+    std::vector<Case> cases = {
+        {"same price bar", Bar("03/01/24", 30), Bar("03/01/24", 30), MergeOutcome::Identical},
+        {"High changed", Bar("03/01/24", 30), higher, MergeOutcome::Replaced},
+        {"Low changed", Bar("03/01/24", 30), lower, MergeOutcome::Replaced},
+        {"Close changed", Bar("03/01/24", 30), Bar("03/01/24", 31), MergeOutcome::Replaced},
+        {"Volume changed", Bar("03/01/24", 30), Bar("03/01/24", 30, 999), MergeOutcome::Replaced},
+        {"same margin bar", Bar("03/01/24", 30, 1000, 500, 200), Bar("03/01/24", 30, 1000, 500, 200),
+         MergeOutcome::Identical},
+        {"SellBalance changed", Bar("03/01/24", 30, 1000, 500, 200), Bar("03/01/24", 30, 1000, 500, 250),
+         MergeOutcome::Replaced},
+        {"BuyBalance changed", Bar("03/01/24", 30, 1000, 500, 200), Bar("03/01/24", 30, 1000, 600, 200),
+         MergeOutcome::Replaced},
+    };
+    for (const auto& c : cases) {
+        CreateDataFile(path_);
+        Merge(c.stored);
+        EXPECT_EQ(Merge(c.next), c.outcome) << c.what;
+        EXPECT_EQ(Record(2), c.outcome == MergeOutcome::Identical ? c.stored : c.next) << c.what;
+        EXPECT_EQ(Record(1).RecordNo, 2) << c.what;
+    }
+}
+
+TEST_F(Store, AReplacementClearsTheSplitMarkAndTheBalances) {
+    Merge(Bar("03/01/24", 30, 1000, 500, 200));
+    {
+        RecordFile f(path_, QuoteRecord::kLength);
+        QuoteRecord marked = Record(2);
+        marked.CorrectionMultiplier = "2 ";
+        f.Write(2, marked.Encode());
+    }
+    EXPECT_EQ(Merge(Bar("03/01/24", 31)), MergeOutcome::Replaced);
+    const QuoteRecord r = Record(2);
+    EXPECT_EQ(r.CorrectionMultiplier, "  ");
+    EXPECT_EQ(r.BuyBalance, 0);
+    EXPECT_EQ(r.SellBalance, 0);
+    EXPECT_EQ(Program().store.QuoteBufB.QuoteDate, "03/01/24");
+}
+
+TEST_F(Store, TheHeaderOnlyWidens) {
+    Merge(Bar("03/01/24", 100, 9000, 700, 300));
+    Merge(Bar("03/01/24", 50, 10, 1, 1));  // replaces the bar that set every maximum
+    const QuoteRecord h = Record(1);
+    EXPECT_EQ(h.High, 102);
+    EXPECT_EQ(h.Low, 47);
+    EXPECT_EQ(h.Volume, 9000);
+    EXPECT_EQ(h.BuyBalance, 700);
+    EXPECT_EQ(h.SellBalance, 300);
+}
+
+TEST_F(Store, ARangeAboveTheHeadersHighTakesItsPlace) {
+    {
+        RecordFile f(path_, QuoteRecord::kLength);
+        QuoteRecord h = Record(1);
+        h.RangeMax = 500;
+        h.RangeMin = 5;
+        f.Write(1, h.Encode());
+    }
+    Merge(Bar("03/01/24", 100));
+    EXPECT_EQ(Record(1).High, 500);
+    EXPECT_EQ(Record(1).Low, 5);
+}
+
+TEST_F(Store, TheAugust2019HolidayBarIsDroppedForStocks) {
+    struct Case {
+        const char* code;
+        std::vector<std::string> dates;
+    } cases[] = {
+        {"1301", {"08/09/19", "08/13/19"}},
+        {"0100", {"08/09/19", "08/12/19", "08/13/19"}},
+    };
+    for (const auto& c : cases) {
+        CreateDataFile(path_);
+        Program().selection.CurrentCode = c.code;
+        MergeAll({Bar("08/09/19", 10), Bar("08/12/19", 11), Bar("08/13/19", 12)});
+        EXPECT_EQ(Dates().size(), 3u) << "the first merge of 08/13/19 keeps 08/12/19";
+        const QuoteRecord changed = Bar("08/13/19", 13);
+        EXPECT_EQ(Merge(changed), MergeOutcome::Replaced) << c.code;
+        EXPECT_EQ(Dates(), c.dates) << c.code;
+        EXPECT_EQ(Record(static_cast<int>(c.dates.size()) + 1), changed) << c.code;
+    }
+}
+
+TEST_F(Store, TheHolidayRemovalStaysWrittenWhenTheBarIsIdentical) {
+    MergeAll({Bar("08/09/19", 10), Bar("08/12/19", 11), Bar("08/13/19", 12)});
+    EXPECT_EQ(Merge(Bar("08/13/19", 12)), MergeOutcome::Identical);
+    EXPECT_EQ(Dates(), (std::vector<std::string>{"08/09/19", "08/13/19"}));
+}
+
+TEST_F(Store, AFullFileRefusesAnotherBarAndStaysUnchanged) {
+    {
+        RecordFile f(path_, QuoteRecord::kLength);
+        QuoteRecord h = Record(1);
+        h.RecordNo = static_cast<std::int16_t>(kMaxDataRecords);
+        std::string block;
+        for (std::int64_t k = 2; k <= kMaxDataRecords; ++k) block += Bar("01/05/24", 10).Encode();
+        f.WriteBlock(2, block);
+        QuoteRecord last = Bar("01/06/24", 11);
+        f.Write(kMaxDataRecords, last.Encode());
+        f.Write(1, h.Encode());
+    }
+    const std::string before = Bytes();
+    EXPECT_THROW(Merge(Bar("01/07/24", 12)), RecordLimitError);
+    EXPECT_EQ(Bytes(), before);
+    // Replacing a stored bar still works: no new record is needed.
+    EXPECT_EQ(Merge(Bar("01/06/24", 13)), MergeOutcome::Replaced);
+}
+
+TEST_F(Store, IsDateMissingComparesTheWholeDateText) {
+    EXPECT_EQ(IsDateMissing(*std::make_unique<RecordFile>(path_, QuoteRecord::kLength), "01/05/24"), 1);
+    MergeAll({Bar("08/13/19", 12), Bar("08/14/19", 13)});
+    RecordFile f(path_, QuoteRecord::kLength);
+    EXPECT_EQ(IsDateMissing(f, "8/13/19"), 1);
+    EXPECT_EQ(IsDateMissing(f, "08/13/19"), 0);
+    EXPECT_EQ(Program().store.QuoteBufA, Bar("08/13/19", 12));
+}
+
+TEST(StoreHelpers, ExpandYear) {
+    struct Case {
+        int year2;
+        int year;
+    } cases[] = {{0, 2000}, {5, 2005}, {59, 2059}, {60, 1960}, {99, 1999}};
+    for (const auto& c : cases) EXPECT_EQ(ExpandYear(c.year2), c.year);
+    EXPECT_EQ(ExpandYear("05"), 2005);
+    EXPECT_EQ(ExpandYear("60"), 1960);
+}
+
+TEST(StoreHelpers, FileExistsInComparesNamesExactly) {
+    test::TempFolder dir;
+    test::WriteBytes(dir.File("1301D.KDT"), "");
+    EXPECT_EQ(FileExistsIn("1301d.KDT", dir.Path()), 0);
+    EXPECT_EQ(FileExistsIn("1301D.KDT", dir.Path()), 1);
+    test::WriteBytes(dir.File("1301d.KDT"), "");
+    EXPECT_EQ(FileExistsIn("1301d.KDT", dir.Path()), 1);
+    EXPECT_EQ(FileExistsIn("7203d.KDT", dir.Path()), 0);
+}
+
+TEST(StoreHelpers, CountDataFiles) {
+    test::TempFolder dir;
+    EXPECT_EQ(CountDataFiles(dir.Path()), 0);
+    for (const char* name : {"1301d.KDT", "1301w.KDT", "Temp1d.KDT", "MyURL.txt"}) test::WriteBytes(dir.File(name), "");
+    EXPECT_EQ(CountDataFiles(dir.Path()), 3);
+}
+
+}  // namespace
+}  // namespace ranvik
