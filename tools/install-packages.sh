@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev qt6-qpa-plugins
   libcurl4-openssl-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk locales
+  fonts-noto-cjk locales poppler-utils
 )
 
 missing=()

@@ -4,28 +4,14 @@
 
 #include "platform/lists/list_table.h"
 #include "platform/runtime/ansi_text.h"
+#include "tests/support/list_entries.h"
 #include "tests/support/test_support.h"
 
 namespace ranvik {
 namespace {
 
-ListEntry Stock(const std::string& code, const std::string& name, const std::string& market = "t",
-                std::uint8_t section = 1, std::int16_t unit = 100) {
-    ListEntry e;
-    e.Code = code;
-    e.StockName = name;
-    e.Market = market;
-    e.Section = section;
-    e.TradingUnit = unit;
-    return e;
-}
-
-ListEntry Heading(const std::string& text) {
-    ListEntry e;
-    e.Code = std::string(kHeadingCode);
-    e.StockName = text;
-    return e;
-}
+using test::Heading;
+using test::Stock;
 
 TEST(StockList, EveryChoiceReadsItsTable) {
     struct Case {

@@ -1,0 +1,350 @@
+#include "platform/surface/painter_surface.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace ranvik {
+
+namespace {
+
+QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
+
+int Pixel(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+
+// Dash patterns of the original platform's one-pixel pens, in pixels.
+QList<qreal> DashPattern(DrawStyle style) {
+    switch (style) {
+        case DrawStyle::Dash: return {18, 6};
+        case DrawStyle::Dot: return {3, 3};
+        case DrawStyle::DashDot: return {9, 6, 3, 6};
+        case DrawStyle::DashDotDot: return {9, 3, 3, 3, 3, 3};
+        case DrawStyle::Solid: break;
+    }
+    return {};
+}
+
+// Far enough outside the device that no pen reaches in, near enough that
+// every coordinate stays small for the painter.
+QRectF Widened(const QRectF& bounds, double margin) {
+    return bounds.adjusted(-margin, -margin, margin, margin);
+}
+
+}  // namespace
+
+bool ClipSegment(double& x1, double& y1, double& x2, double& y2, const QRectF& bounds) {
+    auto clamp = [](double v, double lo, double hi) { return std::min(std::max(v, lo), hi); };
+    // Lines along an axis are cut exactly, however far their ends lie.
+    if (x1 == x2 || y1 == y2) {
+        if (x1 == x2 && (x1 < bounds.left() || x1 > bounds.right())) return false;
+        if (y1 == y2 && (y1 < bounds.top() || y1 > bounds.bottom())) return false;
+        if (std::max(x1, x2) < bounds.left() || std::min(x1, x2) > bounds.right()) return false;
+        if (std::max(y1, y2) < bounds.top() || std::min(y1, y2) > bounds.bottom()) return false;
+        x1 = clamp(x1, bounds.left(), bounds.right());
+        x2 = clamp(x2, bounds.left(), bounds.right());
+        y1 = clamp(y1, bounds.top(), bounds.bottom());
+        y2 = clamp(y2, bounds.top(), bounds.bottom());
+        return true;
+    }
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    if (!std::isfinite(dx) || !std::isfinite(dy)) return false;
+    double t0 = 0;
+    double t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - bounds.left(), bounds.right() - x1, y1 - bounds.top(), bounds.bottom() - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            if (t > t1) return false;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0) return false;
+            t1 = std::min(t1, t);
+        }
+    }
+    const double sx = x1;
+    const double sy = y1;
+    if (t1 < 1) {
+        x2 = sx + t1 * dx;
+        y2 = sy + t1 * dy;
+    }
+    if (t0 > 0) {
+        x1 = sx + t0 * dx;
+        y1 = sy + t0 * dy;
+    }
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return false;
+    // Ends worked out from very distant points carry rounding: keep them in.
+    x1 = clamp(x1, bounds.left(), bounds.right());
+    x2 = clamp(x2, bounds.left(), bounds.right());
+    y1 = clamp(y1, bounds.top(), bounds.bottom());
+    y2 = clamp(y2, bounds.top(), bounds.bottom());
+    return true;
+}
+
+const PainterSurface::Mapping& PainterSurface::Map() {
+    if (!mappingValid_) {
+        const double d = DevicePerTwip();
+        const double ax = ScaleWidth() == 0 ? 0 : InnerWidthTwips() / ScaleWidth() * d;
+        const double ay = ScaleHeight() == 0 ? 0 : InnerHeightTwips() / ScaleHeight() * d;
+        map_ = {ax, -ScaleLeft() * ax, ay, -ScaleTop() * ay, DeviceBounds(), PenUnit()};
+        mappingValid_ = true;
+    }
+    return map_;
+}
+
+int PainterSurface::PenPixels(int drawWidth) const {
+    return std::max(1, Pixel(drawWidth * map_.penUnit));
+}
+
+void PainterSurface::UseMode(QPainter& p) {
+    if (modeValid_ && mode_ == State().Mode) return;
+    mode_ = State().Mode;
+    modeValid_ = true;
+    p.setCompositionMode(mode_ == DrawMode::Xor && SupportsXor() ? QPainter::RasterOp_SourceXorDestination
+                                                                 : QPainter::CompositionMode_SourceOver);
+}
+
+void PainterSurface::Smooth(QPainter& p, bool on) {
+    if (smoothValid_ && smooth_ == on) return;
+    smooth_ = on;
+    smoothValid_ = true;
+    p.setRenderHint(QPainter::Antialiasing, on);
+}
+
+void PainterSurface::UsePen(QPainter& p, Color color, int drawWidth, enum DrawStyle style) {
+    if (penValid_ && color == penColor_ && drawWidth == penWidth_ && style == penStyle_) return;
+    const int width = PenPixels(drawWidth);
+    QPen pen(ToQColor(color));
+    pen.setWidth(width);
+    if (drawWidth == 1 && style != DrawStyle::Solid) {
+        QList<qreal> pattern = DashPattern(style);
+        for (qreal& v : pattern) v = v * PatternUnit() / width;
+        pen.setDashPattern(pattern);
+        pen.setCapStyle(Qt::FlatCap);
+    } else if (width > 1) {
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    } else {
+        pen.setCapStyle(Qt::SquareCap);
+    }
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    penWidth_ = drawWidth;
+    penStyle_ = style;
+    penColor_ = color;
+    penValid_ = true;
+}
+
+void PainterSurface::FlushLines(QPainter& p) {
+    if (pending_.size() < 2) {
+        pending_.clear();
+        return;
+    }
+    UsePen(p, pendingColor_, pendingWidth_, pendingStyle_);
+    Smooth(p, SmoothsSlantedLines());
+    // Gathered lines are drawn in copy mode only.
+    if (modeValid_ && mode_ != DrawMode::Copy) {
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        mode_ = DrawMode::Copy;
+    }
+    p.drawPolyline(pending_);
+    pending_.clear();
+}
+
+void PainterSurface::DrawLine(double x1, double y1, double x2, double y2, Color color, LineKind kind) {
+    QPainter* p = ActivePainter();
+    if (p == nullptr) return;
+    const Mapping& m = Map();
+    const double X1 = m.ax * x1 + m.bx, Y1 = m.ay * y1 + m.by;
+    const double X2 = m.ax * x2 + m.bx, Y2 = m.ay * y2 + m.by;
+    if (!std::isfinite(X1) || !std::isfinite(Y1) || !std::isfinite(X2) || !std::isfinite(Y2)) return;
+    if (kind == LineKind::Plain) {
+        DrawSegment(*p, X1, Y1, X2, Y2, color);
+    } else {
+        FlushLines(*p);
+        UseMode(*p);
+        DrawBox(*p, X1, Y1, X2, Y2, color, kind == LineKind::FilledBox);
+    }
+    Drawn();
+}
+
+void PainterSurface::DrawBox(QPainter& p, double x1, double y1, double x2, double y2, Color color,
+                             bool filled) {
+    const SurfaceState& s = State();
+    const int pen = PenPixels(s.DrawWidth);
+    const QRectF area = Widened(map_.bounds, pen + 2);
+    double l = std::min(x1, x2), r = std::max(x1, x2);
+    double t = std::min(y1, y2), b = std::max(y1, y2);
+    if (r < area.left() || l > area.right() || b < area.top() || t > area.bottom()) return;
+    l = std::max(l, area.left());
+    r = std::min(r, area.right());
+    t = std::max(t, area.top());
+    b = std::min(b, area.bottom());
+    const int il = Pixel(l), ir = Pixel(r), it = Pixel(t), ib = Pixel(b);
+    Smooth(p, false);
+    const QColor c = ToQColor(color);
+    if (filled) {
+        p.fillRect(QRect(il, it, ir - il + 1, ib - it + 1), c);
+        return;
+    }
+    if (pen == 1 && (s.Style == DrawStyle::Solid || s.DrawWidth > 1)) {
+        // Four strips that do not overlap, so that exclusive-or leaves no
+        // corner drawn twice.
+        p.fillRect(QRect(il, it, ir - il + 1, 1), c);
+        if (ib > it) p.fillRect(QRect(il, ib, ir - il + 1, 1), c);
+        if (ib - it > 1) {
+            p.fillRect(QRect(il, it + 1, 1, ib - it - 1), c);
+            if (ir > il) p.fillRect(QRect(ir, it + 1, 1, ib - it - 1), c);
+        }
+        return;
+    }
+    UsePen(p, color, s.DrawWidth, s.Style);
+    p.drawRect(QRect(il, it, ir - il, ib - it));
+}
+
+void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color) {
+    const SurfaceState& s = State();
+    const int pen = PenPixels(s.DrawWidth);
+    if (!ClipSegment(x1, y1, x2, y2, Widened(map_.bounds, pen + 2))) return;
+    const bool copy = s.Mode == DrawMode::Copy || !SupportsXor();
+    const bool smooth = SmoothsSlantedLines() && copy;
+    // A smoothed pen is centred on the pixel, as the unsmoothed one is.
+    const double o = smooth ? 0.5 : 0;
+    // A line that goes on from where the gathered one ends, in its pen.
+    if (copy && !pending_.isEmpty() && pending_.last() == QPointF(x1 + o, y1 + o) && color == pendingColor_ &&
+        s.DrawWidth == pendingWidth_ && s.Style == pendingStyle_) {
+        pending_.append(QPointF(x2 + o, y2 + o));
+        return;
+    }
+    FlushLines(p);
+    UseMode(p);
+    const bool styled = s.DrawWidth == 1 && s.Style != DrawStyle::Solid;
+    const int ix1 = Pixel(x1), iy1 = Pixel(y1), ix2 = Pixel(x2), iy2 = Pixel(y2);
+    if (ix1 == ix2 || iy1 == iy2) {
+        // Along an axis: whole pixels, no smoothing, both ends drawn.
+        Smooth(p, false);
+        if (styled) {
+            UsePen(p, color, s.DrawWidth, s.Style);
+            p.drawLine(QPoint(ix1, iy1), QPoint(ix2, iy2));
+            return;
+        }
+        const int half = (pen - 1) / 2;
+        const int cap = pen > 1 ? half : 0;
+        QRect strip;
+        if (ix1 == ix2) {
+            const int top = std::min(iy1, iy2) - cap, bottom = std::max(iy1, iy2) + cap;
+            strip = QRect(ix1 - half, top, pen, bottom - top + 1);
+        } else {
+            const int left = std::min(ix1, ix2) - cap, right = std::max(ix1, ix2) + cap;
+            strip = QRect(left, iy1 - half, right - left + 1, pen);
+        }
+        p.fillRect(strip, ToQColor(color));
+        return;
+    }
+    if (copy) {
+        pending_ = {QPointF(x1 + o, y1 + o), QPointF(x2 + o, y2 + o)};
+        pendingColor_ = color;
+        pendingWidth_ = s.DrawWidth;
+        pendingStyle_ = s.Style;
+        return;
+    }
+    UsePen(p, color, s.DrawWidth, s.Style);
+    Smooth(p, smooth);
+    p.drawLine(QLineF(x1 + o, y1 + o, x2 + o, y2 + o));
+}
+
+void PainterSurface::DrawCircle(double x, double y, double radius, Color color, bool arc, double start,
+                                double end) {
+    QPainter* p = ActivePainter();
+    if (p == nullptr) return;
+    const Mapping& m = Map();
+    const double cx = m.ax * x + m.bx, cy = m.ay * y + m.by;
+    const double r = std::fabs(radius * m.ax);
+    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r)) return;
+    const QRectF area = Widened(m.bounds, PenPixels(State().DrawWidth) + 2);
+    // A circle that cannot reach the device, or so large that only a nearly
+    // straight piece of it could show, is left out.
+    if (r > 1e6 || cx + r < area.left() || cx - r > area.right() || cy + r < area.top() ||
+        cy - r > area.bottom()) {
+        return;
+    }
+    FlushLines(*p);
+    UseMode(*p);
+    UsePen(*p, color, State().DrawWidth, State().Style);
+    const bool smooth = SmoothsSlantedLines() && (State().Mode == DrawMode::Copy || !SupportsXor());
+    Smooth(*p, smooth);
+    const double o = smooth ? 0.5 : 0;
+    const QPointF centre(cx + o, cy + o);
+    if (!arc) {
+        p->drawEllipse(centre, r, r);
+        Drawn();
+        return;
+    }
+    constexpr double turn = 2 * std::numbers::pi;
+    const double a0 = std::fabs(start), a1 = std::fabs(end);
+    double span = a1 - a0;
+    if (span <= 0) span += turn;
+    constexpr double toSixteenths = 180.0 / std::numbers::pi * 16;
+    p->drawArc(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), Pixel(a0 * toSixteenths),
+               Pixel(span * toSixteenths));
+    auto radiusTo = [&](double a) {
+        p->drawLine(QLineF(centre, QPointF(centre.x() + r * std::cos(a), centre.y() - r * std::sin(a))));
+    };
+    if (start < 0) radiusTo(a0);
+    if (end < 0) radiusTo(a1);
+    Drawn();
+}
+
+void PainterSurface::DrawPoint(double x, double y, Color color) {
+    QPainter* p = ActivePainter();
+    if (p == nullptr) return;
+    const Mapping& m = Map();
+    const double X = m.ax * x + m.bx, Y = m.ay * y + m.by;
+    const int pen = PenPixels(State().DrawWidth);
+    const QRectF area = Widened(m.bounds, pen + 2);
+    if (!std::isfinite(X) || !std::isfinite(Y) || !area.contains(X, Y)) return;
+    FlushLines(*p);
+    UseMode(*p);
+    Smooth(*p, false);
+    const int half = (pen - 1) / 2;
+    p->fillRect(QRect(Pixel(X) - half, Pixel(Y) - half, pen, pen), ToQColor(color));
+    Drawn();
+}
+
+void PainterSurface::DrawText(std::string_view text, double x, double y, bool /*newLine*/) {
+    if (text.empty()) return;
+    QPainter* p = ActivePainter();
+    if (p == nullptr) return;
+    const Mapping& m = Map();
+    const double X = m.ax * x + m.bx, Y = m.ay * y + m.by;
+    const QRectF& bounds = m.bounds;
+    // Text runs right and down from its corner; one starting past the device
+    // shows nothing, and one starting very far before it is not worth laying
+    // out.
+    constexpr double farOut = 1e5;
+    if (!std::isfinite(X) || !std::isfinite(Y) || X > bounds.right() || Y > bounds.bottom() ||
+        X < bounds.left() - farOut || Y < bounds.top() - farOut) {
+        return;
+    }
+    const SurfaceFont& font = fonts_.Get(State(), DevicePerTwip() * 1440);
+    FlushLines(*p);
+    UseMode(*p);
+    p->setFont(font.Font());
+    p->setPen(ToQColor(State().ForeColor));
+    penValid_ = false;
+    p->drawText(QPointF(X, Y + font.Baseline()),
+                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    Drawn();
+}
+
+TextExtent PainterSurface::MeasureText(std::string_view text) const {
+    return fonts_.Measure(State(), DevicePerTwip() * 1440, text);
+}
+
+}  // namespace ranvik

@@ -1,0 +1,95 @@
+#pragma once
+// What the screen and the printer backends share: the calls of the surface
+// turned into device pixels and drawn with a QPainter.
+//
+// Lines are cut to the device first, so end points far outside the scale
+// neither overflow nor cost time.  Boxes, points and lines along the axes are
+// drawn on whole pixels without smoothing (both corners of a box are inside
+// it, as on the original platform); slanted lines and circles are smoothed in
+// copy mode only, because exclusive-or must hit exactly the same pixels twice.
+// Slanted lines that join end to start in the same pen (a moving average
+// drawn bar by bar) are gathered and drawn as one line when something else
+// comes, which is much faster and joins them cleanly.
+#include <QColor>
+#include <QPolygonF>
+#include <QRectF>
+
+#include "platform/surface/surface.h"
+#include "platform/surface/surface_font.h"
+
+class QPainter;
+
+namespace ranvik {
+
+class PainterSurface : public Surface {
+protected:
+    PainterSurface() = default;
+
+    // The painter to draw with, begun on the device; nullptr when the device
+    // cannot be drawn on (nothing is drawn then).
+    virtual QPainter* ActivePainter() = 0;
+    // Device pixels per twip, the same across and down.
+    virtual double DevicePerTwip() const = 0;
+    // Device pixels per unit of DrawWidth, and per pixel of a dash pattern.
+    virtual double PenUnit() const = 0;
+    virtual double PatternUnit() const = 0;
+    // The device area in pixels; drawing is cut to it.
+    virtual QRectF DeviceBounds() const = 0;
+    virtual bool SmoothsSlantedLines() const { return true; }
+    virtual bool SupportsXor() const { return true; }
+    // Called after something was drawn.
+    virtual void Drawn() {}
+
+    void DrawLine(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
+    void DrawCircle(double x, double y, double radius, Color color, bool arc, double start,
+                    double end) override;
+    void DrawPoint(double x, double y, Color color) override;
+    void DrawText(std::string_view text, double x, double y, bool newLine) override;
+    TextExtent MeasureText(std::string_view text) const override;
+
+    void ScaleChanged() override { mappingValid_ = false; }
+
+    // The device's size or density changed.
+    void DeviceChanged() { mappingValid_ = false; }
+    // The painter's pen and mode no longer known (a new painter was begun).
+    void ForgetPainterState() { penValid_ = false; modeValid_ = false; smoothValid_ = false; }
+    // Draws the gathered line; before the painter ends or the device is read.
+    void FlushLines(QPainter& p);
+
+private:
+    struct Mapping {
+        double ax, bx, ay, by;  // device = a * user + b
+        QRectF bounds;
+        double penUnit;
+    };
+    const Mapping& Map();
+    int PenPixels(int drawWidth) const;
+    void UseMode(QPainter& p);
+    void UsePen(QPainter& p, Color color, int drawWidth, enum DrawStyle style);
+    void Smooth(QPainter& p, bool on);
+    void DrawBox(QPainter& p, double x1, double y1, double x2, double y2, Color color, bool filled);
+    void DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color);
+
+    SurfaceFontCache fonts_;
+    Mapping map_{};
+    bool mappingValid_ = false;
+    // The gathered slanted line and the pen it is drawn in.
+    QPolygonF pending_;
+    Color pendingColor_;
+    int pendingWidth_ = 1;
+    enum DrawStyle pendingStyle_ = DrawStyle::Solid;
+    bool penValid_ = false;
+    int penWidth_ = 0;
+    enum DrawStyle penStyle_ = DrawStyle::Solid;
+    Color penColor_;
+    bool modeValid_ = false;
+    enum DrawMode mode_ = DrawMode::Copy;
+    bool smooth_ = false;
+    bool smoothValid_ = false;
+};
+
+// Cuts the segment to the rectangle (Liang-Barsky); false when nothing of it
+// lies inside.
+bool ClipSegment(double& x1, double& y1, double& x2, double& y2, const QRectF& bounds);
+
+}  // namespace ranvik

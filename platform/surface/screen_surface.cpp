@@ -1,0 +1,107 @@
+#include "platform/surface/screen_surface.h"
+
+#include <QPaintEvent>
+#include <cmath>
+
+namespace ranvik {
+
+namespace {
+QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
+}  // namespace
+
+ScreenSurface::ScreenSurface(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+ScreenSurface::~ScreenSurface() { EndPainting(); }
+
+double ScreenSurface::PixelRatio() const { return fixedRatio_ > 0 ? fixedRatio_ : devicePixelRatioF(); }
+
+void ScreenSurface::SetPixelRatio(double ratio) {
+    fixedRatio_ = ratio > 0 ? ratio : 0;
+    FitImage();
+}
+
+void ScreenSurface::EndPainting() {
+    if (painter_) {
+        FlushLines(*painter_);
+        painter_->end();
+        painter_.reset();
+    }
+}
+
+void ScreenSurface::FitImage() {
+    const double ratio = PixelRatio();
+    const QSize size = QSize(static_cast<int>(std::ceil(width() * ratio)),
+                             static_cast<int>(std::ceil(height() * ratio)))
+                           .expandedTo(QSize(1, 1));
+    fittedSize_ = QWidget::size();
+    if (!image_.isNull() && image_.size() == size && imageRatio_ == ratio) return;
+    EndPainting();
+    QImage next(size, QImage::Format_RGB32);
+    next.fill(ToQColor(BackColor()));
+    if (!image_.isNull()) {
+        // The drawing stays where it was; new room shows the back colour.
+        const double scale = ratio / imageRatio_;
+        QPainter p(&next);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, scale != 1);
+        p.drawImage(QRectF(0, 0, image_.width() * scale, image_.height() * scale), image_);
+    }
+    image_ = next;
+    imageRatio_ = ratio;
+    DeviceChanged();
+}
+
+QPainter* ScreenSurface::ActivePainter() {
+    // The screen's density is looked up only when painting begins; a change
+    // of it repaints the widget, which ends the painting.
+    if (painter_ && QWidget::size() == fittedSize_) return painter_.get();
+    FitImage();
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        ForgetPainterState();
+    }
+    return painter_.get();
+}
+
+QRectF ScreenSurface::DeviceBounds() const { return QRectF(0, 0, image_.width(), image_.height()); }
+
+void ScreenSurface::Drawn() {
+    if (!updatePending_) {
+        updatePending_ = true;
+        update();
+    }
+}
+
+void ScreenSurface::ClearAll() {
+    FitImage();
+    EndPainting();
+    image_.fill(ToQColor(BackColor()));
+    Drawn();
+}
+
+QImage ScreenSurface::Image() {
+    FitImage();
+    EndPainting();
+    return image_;
+}
+
+bool ScreenSurface::SavePng(const std::string& path) {
+    return Image().save(QString::fromStdString(path), "PNG");
+}
+
+void ScreenSurface::Refresh() { repaint(); }
+
+void ScreenSurface::paintEvent(QPaintEvent* event) {
+    updatePending_ = false;
+    FitImage();
+    EndPainting();
+    QPainter p(this);
+    const QRect r = event->rect();
+    const double ratio = imageRatio_;
+    // Whole device pixels of the image onto the same device pixels.
+    p.drawImage(QRectF(r), image_,
+                QRectF(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio));
+}
+
+}  // namespace ranvik
