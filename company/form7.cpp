@@ -13,19 +13,19 @@ void Announce(bool open) {
     auto& windows = Program().windows;
     MDIForm1* main = windows.MainForm;
     if (main != nullptr) {
-        main->Item("mnuGyouEnd", 1)->setEnabled(open);
-        for (int i = 0; i <= 3; ++i) main->Item("mnuWinItem", i)->setEnabled(open);
-        main->Item("mnuWinItem", 6)->setVisible(open);
+        main->Item("mnuGyouEnd", 1).SetEnabled(open);
+        for (int i = 0; i <= 3; ++i) main->Item("mnuWinItem", i).SetEnabled(open);
+        main->Item("mnuWinItem", 6).SetVisible(open);
     }
     for (int no = 1; no <= 3; ++no) {
         if (ChartWindowBase* w = windows.ChartWindow(no)) {
-            if (QAction* item = w->Item("mnuWinItem", 6)) item->setVisible(open);
+            w->Item("mnuWinItem", 6).SetVisible(open);
         }
     }
     if (Program().app.AdminMode == kTrue) {
-        if (main != nullptr) main->Item("mnu会社Item", 1)->setVisible(open);
+        if (main != nullptr) main->Item("mnu会社Item", 1).SetVisible(open);
         if (windows.ChartWindow1 != nullptr) {
-            if (QAction* item = windows.ChartWindow1->Item("mnu会社Item", 1)) item->setVisible(open);
+            windows.ChartWindow1->Item("mnu会社Item", 1).SetVisible(open);
         }
     }
 }

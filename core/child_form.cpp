@@ -13,20 +13,6 @@ ChildForm::ChildForm(QWidget* parent) : QWidget(parent) {}
 
 ChildForm::~ChildForm() { delete menuBar_; }
 
-QAction* ChildForm::Item(const std::string& array, int index) const {
-    const auto it = items_.find({array, index});
-    return it == items_.end() ? nullptr : it->second;
-}
-
-QAction* ChildForm::AddItem(QMenu* menu, const std::string& array, int index, const QString& caption,
-                            const QKeySequence& shortcut) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromStdString(array + "(" + std::to_string(index) + ")"));
-    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    items_[{array, index}] = action;
-    return action;
-}
-
 QMenuBar* ChildForm::EnsureMenuBar() {
     // The bar is not a child widget of the window: the main window shows it
     // in place of its own while this window is active.

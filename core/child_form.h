@@ -14,6 +14,8 @@
 #include <map>
 #include <string>
 
+#include "core/menu_set.h"
+
 class QAction;
 class QMenu;
 class QMdiSubWindow;
@@ -26,11 +28,9 @@ public:
     explicit ChildForm(QWidget* parent = nullptr);
     ~ChildForm() override;
 
-    // A menu item of this window; null when it has no such item.
-    QAction* Item(const std::string& array, int index) const;
-    // Adds an item to `menu` and registers it under `array` and `index`.
-    QAction* AddItem(QMenu* menu, const std::string& array, int index, const QString& caption,
-                     const QKeySequence& shortcut = {});
+    // A menu item of this window by its array's name and its index.
+    MenuItem Item(const std::string& array, int index) const { return menus_.Item(array, index); }
+    MenuItemArray* Menu(const std::string& array) const { return menus_.Get(array); }
     // The window's own menu bar, which takes the place of the main window's
     // while the window is the active child; null for a window without one.
     QMenuBar* MenuBar() const { return menuBar_; }
@@ -53,11 +53,13 @@ public:
 
 protected:
     QMenuBar* EnsureMenuBar();
+    // A new item array in `menu`.
+    MenuItemArray* AddMenuArray(QMenu* menu, const std::string& name) { return menus_.Add(menu, this, name); }
     void SetOpensMaximized(bool maximized) { opensMaximized_ = maximized; }
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    std::map<std::pair<std::string, int>, QAction*> items_;
+    MenuSet menus_;
     QPointer<QMenuBar> menuBar_;
     bool opensMaximized_ = false;
     bool loaded_ = false;

@@ -139,7 +139,7 @@ public:
     explicit MainWindowSettings(MDIForm1& form) : form_(form) {}
     void SetWindowState(int state) override { form_.SetWindowStateNumber(state); }
     void SetFuncExItemChecked(int item, bool checked) override {
-        if (QAction* a = form_.Item("mnuFuncExItem", item)) a->setChecked(checked);
+        form_.Item("mnuFuncExItem", item).SetChecked(checked);
     }
     void SetBoxText(std::string_view box, const std::string& text) override {
         if (QLineEdit* edit = form_.PanelBox(BoxNumber(box))) edit->setText(Q(text));
@@ -215,20 +215,6 @@ MDIForm1::~MDIForm1() {
 
 // ---------------------------------------------------------------- building
 
-QAction* MDIForm1::AddItem(QMenu* menu, const std::string& array, int index, const QString& caption,
-                           const QKeySequence& shortcut) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(Q(array + "(" + std::to_string(index) + ")"));
-    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    items_[{array, index}] = action;
-    return action;
-}
-
-QAction* MDIForm1::Item(const std::string& array, int index) const {
-    const auto it = items_.find({array, index});
-    return it == items_.end() ? nullptr : it->second;
-}
-
 void MDIForm1::BuildMenus() {
     // The main window's bar and the bars of the child windows share one
     // place: the active child's bar stands in for the main window's.
@@ -237,99 +223,72 @@ void MDIForm1::BuildMenus() {
     menuStack_->addWidget(mainMenuBar_);
     setMenuWidget(menuStack_);
 
-    // A checkable item toggles itself before its handler runs; the handlers
-    // decide from the mark as it was, so the toggle is undone first.
-    auto handler = [this](QAction* action, auto fn) {
-        connect(action, &QAction::triggered, this, [this, action, fn](bool) {
-            if (action->isCheckable()) {
-                QSignalBlocker block(action);
-                action->setChecked(!action->isChecked());
-            }
-            fn();
-        });
-    };
-
     QMenu* file = mainMenuBar_->addMenu("ﾌｧｲﾙ(&F)");
-    const struct {
-        int index;
-        const char* caption;
-        bool checked;
-        QKeySequence key;
-    } viewItems[] = {{0, "ﾊﾟﾗﾒﾀﾊﾞｰ表示(&M)", true, QKeySequence(Qt::CTRL | Qt::Key_Insert)},
-                     {1, "拡張ﾊﾟﾗﾒﾀﾊﾞｰ表示(&N)", false, QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
-                     {2, "ﾂｰﾙﾊﾞｰ表示(&T)", true, {}},
-                     {3, "ｱﾄﾞﾚｽ(URL)ﾊﾞｰ表示(&A)", false, QKeySequence(Qt::CTRL | Qt::Key_A)},
-                     {4, "銘柄リスト表示(&F)", true, QKeySequence(Qt::Key_F9)},
-                     {5, "ｱﾄﾞﾚｽ(URL)固定(&B)", false, {}}};
-    for (const auto& v : viewItems) {
-        QAction* a = AddItem(file, "mnuFileItem", v.index, v.caption, v.key);
-        a->setCheckable(true);
-        a->setChecked(v.checked);
-        const int i = v.index;
-        handler(a, [this, i] { mnuFileItem_Click(i); });
-    }
-    Item("mnuFileItem", 5)->setVisible(false);
+    MenuItemArray* fileItems = menus_.Add(file, this, "mnuFileItem");
+    fileItems->Add(0, "ﾊﾟﾗﾒﾀﾊﾞｰ表示(&M)", "Ctrl+Ins");
+    fileItems->Add(1, "拡張ﾊﾟﾗﾒﾀﾊﾞｰ表示(&N)", "Shift+Ins");
+    fileItems->Add(2, "ﾂｰﾙﾊﾞｰ表示(&T)");
+    fileItems->Add(3, "ｱﾄﾞﾚｽ(URL)ﾊﾞｰ表示(&A)", "Ctrl+A");
+    fileItems->Add(4, "銘柄リスト表示(&F)", "F9");
+    fileItems->Add(5, "ｱﾄﾞﾚｽ(URL)固定(&B)");
+    for (int i : {0, 2, 4}) fileItems->SetChecked(i, true);
+    fileItems->SetVisible(5, false);
+    connect(fileItems, &MenuItemArray::Click, this, [this](int i) { mnuFileItem_Click(i); });
     file->addSeparator();
 
     QMenu* funcEx = file->addMenu("その他機能(&O)");
     funcEx->menuAction()->setObjectName("mnuFuncEx");
+    MenuItemArray* funcExItems = menus_.Add(funcEx, this, "mnuFuncExItem");
     const char* funcExCaptions[] = {"比較チャートデータ抜け対策",      "ﾁｬｰﾄ表示日付範囲の表示(&R)",
                                     "出来高表示を固定(&F)",            "チャート印刷に日付を付ける(&P)",
                                     "チャートの説明を表示(&S)",        "十字線に株価表示(&C)",
                                     "株価データファイル名変更",        "業績・時系列データのデバグ(&D)",
                                     "ﾎﾟｲﾝﾄ＆ﾌｨｷﾞｭｱに年月線を引く(&L)"};
     for (int i = 0; i <= 8; ++i) {
-        QAction* a = AddItem(funcEx, "mnuFuncExItem", i, funcExCaptions[i],
-                             i == 7 ? QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F12) : QKeySequence());
-        a->setCheckable(true);
+        funcExItems->Add(i, funcExCaptions[i], i == 7 ? "Shift+Ctrl+F12" : "");
         // Only the debug item can be chosen here; the others show the marks
         // the chart windows set.
-        a->setEnabled(i == 7);
-        a->setChecked(i == 3 || i == 5);
-        a->setVisible(i != 6 && i != 7);
-        handler(a, [this, i] { mnuFuncExItem_Click(i); });
+        funcExItems->SetEnabled(i, i == 7);
+        funcExItems->SetChecked(i, i == 3 || i == 5);
+        funcExItems->SetVisible(i, i != 6 && i != 7);
     }
+    connect(funcExItems, &MenuItemArray::Click, this, [this](int i) { mnuFuncExItem_Click(i); });
     file->addSeparator();
-    QAction* gyouEnd = AddItem(file, "mnuGyouEnd", 1, "業績情報窓を閉じる(&K)");
-    gyouEnd->setEnabled(false);
-    handler(gyouEnd, [this] { mnuGyouEnd_Click(); });
+    MenuItemArray* gyouEnd = menus_.Add(file, this, "mnuGyouEnd");
+    gyouEnd->Add(1, "業績情報窓を閉じる(&K)");
+    gyouEnd->SetEnabled(1, false);
+    connect(gyouEnd, &MenuItemArray::Click, this, [this](int) { mnuGyouEnd_Click(); });
     file->addSeparator();
-    handler(AddItem(file, "mnuEnd", 1, "アプリケーション終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_X)),
-            [this] { mnuEnd_Click(); });
+    MenuItemArray* end = menus_.Add(file, this, "mnuEnd");
+    end->Add(1, "アプリケーション終了(&X)", "Ctrl+X");
+    connect(end, &MenuItemArray::Click, this, [this](int) { mnuEnd_Click(); });
 
     QMenu* tools = mainMenuBar_->addMenu("ツール(&T)");
-    AddItem(tools, "mnuSelToolItem", 1, "株価データ保守 (&D)", QKeySequence(Qt::CTRL | Qt::Key_D));
-    AddItem(tools, "mnuSelToolItem", 3, "株価データ収集(&F)", QKeySequence(Qt::CTRL | Qt::Key_F));
-    AddItem(tools, "mnuSelToolItem", 7, "Tamelo(&M)", QKeySequence(Qt::CTRL | Qt::Key_M));
+    MenuItemArray* toolItems = menus_.Add(tools, this, "mnuSelToolItem");
+    toolItems->Add(1, "株価データ保守 (&D)", "Ctrl+D");
+    toolItems->Add(3, "株価データ収集(&F)", "Ctrl+F");
+    toolItems->Add(7, "Tamelo(&M)", "Ctrl+M");
 
     QMenu* win = mainMenuBar_->addMenu("ｳｲﾝﾄﾞｳ(&W)");
-    const char* winCaptions[] = {"重ねて表示(&D)",     "上下に表示(&H)", "左右に表示(&V)",
-                                 "アイコン整列",       "",               "株価データ保守(&J)",
-                                 "業績情報(&K)",       "",               "ﾁｬｰﾄ表示窓追加(&C)"};
-    for (int i = 0; i <= 8; ++i) {
-        QAction* a = nullptr;
-        if (i == 4 || i == 7) {
-            a = win->addSeparator();
-            items_[{"mnuWinItem", i}] = a;
-            continue;
-        }
-        a = AddItem(win, "mnuWinItem", i, winCaptions[i],
-                    i == 8 ? QKeySequence(Qt::CTRL | Qt::Key_C) : QKeySequence());
-        a->setVisible(i != 3 && i != 5 && i != 6);
-        handler(a, [this, i] { mnuWinItem_Click(i); });
-    }
+    MenuItemArray* winItems = menus_.Add(win, this, "mnuWinItem");
+    const char* winCaptions[] = {"重ねて表示(&D)", "上下に表示(&H)", "左右に表示(&V)", "アイコン整列",      "-",
+                                 "株価データ保守(&J)", "業績情報(&K)", "-",                "ﾁｬｰﾄ表示窓追加(&C)"};
+    for (int i = 0; i <= 8; ++i) winItems->Add(i, winCaptions[i], i == 8 ? "Ctrl+C" : "");
+    for (int i : {3, 5, 6}) winItems->SetVisible(i, false);
+    connect(winItems, &MenuItemArray::Click, this, [this](int i) { mnuWinItem_Click(i); });
 
     QMenu* company = mainMenuBar_->addMenu("会社情報(&K)");
     company->menuAction()->setObjectName("mnu会社");
-    AddItem(company, "mnu会社Item", 0, "業績情報(&I)");
-    QAction* data = AddItem(company, "mnu会社Item", 1, "業績データ(&D)");
-    data->setCheckable(true);
-    data->setVisible(false);
+    MenuItemArray* companyItems = menus_.Add(company, this, "mnu会社Item");
+    companyItems->Add(0, "業績情報(&I)");
+    companyItems->Add(1, "業績データ(&D)");
+    companyItems->SetVisible(1, false);
 
     QMenu* help = mainMenuBar_->addMenu("ヘルプ(&H)");
-    handler(AddItem(help, "mnuHelpItem", 1, "説明(&H)", QKeySequence(Qt::CTRL | Qt::Key_H)),
-            [this] { mnuHelpItem_Click(1); });
-    handler(AddItem(help, "mnuHelpItem", 2, "プログラム情報(&P)"), [this] { mnuHelpItem_Click(2); });
+    MenuItemArray* helpItems = menus_.Add(help, this, "mnuHelpItem");
+    helpItems->Add(1, "説明(&H)", "Ctrl+H");
+    helpItems->Add(2, "プログラム情報(&P)");
+    connect(helpItems, &MenuItemArray::Click, this, [this](int i) { mnuHelpItem_Click(i); });
 }
 
 void MDIForm1::BuildToolbarStrip() {
@@ -689,10 +648,19 @@ void MDIForm1::ShowMenuBarOf(ChildForm* child) {
     }
     menuStack_->setCurrentWidget(bar);
     // Only the shown bar's shortcuts may act, or Ctrl+X would be claimed by
-    // two bars at once.
-    for (int i = 0; i < menuStack_->count(); ++i) {
-        QWidget* w = menuStack_->widget(i);
-        w->setEnabled(w == bar);
+    // two bars at once and neither would act.  The items of the other bars
+    // keep their shortcuts but answer them only while their own window
+    // holds the focus, which a window never does here.
+    auto shortcutsOf = [](QWidget* owner, bool active) {
+        for (QAction* action : owner->actions()) {
+            action->setShortcutContext(active ? Qt::WindowShortcut : Qt::WidgetShortcut);
+        }
+    };
+    shortcutsOf(this, bar == mainMenuBar_);
+    for (QMdiSubWindow* frame : mdiArea_->subWindowList()) {
+        if (auto* other = qobject_cast<ChildForm*>(frame->widget())) {
+            shortcutsOf(other, other->MenuBar() != nullptr && other->MenuBar() == bar);
+        }
     }
 }
 
@@ -768,7 +736,7 @@ bool MDIForm1::MDIForm_Load() {
     app.AppTitle = "Ranvikチャート ";
     if (app.AdminMode == kTrue) {
         app.AppTitle = "Ranvikチャートsup ";
-        Item("mnuFuncExItem", 7)->setVisible(true);
+        Item("mnuFuncExItem", 7).SetVisible(true);
     }
     setWindowTitle(Q(app.AppTitle));
 
@@ -892,12 +860,12 @@ void MDIForm1::MDIForm_Unload() {
             }
             const char* flagKeys[] = {"FixAMT=", "PrinterDate=", "mnuChartExplain=", "CrossKabuka="};
             for (int i = 0; i < 4; ++i) {
-                WriteIniValue(flagKeys[i], Item("mnuFuncExItem", 2 + i)->isChecked() ? "1" : "0");
+                WriteIniValue(flagKeys[i], Item("mnuFuncExItem", 2 + i).Checked() ? "1" : "0");
             }
         }
         // 2. Saved pages stay while the debug item reads them instead of
         // downloading.
-        if (!Item("mnuFuncExItem", 7)->isChecked()) {
+        if (!Item("mnuFuncExItem", 7).Checked()) {
             const auto& d = Program().download;
             for (const std::string* page : {&d.PageFile1, &d.PageFile2, &d.PageFile3, &d.PageFile4, &d.PageFile5,
                                             &d.PageFile6, &d.PageFile7, &d.PageFile8, &d.PageHeadFile}) {
@@ -946,7 +914,7 @@ void MDIForm1::SetBarVisible(int index, bool visible) {
 void MDIForm1::mnuFileItem_Click(int index) {
     if (index < 0 || index > 5) return;
     if (index == 5) return;
-    const bool show = !Item("mnuFileItem", index)->isChecked();
+    const bool show = !Item("mnuFileItem", index).Checked();
     SetBarVisible(index, show);
     SetFileMenuChecked(static_cast<std::int16_t>(index), show);
 }
@@ -968,9 +936,9 @@ void MDIForm1::mnuWinItem_Click(int index) {
 }
 
 void MDIForm1::mnuFuncExItem_Click(int index) {
-    QAction* item = Item("mnuFuncExItem", index);
-    if (item == nullptr) return;
-    const bool check = !item->isChecked();
+    const MenuItem item = Item("mnuFuncExItem", index);
+    if (!item.Exists()) return;
+    const bool check = !item.Checked();
     SetFuncExMenuChecked(static_cast<std::int16_t>(index), check);
     if (index == 7) Program().app.AppTitle = check ? "RanvikチャートsupDebug " : "Ranvikチャートsup ";
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "core/menu_set.h"
 #include "core/ui_standins.h"
 #include "platform/ui/colors.h"
 #include "platform/runtime/single_instance.h"
@@ -88,8 +89,9 @@ public:
     void Image2_MouseDown();
     void Image2_MouseUp();
 
-    // A menu item of the main window by its array name and index.
-    QAction* Item(const std::string& array, int index) const;
+    // A menu item of the main window by its array's name and its index.
+    MenuItem Item(const std::string& array, int index) const { return menus_.Item(array, index); }
+    MenuItemArray* Menu(const std::string& array) const { return menus_.Get(array); }
 
     // Toolbar buttons by key and by position (1 to 27): only their enabled
     // state for now.
@@ -176,8 +178,6 @@ private:
     void BuildListPane();
     void BuildParameterPanel();
     void BuildCollectionPanel();
-    QAction* AddItem(QMenu* menu, const std::string& array, int index, const QString& caption,
-                     const QKeySequence& shortcut = {});
     void OnSubWindowActivated(QMdiSubWindow* window);
     void ShowMenuBarOf(ChildForm* child);
     void FocusToolbarStrip();
@@ -189,7 +189,7 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     QStackedWidget* menuStack_ = nullptr;
     QMenuBar* mainMenuBar_ = nullptr;
-    std::map<std::pair<std::string, int>, QAction*> items_;
+    MenuSet menus_;
     std::map<int, QLineEdit*> panelBoxes_;
     std::map<std::string, bool> toolbarEnabled_;
     QPointer<QLabel> pressedTab_;

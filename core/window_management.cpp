@@ -14,8 +14,7 @@ namespace ranvik {
 namespace {
 
 void SetItemEnabled(ChildForm* form, const char* array, int index, bool enabled) {
-    if (form == nullptr) return;
-    if (QAction* item = form->Item(array, index)) item->setEnabled(enabled);
+    if (form != nullptr) form->Item(array, index).SetEnabled(enabled);
 }
 
 // Visible, not minimized frames of the area, in creation order.
@@ -91,9 +90,9 @@ void RunWindowMenu(std::int16_t index) {
     // No slot left: every way of adding a window is switched off until one
     // closes.
     for (int no = 1; no <= 3; ++no) SetItemEnabled(windows.ChartWindow(no), "mnuWinItem", 8, false);
-    if (main->Item("mnuWinItem", 5)->isVisible()) SetItemEnabled(windows.MaintenanceWindow, "mnuWinItem", 11, false);
+    if (main->Item("mnuWinItem", 5).Visible()) SetItemEnabled(windows.MaintenanceWindow, "mnuWinItem", 11, false);
     main->SetToolbarButtonEnabled("窓", false);
-    main->Item("mnuWinItem", 8)->setEnabled(false);
+    main->Item("mnuWinItem", 8).SetEnabled(false);
 }
 
 void OpenChartWindow() {
@@ -108,11 +107,11 @@ void OpenChartWindow() {
 void SetFileMenuChecked(std::int16_t index, bool checked) {
     auto& windows = Program().windows;
     if (windows.MainForm != nullptr) {
-        if (QAction* item = windows.MainForm->Item("mnuFileItem", index)) item->setChecked(checked);
+        windows.MainForm->Item("mnuFileItem", index).SetChecked(checked);
     }
     for (int no = 1; no <= 3; ++no) {
         if (ChartWindowBase* w = windows.ChartWindow(no)) {
-            if (QAction* item = w->Item("mnuTool0", index)) item->setChecked(checked);
+            w->Item("mnuTool0", index).SetChecked(checked);
         }
     }
 }
@@ -121,11 +120,11 @@ void SetFuncExMenuChecked(std::int16_t index, bool checked) {
     auto& windows = Program().windows;
     for (int no = 1; no <= 3; ++no) {
         if (ChartWindowBase* w = windows.ChartWindow(no)) {
-            if (QAction* item = w->Item("mnuFuncExItem", index)) item->setChecked(checked);
+            w->Item("mnuFuncExItem", index).SetChecked(checked);
         }
     }
     if (windows.MainForm != nullptr) {
-        if (QAction* item = windows.MainForm->Item("mnuFuncExItem", index)) item->setChecked(checked);
+        windows.MainForm->Item("mnuFuncExItem", index).SetChecked(checked);
     }
 }
 

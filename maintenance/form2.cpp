@@ -14,34 +14,32 @@ Form2::Form2(QWidget* parent) : ChildForm(parent) {
     setObjectName("Form2");
     setWindowTitle("株価データ保守");
     QMenu* win = EnsureMenuBar()->addMenu("ｳｲﾝﾄﾞｳ(&W)");
-    const struct {
-        int index;
-        const char* caption;
-    } items[] = {{0, "重ねて表示(&D)"},   {1, "上下に並べて表示(&H)"}, {2, "左右に並べて表示(&V)"},
-                 {3, "ｱｲｺﾝを整列(&I)"},   {9, "業績情報(&K)"},         {11, "チャート表示窓を追加(&A)"}};
-    for (const auto& item : items) {
-        QAction* a = AddItem(win, "mnuWinItem", item.index, item.caption);
-        const int i = item.index;
-        connect(a, &QAction::triggered, this, [this, i] { mnuWinItem_Click(i); });
-    }
-    Item("mnuWinItem", 3)->setVisible(false);
-    Item("mnuWinItem", 9)->setVisible(false);
+    MenuItemArray* items = AddMenuArray(win, "mnuWinItem");
+    items->Add(0, "重ねて表示(&D)");
+    items->Add(1, "上下に並べて表示(&H)");
+    items->Add(2, "左右に並べて表示(&V)");
+    items->Add(3, "ｱｲｺﾝを整列(&I)");
+    items->Add(9, "業績情報(&K)");
+    items->Add(11, "チャート表示窓を追加(&A)");
+    items->SetVisible(3, false);
+    items->SetVisible(9, false);
+    connect(items, &MenuItemArray::Click, this, [this](int i) { mnuWinItem_Click(i); });
 }
 
 void Form2::Form_Load() {
     Program().windows.MaintenanceWindow = this;
-    if (MDIForm1* main = Program().windows.MainForm) main->Item("mnuWinItem", 5)->setVisible(true);
+    if (MDIForm1* main = Program().windows.MainForm) main->Item("mnuWinItem", 5).SetVisible(true);
     // No chart window can be added while all three are open.
-    Item("mnuWinItem", 11)->setEnabled(!AllChartSlotsTaken());
-    Item("mnuWinItem", 9)->setVisible(Program().windows.CompanyInfoWindow != nullptr);
+    Item("mnuWinItem", 11).SetEnabled(!AllChartSlotsTaken());
+    Item("mnuWinItem", 9).SetVisible(Program().windows.CompanyInfoWindow != nullptr);
 }
 
 void Form2::Form_Unload() {
     auto& windows = Program().windows;
-    if (windows.MainForm != nullptr) windows.MainForm->Item("mnuWinItem", 5)->setVisible(false);
+    if (windows.MainForm != nullptr) windows.MainForm->Item("mnuWinItem", 5).SetVisible(false);
     for (int no = 1; no <= 3; ++no) {
         if (ChartWindowBase* w = windows.ChartWindow(no)) {
-            if (QAction* item = w->Item("mnuWinItem", 5)) item->setVisible(false);
+            w->Item("mnuWinItem", 5).SetVisible(false);
         }
     }
     if (windows.MaintenanceWindow == this) windows.MaintenanceWindow = nullptr;

@@ -76,72 +76,55 @@ Form3::Form3(QWidget* parent) : ChartWindowBase(parent) {
 
 void Form3::BuildMenus() {
     QMenuBar* bar = EnsureMenuBar();
-    auto handler = [this](QAction* action, auto fn) {
-        connect(action, &QAction::triggered, this, [action, fn](bool) {
-            if (action->isCheckable()) {
-                QSignalBlocker block(action);
-                action->setChecked(!action->isChecked());
-            }
-            fn();
-        });
-    };
-
     QMenu* view = bar->addMenu("表示(&F)");
-    const struct {
-        const char* caption;
-        bool checked;
-        QKeySequence key;
-    } tools[] = {{"ﾊﾟﾗﾒﾀﾊﾞｰ表示(&M)", true, QKeySequence(Qt::CTRL | Qt::Key_Insert)},
-                 {"拡張ﾊﾟﾗﾒﾀﾊﾞｰ表示(&N)", false, QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
-                 {"ﾂｰﾙﾊﾞｰ表示(&T)", true, {}},
-                 {"ｱﾄﾞﾚｽ(URL)ﾊﾞｰ表示(&A)", false, QKeySequence(Qt::CTRL | Qt::Key_A)},
-                 {"銘柄リスト表示(&F)", true, QKeySequence(Qt::Key_F9)},
-                 {"ｱﾄﾞﾚｽ(URL)固定(&B)", false, {}}};
-    for (int i = 0; i <= 5; ++i) {
-        QAction* a = AddItem(view, "mnuTool0", i, tools[i].caption, tools[i].key);
-        a->setCheckable(true);
-        a->setChecked(tools[i].checked);
-        a->setVisible(i != 5);
-        handler(a, [this, i] { mnuTool0_Click(i); });
-    }
+    MenuItemArray* tools = AddMenuArray(view, "mnuTool0");
+    tools->Add(0, "ﾊﾟﾗﾒﾀﾊﾞｰ表示(&M)", "Ctrl+Ins");
+    tools->Add(1, "拡張ﾊﾟﾗﾒﾀﾊﾞｰ表示(&N)", "Shift+Ins");
+    tools->Add(2, "ﾂｰﾙﾊﾞｰ表示(&T)");
+    tools->Add(3, "ｱﾄﾞﾚｽ(URL)ﾊﾞｰ表示(&A)", "Ctrl+A");
+    tools->Add(4, "銘柄リスト表示(&F)", "F9");
+    tools->Add(5, "ｱﾄﾞﾚｽ(URL)固定(&B)");
+    for (int i : {0, 2, 4}) tools->SetChecked(i, true);
+    tools->SetVisible(5, false);
+    connect(tools, &MenuItemArray::Click, this, [this](int i) { mnuTool0_Click(i); });
     view->addSeparator();
+
     QMenu* funcEx = view->addMenu("その他機能(&O)");
+    MenuItemArray* funcExItems = AddMenuArray(funcEx, "mnuFuncExItem");
     const char* funcExCaptions[] = {"比較チャートデータ抜け対策",      "ﾁｬｰﾄ表示日付範囲の表示(&R)",
                                     "出来高表示を固定(&F)",            "チャート印刷に日付を付ける(&P)",
                                     "チャートの説明を表示(&S)",        "十字線に株価表示(&C)",
                                     "株価データファイル名変更",        "業績・時系列データのデバグ(&D)",
                                     "ﾎﾟｲﾝﾄ＆ﾌｨｷﾞｭｱに年月線を引く(&L)"};
     for (int i = 0; i <= 8; ++i) {
-        QAction* a = AddItem(funcEx, "mnuFuncExItem", i, funcExCaptions[i],
-                             i == 7 ? QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F12) : QKeySequence());
-        a->setCheckable(true);
-        a->setChecked(i == 3 || i == 5);
-        a->setVisible(i != 0 && i != 6 && i != 7);
-        handler(a, [this, i] { mnuFuncExItem_Click(i); });
+        funcExItems->Add(i, funcExCaptions[i], i == 7 ? "Shift+Ctrl+F12" : "");
+        funcExItems->SetChecked(i, i == 3 || i == 5);
+        funcExItems->SetVisible(i, i != 0 && i != 6 && i != 7);
     }
+    connect(funcExItems, &MenuItemArray::Click, this, [this](int i) { mnuFuncExItem_Click(i); });
     view->addSeparator();
-    handler(AddItem(view, "mnuMadoClose", 1, "チャート表示窓を閉じる(&C)"), [this] { mnuMadoClose_Click(); });
+    MenuItemArray* close = AddMenuArray(view, "mnuMadoClose");
+    close->Add(1, "チャート表示窓を閉じる(&C)");
+    connect(close, &MenuItemArray::Click, this, [this](int) { mnuMadoClose_Click(); });
     view->addSeparator();
-    handler(AddItem(view, "mnuEnd", 1, "アプリケーション終了(&X)", QKeySequence(Qt::CTRL | Qt::Key_X)),
-            [this] { mnuEnd_Click(); });
+    MenuItemArray* end = AddMenuArray(view, "mnuEnd");
+    end->Add(1, "アプリケーション終了(&X)", "Ctrl+X");
+    connect(end, &MenuItemArray::Click, this, [this](int) { mnuEnd_Click(); });
 
     QMenu* win = bar->addMenu("ｳｲﾝﾄﾞｳ(&W)");
+    MenuItemArray* winItems = AddMenuArray(win, "mnuWinItem");
     const char* winCaptions[] = {"重ねて表示(&D)", "上下に並べて表示(&H)", "左右に並べて表示(&V)",
-                                 "ｱｲｺﾝを整列(&I)", "",                     "株価データ保守(&J)",
-                                 "業績情報(&K)",   "",                     "ﾁｬｰﾄ表示窓を追加(&C)"};
-    for (int i = 0; i <= 8; ++i) {
-        if (i == 4 || i == 7) {
-            win->addSeparator();
-            continue;
-        }
-        QAction* a = AddItem(win, "mnuWinItem", i, winCaptions[i]);
-        a->setVisible(i != 3 && i != 5 && i != 6);
-        handler(a, [this, i] { mnuWinItem_Click(i); });
-    }
+                                 "ｱｲｺﾝを整列(&I)", "-",                    "株価データ保守(&J)",
+                                 "業績情報(&K)",   "-",                    "ﾁｬｰﾄ表示窓を追加(&C)"};
+    for (int i = 0; i <= 8; ++i) winItems->Add(i, winCaptions[i]);
+    for (int i : {3, 5, 6}) winItems->SetVisible(i, false);
+    connect(winItems, &MenuItemArray::Click, this, [this](int i) { mnuWinItem_Click(i); });
 
     QMenu* help = bar->addMenu("ヘルプ(&H)");
-    handler(AddItem(help, "mnuHelpItem", 0, "説明(&H)"), [this] { mnuHelpItem_Click(0); });
-    handler(AddItem(help, "mnuHelpItem", 1, "ﾌﾟﾛｸﾞﾗﾑ情報(&P)"), [this] { mnuHelpItem_Click(1); });
+    MenuItemArray* helpItems = AddMenuArray(help, "mnuHelpItem");
+    helpItems->Add(0, "説明(&H)");
+    helpItems->Add(1, "ﾌﾟﾛｸﾞﾗﾑ情報(&P)");
+    connect(helpItems, &MenuItemArray::Click, this, [this](int i) { mnuHelpItem_Click(i); });
 }
 
 void Form3::resizeEvent(QResizeEvent* event) {
@@ -187,12 +170,12 @@ void Form3::Form_Load() {
         const char* keys[] = {"FixAMT=", "PrinterDate=", "mnuChartExplain=", "CrossKabuka="};
         for (int i = 0; i < 4; ++i) {
             ReadIniValue(keys[i]);
-            Item("mnuFuncExItem", 2 + i)->setChecked(Program().settings.IniValue == "1");
+            Item("mnuFuncExItem", 2 + i).SetChecked(Program().settings.IniValue == "1");
         }
     }
     SetBackgroundColour(colour);
     // 5.
-    if (app.AdminMode == kTrue) Item("mnuFuncExItem", 7)->setVisible(true);
+    if (app.AdminMode == kTrue) Item("mnuFuncExItem", 7).SetVisible(true);
     // 8.
     Label1->clear();
     DataFileName.clear();
@@ -210,9 +193,9 @@ void Form3::Form_Load() {
     }
     // 14. Mirrors of the main window's menus.
     if (MDIForm1* main = Main()) {
-        if (main->Item("mnuFuncExItem", 6)->isChecked()) Item("mnuFuncExItem", 6)->setChecked(true);
-        if (main->Item("mnuWinItem", 5)->isVisible()) Item("mnuWinItem", 5)->setVisible(true);
-        if (main->Item("mnuWinItem", 6)->isVisible()) Item("mnuWinItem", 6)->setVisible(true);
+        if (main->Item("mnuFuncExItem", 6).Checked()) Item("mnuFuncExItem", 6).SetChecked(true);
+        if (main->Item("mnuWinItem", 5).Visible()) Item("mnuWinItem", 5).SetVisible(true);
+        if (main->Item("mnuWinItem", 6).Visible()) Item("mnuWinItem", 6).SetVisible(true);
     }
     // 15.
     SetOpensMaximized(true);
@@ -221,7 +204,7 @@ void Form3::Form_Load() {
 void Form3::Form_Activate() {
     MDIForm1* main = Main();
     if (main == nullptr) return;
-    for (int i = 0; i <= 4; ++i) Item("mnuTool0", i)->setChecked(main->Item("mnuFileItem", i)->isChecked());
+    for (int i = 0; i <= 4; ++i) Item("mnuTool0", i).SetChecked(main->Item("mnuFileItem", i).Checked());
     Activate10_Click();
 }
 
@@ -263,16 +246,16 @@ void Form3::Form_Unload() {
         main->setWindowTitle(QString::fromStdString(app.AppTitle));
         // 6. A window can be added again.
         main->SetToolbarButtonEnabled("窓", true);
-        main->Item("mnuWinItem", 8)->setEnabled(true);
+        main->Item("mnuWinItem", 8).SetEnabled(true);
         for (int no = 1; no <= 3; ++no) {
-            if (ChartWindowBase* other = windows.ChartWindow(no)) other->Item("mnuWinItem", 8)->setEnabled(true);
+            if (ChartWindowBase* other = windows.ChartWindow(no)) other->Item("mnuWinItem", 8).SetEnabled(true);
         }
-        if (main->Item("mnuWinItem", 5)->isVisible() && windows.MaintenanceWindow != nullptr) {
-            if (QAction* add = windows.MaintenanceWindow->Item("mnuWinItem", 11)) add->setEnabled(true);
+        if (main->Item("mnuWinItem", 5).Visible() && windows.MaintenanceWindow != nullptr) {
+            windows.MaintenanceWindow->Item("mnuWinItem", 11).SetEnabled(true);
         }
         // 7. The last chart window leaves the chart buttons nothing to act on.
         if (windows.ChartWindow1 == nullptr && windows.ChartWindow2 == nullptr && windows.ChartWindow3 == nullptr) {
-            if (!Item("mnuWinItem", 6)->isVisible()) {
+            if (!Item("mnuWinItem", 6).Visible()) {
                 main->SetToolbarButtonEnabled("窓ＬＲ", false);
                 main->SetToolbarButtonEnabled("窓ＵＤ", false);
             }
@@ -323,8 +306,8 @@ void Form3::mnuTool0_Click(int index) {
 }
 
 void Form3::mnuFuncExItem_Click(int index) {
-    QAction* item = Item("mnuFuncExItem", index);
-    if (item != nullptr) SetFuncExMenuChecked(static_cast<std::int16_t>(index), !item->isChecked());
+    const MenuItem item = Item("mnuFuncExItem", index);
+    if (item.Exists()) SetFuncExMenuChecked(static_cast<std::int16_t>(index), !item.Checked());
 }
 
 void Form3::mnuHelpItem_Click(int index) {

@@ -179,7 +179,7 @@ TEST_F(MainWindowTest, AMissingBackupShows331AndTheFileIsReadAsItIs) {
     MDIForm1& form = Start();
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"331, 復元出来ません"});
     EXPECT_EQ(form.PanelBox(20)->text().toStdString(), "7");
-    EXPECT_TRUE(form.Item("mnuFuncExItem", 2)->isChecked());
+    EXPECT_TRUE(form.Item("mnuFuncExItem", 2).Checked());
 }
 
 TEST_F(MainWindowTest, AnOutdatedUrlListIsDeletedSilentlyAndGivesNoAdministratorMode) {
@@ -205,7 +205,7 @@ TEST_F(MainWindowTest, ANewerUrlListIsKeptAndReadIntoTheAddressBar) {
     // Administrator mode: its title, its debug item, and old tables kept.
     EXPECT_EQ(Program().app.AdminMode, kTrue);
     EXPECT_EQ(Program().app.AppTitle, "Ranvikチャートsup ");
-    EXPECT_TRUE(form.Item("mnuFuncExItem", 7)->isVisible());
+    EXPECT_TRUE(form.Item("mnuFuncExItem", 7).Visible());
     EXPECT_TRUE(FileExists(dir.File("old.eTBL")));
 }
 
@@ -225,8 +225,8 @@ TEST_F(MainWindowTest, ShutDownRewritesTheSettingsKeysThatAreThere) {
     form.PanelBox(20)->setText("8");
     form.PanelBox(21)->setText("30");
     Program().commands.BackColorIndex = 3;
-    form.Item("mnuFuncExItem", 2)->setChecked(true);
-    form.Item("mnuFuncExItem", 3)->setChecked(false);
+    form.Item("mnuFuncExItem", 2).SetChecked(true);
+    form.Item("mnuFuncExItem", 3).SetChecked(false);
     QSignalSpy ended(&form, &MDIForm1::Ended);
     form.close();
     EXPECT_EQ(ended.count(), 1);
@@ -261,7 +261,7 @@ TEST_F(MainWindowTest, ShutDownDeletesThePageFilesUnlessTheDebugItemIsChecked) {
         d.PageHeadFile = folder.File("株HEAD.htm");
         d.PageFile2 = folder.File("株HTML2.htm");  // never written: skipped quietly
         for (const std::string* page : {&d.PageFile1, &d.PageFile8, &d.PageHeadFile}) test::WriteBytes(*page, "x");
-        form.Item("mnuFuncExItem", 7)->setChecked(debug);
+        form.Item("mnuFuncExItem", 7).SetChecked(debug);
         form.close();
         EXPECT_EQ(FileExists(d.PageFile1), debug);
         EXPECT_EQ(FileExists(d.PageFile8), debug);
@@ -290,44 +290,43 @@ TEST_F(MainWindowTest, TheMenuBarHoldsItsItemsInTheirDesignStates) {
         int index;
         const char* caption;
         bool visible, enabled, checked;
-        QKeySequence key;
+        const char* key;
     } items[] = {
-        {"mnuFileItem", 0, "ﾊﾟﾗﾒﾀﾊﾞｰ表示(&M)", true, true, true, QKeySequence(Qt::CTRL | Qt::Key_Insert)},
-        {"mnuFileItem", 1, "拡張ﾊﾟﾗﾒﾀﾊﾞｰ表示(&N)", true, true, false, QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
-        {"mnuFileItem", 2, "ﾂｰﾙﾊﾞｰ表示(&T)", true, true, true, {}},
-        {"mnuFileItem", 3, "ｱﾄﾞﾚｽ(URL)ﾊﾞｰ表示(&A)", true, true, false, QKeySequence(Qt::CTRL | Qt::Key_A)},
-        {"mnuFileItem", 4, "銘柄リスト表示(&F)", true, true, true, QKeySequence(Qt::Key_F9)},
-        {"mnuFileItem", 5, "ｱﾄﾞﾚｽ(URL)固定(&B)", false, true, false, {}},
-        {"mnuFuncExItem", 0, "比較チャートデータ抜け対策", true, false, false, {}},
-        {"mnuFuncExItem", 3, "チャート印刷に日付を付ける(&P)", true, false, true, {}},
-        {"mnuFuncExItem", 5, "十字線に株価表示(&C)", true, false, true, {}},
-        {"mnuFuncExItem", 6, "株価データファイル名変更", false, false, false, {}},
-        {"mnuFuncExItem", 7, "業績・時系列データのデバグ(&D)", false, true, false,
-         QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F12)},
-        {"mnuGyouEnd", 1, "業績情報窓を閉じる(&K)", true, false, false, {}},
-        {"mnuEnd", 1, "アプリケーション終了(&X)", true, true, false, QKeySequence(Qt::CTRL | Qt::Key_X)},
-        {"mnuSelToolItem", 1, "株価データ保守 (&D)", true, true, false, QKeySequence(Qt::CTRL | Qt::Key_D)},
-        {"mnuSelToolItem", 3, "株価データ収集(&F)", true, true, false, QKeySequence(Qt::CTRL | Qt::Key_F)},
-        {"mnuSelToolItem", 7, "Tamelo(&M)", true, true, false, QKeySequence(Qt::CTRL | Qt::Key_M)},
-        {"mnuWinItem", 3, "アイコン整列", false, true, false, {}},
-        {"mnuWinItem", 5, "株価データ保守(&J)", false, true, false, {}},
-        {"mnuWinItem", 6, "業績情報(&K)", false, true, false, {}},
-        {"mnuWinItem", 8, "ﾁｬｰﾄ表示窓追加(&C)", true, true, false, QKeySequence(Qt::CTRL | Qt::Key_C)},
-        {"mnu会社Item", 1, "業績データ(&D)", false, true, false, {}},
-        {"mnuHelpItem", 1, "説明(&H)", true, true, false, QKeySequence(Qt::CTRL | Qt::Key_H)},
-        {"mnuHelpItem", 2, "プログラム情報(&P)", true, true, false, {}},
+        {"mnuFileItem", 0, "ﾊﾟﾗﾒﾀﾊﾞｰ表示(&M)", true, true, true, "Ctrl+Ins"},
+        {"mnuFileItem", 1, "拡張ﾊﾟﾗﾒﾀﾊﾞｰ表示(&N)", true, true, false, "Shift+Ins"},
+        {"mnuFileItem", 2, "ﾂｰﾙﾊﾞｰ表示(&T)", true, true, true, ""},
+        {"mnuFileItem", 3, "ｱﾄﾞﾚｽ(URL)ﾊﾞｰ表示(&A)", true, true, false, "Ctrl+A"},
+        {"mnuFileItem", 4, "銘柄リスト表示(&F)", true, true, true, "F9"},
+        {"mnuFileItem", 5, "ｱﾄﾞﾚｽ(URL)固定(&B)", false, true, false, ""},
+        {"mnuFuncExItem", 0, "比較チャートデータ抜け対策", true, false, false, ""},
+        {"mnuFuncExItem", 3, "チャート印刷に日付を付ける(&P)", true, false, true, ""},
+        {"mnuFuncExItem", 5, "十字線に株価表示(&C)", true, false, true, ""},
+        {"mnuFuncExItem", 6, "株価データファイル名変更", false, false, false, ""},
+        {"mnuFuncExItem", 7, "業績・時系列データのデバグ(&D)", false, true, false, "Shift+Ctrl+F12"},
+        {"mnuGyouEnd", 1, "業績情報窓を閉じる(&K)", true, false, false, ""},
+        {"mnuEnd", 1, "アプリケーション終了(&X)", true, true, false, "Ctrl+X"},
+        {"mnuSelToolItem", 1, "株価データ保守 (&D)", true, true, false, "Ctrl+D"},
+        {"mnuSelToolItem", 3, "株価データ収集(&F)", true, true, false, "Ctrl+F"},
+        {"mnuSelToolItem", 7, "Tamelo(&M)", true, true, false, "Ctrl+M"},
+        {"mnuWinItem", 0, "重ねて表示(&D)", true, true, false, ""},
+        {"mnuWinItem", 3, "アイコン整列", false, true, false, ""},
+        {"mnuWinItem", 4, "-", true, true, false, ""},
+        {"mnuWinItem", 5, "株価データ保守(&J)", false, true, false, ""},
+        {"mnuWinItem", 6, "業績情報(&K)", false, true, false, ""},
+        {"mnuWinItem", 8, "ﾁｬｰﾄ表示窓追加(&C)", true, true, false, "Ctrl+C"},
+        {"mnu会社Item", 0, "業績情報(&I)", true, true, false, ""},
+        {"mnu会社Item", 1, "業績データ(&D)", false, true, false, ""},
+        {"mnuHelpItem", 1, "説明(&H)", true, true, false, "Ctrl+H"},
+        {"mnuHelpItem", 2, "プログラム情報(&P)", true, true, false, ""},
     };
     for (const auto& i : items) {
-        QAction* a = form.Item(i.array, i.index);
-        ASSERT_NE(a, nullptr) << i.array << i.index;
-        EXPECT_EQ(a->text().toStdString(), i.caption);
-        EXPECT_EQ(a->isVisible(), i.visible) << i.caption;
-        // A hidden item cannot be chosen whatever its enabled state.
-        if (i.visible) {
-            EXPECT_EQ(a->isEnabled(), i.enabled) << i.caption;
-        }
-        EXPECT_EQ(a->isChecked(), i.checked) << i.caption;
-        EXPECT_EQ(a->shortcut(), i.key) << i.caption;
+        const MenuItem item = form.Item(i.array, i.index);
+        ASSERT_TRUE(item.Exists()) << i.array << i.index;
+        EXPECT_EQ(item.Caption(), i.caption);
+        EXPECT_EQ(item.Visible(), i.visible) << i.caption;
+        EXPECT_EQ(item.Enabled(), i.enabled) << i.caption;
+        EXPECT_EQ(item.Checked(), i.checked) << i.caption;
+        EXPECT_EQ(item.Shortcut(), i.key) << i.caption;
     }
 }
 
@@ -336,11 +335,11 @@ TEST_F(MainWindowTest, HidingAndShowingABarGivesTheListGridItsRoomAndTakesItBack
     MDIForm1& form = Start();
     for (int item : {0, 2, 3}) {
         const int before = standin::HeightTw(form.MSF全Grid2);
-        const bool shown = form.Item("mnuFileItem", item)->isChecked();
+        const bool shown = form.Item("mnuFileItem", item).Checked();
         form.mnuFileItem_Click(item);
-        EXPECT_EQ(form.Item("mnuFileItem", item)->isChecked(), !shown) << item;
+        EXPECT_EQ(form.Item("mnuFileItem", item).Checked(), !shown) << item;
         form.mnuFileItem_Click(item);
-        EXPECT_EQ(form.Item("mnuFileItem", item)->isChecked(), shown) << item;
+        EXPECT_EQ(form.Item("mnuFileItem", item).Checked(), shown) << item;
         EXPECT_EQ(standin::HeightTw(form.MSF全Grid2), before) << item;
     }
     form.mnuFileItem_Click(0);
@@ -441,7 +440,7 @@ TEST_F(MainWindowTest, TheExtendedPanelScrollsItsContentAndClosesByItsImage) {
     form.Image2_MouseUp();
     EXPECT_EQ(form.Image2->geometry(), image);
     EXPECT_TRUE(form.HideParam->isHidden());
-    EXPECT_FALSE(form.Item("mnuFileItem", 1)->isChecked());
+    EXPECT_FALSE(form.Item("mnuFileItem", 1).Checked());
 }
 
 TEST_F(MainWindowTest, ThePanelHoldsEveryBoxWithItsDesignText) {
@@ -484,7 +483,7 @@ TEST_F(MainWindowTest, TheDebugItemChangesTheTitle) {
     WriteUrlList({"管理者=KVO"});
     MDIForm1& form = Start();
     form.mnuFuncExItem_Click(7);
-    EXPECT_TRUE(form.Item("mnuFuncExItem", 7)->isChecked());
+    EXPECT_TRUE(form.Item("mnuFuncExItem", 7).Checked());
     EXPECT_EQ(Program().app.AppTitle, "RanvikチャートsupDebug ");
     form.mnuFuncExItem_Click(7);
     EXPECT_EQ(Program().app.AppTitle, "Ranvikチャートsup ");

@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTextEdit>
 
 #include "platform/ui/flex_grid.h"
@@ -35,7 +36,7 @@ protected:
     Form3* Window(int no) { return static_cast<Form3*>(Program().windows.ChartWindow(no)); }
     static void Close(ChildForm* form) { form->Frame()->close(); }
     QColor Tab(int no) { return standin::BackColor(form->WindowTab(no)); }
-    bool AddWindowEnabled() { return form->Item("mnuWinItem", 8)->isEnabled(); }
+    bool AddWindowEnabled() { return form->Item("mnuWinItem", 8).Enabled(); }
 };
 
 TEST_F(ChartWindowsTest, TheStartUpOpensChartWindowOneMaximizedWithItsTabActive) {
@@ -64,7 +65,7 @@ TEST_F(ChartWindowsTest, AFourthWindowIsRefusedAndEveryAddControlIsOff) {
     EXPECT_EQ(Tab(2), kOpen);
     EXPECT_FALSE(AddWindowEnabled());
     EXPECT_FALSE(main.ToolbarButtonEnabled("窓"));
-    for (int no = 1; no <= 3; ++no) EXPECT_FALSE(Window(no)->Item("mnuWinItem", 8)->isEnabled()) << no;
+    for (int no = 1; no <= 3; ++no) EXPECT_FALSE(Window(no)->Item("mnuWinItem", 8).Enabled()) << no;
 
     const auto frames = main.MdiArea()->subWindowList().size();
     RunWindowMenu(8);
@@ -83,7 +84,7 @@ TEST_F(ChartWindowsTest, AClosedWindowFreesItsSlotForTheNextOne) {
     EXPECT_TRUE(main.WindowTab(2)->text().isEmpty());
     EXPECT_TRUE(AddWindowEnabled());
     EXPECT_TRUE(main.ToolbarButtonEnabled("窓"));
-    EXPECT_TRUE(Window(1)->Item("mnuWinItem", 8)->isEnabled());
+    EXPECT_TRUE(Window(1)->Item("mnuWinItem", 8).Enabled());
     EXPECT_EQ(main.windowTitle().toStdString(), Program().app.AppTitle);
 
     main.mnuWinItem_Click(8);
@@ -131,9 +132,9 @@ TEST_F(ChartWindowsTest, WithTheCompanyWindowOpenTheArrangeButtonsStay) {
     MDIForm1& main = Start();
     ChildForm* company = Makers().companyWindow();
     main.ShowChild(company);
-    EXPECT_TRUE(main.Item("mnuGyouEnd", 1)->isEnabled());
-    EXPECT_TRUE(main.Item("mnuWinItem", 6)->isVisible());
-    EXPECT_TRUE(Window(1)->Item("mnuWinItem", 6)->isVisible());
+    EXPECT_TRUE(main.Item("mnuGyouEnd", 1).Enabled());
+    EXPECT_TRUE(main.Item("mnuWinItem", 6).Visible());
+    EXPECT_TRUE(Window(1)->Item("mnuWinItem", 6).Visible());
     Close(Window(1));
     EXPECT_TRUE(main.ToolbarButtonEnabled("窓ＬＲ"));
     EXPECT_TRUE(main.ToolbarButtonEnabled("窓ＵＤ"));
@@ -141,8 +142,8 @@ TEST_F(ChartWindowsTest, WithTheCompanyWindowOpenTheArrangeButtonsStay) {
 
     main.mnuGyouEnd_Click();
     EXPECT_EQ(Program().windows.CompanyInfoWindow, nullptr);
-    EXPECT_FALSE(main.Item("mnuGyouEnd", 1)->isEnabled());
-    EXPECT_FALSE(main.Item("mnuWinItem", 6)->isVisible());
+    EXPECT_FALSE(main.Item("mnuGyouEnd", 1).Enabled());
+    EXPECT_FALSE(main.Item("mnuWinItem", 6).Visible());
 }
 
 TEST_F(ChartWindowsTest, TheMaintenanceWindowAnnouncesItselfAndLosesItsAddItemWhenAllSlotsAreTaken) {
@@ -150,21 +151,21 @@ TEST_F(ChartWindowsTest, TheMaintenanceWindowAnnouncesItselfAndLosesItsAddItemWh
     main.ShowChild(Makers().maintenanceWindow());
     ChildForm* maintenance = Program().windows.MaintenanceWindow;
     ASSERT_NE(maintenance, nullptr);
-    EXPECT_TRUE(main.Item("mnuWinItem", 5)->isVisible());
+    EXPECT_TRUE(main.Item("mnuWinItem", 5).Visible());
     RunWindowMenu(8);
-    EXPECT_TRUE(Window(2)->Item("mnuWinItem", 5)->isVisible());
-    EXPECT_TRUE(maintenance->Item("mnuWinItem", 11)->isEnabled());
+    EXPECT_TRUE(Window(2)->Item("mnuWinItem", 5).Visible());
+    EXPECT_TRUE(maintenance->Item("mnuWinItem", 11).Enabled());
     RunWindowMenu(8);
-    EXPECT_FALSE(maintenance->Item("mnuWinItem", 11)->isEnabled());
+    EXPECT_FALSE(maintenance->Item("mnuWinItem", 11).Enabled());
     Close(Window(3));
-    EXPECT_TRUE(maintenance->Item("mnuWinItem", 11)->isEnabled());
+    EXPECT_TRUE(maintenance->Item("mnuWinItem", 11).Enabled());
 
     main.mnuWinItem_Click(5);
     EXPECT_EQ(main.ActiveChild(), maintenance);
     Close(maintenance);
     EXPECT_EQ(Program().windows.MaintenanceWindow, nullptr);
-    EXPECT_FALSE(main.Item("mnuWinItem", 5)->isVisible());
-    EXPECT_FALSE(Window(1)->Item("mnuWinItem", 5)->isVisible());
+    EXPECT_FALSE(main.Item("mnuWinItem", 5).Visible());
+    EXPECT_FALSE(Window(1)->Item("mnuWinItem", 5).Visible());
 }
 
 TEST_F(ChartWindowsTest, PressingATabBringsItsWindowForwardAndDrawsItPressed) {
@@ -188,15 +189,15 @@ TEST_F(ChartWindowsTest, GlobalMarksAreTheSameInEveryWindow) {
     RunWindowMenu(8);
     RunWindowMenu(8);
     Window(2)->mnuFuncExItem_Click(4);
-    for (int no = 1; no <= 3; ++no) EXPECT_TRUE(Window(no)->Item("mnuFuncExItem", 4)->isChecked()) << no;
-    EXPECT_TRUE(main.Item("mnuFuncExItem", 4)->isChecked());
+    for (int no = 1; no <= 3; ++no) EXPECT_TRUE(Window(no)->Item("mnuFuncExItem", 4).Checked()) << no;
+    EXPECT_TRUE(main.Item("mnuFuncExItem", 4).Checked());
 
     Window(3)->mnuTool0_Click(1);
     EXPECT_FALSE(main.HideParam->isHidden());
-    EXPECT_TRUE(main.Item("mnuFileItem", 1)->isChecked());
-    for (int no = 1; no <= 3; ++no) EXPECT_TRUE(Window(no)->Item("mnuTool0", 1)->isChecked()) << no;
+    EXPECT_TRUE(main.Item("mnuFileItem", 1).Checked());
+    for (int no = 1; no <= 3; ++no) EXPECT_TRUE(Window(no)->Item("mnuTool0", 1).Checked()) << no;
     main.mnuFileItem_Click(1);
-    for (int no = 1; no <= 3; ++no) EXPECT_FALSE(Window(no)->Item("mnuTool0", 1)->isChecked()) << no;
+    for (int no = 1; no <= 3; ++no) EXPECT_FALSE(Window(no)->Item("mnuTool0", 1).Checked()) << no;
 }
 
 TEST_F(ChartWindowsTest, EndingTheProgramClosesTheChartWindowsFirst) {
@@ -241,6 +242,29 @@ TEST_F(ChartWindowsTest, ACommandLineWithoutFolderOrTooShortDoesNotFail) {
     SetCommandLine("");
 }
 
+// The main window's bar and the active chart window's bar carry the same
+// shortcuts; a key acts once, through the bar that is shown.
+TEST_F(ChartWindowsTest, AShortcutActsOnceWhileAChartWindowIsActive) {
+    MDIForm1& main = Start();
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    main.Picture1->setFocus();
+    QTest::keyClick(&main, Qt::Key_F9);
+    EXPECT_FALSE(main.Item("mnuFileItem", 4).Checked());
+    EXPECT_TRUE(main.Picture2->isHidden());
+    // Without a chart window the main window's own bar answers.
+    Close(Window(1));
+    main.Picture1->setFocus();
+    QTest::keyClick(&main, Qt::Key_F9);
+    EXPECT_TRUE(main.Item("mnuFileItem", 4).Checked());
+    RunWindowMenu(8);
+    main.Picture1->setFocus();
+    QSignalSpy ended(&main, &MDIForm1::Ended);
+    QTest::keyClick(&main, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(ended.count(), 1);
+}
+
 TEST(ChartWindowColour, SettingsValuesOutsideTheSevenColoursGiveTheFirst) {
     const struct {
         const char* value;
@@ -255,7 +279,7 @@ TEST_F(ChartWindowsTest, TheStoredBackgroundColourIsTakenAndWrittenBackUnchanged
     EXPECT_EQ(Program().commands.BackColorIndex, 3);
     EXPECT_EQ(Window(1)->BackColorNo, 4);
     EXPECT_EQ(standin::BackColor(Window(1)->Picture1), QColor(255, 255, 255));
-    EXPECT_TRUE(Window(1)->Item("mnuFuncExItem", 2)->isChecked());
+    EXPECT_TRUE(Window(1)->Item("mnuFuncExItem", 2).Checked());
     main.close();
     EXPECT_EQ(FromAnsi(test::ReadBytes(dir.File("Ranvikchart.ini"))),
               "Version=4.4.5\r\nmnuColorItem='3  '\r\nFixAMT='1  '\r\n");
