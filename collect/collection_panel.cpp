@@ -16,41 +16,39 @@
 
 namespace ranvik {
 
-using namespace standin;
-
 CollectionPanel::CollectionPanel(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::StyledPanel);
-    setFixedWidth(Px(3600));
+    setFixedWidth(TwipsToPixels(3600));
     Label14 = new QLabel(this);
     Label14->setObjectName("Label14");
-    SetTwips(Label14, 60, 60, 3450, 270);
+    MoveTwips(Label14, 60, 60, 3450, 270);
     Option3 = new QRadioButton("ﾃﾞｰﾀ追加更新", this);
     Option3->setObjectName("Option3");
-    SetTwips(Option3, 60, 420, 1700, 270);
+    MoveTwips(Option3, 60, 420, 1700, 270);
     Option3->setChecked(true);
     Option4 = new QRadioButton("新規銘柄収集", this);
     Option4->setObjectName("Option4");
-    SetTwips(Option4, 1800, 420, 1700, 270);
+    MoveTwips(Option4, 1800, 420, 1700, 270);
     Text15 = new QLineEdit(this);
     Text15->setObjectName("Text15");
-    SetTwips(Text15, 60, 780, 1500, 285);
+    MoveTwips(Text15, 60, 780, 1500, 285);
     Text16 = new QLineEdit(this);
     Text16->setObjectName("Text16");
-    SetTwips(Text16, 1800, 780, 1500, 285);
+    MoveTwips(Text16, 1800, 780, 1500, 285);
     Text9 = new QTextEdit(this);
     Text9->setObjectName("Text9");
-    SetTwips(Text9, 60, 1200, 3450, 3000);
+    MoveTwips(Text9, 60, 1200, 3450, 3000);
     終了 = new QPushButton("閉じる(X)", this);
     終了->setObjectName("終了");
-    SetTwips(終了, 2400, 4300, 1100, 330);
+    MoveTwips(終了, 2400, 4300, 1100, 330);
     終了->installEventFilter(this);
 }
 
 void CollectionPanel::終了_MouseUp(int x, int y) {
-    if (!(x > 0 && x < WidthTw(終了) && y > 0 && y < HeightTw(終了))) return;
+    if (!(x > 0 && x < WidthOf(終了) && y > 0 && y < HeightOf(終了))) return;
     終了->setPalette(QPalette());
-    SetForeColor(Text15, QbColor(0));
-    SetForeColor(Text16, QbColor(0));
+    SetForeColor(Text15, QBColor(0));
+    SetForeColor(Text16, QBColor(0));
     hide();
     if (MDIForm1* main = Program().windows.MainForm) {
         SetMousePointer(main->MSFGrid1, 1);
@@ -61,7 +59,7 @@ void CollectionPanel::終了_MouseUp(int x, int y) {
 bool CollectionPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == 終了 && event->type() == QEvent::MouseButtonRelease) {
         auto* e = static_cast<QMouseEvent*>(event);
-        終了_MouseUp(Tw(static_cast<int>(e->position().x())), Tw(static_cast<int>(e->position().y())));
+        終了_MouseUp(PixelsToTwips(static_cast<int>(e->position().x())), PixelsToTwips(static_cast<int>(e->position().y())));
     }
     return QFrame::eventFilter(watched, event);
 }

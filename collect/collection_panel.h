@@ -3,7 +3,9 @@
 // and hidden from the tools menu, closed by its own button.
 #include <QFrame>
 
-#include "core/ui_standins.h"
+#include "platform/ui/control_colors.h"
+#include "platform/ui/label_button.h"
+#include "platform/ui/twips.h"
 
 class QLabel;
 class QLineEdit;

@@ -44,8 +44,6 @@
 
 namespace ranvik {
 
-using namespace standin;
-
 namespace {
 
 const char* const kProgramName = "Ranvikチャート";
@@ -78,7 +76,7 @@ constexpr int kViewportTop = 330;
 constexpr int kContentWidth = 2900;
 constexpr int kScrollWidth = 255;
 
-const QColor kFreeTab = QbColor(11);
+const Color kFreeTab = QBColor(11);
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 std::string S(const QString& s) { return s.toStdString(); }
@@ -295,7 +293,7 @@ void MDIForm1::BuildToolbarStrip() {
     Picture1 = new QFrame(centralWidget());
     Picture1->setObjectName("Picture1");
     Picture1->setFrameShape(QFrame::StyledPanel);
-    Picture1->setFixedHeight(Px(kStripHeight));
+    Picture1->setFixedHeight(TwipsToPixels(kStripHeight));
     Picture1->setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -303,16 +301,16 @@ void MDIForm1::BuildQuickBar() {
     Picture3 = new QFrame(centralWidget());
     Picture3->setObjectName("Picture3");
     Picture3->setFrameShape(QFrame::StyledPanel);
-    Picture3->setFixedHeight(Px(kQuickBarHeight));
+    Picture3->setFixedHeight(TwipsToPixels(kQuickBarHeight));
     Picture3->installEventFilter(this);
 
     auto box = [this](int textNo, int labelNo, const char* caption, QWidget* parent, int left, int top) {
         auto* label = new QLabel(caption, parent);
         label->setObjectName(QString("Label%1").arg(labelNo));
-        SetTwips(label, left, top, 800, 210);
+        MoveTwips(label, left, top, 800, 210);
         auto* edit = new QLineEdit(QString("T%1").arg(textNo), parent);
         edit->setObjectName(QString("Text%1").arg(textNo));
-        SetTwips(edit, left, top + 225, 500, 285);
+        MoveTwips(edit, left, top + 225, 500, 285);
         QuickBoxes[textNo] = edit;
         QuickLabels[labelNo] = label;
     };
@@ -330,9 +328,9 @@ void MDIForm1::BuildQuickBar() {
     // being too low for a caption above them.
     auto* frame2 = new QGroupBox(Picture3);
     frame2->setObjectName("Frame2");
-    SetTwips(frame2, left, 15, 2700, 600);
+    MoveTwips(frame2, left, 15, 2700, 600);
     auto* macd = new QLabel("MACD", frame2);
-    SetTwips(macd, 60, 210, 540, 240);
+    MoveTwips(macd, 60, 210, 540, 240);
     box(10, 16, "短", frame2, 600, 30);
     box(11, 17, "長", frame2, 1260, 30);
     box(12, 18, "ｼｸﾞﾅﾙ", frame2, 1920, 30);
@@ -347,14 +345,14 @@ void MDIForm1::BuildAddressBar() {
     Picture4 = new QFrame(centralWidget());
     Picture4->setObjectName("Picture4");
     Picture4->setFrameShape(QFrame::StyledPanel);
-    Picture4->setFixedHeight(Px(kAddressBarHeight));
+    Picture4->setFixedHeight(TwipsToPixels(kAddressBarHeight));
     auto* caption = new QLabel(Picture4);
     caption->setObjectName("Picture4Caption");
-    SetTwips(caption, 350, 50, 700, 300);
+    MoveTwips(caption, 350, 50, 700, 300);
     Combo2 = new QComboBox(Picture4);
     Combo2->setObjectName("Combo2");
     Combo2->setEditable(true);
-    SetTwips(Combo2, 1100, 45, 8000, 315);
+    MoveTwips(Combo2, 1100, 45, 8000, 315);
     Picture4->hide();
 }
 
@@ -362,49 +360,51 @@ void MDIForm1::BuildListPane() {
     Picture2 = new QFrame(centralWidget());
     Picture2->setObjectName("Picture2");
     Picture2->setFrameShape(QFrame::StyledPanel);
-    Picture2->setFixedWidth(Px(kListPaneWidth));
+    Picture2->setFixedWidth(TwipsToPixels(kListPaneWidth));
     Picture2->setMouseTracking(true);
     Picture2->installEventFilter(this);
 
-    EventLabel** tabs[] = {&Label3, &Label4, &Label5};
+    LabelButton** tabs[] = {&Label3, &Label4, &Label5};
     for (int i = 0; i < 3; ++i) {
-        auto* tab = new EventLabel(Picture2);
+        auto* tab = new LabelButton(Picture2);
+        tab->SetAutoPressLook(false);
         tab->setObjectName(QString("Label%1").arg(3 + i));
         tab->setAlignment(Qt::AlignCenter);
         tab->setFrameShape(QFrame::Panel);
         tab->setFrameShadow(QFrame::Raised);
-        SetTwips(tab, kGridLeft + i * 735, kTabTop, kTabWidth, kTabHeight);
+        MoveTwips(tab, kGridLeft + i * 735, kTabTop, kTabWidth, kTabHeight);
         SetBackColor(tab, kFreeTab);
         QFont f = tab->font();
         f.setPointSize(7);
         tab->setFont(f);
         const int no = i + 1;
-        connect(tab, &EventLabel::MouseDown, this, [this, no](int, int, int) { WindowTab_MouseDown(no); });
-        connect(tab, &EventLabel::MouseUp, this, [this, no](int, int, int) { WindowTab_MouseUp(no); });
+        connect(tab, &LabelButton::MouseDown, this, [this, no](int, int, double, double) { WindowTab_MouseDown(no); });
+        connect(tab, &LabelButton::MouseUp, this, [this, no](int, int, double, double) { WindowTab_MouseUp(no); });
         *tabs[i] = tab;
     }
 
-    Picture7 = new EventLabel("切換", Picture2);
+    Picture7 = new LabelButton("切換", Picture2);
+    Picture7->SetAutoPressLook(false);
     Picture7->setObjectName("Picture7");
     Picture7->setToolTip("銘柄リスト切換(M)");
     Picture7->setAlignment(Qt::AlignCenter);
     Picture7->setFrameShape(QFrame::Panel);
     Picture7->setFrameShadow(QFrame::Raised);
-    SetTwips(Picture7, 2250, 15, 300, 225);
+    MoveTwips(Picture7, 2250, 15, 300, 225);
     QFont small = Picture7->font();
     small.setPointSize(7);
     Picture7->setFont(small);
     Picture7->setMouseTracking(true);
-    connect(Picture7, &EventLabel::MouseDown, this, [this](int, int, int) { Picture7_MouseDown(); });
-    connect(Picture7, &EventLabel::MouseUp, this, [this](int, int, int) { Picture7_MouseUp(); });
-    connect(Picture7, &EventLabel::MouseMove, this, [this](int, int, int) { Picture7_MouseMove(); });
+    connect(Picture7, &LabelButton::MouseDown, this, [this](int, int, double, double) { Picture7_MouseDown(); });
+    connect(Picture7, &LabelButton::MouseUp, this, [this](int, int, double, double) { Picture7_MouseUp(); });
+    connect(Picture7, &LabelButton::MouseMove, this, [this](int, int, double, double) { Picture7_MouseMove(); });
     Picture8 = new QLabel("切換", Picture2);
     Picture8->setObjectName("Picture8");
     Picture8->setAlignment(Qt::AlignCenter);
     Picture8->setFrameShape(QFrame::Panel);
     Picture8->setFrameShadow(QFrame::Sunken);
     Picture8->setFont(small);
-    SetTwips(Picture8, 2265, 30, 300, 225);
+    MoveTwips(Picture8, 2265, 30, 300, 225);
     Picture8->setAttribute(Qt::WA_TransparentForMouseEvents);
     Picture8->hide();
 
@@ -438,8 +438,8 @@ void MDIForm1::BuildListPane() {
     }
 
     const int chooserTop = kFileGridTop + kBothGridsShift;
-    SetTwips(MSFGrid1, kGridLeft, kFileGridTop, kGridWidth, kFileGridHeight);
-    SetTwips(Combo1, kGridLeft, chooserTop, 1500, 315);
+    MoveTwips(MSFGrid1, kGridLeft, kFileGridTop, kGridWidth, kFileGridHeight);
+    MoveTwips(Combo1, kGridLeft, chooserTop, 1500, 315);
     connect(MSFGrid1, &FlexGrid::MouseMove, this, [this](int, int, double, double) { Grid_MouseMove(); });
 
     Picture5 = new QLabel("即表示", Picture2);
@@ -448,40 +448,40 @@ void MDIForm1::BuildListPane() {
     Picture5->setFrameShadow(QFrame::Raised);
     Picture5->setAlignment(Qt::AlignCenter);
     Picture5->setFont(small);
-    SetTwips(Picture5, 1620, chooserTop + 15, 600, 285);
+    MoveTwips(Picture5, 1620, chooserTop + 15, 600, 285);
     Picture6 = new QLabel("即表示", Picture2);
     Picture6->setObjectName("Picture6");
     Picture6->setFrameShape(QFrame::Panel);
     Picture6->setFrameShadow(QFrame::Sunken);
     Picture6->setAlignment(Qt::AlignCenter);
     Picture6->setFont(small);
-    SetTwips(Picture6, 2250, chooserTop + 15, 600, 285);
+    MoveTwips(Picture6, 2250, chooserTop + 15, 600, 285);
     Picture6->hide();
 
     Frame1 = new QGroupBox(Picture2);
     Frame1->setObjectName("Frame1");
-    SetTwips(Frame1, kGridLeft, chooserTop + 330, kGridWidth, 330);
+    MoveTwips(Frame1, kGridLeft, chooserTop + 330, kGridWidth, 330);
     Frame1->setMouseTracking(true);
     Frame1->installEventFilter(this);
     Option1 = new QRadioButton("日", Frame1);
     Option1->setObjectName("Option1");
-    SetTwips(Option1, 120, 30, 700, 270);
+    MoveTwips(Option1, 120, 30, 700, 270);
     Option2 = new QRadioButton("週", Frame1);
     Option2->setObjectName("Option2");
-    SetTwips(Option2, 1000, 30, 700, 270);
+    MoveTwips(Option2, 1000, 30, 700, 270);
     Option2->setChecked(true);
 
-    SetTwips(Frame26, kGridLeft, chooserTop - 10, kGridWidth, 690);
-    SetTwips(Combo3, 30, 30, 2200, 300);
+    MoveTwips(Frame26, kGridLeft, chooserTop - 10, kGridWidth, 690);
+    MoveTwips(Combo3, 30, 30, 2200, 300);
     検索cmd = new QPushButton("検索", Frame26);
     検索cmd->setObjectName("検索cmd");
-    SetTwips(検索cmd, 30, 360, 1000, 285);
+    MoveTwips(検索cmd, 30, 360, 1000, 285);
     Command2 = new QPushButton("閉じる", Frame26);
     Command2->setObjectName("Command2");
-    SetTwips(Command2, 1230, 360, 1000, 285);
+    MoveTwips(Command2, 1230, 360, 1000, 285);
     Frame26->raise();
 
-    SetTwips(MSF全Grid2, kGridLeft, chooserTop + 690, kGridWidth, 4000);
+    MoveTwips(MSF全Grid2, kGridLeft, chooserTop + 690, kGridWidth, 4000);
     connect(MSF全Grid2, &FlexGrid::MouseMove, this, [this](int, int, double, double) { Grid_MouseMove(); });
     QFont gridFont = MSFGrid1->font();
     gridFont.setPointSize(9);
@@ -494,33 +494,34 @@ void MDIForm1::BuildParameterPanel() {
     HideParam = new QFrame(centralWidget());
     HideParam->setObjectName("HideParam");
     HideParam->setFrameShape(QFrame::StyledPanel);
-    HideParam->setFixedWidth(Px(kScrollWidth + 3000));
+    HideParam->setFixedWidth(TwipsToPixels(kScrollWidth + 3000));
 
     Picture14 = new QWidget(HideParam);
     Picture14->setObjectName("Picture14");
-    SetTwips(Picture14, kViewportLeft, kViewportTop, kContentWidth, 4000);
+    MoveTwips(Picture14, kViewportLeft, kViewportTop, kContentWidth, 4000);
     VScroll1 = new QScrollBar(Qt::Vertical, HideParam);
     VScroll1->setObjectName("VScroll1");
-    SetTwips(VScroll1, kViewportLeft + kContentWidth, kViewportTop, kScrollWidth, 4000);
-    VScroll1->setSingleStep(Px(300));
-    VScroll1->setPageStep(Px(1500));
+    MoveTwips(VScroll1, kViewportLeft + kContentWidth, kViewportTop, kScrollWidth, 4000);
+    VScroll1->setSingleStep(TwipsToPixels(300));
+    VScroll1->setPageStep(TwipsToPixels(1500));
     connect(VScroll1, &QScrollBar::valueChanged, this, [this](int) { VScroll1_Change(); });
 
-    Image2 = new EventLabel("×", HideParam);
+    Image2 = new LabelButton("×", HideParam);
+    Image2->SetAutoPressLook(false);
     Image2->setObjectName("Image2");
     Image2->setAlignment(Qt::AlignCenter);
     Image2->setFrameShape(QFrame::Panel);
     Image2->setFrameShadow(QFrame::Raised);
     Image2->setToolTip("閉じる");
-    SetTwips(Image2, kScrollWidth + 3000 - kScrollWidth - 150, 45, 240, 240);
-    connect(Image2, &EventLabel::MouseDown, this, [this](int, int, int) { Image2_MouseDown(); });
-    connect(Image2, &EventLabel::MouseUp, this, [this](int, int, int) { Image2_MouseUp(); });
+    MoveTwips(Image2, kScrollWidth + 3000 - kScrollWidth - 150, 45, 240, 240);
+    connect(Image2, &LabelButton::MouseDown, this, [this](int, int, double, double) { Image2_MouseDown(); });
+    connect(Image2, &LabelButton::MouseUp, this, [this](int, int, double, double) { Image2_MouseUp(); });
 
     Picture13 = new QWidget(Picture14);
     Picture13->setObjectName("Picture13");
     Label35 = new QLabel("ﾊﾟﾗﾒﾀの設定", Picture13);
     Label35->setObjectName("Label35");
-    SetTwips(Label35, 60, 30, 2000, 270);
+    MoveTwips(Label35, 60, 30, 2000, 270);
     QFont bold = Label35->font();
     bold.setBold(true);
     Label35->setFont(bold);
@@ -538,16 +539,16 @@ void MDIForm1::BuildParameterPanel() {
         auto* frame = new QGroupBox(Q(frameDef.caption), Picture13);
         frame->setFont(small);
         const int height = 240 + static_cast<int>(rows.size()) * 330 + 60;
-        SetTwips(frame, 60, top, kContentWidth - 120, height);
+        MoveTwips(frame, 60, top, kContentWidth - 120, height);
         int rowTop = 240;
         for (const auto& [caption, boxes] : rows) {
             auto* label = new QLabel(Q(caption), frame);
-            SetTwips(label, 90, rowTop + 30, 420, 240);
+            MoveTwips(label, 90, rowTop + 30, 420, 240);
             int left = 540;
             for (const PanelBoxDef* b : boxes) {
                 auto* edit = new QLineEdit(Q(b->design), frame);
                 edit->setObjectName(QString("Text%1").arg(b->textNo));
-                SetTwips(edit, left, rowTop, 600, 285);
+                MoveTwips(edit, left, rowTop, 600, 285);
                 panelBoxes_[b->textNo] = edit;
                 left += 690;
             }
@@ -557,8 +558,8 @@ void MDIForm1::BuildParameterPanel() {
     }
     復元ini = new QPushButton("パラメタをリセット", Picture13);
     復元ini->setObjectName("復元ini");
-    SetTwips(復元ini, 300, top + 60, 2200, 360);
-    SetTwips(Picture13, 0, 0, kContentWidth, top + 540);
+    MoveTwips(復元ini, 300, top + 60, 2200, 360);
+    MoveTwips(Picture13, 0, 0, kContentWidth, top + 540);
     HideParam->hide();
 }
 
@@ -594,9 +595,9 @@ bool MDIForm1::ToolbarButtonEnabled(const std::string& key) const {
 
 bool MDIForm1::ToolbarButtonEnabled(int position) const { return ToolbarButtonEnabled(ToolbarKey(position)); }
 
-int MDIForm1::FormHeightTw() const { return Tw(height()) + kNonClientHeightTw; }
+int MDIForm1::FormHeightTw() const { return PixelsToTwips(height()) + kNonClientHeightTw; }
 
-int MDIForm1::FormWidthTw() const { return Tw(width()) + kNonClientWidthTw; }
+int MDIForm1::FormWidthTw() const { return PixelsToTwips(width()) + kNonClientWidthTw; }
 
 int MDIForm1::WindowStateNumber() const {
     if (windowState() & Qt::WindowMinimized) return 1;
@@ -712,7 +713,7 @@ bool MDIForm1::MDIForm_Load() {
     // 8. Stock list pane.
     Combo3->clear();
     Combo3->setEditText("");
-    SetForeColor(Option2, QbColor(12));
+    SetForeColor(Option2, QBColor(12));
     {
         QSignalBlocker block(Combo1);
         Combo1->clear();
@@ -742,11 +743,11 @@ bool MDIForm1::MDIForm_Load() {
 
     // 10. Finishing touches.
     Picture13->move(Picture13->x(), 0);
-    ListPaneMinWidth = static_cast<float>(WidthTw(Picture2));
-    SetBackColor(検索cmd, QColor(220, 220, 220));
-    SetBackColor(Command2, QColor(220, 220, 220));
+    ListPaneMinWidth = static_cast<float>(WidthOf(Picture2));
+    SetBackColor(検索cmd, RGB(220, 220, 220));
+    SetBackColor(Command2, RGB(220, 220, 220));
     Picture6->move(Picture5->x(), Picture6->y());
-    if (auto* report = Picture11->findChild<QWidget*>("Text9")) SetBackColor(report, QColor(240, 255, 240));
+    if (auto* report = Picture11->findChild<QWidget*>("Text9")) SetBackColor(report, RGB(240, 255, 240));
     ListLayout = kBothGrids;
 
     // 11.
@@ -796,43 +797,43 @@ void MDIForm1::MDIForm_Resize() {
     int paneTop = 0;
     for (QWidget* bar : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Picture3),
                          static_cast<QWidget*>(Picture4)}) {
-        if (!bar->isHidden()) paneTop += HeightTw(bar);
+        if (!bar->isHidden()) paneTop += HeightOf(bar);
     }
     const int formHeight = FormHeightTw();
 
     // 1, 2.
     const int h = formHeight - paneTop - 735 - (newer ? 150 : 0);
-    if (TopTw(MSF全Grid2) < h) SetHeightTw(MSF全Grid2, h - TopTw(MSF全Grid2));
+    if (TopOf(MSF全Grid2) < h) SetHeight(MSF全Grid2, h - TopOf(MSF全Grid2));
     // 3.
-    SetWidthTw(Combo2, FormWidthTw() - LeftTw(Combo2) - 150 - (newer ? 80 : 0));
+    SetWidth(Combo2, FormWidthTw() - LeftOf(Combo2) - 150 - (newer ? 80 : 0));
     // 4.
     if (ListLayout == kFileGridAlone) {
         const int rows = MSFGrid1->Rows();
-        SetHeightTw(MSFGrid1, rows * kRowHeight);
-        if (TopTw(MSFGrid1) < h && h < (rows + 2) * kRowHeight) SetHeightTw(MSFGrid1, h - TopTw(MSFGrid1));
+        SetHeight(MSFGrid1, rows * kRowHeight);
+        if (TopOf(MSFGrid1) < h && h < (rows + 2) * kRowHeight) SetHeight(MSFGrid1, h - TopOf(MSFGrid1));
     }
     // 5.
     const int h2 = formHeight - paneTop - 735 - (newer ? 220 : 0);
-    if (TopTw(Picture14) > h2) return;
+    if (TopOf(Picture14) > h2) return;
     // 6.
-    SetHeightTw(Picture14, h2 - TopTw(Picture14));
-    SetHeightTw(VScroll1, HeightTw(Picture14));
-    VScroll1->setMaximum(std::max(0, Px(HeightTw(Picture13) + 70 - HeightTw(Picture14))));
+    SetHeight(Picture14, h2 - TopOf(Picture14));
+    SetHeight(VScroll1, HeightOf(Picture14));
+    VScroll1->setMaximum(std::max(0, TwipsToPixels(HeightOf(Picture13) + 70 - HeightOf(Picture14))));
     // 7.
     int panelWidth = 0;
-    if (HeightTw(Picture14) < HeightTw(Picture13)) {
-        panelWidth = WidthTw(VScroll1) + 3000;
+    if (HeightOf(Picture14) < HeightOf(Picture13)) {
+        panelWidth = WidthOf(VScroll1) + 3000;
         VScroll1->show();
     } else {
-        SetHeightTw(Picture14, HeightTw(Picture13));
-        SetHeightTw(VScroll1, HeightTw(Picture13));
+        SetHeight(Picture14, HeightOf(Picture13));
+        SetHeight(VScroll1, HeightOf(Picture13));
         Picture13->move(Picture13->x(), 0);
         VScroll1->hide();
-        panelWidth = LeftTw(Picture14) + WidthTw(Picture14) + 70;
+        panelWidth = LeftOf(Picture14) + WidthOf(Picture14) + 70;
     }
-    HideParam->setFixedWidth(Px(panelWidth));
+    HideParam->setFixedWidth(TwipsToPixels(panelWidth));
     // 8.
-    Image2->move(Px(panelWidth - WidthTw(VScroll1) - 150), Image2->y());
+    Image2->move(TwipsToPixels(panelWidth - WidthOf(VScroll1) - 150), Image2->y());
 }
 
 // ---------------------------------------------------------------- shut-down
@@ -900,9 +901,9 @@ void MDIForm1::SetBarVisible(int index, bool visible) {
         case 3: {
             QFrame* bar = index == 0 ? Picture3 : index == 2 ? Picture1 : Picture4;
             // The list grid gives the bar its room and takes it back.
-            const int change = HeightTw(bar);
+            const int change = HeightOf(bar);
             bar->setVisible(visible);
-            SetHeightTw(MSF全Grid2, HeightTw(MSF全Grid2) + (visible ? -change : change));
+            SetHeight(MSF全Grid2, HeightOf(MSF全Grid2) + (visible ? -change : change));
             break;
         }
         case 1: HideParam->setVisible(visible); break;
@@ -961,7 +962,7 @@ void MDIForm1::mnuHelpItem_Click(int index) {
 
 void MDIForm1::WindowTab_MouseDown(int no) {
     QLabel* tab = WindowTab(no);
-    if (tab == nullptr || BackColor(tab) == kFreeTab) return;
+    if (tab == nullptr || BackColorOf(tab) == kFreeTab) return;
     pressedTab_ = tab;
     PressWindowTab(tab);
     if (ChartWindowBase* window = Program().windows.ChartWindow(no)) window->BringToFront();
@@ -969,19 +970,19 @@ void MDIForm1::WindowTab_MouseDown(int no) {
 
 void MDIForm1::WindowTab_MouseUp(int no) {
     QLabel* tab = WindowTab(no);
-    if (tab == nullptr || BackColor(tab) == kFreeTab) return;
+    if (tab == nullptr || BackColorOf(tab) == kFreeTab) return;
     ReleaseWindowTab();
 }
 
 void MDIForm1::PressWindowTab(QLabel* tab) {
-    pressedTabTop_ = TopTw(tab);
-    pressedTabLeft_ = LeftTw(tab);
-    SetTwips(tab, pressedTabLeft_ + 15, pressedTabTop_ + 15, WidthTw(tab) - 25, HeightTw(tab) - 30);
+    pressedTabTop_ = TopOf(tab);
+    pressedTabLeft_ = LeftOf(tab);
+    MoveTwips(tab, pressedTabLeft_ + 15, pressedTabTop_ + 15, WidthOf(tab) - 25, HeightOf(tab) - 30);
 }
 
 void MDIForm1::ReleaseWindowTab() {
     if (pressedTab_ == nullptr) return;
-    SetTwips(pressedTab_, pressedTabLeft_, pressedTabTop_, kTabWidth, kTabHeight);
+    MoveTwips(pressedTab_, pressedTabLeft_, pressedTabTop_, kTabWidth, kTabHeight);
 }
 
 // ---------------------------------------------------------------- list pane
@@ -998,12 +999,12 @@ void MDIForm1::Picture7_MouseUp() {
     ListLayout = static_cast<std::int16_t>((ListLayout + 1) % 3);
     QWidget* movers[] = {Combo1, Frame1, Frame26, MSF全Grid2, Picture5, Picture6};
     auto shift = [&](int by) {
-        for (QWidget* w : movers) MoveTopTw(w, TopTw(w) + by);
+        for (QWidget* w : movers) SetTop(w, TopOf(w) + by);
     };
     if (ListLayout == kListGridAlone) {
         MSFGrid1->hide();
         shift(-kBothGridsShift);
-        SetHeightTw(MSF全Grid2, HeightTw(MSF全Grid2) + kBothGridsShift);
+        SetHeight(MSF全Grid2, HeightOf(MSF全Grid2) + kBothGridsShift);
         ActiveGrid = MSF全Grid2;
     } else if (ListLayout == kFileGridAlone) {
         MSF全Grid2->hide();
@@ -1018,18 +1019,18 @@ void MDIForm1::Picture7_MouseUp() {
             int top = 0;
             for (QWidget* bar : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Picture3),
                                  static_cast<QWidget*>(Picture4)}) {
-                if (!bar->isHidden()) top += HeightTw(bar);
+                if (!bar->isHidden()) top += HeightOf(bar);
             }
             return top;
-        }() - TopTw(MSFGrid1) - 780;
+        }() - TopOf(MSFGrid1) - 780;
         if (room < height) {
             height = room;
             if (Program().app.OsMajorVersion >= 6 && height > 130) height -= 130;
         }
-        SetHeightTw(MSFGrid1, height);
+        SetHeight(MSFGrid1, height);
         ActiveGrid = MSFGrid1;
     } else {
-        SetHeightTw(MSFGrid1, kFileGridHeight);
+        SetHeight(MSFGrid1, kFileGridHeight);
         MSFGrid1->show();
         Frame1->show();
         Combo1->show();
@@ -1038,7 +1039,7 @@ void MDIForm1::Picture7_MouseUp() {
         MSF全Grid2->show();
         shift(kBothGridsShift);
         if (Combo1->currentText() == "検索") Frame26->show();
-        if (HeightTw(MSF全Grid2) > kBothGridsShift) SetHeightTw(MSF全Grid2, HeightTw(MSF全Grid2) - kBothGridsShift);
+        if (HeightOf(MSF全Grid2) > kBothGridsShift) SetHeight(MSF全Grid2, HeightOf(MSF全Grid2) - kBothGridsShift);
     }
     FocusToolbarStrip();
 }
@@ -1061,30 +1062,30 @@ void MDIForm1::Picture2_MouseMove(int button, int x) {
     if (Program().app.AdminMode != kTrue) return;
     const bool sizing = MousePointerOf(Picture2) == 9;
     if (ListPaneDragX != 0 && button == 1 && sizing) {
-        const double width = WidthTw(Picture2) + (x - ListPaneDragX);
+        const double width = WidthOf(Picture2) + (x - ListPaneDragX);
         if (width < ListPaneMinWidth) {
-            Picture2->setFixedWidth(Px(ListPaneMinWidth));
-            if (WidthTw(MSFGrid1) != kGridWidth) {
-                SetWidthTw(MSFGrid1, kGridWidth);
-                SetWidthTw(MSF全Grid2, kGridWidth);
+            Picture2->setFixedWidth(TwipsToPixels(ListPaneMinWidth));
+            if (WidthOf(MSFGrid1) != kGridWidth) {
+                SetWidth(MSFGrid1, kGridWidth);
+                SetWidth(MSF全Grid2, kGridWidth);
             }
             SetMousePointer(Picture2, 1);
             ListPaneDragX = 0;
             FocusToolbarStrip();
             return;
         }
-        Picture2->setFixedWidth(Px(width));
+        Picture2->setFixedWidth(TwipsToPixels(width));
         auto columnsWidth = [](FlexGrid* grid) {
             int sum = 0;
             for (int c = 0; c < grid->Cols(); ++c) sum += grid->ColWidth(c);
             return sum;
         };
-        if (width < columnsWidth(MSFGrid1) + 400) SetWidthTw(MSFGrid1, static_cast<int>(width));
-        if (width < columnsWidth(MSF全Grid2) + 400) SetWidthTw(MSF全Grid2, static_cast<int>(width));
+        if (width < columnsWidth(MSFGrid1) + 400) SetWidth(MSFGrid1, static_cast<int>(width));
+        if (width < columnsWidth(MSF全Grid2) + 400) SetWidth(MSF全Grid2, static_cast<int>(width));
         ListPaneDragX = x;
         return;
     }
-    if (x > WidthTw(Picture2) - 150 && button == 0) {
+    if (x > WidthOf(Picture2) - 150 && button == 0) {
         SetMousePointer(Picture2, 9);
         ListPaneDragX = x;
     } else {
@@ -1102,7 +1103,7 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Picture2) {
         if (type == QEvent::MouseMove) {
             auto* e = static_cast<QMouseEvent*>(event);
-            Picture2_MouseMove((e->buttons() & Qt::LeftButton) ? 1 : 0, Tw(static_cast<int>(e->position().x())));
+            Picture2_MouseMove((e->buttons() & Qt::LeftButton) ? 1 : 0, PixelsToTwips(static_cast<int>(e->position().x())));
         } else if (type == QEvent::MouseButtonRelease) {
             Picture2_Click();
         }
@@ -1122,13 +1123,13 @@ void MDIForm1::VScroll1_Change() {
 }
 
 void MDIForm1::Image2_MouseDown() {
-    image2Left_ = LeftTw(Image2);
-    image2Top_ = TopTw(Image2);
-    SetTwips(Image2, image2Left_ + 10, image2Top_ + 10, WidthTw(Image2) - 20, HeightTw(Image2) - 20);
+    image2Left_ = LeftOf(Image2);
+    image2Top_ = TopOf(Image2);
+    MoveTwips(Image2, image2Left_ + 10, image2Top_ + 10, WidthOf(Image2) - 20, HeightOf(Image2) - 20);
 }
 
 void MDIForm1::Image2_MouseUp() {
-    SetTwips(Image2, LeftTw(Image2) - 10, TopTw(Image2) - 10, WidthTw(Image2) + 20, HeightTw(Image2) + 20);
+    MoveTwips(Image2, LeftOf(Image2) - 10, TopOf(Image2) - 10, WidthOf(Image2) + 20, HeightOf(Image2) + 20);
     HideParam->hide();
     SetFileMenuChecked(1, false);
 }

@@ -13,7 +13,9 @@
 #include <string>
 
 #include "core/menu_set.h"
-#include "core/ui_standins.h"
+#include "platform/ui/control_colors.h"
+#include "platform/ui/label_button.h"
+#include "platform/ui/twips.h"
 #include "platform/ui/colors.h"
 #include "platform/runtime/single_instance.h"
 
@@ -132,18 +134,18 @@ public:
     QComboBox* Combo3 = nullptr;            // search box
     QPushButton* 検索cmd = nullptr;
     QPushButton* Command2 = nullptr;
-    standin::EventLabel* Picture7 = nullptr;  // list layout switch
+    LabelButton* Picture7 = nullptr;  // list layout switch
     QLabel* Picture8 = nullptr;               // its pressed look
     QLabel* Picture5 = nullptr;               // immediate-display toggle, off
     QLabel* Picture6 = nullptr;               // immediate-display toggle, on
-    standin::EventLabel* Label3 = nullptr;    // window tabs
-    standin::EventLabel* Label4 = nullptr;
-    standin::EventLabel* Label5 = nullptr;
+    LabelButton* Label3 = nullptr;    // window tabs
+    LabelButton* Label4 = nullptr;
+    LabelButton* Label5 = nullptr;
     QFrame* HideParam = nullptr;     // extended parameter panel
     QWidget* Picture14 = nullptr;    // its viewport
     QWidget* Picture13 = nullptr;    // its content
     QScrollBar* VScroll1 = nullptr;
-    standin::EventLabel* Image2 = nullptr;  // its close image
+    LabelButton* Image2 = nullptr;  // its close image
     QLabel* Label35 = nullptr;
     QPushButton* 復元ini = nullptr;
     QWidget* Picture11 = nullptr;    // collection panel

@@ -13,11 +13,9 @@
 
 namespace ranvik {
 
-using namespace standin;
-
-const QColor frmSplash::kFaceNormal(192, 255, 255);
-const QColor frmSplash::kFaceHover(80, 255, 255);
-const QColor frmSplash::kFacePressed(160, 160, 160);
+const Color frmSplash::kFaceNormal = RGB(192, 255, 255);
+const Color frmSplash::kFaceHover = RGB(80, 255, 255);
+const Color frmSplash::kFacePressed = RGB(160, 160, 160);
 
 namespace {
 
@@ -51,7 +49,7 @@ namespace {
 QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int width, int height) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    SetTwips(label, left, top, width, height);
+    MoveTwips(label, left, top, width, height);
     return label;
 }
 
@@ -61,7 +59,7 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     setObjectName("frmSplash");
     setWindowTitle("プログラム情報");
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(Px(6900), Px(4200));
+    setFixedSize(TwipsToPixels(6900), TwipsToPixels(4200));
 
     imgLogo = MakeLabel(this, "imgLogo", 300, 300, 960, 960);
     imgLogo->setPixmap(ProgramPicture());
@@ -76,26 +74,28 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::Dialog) {
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName("Frame1");
-    SetTwips(Frame1, 0, 3420, 6900, 780);
+    MoveTwips(Frame1, 0, 3420, 6900, 780);
     Frame1->setMouseTracking(true);
     Frame1->installEventFilter(this);
     Label2 = MakeLabel(Frame1, "Label2", 2850, 150, 1200, 420);
     Label2->setFrameShape(QFrame::Panel);
     Label2->setFrameShadow(QFrame::Raised);
     SetBackColor(Label2, kFaceNormal);
-    Label3 = new EventLabel("O K", Frame1);
+    Label3 = new LabelButton("O K", Frame1);
+    // The box moves the label and colours the face itself.
+    Label3->SetAutoPressLook(false);
     Label3->setObjectName("Label3");
     Label3->setAlignment(Qt::AlignCenter);
-    SetTwips(Label3, 2880, 225, 1140, 270);
+    MoveTwips(Label3, 2880, 225, 1140, 270);
     Label3->setMouseTracking(true);
-    connect(Label3, &EventLabel::MouseDown, this, [this](int, int, int) { Label3_MouseDown(); });
-    connect(Label3, &EventLabel::MouseMove, this, [this](int, int, int) { Label3_MouseMove(); });
-    connect(Label3, &EventLabel::MouseUp, this, [this](int, int x, int y) { Label3_MouseUp(x, y); });
+    connect(Label3, &LabelButton::MouseDown, this, [this](int, int, double, double) { Label3_MouseDown(); });
+    connect(Label3, &LabelButton::MouseMove, this, [this](int, int, double, double) { Label3_MouseMove(); });
+    connect(Label3, &LabelButton::MouseUp, this, [this](int, int, double x, double y) { Label3_MouseUp(static_cast<int>(x), static_cast<int>(y)); });
 }
 
 void frmSplash::Form_Load() {
     const auto& app = Program().app;
-    okTop_ = TopTw(Label3);
+    okTop_ = TopOf(Label3);
     lblVersion->setText(QString::fromStdString("ﾊﾞｰｼﾞｮﾝ " + std::to_string(kProgramVersion.major) + "." +
                                                std::to_string(kProgramVersion.minor) + "." +
                                                std::to_string(kProgramVersion.revision) + app.VersionSuffix));
@@ -111,21 +111,21 @@ void frmSplash::Form_Load() {
 }
 
 void frmSplash::Frame1_MouseMove() {
-    if (BackColor(Label2) != kFaceNormal) SetBackColor(Label2, kFaceNormal);
+    if (BackColorOf(Label2) != kFaceNormal) SetBackColor(Label2, kFaceNormal);
 }
 
 void frmSplash::Label3_MouseMove() {
-    if (BackColor(Label2) != kFacePressed) SetBackColor(Label2, kFaceHover);
+    if (BackColorOf(Label2) != kFacePressed) SetBackColor(Label2, kFaceHover);
 }
 
 void frmSplash::Label3_MouseDown() {
     SetBackColor(Label2, kFacePressed);
-    MoveTopTw(Label3, TopTw(Label3) + 15);
+    SetTop(Label3, TopOf(Label3) + 15);
 }
 
 void frmSplash::Label3_MouseUp(int x, int y) {
-    MoveTopTw(Label3, okTop_);
-    if (x > 0 && x < WidthTw(Label3) && y > 0 && y < HeightTw(Label3)) close();
+    SetTop(Label3, okTop_);
+    if (x > 0 && x < WidthOf(Label3) && y > 0 && y < HeightOf(Label3)) close();
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {

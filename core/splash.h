@@ -3,7 +3,9 @@
 // lines and an "O K" label that closes it.
 #include <QWidget>
 
-#include "core/ui_standins.h"
+#include "platform/ui/control_colors.h"
+#include "platform/ui/label_button.h"
+#include "platform/ui/twips.h"
 
 class QFrame;
 class QLabel;
@@ -30,13 +32,13 @@ public:
     QLabel* lblCompany = nullptr;
     QLabel* lblCopyright = nullptr;
     QLabel* lblWarning = nullptr;
-    standin::EventLabel* Label3 = nullptr;  // "O K"
+    LabelButton* Label3 = nullptr;  // "O K"
     QLabel* Label2 = nullptr;               // the face behind it
     QFrame* Frame1 = nullptr;
 
-    static const QColor kFaceNormal;
-    static const QColor kFaceHover;
-    static const QColor kFacePressed;
+    static const Color kFaceNormal;
+    static const Color kFaceHover;
+    static const Color kFacePressed;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

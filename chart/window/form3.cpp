@@ -23,20 +23,18 @@
 
 namespace ranvik {
 
-using namespace standin;
-
 namespace {
 
-const QColor kActiveTab(255, 85, 80);
-const QColor kOpenTab(150, 55, 50);
-const QColor kHoneydew(240, 255, 240);
+const Color kActiveTab = RGB(255, 85, 80);
+const Color kOpenTab = RGB(150, 55, 50);
+const Color kHoneydew = RGB(240, 255, 240);
 constexpr int kIndicatorPaneHeight = 1310;
 
 MDIForm1* Main() { return Program().windows.MainForm; }
 
 // Background colours 1 to 7 by index 0 to 6.
-const QColor kBackgrounds[7] = {{240, 255, 240}, {50, 50, 50},    {230, 230, 250}, {255, 255, 255},
-                                {175, 238, 238}, {255, 255, 224}, {245, 222, 179}};
+const Color kBackgrounds[7] = {RGB(240, 255, 240), RGB(50, 50, 50),    RGB(230, 230, 250), RGB(255, 255, 255),
+                               RGB(175, 238, 238), RGB(255, 255, 224), RGB(245, 222, 179)};
 
 }  // namespace
 
@@ -57,10 +55,10 @@ void Form3::SetBackgroundColour(int index) {
 
 Form3::Form3(QWidget* parent) : ChartWindowBase(parent) {
     setObjectName("Form3");
-    setMinimumSize(Px(3000), Px(2400));
+    setMinimumSize(TwipsToPixels(3000), TwipsToPixels(2400));
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
-    SetForeColor(Label1, QColor(0, 120, 255));
+    SetForeColor(Label1, RGB(0, 120, 255));
     Picture1 = new QFrame(this);
     Picture1->setObjectName("Picture1");
     Picture1->setFrameShape(QFrame::Box);
@@ -129,15 +127,15 @@ void Form3::BuildMenus() {
 
 void Form3::resizeEvent(QResizeEvent* event) {
     ChartWindowBase::resizeEvent(event);
-    const int width = WidthTw(this);
-    const int height = HeightTw(this);
-    SetTwips(Label1, 60, 10, width - 120, 255);
-    const int paneTop = TopTw(Label1) + HeightTw(Label1);
+    const int width = WidthOf(this);
+    const int height = HeightOf(this);
+    MoveTwips(Label1, 60, 10, width - 120, 255);
+    const int paneTop = TopOf(Label1) + HeightOf(Label1);
     const int scrollHeight = 255;
     const int indicatorTop = std::max(paneTop + 300, height - scrollHeight - kIndicatorPaneHeight - 30);
-    SetTwips(Picture1, 30, paneTop, width - 60, indicatorTop - paneTop - 15);
-    SetTwips(Picture3, 30, indicatorTop, width - 60, kIndicatorPaneHeight);
-    SetTwips(HScroll1, 30, indicatorTop + kIndicatorPaneHeight + 15, width - 60, scrollHeight);
+    MoveTwips(Picture1, 30, paneTop, width - 60, indicatorTop - paneTop - 15);
+    MoveTwips(Picture3, 30, indicatorTop, width - 60, kIndicatorPaneHeight);
+    MoveTwips(HScroll1, 30, indicatorTop + kIndicatorPaneHeight + 15, width - 60, scrollHeight);
 }
 
 void Form3::Form_Load() {
@@ -236,7 +234,7 @@ void Form3::Form_Unload() {
             QLabel* tab = main->WindowTab(WindowNo);
             tab->clear();
             tab->setToolTip("");
-            SetBackColor(tab, QbColor(11));
+            SetBackColor(tab, QBColor(11));
         }
         if (windows.ChartWindow(WindowNo) == this) windows.ChartWindow(WindowNo) = nullptr;
     }
@@ -260,7 +258,7 @@ void Form3::Form_Unload() {
                 main->SetToolbarButtonEnabled("窓ＵＤ", false);
             }
             main->SetToolbarButtonsEnabled(5, 25, false);
-            for (int label : {6, 10}) SetForeColor(main->QuickLabels[label], QColor(150, 150, 150));
+            for (int label : {6, 10}) SetForeColor(main->QuickLabels[label], RGB(150, 150, 150));
             for (int box : {2, 6}) main->QuickBoxes[box]->setEnabled(false);
             main->Picture3->update();
         }

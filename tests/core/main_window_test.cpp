@@ -93,13 +93,13 @@ TEST_F(MainWindowTest, TheListPaneStartsWithTheListChoicesAndBothGrids) {
     for (int i = 0; i < 7; ++i) EXPECT_EQ(form.Combo1->itemText(i).toStdString(), choices[i]);
     EXPECT_EQ(form.Combo1->currentText().toStdString(), "東証プライム");
     EXPECT_TRUE(form.Option2->isChecked());
-    EXPECT_EQ(FromQColor(form.Option2->palette().color(QPalette::WindowText)), QBColor(12));
+    EXPECT_EQ(ForeColorOf(form.Option2), QBColor(12));
     EXPECT_EQ(form.ListLayout, kBothGrids);
     EXPECT_EQ(form.ActiveGrid, form.MSFGrid1);
     EXPECT_EQ(form.MSFGrid1->TextMatrix(0, 1), "　 マイファイル銘柄 ");
     EXPECT_EQ(form.MSFGrid1->TextMatrix(0, 4), " ファイル名");
     EXPECT_EQ(form.MSFGrid1->ColWidth(1), 3200);
-    EXPECT_EQ(form.ListPaneMinWidth, static_cast<float>(standin::WidthTw(form.Picture2)));
+    EXPECT_EQ(form.ListPaneMinWidth, static_cast<float>(WidthOf(form.Picture2)));
     EXPECT_FALSE(form.HideParam->isVisibleTo(&form));
     EXPECT_FALSE(form.Picture4->isVisibleTo(&form));
     EXPECT_FALSE(form.Picture11->isVisibleTo(&form));
@@ -334,13 +334,13 @@ TEST_F(MainWindowTest, HidingAndShowingABarGivesTheListGridItsRoomAndTakesItBack
     WriteUrlList();
     MDIForm1& form = Start();
     for (int item : {0, 2, 3}) {
-        const int before = standin::HeightTw(form.MSF全Grid2);
+        const int before = HeightOf(form.MSF全Grid2);
         const bool shown = form.Item("mnuFileItem", item).Checked();
         form.mnuFileItem_Click(item);
         EXPECT_EQ(form.Item("mnuFileItem", item).Checked(), !shown) << item;
         form.mnuFileItem_Click(item);
         EXPECT_EQ(form.Item("mnuFileItem", item).Checked(), shown) << item;
-        EXPECT_EQ(standin::HeightTw(form.MSF全Grid2), before) << item;
+        EXPECT_EQ(HeightOf(form.MSF全Grid2), before) << item;
     }
     form.mnuFileItem_Click(0);
     EXPECT_TRUE(form.Picture3->isHidden());
@@ -365,7 +365,7 @@ TEST_F(MainWindowTest, ThreePressesOfTheListSwitchCycleTheArrangementsAndComeBac
     EXPECT_TRUE(form.Picture8->isHidden());
     EXPECT_EQ(form.ListLayout, kListGridAlone);
     EXPECT_TRUE(form.MSFGrid1->isHidden());
-    EXPECT_EQ(standin::TopTw(form.Combo1), 270);
+    EXPECT_EQ(TopOf(form.Combo1), 270);
     EXPECT_EQ(form.ActiveGrid, form.MSF全Grid2);
 
     form.Picture7_MouseUp();
@@ -373,12 +373,12 @@ TEST_F(MainWindowTest, ThreePressesOfTheListSwitchCycleTheArrangementsAndComeBac
     EXPECT_TRUE(form.MSF全Grid2->isHidden());
     EXPECT_TRUE(form.Combo1->isHidden());
     // Few files: exactly 225 twips per row.
-    EXPECT_EQ(standin::HeightTw(form.MSFGrid1), form.MSFGrid1->Rows() * 225);
+    EXPECT_EQ(HeightOf(form.MSFGrid1), form.MSFGrid1->Rows() * 225);
     EXPECT_EQ(form.ActiveGrid, form.MSFGrid1);
 
     form.Picture7_MouseUp();
     EXPECT_EQ(form.ListLayout, kBothGrids);
-    EXPECT_EQ(standin::HeightTw(form.MSFGrid1), 1905);  // 1900 twips to the pixel
+    EXPECT_EQ(HeightOf(form.MSFGrid1), 1905);  // 1900 twips to the pixel
     for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(movers[i]->geometry(), before[i]) << i;
     EXPECT_FALSE(form.MSF全Grid2->isHidden());
     EXPECT_TRUE(form.Frame26->isHidden());
@@ -395,9 +395,9 @@ TEST_F(MainWindowTest, InTheFileGridArrangementManyFilesEndAboveTheWindowBottom)
         ASSERT_TRUE(form.MDIForm_Load());
         form.Picture7_MouseUp();
         form.Picture7_MouseUp();
-        const int paneTop = standin::HeightTw(form.Picture1) + standin::HeightTw(form.Picture3);
-        const int room = form.FormHeightTw() - paneTop - standin::TopTw(form.MSFGrid1) - 780;
-        EXPECT_NEAR(standin::HeightTw(form.MSFGrid1), room - (os >= 6 ? 130 : 0), 15) << os;
+        const int paneTop = HeightOf(form.Picture1) + HeightOf(form.Picture3);
+        const int room = form.FormHeightTw() - paneTop - TopOf(form.MSFGrid1) - 780;
+        EXPECT_NEAR(HeightOf(form.MSFGrid1), room - (os >= 6 ? 130 : 0), 15) << os;
     }
 }
 
@@ -413,8 +413,8 @@ TEST_F(MainWindowTest, TheLayoutMarginsApplyFromMajorVersionSix) {
         form.resize(1024, 768);
         ASSERT_TRUE(form.MDIForm_Load());
         form.MDIForm_Resize();
-        grid[k] = standin::HeightTw(form.MSF全Grid2);
-        address[k] = standin::WidthTw(form.Combo2);
+        grid[k] = HeightOf(form.MSF全Grid2);
+        address[k] = WidthOf(form.Combo2);
         ++k;
     }
     EXPECT_EQ(grid[1] - grid[0], 150);
@@ -427,9 +427,9 @@ TEST_F(MainWindowTest, TheExtendedPanelScrollsItsContentAndClosesByItsImage) {
     form.mnuFileItem_Click(1);
     form.resize(1024, 600);
     form.MDIForm_Resize();
-    ASSERT_LT(standin::HeightTw(form.Picture14), standin::HeightTw(form.Picture13));
+    ASSERT_LT(HeightOf(form.Picture14), HeightOf(form.Picture13));
     EXPECT_FALSE(form.VScroll1->isHidden());
-    EXPECT_EQ(standin::WidthTw(form.HideParam), standin::WidthTw(form.VScroll1) + 3000);
+    EXPECT_EQ(WidthOf(form.HideParam), WidthOf(form.VScroll1) + 3000);
     form.VScroll1->setValue(50);
     EXPECT_EQ(form.Picture13->y(), -50);
 
@@ -460,21 +460,21 @@ TEST_F(MainWindowTest, ThePanelHoldsEveryBoxWithItsDesignText) {
 TEST_F(MainWindowTest, OnlyAnAdministratorDragsTheListPaneEdge) {
     WriteUrlList();
     MDIForm1& form = Start();
-    const int width = standin::WidthTw(form.Picture2);
+    const int width = WidthOf(form.Picture2);
     form.Picture2_MouseMove(0, width - 60);
     form.Picture2_MouseMove(1, width + 600);
-    EXPECT_EQ(standin::WidthTw(form.Picture2), width);
+    EXPECT_EQ(WidthOf(form.Picture2), width);
     EXPECT_NE(MousePointerOf(form.Picture2), 9);
 
     Program().app.AdminMode = kTrue;
     form.Picture2_MouseMove(0, width - 60);
     EXPECT_EQ(MousePointerOf(form.Picture2), 9);
     form.Picture2_MouseMove(1, width + 540);
-    EXPECT_EQ(standin::WidthTw(form.Picture2), width + 600);
+    EXPECT_EQ(WidthOf(form.Picture2), width + 600);
     // Past the start-up width back: it snaps to it and the drag ends.
     form.Picture2_MouseMove(1, width - 900);
-    EXPECT_EQ(standin::WidthTw(form.Picture2), width);
-    EXPECT_EQ(standin::WidthTw(form.MSFGrid1), 2295);  // 2290 twips to the pixel
+    EXPECT_EQ(WidthOf(form.Picture2), width);
+    EXPECT_EQ(WidthOf(form.MSFGrid1), 2295);  // 2290 twips to the pixel
     EXPECT_EQ(MousePointerOf(form.Picture2), 1);
     EXPECT_EQ(form.ListPaneDragX, 0);
 }

@@ -41,22 +41,22 @@ TEST_F(MainWindowTest, TheOkLabelClosesTheBoxOnlyWhenReleasedOnIt) {
     WriteUrlList();
     Start();
     QPointer<frmSplash> box = ShowSplash();
-    const int top = standin::TopTw(box->Label3);
+    const int top = TopOf(box->Label3);
     box->Label3_MouseMove();
-    EXPECT_EQ(FromQColor(standin::BackColor(box->Label2)), FromQColor(frmSplash::kFaceHover));
+    EXPECT_EQ(BackColorOf(box->Label2), frmSplash::kFaceHover);
     box->Label3_MouseDown();
-    EXPECT_EQ(standin::TopTw(box->Label3), top + 15);
-    EXPECT_EQ(FromQColor(standin::BackColor(box->Label2)), FromQColor(frmSplash::kFacePressed));
+    EXPECT_EQ(TopOf(box->Label3), top + 15);
+    EXPECT_EQ(BackColorOf(box->Label2), frmSplash::kFacePressed);
     // Moving over the label while pressed keeps the pressed face.
     box->Label3_MouseMove();
-    EXPECT_EQ(FromQColor(standin::BackColor(box->Label2)), FromQColor(frmSplash::kFacePressed));
+    EXPECT_EQ(BackColorOf(box->Label2), frmSplash::kFacePressed);
     // Dragged off and released: the box stays, the label is back in place.
     box->Label3_MouseUp(-30, 10);
-    EXPECT_EQ(standin::TopTw(box->Label3), top);
+    EXPECT_EQ(TopOf(box->Label3), top);
     EXPECT_TRUE(box->isVisible());
-    EXPECT_EQ(FromQColor(standin::BackColor(box->Label2)), FromQColor(frmSplash::kFacePressed));
+    EXPECT_EQ(BackColorOf(box->Label2), frmSplash::kFacePressed);
     box->Frame1_MouseMove();
-    EXPECT_EQ(FromQColor(standin::BackColor(box->Label2)), FromQColor(frmSplash::kFaceNormal));
+    EXPECT_EQ(BackColorOf(box->Label2), frmSplash::kFaceNormal);
 
     box->Label3_MouseDown();
     box->Label3_MouseUp(30, 30);

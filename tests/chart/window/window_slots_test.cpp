@@ -20,8 +20,8 @@
 namespace ranvik {
 namespace {
 
-const QColor kActive(255, 85, 80);
-const QColor kOpen(150, 55, 50);
+const Color kActive = RGB(255, 85, 80);
+const Color kOpen = RGB(150, 55, 50);
 
 class ChartWindowsTest : public test::MainWindowTest {
 protected:
@@ -35,7 +35,7 @@ protected:
     }
     Form3* Window(int no) { return static_cast<Form3*>(Program().windows.ChartWindow(no)); }
     static void Close(ChildForm* form) { form->Frame()->close(); }
-    QColor Tab(int no) { return standin::BackColor(form->WindowTab(no)); }
+    Color Tab(int no) { return BackColorOf(form->WindowTab(no)); }
     bool AddWindowEnabled() { return form->Item("mnuWinItem", 8).Enabled(); }
 };
 
@@ -47,7 +47,7 @@ TEST_F(ChartWindowsTest, TheStartUpOpensChartWindowOneMaximizedWithItsTabActive)
     EXPECT_TRUE(one->Frame()->isMaximized());
     EXPECT_EQ(Program().windows.ActiveWindowNo, 1);
     EXPECT_EQ(Tab(1), kActive);
-    EXPECT_EQ(Tab(2), standin::QbColor(11));
+    EXPECT_EQ(Tab(2), QBColor(11));
     EXPECT_EQ(main.ActiveChild(), one);
     EXPECT_TRUE(main.ToolbarButtonEnabled(2));
     EXPECT_TRUE(main.ToolbarButtonEnabled("窓"));
@@ -80,7 +80,7 @@ TEST_F(ChartWindowsTest, AClosedWindowFreesItsSlotForTheNextOne) {
     Form3* two = Window(2);
     Close(two);
     EXPECT_EQ(Window(2), nullptr);
-    EXPECT_EQ(Tab(2), standin::QbColor(11));
+    EXPECT_EQ(Tab(2), QBColor(11));
     EXPECT_TRUE(main.WindowTab(2)->text().isEmpty());
     EXPECT_TRUE(AddWindowEnabled());
     EXPECT_TRUE(main.ToolbarButtonEnabled("窓"));
@@ -120,7 +120,7 @@ TEST_F(ChartWindowsTest, ClosingTheLastWindowSwitchesTheChartButtonsOff) {
     }
     EXPECT_TRUE(main.ToolbarButtonEnabled("窓"));
     EXPECT_FALSE(main.QuickBoxes[2]->isEnabled());
-    EXPECT_EQ(standin::ForeColor(main.QuickLabels[6]), QColor(150, 150, 150));
+    EXPECT_EQ(ForeColorOf(main.QuickLabels[6]), RGB(150, 150, 150));
 
     // The next window after none enables the buttons again.
     OpenChartWindow();
@@ -180,7 +180,7 @@ TEST_F(ChartWindowsTest, PressingATabBringsItsWindowForwardAndDrawsItPressed) {
     EXPECT_EQ(Tab(1), kActive);
     EXPECT_EQ(Tab(2), kOpen);
     main.WindowTab_MouseUp(1);
-    EXPECT_EQ(standin::WidthTw(main.Label3), 720);
+    EXPECT_EQ(WidthOf(main.Label3), 720);
     EXPECT_EQ(main.Label3->geometry().topLeft(), tab.topLeft());
 }
 
@@ -278,7 +278,7 @@ TEST_F(ChartWindowsTest, TheStoredBackgroundColourIsTakenAndWrittenBackUnchanged
     MDIForm1& main = Start();
     EXPECT_EQ(Program().commands.BackColorIndex, 3);
     EXPECT_EQ(Window(1)->BackColorNo, 4);
-    EXPECT_EQ(standin::BackColor(Window(1)->Picture1), QColor(255, 255, 255));
+    EXPECT_EQ(BackColorOf(Window(1)->Picture1), RGB(255, 255, 255));
     EXPECT_TRUE(Window(1)->Item("mnuFuncExItem", 2).Checked());
     main.close();
     EXPECT_EQ(FromAnsi(test::ReadBytes(dir.File("Ranvikchart.ini"))),
@@ -290,7 +290,7 @@ TEST_F(ChartWindowsTest, TheCollectionPanelStartsHiddenAndItsButtonClosesIt) {
     auto* panel = qobject_cast<CollectionPanel*>(main.Picture11);
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(panel->isHidden());
-    EXPECT_EQ(standin::BackColor(panel->Text9), QColor(240, 255, 240));
+    EXPECT_EQ(BackColorOf(panel->Text9), RGB(240, 255, 240));
     panel->show();
     SetMousePointer(main.MSF全Grid2, 12);
     panel->終了_MouseUp(-5, 5);
