@@ -265,6 +265,28 @@ TEST_F(ChartWindowsTest, AShortcutActsOnceWhileAChartWindowIsActive) {
     EXPECT_EQ(ended.count(), 1);
 }
 
+TEST_F(ChartWindowsTest, TheWindowMenuArrangesTheChildWindows) {
+    MDIForm1& main = Start();
+    main.show();
+    RunWindowMenu(8);
+    const QRect area = main.MdiArea()->viewport()->rect();
+    QMdiSubWindow* one = Window(1)->Frame();
+    QMdiSubWindow* two = Window(2)->Frame();
+    Window(1)->mnuWinItem_Click(1);  // one above the other
+    EXPECT_EQ(one->geometry(), QRect(0, 0, area.width(), area.height() / 2));
+    EXPECT_EQ(two->geometry().top(), area.height() / 2);
+    EXPECT_EQ(two->geometry().width(), area.width());
+    Window(2)->mnuWinItem_Click(2);  // side by side
+    EXPECT_EQ(one->geometry(), QRect(0, 0, area.width() / 2, area.height()));
+    EXPECT_EQ(two->geometry().left(), area.width() / 2);
+    Window(2)->mnuWinItem_Click(0);  // cascade
+    EXPECT_NE(one->geometry().topLeft(), two->geometry().topLeft());
+    // The main window's own arrange items do nothing.
+    const QRect before = two->geometry();
+    main.mnuWinItem_Click(1);
+    EXPECT_EQ(two->geometry(), before);
+}
+
 TEST(ChartWindowColour, SettingsValuesOutsideTheSevenColoursGiveTheFirst) {
     const struct {
         const char* value;
