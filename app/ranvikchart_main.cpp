@@ -20,8 +20,8 @@ int main(int argc, char* argv[]) {
     app.setWindowIcon(QIcon(ranvik::ProgramPicture()));
     ranvik::InstallMessageService(std::make_unique<ranvik::QtMessageService>());
     ranvik::InstallHelpService(std::make_unique<ranvik::QtHelpService>());
-    // The one argument is a stock data file's path, which the original
-    // received in double quotes.
+    // The one argument is a stock data file's path; the chart window takes
+    // it as the command line holds it, in double quotes.
     if (argc > 1) ranvik::SetCommandLine(std::string("\"") + argv[1] + "\"");
 
     ranvik::InstallChartWindowMaker();

@@ -49,9 +49,9 @@ namespace {
 const char* const kProgramName = "Ranvikチャート";
 constexpr const char* kLockName = ".ranvikchart.lock";
 
-// The frame, caption and menu bar of the original window around the area the
-// panes fill: the layout's fixed allowances (735 twips, and 150 or 220 more
-// on newer systems) are measured against the outer size.
+// The frame and caption around the window's inside: the layout's fixed
+// allowances (735 twips, and 150 or 220 more from system version 6 on) are
+// measured against the outer height and width, frame and caption included.
 constexpr int kNonClientHeightTw = 585;
 constexpr int kNonClientWidthTw = 240;
 
@@ -913,8 +913,8 @@ void MDIForm1::SetBarVisible(int index, bool visible) {
 }
 
 void MDIForm1::mnuFileItem_Click(int index) {
-    if (index < 0 || index > 5) return;
-    if (index == 5) return;
+    // Item 5 (hidden) has no action.
+    if (index < 0 || index > 4) return;
     const bool show = !Item("mnuFileItem", index).Checked();
     SetBarVisible(index, show);
     SetFileMenuChecked(static_cast<std::int16_t>(index), show);

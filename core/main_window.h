@@ -184,7 +184,6 @@ private:
     void ShowMenuBarOf(ChildForm* child);
     void FocusToolbarStrip();
     void SetBarVisible(int index, bool visible);
-    bool ShutDownDone() const { return unloaded_; }
 
     InstanceLock instanceLock_;
     ListPane* listPane_ = nullptr;

@@ -1,8 +1,7 @@
 #pragma once
-// The operating-system version as the system-information control reported
-// it: a number such as 6.1.  The layout adds margins from major version 6
-// on, which every desktop this program runs on today is, so the stand-in
-// reports 10.
+// The operating-system version as a number such as 6.1.  The layout adds
+// margins from major version 6 on, which every desktop this program runs on
+// today needs, so the version reported is 10.
 namespace ranvik {
 
 double OperatingSystemVersion();
