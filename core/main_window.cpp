@@ -429,13 +429,8 @@ void MDIForm1::BuildListPane() {
         w->show();
     }
     Frame26->hide();
-    // Neither grid has a fixed column; the first column is in view from the
-    // start (the grid control keeps its scroll position when the fixed
-    // columns are taken away later).
-    for (FlexGrid* grid : {MSFGrid1, MSF全Grid2}) {
-        grid->SetFixedCols(0);
-        grid->SetLeftCol(0);
-    }
+    // Neither grid has a fixed column.
+    for (FlexGrid* grid : {MSFGrid1, MSF全Grid2}) grid->SetFixedCols(0);
 
     const int chooserTop = kFileGridTop + kBothGridsShift;
     MoveTwips(MSFGrid1, kGridLeft, kFileGridTop, kGridWidth, kFileGridHeight);

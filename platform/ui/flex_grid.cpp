@@ -91,21 +91,25 @@ void FlexGrid::SetCols(int cols) {
 
 void FlexGrid::SetFixedRows(int fixedRows) {
     if (fixedRows < 0 || fixedRows > Rows() || fixedRows == FixedRows()) return;
+    // A grid shown from its first scrolling row stays so: taking fixed rows
+    // away brings the freed rows into view.
+    const bool atStart = topRow_ <= FixedRows();
     model_->SetFixed(fixedRows, FixedCols());
     ApplyColumnSizes();
     ApplyRowSizes();
     ApplyFixedSizes();
-    SetTopRow(std::max(topRow_, FixedRows()));
+    SetTopRow(atStart ? FixedRows() : std::max(topRow_, FixedRows()));
     SyncCurrentIndex();
 }
 
 void FlexGrid::SetFixedCols(int fixedCols) {
     if (fixedCols < 0 || fixedCols > Cols() || fixedCols == FixedCols()) return;
+    const bool atStart = leftCol_ <= FixedCols();
     model_->SetFixed(FixedRows(), fixedCols);
     ApplyColumnSizes();
     ApplyRowSizes();
     ApplyFixedSizes();
-    SetLeftCol(std::max(leftCol_, FixedCols()));
+    SetLeftCol(atStart ? FixedCols() : std::max(leftCol_, FixedCols()));
     SyncCurrentIndex();
 }
 

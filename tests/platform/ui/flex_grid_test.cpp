@@ -214,6 +214,24 @@ TEST(FlexGrid, TopRowStaysWithinTheLastPage) {
     EXPECT_EQ(scrolled.count(), 3);
 }
 
+TEST(FlexGrid, TakingFixedLinesAwayFromAGridAtItsStartShowsThem) {
+    FlexGrid grid;
+    grid.SetRows(20);
+    grid.SetCols(4);
+    grid.resize(400, 200);
+    EXPECT_EQ(grid.LeftCol(), 1);
+    grid.SetFixedCols(0);
+    EXPECT_EQ(grid.LeftCol(), 0);
+    EXPECT_EQ(grid.TopRow(), 1);
+    grid.SetFixedRows(0);
+    EXPECT_EQ(grid.TopRow(), 0);
+    // A grid scrolled away from its start keeps its place.
+    grid.SetFixedRows(1);
+    grid.SetTopRow(5);
+    grid.SetFixedRows(0);
+    EXPECT_EQ(grid.TopRow(), 5);
+}
+
 TEST(FlexGrid, TopRowAgreesWithTheShownView) {
     FlexGrid grid;
     ShapeListGrid(grid, 101);
