@@ -30,6 +30,7 @@
 #include "core/list_pane.h"
 #include "core/program_state.h"
 #include "core/settings_file.h"
+#include "core/shared_menu_items.h"
 #include "core/url_list.h"
 #include "core/splash.h"
 #include "core/startup_checks.h"
@@ -223,31 +224,18 @@ void MDIForm1::BuildMenus() {
 
     QMenu* file = mainMenuBar_->addMenu("ﾌｧｲﾙ(&F)");
     MenuItemArray* fileItems = menus_.Add(file, this, "mnuFileItem");
-    fileItems->Add(0, "ﾊﾟﾗﾒﾀﾊﾞｰ表示(&M)", "Ctrl+Ins");
-    fileItems->Add(1, "拡張ﾊﾟﾗﾒﾀﾊﾞｰ表示(&N)", "Shift+Ins");
-    fileItems->Add(2, "ﾂｰﾙﾊﾞｰ表示(&T)");
-    fileItems->Add(3, "ｱﾄﾞﾚｽ(URL)ﾊﾞｰ表示(&A)", "Ctrl+A");
-    fileItems->Add(4, "銘柄リスト表示(&F)", "F9");
-    fileItems->Add(5, "ｱﾄﾞﾚｽ(URL)固定(&B)");
-    for (int i : {0, 2, 4}) fileItems->SetChecked(i, true);
-    fileItems->SetVisible(5, false);
+    AddBarItems(*fileItems);
     connect(fileItems, &MenuItemArray::Click, this, [this](int i) { mnuFileItem_Click(i); });
     file->addSeparator();
 
     QMenu* funcEx = file->addMenu("その他機能(&O)");
     funcEx->menuAction()->setObjectName("mnuFuncEx");
     MenuItemArray* funcExItems = menus_.Add(funcEx, this, "mnuFuncExItem");
-    const char* funcExCaptions[] = {"比較チャートデータ抜け対策",      "ﾁｬｰﾄ表示日付範囲の表示(&R)",
-                                    "出来高表示を固定(&F)",            "チャート印刷に日付を付ける(&P)",
-                                    "チャートの説明を表示(&S)",        "十字線に株価表示(&C)",
-                                    "株価データファイル名変更",        "業績・時系列データのデバグ(&D)",
-                                    "ﾎﾟｲﾝﾄ＆ﾌｨｷﾞｭｱに年月線を引く(&L)"};
+    AddFuncExItems(*funcExItems);
     for (int i = 0; i <= 8; ++i) {
-        funcExItems->Add(i, funcExCaptions[i], i == 7 ? "Shift+Ctrl+F12" : "");
         // Only the debug item can be chosen here; the others show the marks
         // the chart windows set.
         funcExItems->SetEnabled(i, i == 7);
-        funcExItems->SetChecked(i, i == 3 || i == 5);
         funcExItems->SetVisible(i, i != 6 && i != 7);
     }
     connect(funcExItems, &MenuItemArray::Click, this, [this](int i) { mnuFuncExItem_Click(i); });

@@ -11,6 +11,7 @@
 
 #include "core/main_window.h"
 #include "core/program_state.h"
+#include "core/shared_menu_items.h"
 #include "core/settings_file.h"
 #include "core/splash.h"
 #include "core/startup_checks.h"
@@ -76,29 +77,14 @@ void Form3::BuildMenus() {
     QMenuBar* bar = EnsureMenuBar();
     QMenu* view = bar->addMenu("表示(&F)");
     MenuItemArray* tools = AddMenuArray(view, "mnuTool0");
-    tools->Add(0, "ﾊﾟﾗﾒﾀﾊﾞｰ表示(&M)", "Ctrl+Ins");
-    tools->Add(1, "拡張ﾊﾟﾗﾒﾀﾊﾞｰ表示(&N)", "Shift+Ins");
-    tools->Add(2, "ﾂｰﾙﾊﾞｰ表示(&T)");
-    tools->Add(3, "ｱﾄﾞﾚｽ(URL)ﾊﾞｰ表示(&A)", "Ctrl+A");
-    tools->Add(4, "銘柄リスト表示(&F)", "F9");
-    tools->Add(5, "ｱﾄﾞﾚｽ(URL)固定(&B)");
-    for (int i : {0, 2, 4}) tools->SetChecked(i, true);
-    tools->SetVisible(5, false);
+    AddBarItems(*tools);
     connect(tools, &MenuItemArray::Click, this, [this](int i) { mnuTool0_Click(i); });
     view->addSeparator();
 
     QMenu* funcEx = view->addMenu("その他機能(&O)");
     MenuItemArray* funcExItems = AddMenuArray(funcEx, "mnuFuncExItem");
-    const char* funcExCaptions[] = {"比較チャートデータ抜け対策",      "ﾁｬｰﾄ表示日付範囲の表示(&R)",
-                                    "出来高表示を固定(&F)",            "チャート印刷に日付を付ける(&P)",
-                                    "チャートの説明を表示(&S)",        "十字線に株価表示(&C)",
-                                    "株価データファイル名変更",        "業績・時系列データのデバグ(&D)",
-                                    "ﾎﾟｲﾝﾄ＆ﾌｨｷﾞｭｱに年月線を引く(&L)"};
-    for (int i = 0; i <= 8; ++i) {
-        funcExItems->Add(i, funcExCaptions[i], i == 7 ? "Shift+Ctrl+F12" : "");
-        funcExItems->SetChecked(i, i == 3 || i == 5);
-        funcExItems->SetVisible(i, i != 0 && i != 6 && i != 7);
-    }
+    AddFuncExItems(*funcExItems);
+    for (int i = 0; i <= 8; ++i) funcExItems->SetVisible(i, i != 0 && i != 6 && i != 7);
     connect(funcExItems, &MenuItemArray::Click, this, [this](int i) { mnuFuncExItem_Click(i); });
     view->addSeparator();
     MenuItemArray* close = AddMenuArray(view, "mnuMadoClose");
