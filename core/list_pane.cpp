@@ -98,10 +98,10 @@ void ListPane::Combo1_Click() {
     if (ClearListHighlight) ClearListHighlight();
     try {
         BuildStockList(*MSF全Grid2, Program().app.AppDir, *Combo1);
-    } catch (const FileError& e) {
+    } catch (const FileError&) {
         // The table could be found but not read: say so rather than end the
         // program; the grid keeps what the fill got to.
-        ShowListMessage(std::string("銘柄リストを読めません: ") + e.what());
+        ShowListMessage("<" + Combo1->currentText().toStdString() + "> --- 銘柄リストを読めません");
     }
     Program().lists.CurrentListTable = Combo1->currentText().toStdString();
     MSF全Grid2->SetRow(0);

@@ -744,8 +744,8 @@ void MDIForm1::FillDataFileList(const std::string& folder) {
     // A table that cannot be read is reported; the grid keeps the file names.
     try {
         ranvik::FillDataFileList(*MSFGrid1, folder);
-    } catch (const FileError& e) {
-        ShowMessage(std::string("全銘柄リストを読めません: ") + e.what(), kProgramName, MessageIcon::Exclamation);
+    } catch (const FileError&) {
+        ShowMessage("<全銘柄> --- 銘柄リストを読めません", kProgramName, MessageIcon::Exclamation);
     }
 }
 
