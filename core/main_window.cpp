@@ -906,17 +906,8 @@ void MDIForm1::mnuFileItem_Click(int index) {
 // ---------------------------------------------------------------- window menu
 
 void MDIForm1::mnuWinItem_Click(int index) {
-    auto& windows = Program().windows;
-    switch (index) {
-        case 5:
-            if (windows.MaintenanceWindow != nullptr) windows.MaintenanceWindow->BringToFront();
-            break;
-        case 6:
-            if (windows.CompanyInfoWindow != nullptr) windows.CompanyInfoWindow->BringToFront();
-            break;
-        case 8: RunWindowMenu(8); break;
-        default: break;
-    }
+    if (index == 8) RunWindowMenu(8);
+    else BringNeighbourWindowForward(index);
 }
 
 void MDIForm1::mnuFuncExItem_Click(int index) {

@@ -128,4 +128,10 @@ void SetFuncExMenuChecked(std::int16_t index, bool checked) {
     }
 }
 
+void BringNeighbourWindowForward(int index) {
+    auto& windows = Program().windows;
+    if (index == 5 && windows.MaintenanceWindow != nullptr) windows.MaintenanceWindow->BringToFront();
+    if (index == 6 && windows.CompanyInfoWindow != nullptr) windows.CompanyInfoWindow->BringToFront();
+}
+
 }  // namespace ranvik

@@ -18,6 +18,9 @@ void OpenChartWindow();
 void SetFileMenuChecked(std::int16_t index, bool checked);
 // その他機能 item `index`: chart windows 1, 2, 3, then the main window.
 void SetFuncExMenuChecked(std::int16_t index, bool checked);
+// Window items 5 and 6: the data maintenance window and the company results
+// window, brought to the front when open.
+void BringNeighbourWindowForward(int index);
 // True when no slot is free.
 bool AllChartSlotsTaken();
 

@@ -266,21 +266,8 @@ void Form3::mnuMadoClose_Click() {
 }
 
 void Form3::mnuWinItem_Click(int index) {
-    auto& windows = Program().windows;
-    switch (index) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-        case 8: RunWindowMenu(static_cast<std::int16_t>(index)); break;
-        case 5:
-            if (windows.MaintenanceWindow != nullptr) windows.MaintenanceWindow->BringToFront();
-            break;
-        case 6:
-            if (windows.CompanyInfoWindow != nullptr) windows.CompanyInfoWindow->BringToFront();
-            break;
-        default: break;
-    }
+    if (index == 5 || index == 6) BringNeighbourWindowForward(index);
+    else RunWindowMenu(static_cast<std::int16_t>(index));
 }
 
 void Form3::mnuTool0_Click(int index) {
