@@ -1,0 +1,98 @@
+// Child windows in the multiple-document area, their menu bars, and the window tabs.
+#include "core/main_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStackedWidget>
+
+#include "core/child_form.h"
+#include "core/program_state.h"
+#include "core/main_window_internal.h"
+
+namespace ranvik {
+
+using namespace main_window_internal;
+
+// ---------------------------------------------------------------- child windows
+
+void MDIForm1::ShowChild(ChildForm* child) {
+    QMdiSubWindow* frame = mdiArea_->addSubWindow(child);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    child->Load();
+    if (child->OpensMaximized()) {
+        frame->showMaximized();
+    } else {
+        frame->show();
+    }
+    mdiArea_->setActiveSubWindow(frame);
+}
+
+ChildForm* MDIForm1::ActiveChild() const {
+    QMdiSubWindow* frame = mdiArea_->activeSubWindow();
+    return frame != nullptr ? qobject_cast<ChildForm*>(frame->widget()) : nullptr;
+}
+
+void MDIForm1::OnSubWindowActivated(QMdiSubWindow* window) {
+    ChildForm* child = window != nullptr ? qobject_cast<ChildForm*>(window->widget()) : nullptr;
+    ShowMenuBarOf(child);
+    if (child != nullptr) child->Form_Activate();
+}
+
+void MDIForm1::ShowMenuBarOf(ChildForm* child) {
+    QMenuBar* bar = child != nullptr ? child->MenuBar() : nullptr;
+    if (bar == nullptr) bar = mainMenuBar_;
+    if (menuStack_->indexOf(bar) < 0) {
+        menuStack_->addWidget(bar);
+        // The stack does not own a child's bar: it goes with its window.
+        connect(bar, &QObject::destroyed, menuStack_, [this] { menuStack_->setCurrentWidget(mainMenuBar_); });
+    }
+    menuStack_->setCurrentWidget(bar);
+    // Only the shown bar's shortcuts may act, or Ctrl+X would be claimed by
+    // two bars at once and neither would act.  The items of the other bars
+    // keep their shortcuts but answer them only while their own window
+    // holds the focus, which a window never does here.
+    auto shortcutsOf = [](QWidget* owner, bool active) {
+        for (QAction* action : owner->actions()) {
+            action->setShortcutContext(active ? Qt::WindowShortcut : Qt::WidgetShortcut);
+        }
+    };
+    shortcutsOf(this, bar == mainMenuBar_);
+    for (QMdiSubWindow* frame : mdiArea_->subWindowList()) {
+        if (auto* other = qobject_cast<ChildForm*>(frame->widget())) {
+            shortcutsOf(other, other->MenuBar() != nullptr && other->MenuBar() == bar);
+        }
+    }
+}
+
+// ---------------------------------------------------------------- window tabs
+
+void MDIForm1::WindowTab_MouseDown(int no) {
+    QLabel* tab = WindowTab(no);
+    if (tab == nullptr || BackColorOf(tab) == kFreeTab) return;
+    pressedTab_ = tab;
+    PressWindowTab(tab);
+    if (ChartWindowBase* window = Program().windows.ChartWindow(no)) window->BringToFront();
+}
+
+void MDIForm1::WindowTab_MouseUp(int no) {
+    QLabel* tab = WindowTab(no);
+    if (tab == nullptr || BackColorOf(tab) == kFreeTab) return;
+    ReleaseWindowTab();
+}
+
+void MDIForm1::PressWindowTab(QLabel* tab) {
+    pressedTabTop_ = TopOf(tab);
+    pressedTabLeft_ = LeftOf(tab);
+    MoveTwips(tab, pressedTabLeft_ + 15, pressedTabTop_ + 15, WidthOf(tab) - 25, HeightOf(tab) - 30);
+}
+
+void MDIForm1::ReleaseWindowTab() {
+    if (pressedTab_ == nullptr) return;
+    MoveTwips(pressedTab_, pressedTabLeft_, pressedTabTop_, kTabWidth, kTabHeight);
+}
+
+}  // namespace ranvik
