@@ -126,7 +126,7 @@ void BuildStockList(FlexGrid& grid, const std::string& folder, QComboBox& choose
         return;
     }
 
-    const int last = header.RecordNo;
+    const int last = static_cast<int>(table.LastRecord(header));
     std::vector<ListEntry> records;
     for (int k = 2; k <= last; ++k) {
         ListEntry e = table.Read(k);

@@ -90,6 +90,9 @@ public:
     void VScroll1_Change();
     void Image2_MouseDown();
     void Image2_MouseUp();
+    // "パラメタをリセット": the settings file from its backup, the panel boxes
+    // from the settings file; the window state and the flags stay.
+    void 復元ini_Click();
 
     // A menu item of the main window by its array's name and its index.
     MenuItem Item(const std::string& array, int index) const { return menus_.Item(array, index); }

@@ -186,6 +186,7 @@ void MDIForm1::BuildParameterPanel() {
     }
     復元ini = new QPushButton("パラメタをリセット", Picture13);
     復元ini->setObjectName("復元ini");
+    connect(復元ini, &QPushButton::clicked, this, [this] { 復元ini_Click(); });
     MoveTwips(復元ini, 300, top + 60, 2200, 360);
     MoveTwips(Picture13, 0, 0, kContentWidth, top + 540);
     HideParam->hide();
@@ -215,6 +216,11 @@ void MDIForm1::Image2_MouseUp() {
     MoveTwips(Image2, LeftOf(Image2) - 10, TopOf(Image2) - 10, WidthOf(Image2) + 20, HeightOf(Image2) + 20);
     HideParam->hide();
     SetFileMenuChecked(1, false);
+}
+
+void MDIForm1::復元ini_Click() {
+    MainWindowSettings target(*this);
+    RestoreSettingsFromBackup(0, target);
 }
 
 }  // namespace ranvik

@@ -31,7 +31,7 @@ ListTableContents ReadListTable(const std::string& path) {
     ListTable table(path);
     ListTableContents contents;
     contents.header = table.Header();
-    const std::int64_t last = contents.header.RecordNo;
+    const std::int64_t last = table.LastRecord(contents.header);
     if (last >= 2) {
         contents.entries.reserve(static_cast<std::size_t>(last - 1));
         for (std::int64_t k = 2; k <= last; ++k) contents.entries.push_back(table.Read(k));

@@ -3,6 +3,7 @@
 // with the extension ".eTBL".  Reading is record by record, as both programs
 // walk a table; writing follows the list editor's save: the file is never
 // shortened and only the header's RecordNo marks where the table ends.
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -37,14 +38,18 @@ public:
     ListEntry Header() { return Read(1); }
     // Whole records the file holds, the table's own and any left behind it.
     std::int64_t RecordsInFile() { return file_.RecordCount(); }
+    // The table's last record: the header's RecordNo, but never past the
+    // records the file holds (a table cut short by a failed copy or save
+    // counts more than it has).
+    std::int64_t LastRecord(const ListEntry& header) { return std::min<std::int64_t>(header.RecordNo, RecordsInFile()); }
     void Close() { file_.Close(); }
 
 private:
     RecordFile file_;
 };
 
-// Every entry of a table, records 2 to the header's RecordNo (records of a
-// table whose header holds less than 2 are none).
+// Every entry of a table, records 2 to its last record (records of a table
+// whose header holds less than 2 are none).
 struct ListTableContents {
     ListEntry header;
     std::vector<ListEntry> entries;

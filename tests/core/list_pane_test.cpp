@@ -157,6 +157,17 @@ TEST_F(ListPaneTest, PlainTablesShowEveryRecordAsStoredOnTheButtonFace) {
     }
 }
 
+TEST_F(ListPaneTest, ATableCutAfterItsHeaderShowsNoRowsReadPastItsEnd) {
+    WriteTable(kAllStocksTable, {Stock("1301", "極洋"), Stock("1332", "ニッスイ"), Stock("7203", "トヨタ自動車")});
+    const std::string whole = test::ReadBytes(dir.File(kAllStocksTable));
+    test::WriteBytes(dir.File(kAllStocksTable), whole.substr(0, 68 * 2));  // header and the first stock
+    Choose("全銘柄");
+    EXPECT_EQ(Grid().Rows(), 3) << "title, the one record held, one blank row";
+    EXPECT_EQ(Grid().TextMatrix(1, 0), "1301");
+    EXPECT_EQ(Grid().TextMatrix(2, 0), "");
+    EXPECT_TRUE(messages->shown.empty());
+}
+
 TEST_F(ListPaneTest, OtherShowsStocksOfNoMajorSegmentWithoutABlankRow) {
     WriteTable(kAllStocksTable, {Stock("1301", "a", "t", 1), Stock("1302", "b", "t", 0), Stock("1303", "c", "n", 0),
                                  Stock("1304", "d", "t", 4), Stock("1305", "e", "f", 1), Stock("1306", "f", "t", 3),

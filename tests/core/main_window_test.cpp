@@ -2,11 +2,13 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 
 #include "core/main_window.h"
+#include "core/settings_file.h"
 #include "platform/runtime/single_instance.h"
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/pointers.h"
@@ -180,6 +182,57 @@ TEST_F(MainWindowTest, AMissingBackupShows331AndTheFileIsReadAsItIs) {
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{"331, 復元出来ません"});
     EXPECT_EQ(form.PanelBox(20)->text().toStdString(), "7");
     EXPECT_TRUE(form.Item("mnuFuncExItem", 2).Checked());
+}
+
+TEST_F(MainWindowTest, TheResetButtonRestoresTheBackupAndReloadsEveryPanelBoxOnly) {
+    WriteUrlList();
+    WriteLines(dir.File("Ranvikchart.ini"), SettingsLines("4.4.5", "7", "1"));
+    // A backup with a value of its own for every panel key but "RSID1=",
+    // and other window state and flags than the settings file.
+    std::vector<std::string> backup{"Version=4.4.5", "WindowState='2  '", "FixAMT='0  '", "PrinterDate='0  '",
+                                    "mnuChartExplain='1  '", "CrossKabuka='0  '"};
+    int value = 100;
+    for (const SettingKey& key : PanelSettingKeys()) {
+        if (key.key != "RSID1=") backup.push_back(std::string(key.key) + "'" + std::to_string(value) + "'");
+        ++value;
+    }
+    WriteLines(dir.File("Ranvikchart.org.txt"), backup);
+    MDIForm1& form = Start();
+    ASSERT_TRUE(messages->shown.empty());
+    form.PanelBox(21)->setText("33");
+    const bool flags[] = {true, true, false, true};  // items 2 to 5 as the settings file set them
+
+    form.復元ini->click();
+
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0].text, "330, 復元完了。");
+    EXPECT_EQ(messages->shown[0].title, "Ranvikチャート");
+    EXPECT_EQ(messages->shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(test::ReadBytes(dir.File("Ranvikchart.ini")), test::ReadBytes(dir.File("Ranvikchart.org.txt")));
+    value = 100;
+    for (const SettingKey& key : PanelSettingKeys()) {
+        const std::string box(key.box);
+        const std::string expected = key.key == "RSID1=" ? "" : std::to_string(value);
+        EXPECT_EQ(form.PanelBox(std::atoi(box.c_str() + 4))->text().toStdString(), expected) << key.key;
+        ++value;
+    }
+    EXPECT_EQ(form.WindowStateNumber(), 0);
+    for (int item = 2; item <= 5; ++item) EXPECT_EQ(form.Item("mnuFuncExItem", item).Checked(), flags[item - 2]) << item;
+}
+
+TEST_F(MainWindowTest, TheResetButtonWithoutBackupShows331AndChangesNothing) {
+    WriteUrlList();
+    WriteLines(dir.File("Ranvikchart.ini"), SettingsLines("4.4.5", "7"));
+    MDIForm1& form = Start();
+    const std::string before = test::ReadBytes(dir.File("Ranvikchart.ini"));
+    form.PanelBox(21)->setText("33");
+    form.復元ini_Click();
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0].text, "331, 復元出来ません");
+    EXPECT_EQ(messages->shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(test::ReadBytes(dir.File("Ranvikchart.ini")), before);
+    EXPECT_EQ(form.PanelBox(20)->text().toStdString(), "7");
+    EXPECT_EQ(form.PanelBox(21)->text().toStdString(), "33");
 }
 
 TEST_F(MainWindowTest, AnOutdatedUrlListIsDeletedSilentlyAndGivesNoAdministratorMode) {

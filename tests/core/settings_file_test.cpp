@@ -12,6 +12,95 @@
 namespace ranvik {
 namespace {
 
+// Every key of the extended panel with its box, design value and frame, in
+// the order the loader reads them: a swapped box or key must fail here.
+TEST(SettingKeyTable, EveryPanelKeyBelongsToItsBox) {
+    const struct {
+        std::string_view key, box, design, frame;
+    } expected[] = {
+        {"IdoSampleD1=", "Text20", "5", "移動平均(売買代金も)"},
+        {"IdoSampleD2=", "Text21", "25", "移動平均(売買代金も)"},
+        {"IdoSampleD3=", "Text22", "75", "移動平均(売買代金も)"},
+        {"IdoSampleW1=", "Text23", "13", "移動平均(売買代金も)"},
+        {"IdoSampleW2=", "Text24", "26", "移動平均(売買代金も)"},
+        {"IdoSampleW3=", "Text25", "52", "移動平均(売買代金も)"},
+        {"IdoSampleM1=", "Text75", "12", "移動平均(売買代金も)"},
+        {"IdoSampleM2=", "Text76", "24", "移動平均(売買代金も)"},
+        {"IdoSampleM3=", "Text77", "48", "移動平均(売買代金も)"},
+        {"DKIdoSampD1=", "Text32", "5", "出来高移動平均"},
+        {"DKIdoSampD2=", "Text33", "25", "出来高移動平均"},
+        {"DKIdoSampW1=", "Text34", "5", "出来高移動平均"},
+        {"DKIdoSampW2=", "Text35", "26", "出来高移動平均"},
+        {"MACDD1=", "Text26", "12", "MACD"},
+        {"MACDD2=", "Text27", "26", "MACD"},
+        {"MACDD3=", "Text28", "9", "MACD"},
+        {"MACDW1=", "Text29", "13", "MACD"},
+        {"MACDW2=", "Text30", "26", "MACD"},
+        {"MACDW3=", "Text31", "9", "MACD"},
+        {"EnvelopeD1=", "Text36", "25", "ｴﾝﾍﾞﾛｰﾌﾟ"},
+        {"EnvelopeD2=", "Text37", "5", "ｴﾝﾍﾞﾛｰﾌﾟ"},
+        {"EnvelopeW1=", "Text38", "13", "ｴﾝﾍﾞﾛｰﾌﾟ"},
+        {"EnvelopeW2=", "Text39", "10", "ｴﾝﾍﾞﾛｰﾌﾟ"},
+        {"BolinjerD1=", "Text68", "25", "ﾎﾞﾘﾝｼﾞｬﾊﾞﾝﾄﾞ"},
+        {"BolinjerW1=", "Text69", "13", "ﾎﾞﾘﾝｼﾞｬﾊﾞﾝﾄﾞ"},
+        {"PerOscillatorD1=", "Text40", "25", "%Rｵｼﾚｰﾀ"},
+        {"PerOscillatorW1=", "Text41", "13", "%Rｵｼﾚｰﾀ"},
+        {"MomentumD1=", "Text42", "25", "ﾓﾒﾝﾀﾑ"},
+        {"MomentumW1=", "Text43", "13", "ﾓﾒﾝﾀﾑ"},
+        {"RSID1=", "Text44", "15", "RSI"},
+        {"RSIW1=", "Text45", "13", "RSI"},
+        {"RCID1=", "Text46", "15", "RCI"},
+        {"RCIW1=", "Text47", "13", "RCI"},
+        {"StocasD1=", "Text48", "25", "ｽﾄｷｬｽﾃｨｸｽ"},
+        {"StocasW1=", "Text49", "13", "ｽﾄｷｬｽﾃｨｸｽ"},
+        {"OBVD1=", "Text50", "25", "OBV"},
+        {"OBVW1=", "Text51", "13", "OBV"},
+        {"ConverseWatchD1=", "Text52", "25", "逆ｳｫｯﾁ"},
+        {"ConverseWatchW1=", "Text53", "13", "逆ｳｫｯﾁ"},
+        {"HLbandD1=", "Text54", "20", "HLﾊﾞﾝﾄﾞ"},
+        {"HLbandW1=", "Text55", "13", "HLﾊﾞﾝﾄﾞ"},
+        {"Vol12phycoD1=", "Text56", "25", "ﾎﾞﾘｭｰﾑ/ｻｲｺﾛｼﾞ"},
+        {"Vol12phycoW1=", "Text57", "13", "ﾎﾞﾘｭｰﾑ/ｻｲｺﾛｼﾞ"},
+        {"IchimokuD1=", "Text58", "9", "一目均衡線"},
+        {"IchimokuD2=", "Text59", "26", "一目均衡線"},
+        {"IchimokuW1=", "Text60", "2", "一目均衡線"},
+        {"IchimokuW2=", "Text61", "5", "一目均衡線"},
+        {"SenkeiKaikiD1=", "Text62", "25", "線形回帰ﾄﾚﾝﾄﾞ"},
+        {"SenkeiKaikiD2=", "Text63", "75", "線形回帰ﾄﾚﾝﾄﾞ"},
+        {"SenkeiKaikiW1=", "Text64", "5", "線形回帰ﾄﾚﾝﾄﾞ"},
+        {"SenkeiKaikiW2=", "Text65", "13", "線形回帰ﾄﾚﾝﾄﾞ"},
+        {"InYohAshiD1=", "Text66", "3", "陰陽足"},
+        {"InYohAshiW1=", "Text67", "5", "陰陽足"},
+        {"InYohAshiM1=", "Text78", "3", "陰陽足"},
+        {"Days3D1=", "Text79", "3", "三日平均"},
+        {"Days3W1=", "Text80", "3", "三日平均"},
+        {"VectorD1=", "Text71", "25", "ﾍﾞｸﾄﾙ"},
+        {"VectorW1=", "Text72", "13", "ﾍﾞｸﾄﾙ"},
+        {"KagiAshi=", "Text73", "3", "カギ足"},
+        {"PandF=", "Text74", "1", "Ｐ＆Ｆ"},
+    };
+    ASSERT_EQ(PanelSettingKeys().size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const SettingKey& k = PanelSettingKeys()[i];
+        EXPECT_EQ(k.key, expected[i].key) << i;
+        EXPECT_EQ(k.box, expected[i].box) << expected[i].key;
+        EXPECT_EQ(k.designValue, expected[i].design) << expected[i].key;
+        EXPECT_EQ(k.frame, expected[i].frame) << expected[i].key;
+    }
+    // The single settings, with the その他機能 item each flag stores.
+    const std::pair<std::string_view, int> singles[] = {
+        {"WindowState=", 0}, {"mnuColorItem=", 0}, {"mnuDekiIdou=", 0}, {"FixAMT=", 2},
+        {"PrinterDate=", 3}, {"mnuChartExplain=", 4}, {"CrossKabuka=", 5},
+    };
+    ASSERT_EQ(SingleSettingKeys().size(), std::size(singles));
+    for (const auto& [key, item] : singles) {
+        const SettingKey* k = FindSettingKey(key);
+        ASSERT_NE(k, nullptr) << key;
+        EXPECT_EQ(k->funcExItem, item) << key;
+        EXPECT_TRUE(k->box.empty()) << key;
+    }
+}
+
 class SettingsFileTest : public testing::Test {
 protected:
     void SetUp() override {

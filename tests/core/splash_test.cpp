@@ -43,20 +43,20 @@ TEST_F(MainWindowTest, TheOkLabelClosesTheBoxOnlyWhenReleasedOnIt) {
     QPointer<frmSplash> box = ShowSplash();
     const int top = TopOf(box->Label3);
     box->Label3_MouseMove();
-    EXPECT_EQ(BackColorOf(box->Label2), frmSplash::kFaceHover);
+    EXPECT_EQ(BackColorOf(box->Label2), RGB(80, 255, 255));
     box->Label3_MouseDown();
     EXPECT_EQ(TopOf(box->Label3), top + 15);
-    EXPECT_EQ(BackColorOf(box->Label2), frmSplash::kFacePressed);
+    EXPECT_EQ(BackColorOf(box->Label2), RGB(160, 160, 160));
     // Moving over the label while pressed keeps the pressed face.
     box->Label3_MouseMove();
-    EXPECT_EQ(BackColorOf(box->Label2), frmSplash::kFacePressed);
+    EXPECT_EQ(BackColorOf(box->Label2), RGB(160, 160, 160));
     // Dragged off and released: the box stays, the label is back in place.
     box->Label3_MouseUp(-30, 10);
     EXPECT_EQ(TopOf(box->Label3), top);
     EXPECT_TRUE(box->isVisible());
-    EXPECT_EQ(BackColorOf(box->Label2), frmSplash::kFacePressed);
+    EXPECT_EQ(BackColorOf(box->Label2), RGB(160, 160, 160));
     box->Frame1_MouseMove();
-    EXPECT_EQ(BackColorOf(box->Label2), frmSplash::kFaceNormal);
+    EXPECT_EQ(BackColorOf(box->Label2), RGB(192, 255, 255));
 
     box->Label3_MouseDown();
     box->Label3_MouseUp(30, 30);

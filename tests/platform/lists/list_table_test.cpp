@@ -55,6 +55,22 @@ TEST(ListTable, ReadingGivesRecordsTwoToTheHeadersLastRecordOnly) {
     EXPECT_EQ(t.entries[1].StockName.substr(0, std::string("ニッスイ").size()), "ニッスイ");
 }
 
+TEST(ListTable, ATableCutShortGivesOnlyTheRecordsTheFileHolds) {
+    test::TempFolder dir;
+    const std::string path = dir.File("t.eTBL");
+    const std::string whole = ListTableBytes(VersionHeader(), {Stock("1301", "極洋"), Stock("1332", "ニッスイ")});
+    const struct {
+        std::size_t length;
+        std::size_t entries;
+    } cases[] = {{68, 0}, {68 + 68, 1}, {68 + 68 + 30, 1}, {68 * 3, 2}};  // 30: a record cut in its middle
+    for (const auto& c : cases) {
+        test::WriteBytes(path, whole.substr(0, c.length));
+        const ListTableContents t = ReadListTable(path);
+        EXPECT_EQ(t.header.RecordNo, 3) << c.length;
+        EXPECT_EQ(t.entries.size(), c.entries) << c.length;
+    }
+}
+
 TEST(ListTable, OpeningAMissingTableIsAFileErrorAndCreatesNothing) {
     test::TempFolder dir;
     const std::string path = dir.File("none.eTBL");

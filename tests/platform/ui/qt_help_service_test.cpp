@@ -2,10 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
+#include <QObject>
+#include <QUrl>
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
 #include "tests/support/test_support.h"
 
 namespace ranvik {
 namespace {
+
+// Takes the place of the desktop's browser: file addresses opened while it
+// lives are recorded instead of shown.
+class OpenedPages : public QObject {
+    Q_OBJECT
+public:
+    OpenedPages() { QDesktopServices::setUrlHandler("file", this, "Open"); }
+    ~OpenedPages() override { QDesktopServices::unsetUrlHandler("file"); }
+    std::vector<std::string> paths;
+
+public slots:
+    void Open(const QUrl& url) { paths.push_back(url.toLocalFile().toStdString()); }
+};
 
 TEST(QtHelpService, PagesLieInTheFolderNamedAfterTheHelpFile) {
     EXPECT_EQ(HelpPagePath("/prog/RanvikCManual.chm", "Manual\\RanvikC5.html"),
@@ -13,14 +33,38 @@ TEST(QtHelpService, PagesLieInTheFolderNamedAfterTheHelpFile) {
     EXPECT_EQ(HelpPagePath("/prog.d/help", "a.html"), "/prog.d/help/a.html");
 }
 
-TEST(QtHelpService, AMissingHelpPageDoesNothing) {
+TEST(QtHelpService, APageThatIsThereOpensInTheBrowser) {
     test::TempFolder dir;
+    std::filesystem::create_directories(dir.File("RanvikCManual/Manual"));
+    test::WriteBytes(dir.File("RanvikCManual/Manual/RanvikC6.html"), "<html></html>");
+    OpenedPages opened;
     QtHelpService help;
-    // No page, no help file: nothing opens and nothing fails.
+    help.ShowTopic(dir.File("RanvikCManual.chm"), "Manual\\RanvikC6.html");
+    EXPECT_EQ(opened.paths, std::vector<std::string>{dir.File("RanvikCManual/Manual/RanvikC6.html")});
+}
+
+TEST(QtHelpService, AMissingHelpPageOpensNothingAndCreatesNothing) {
+    test::TempFolder dir;
+    OpenedPages opened;
+    QtHelpService help;
+    // Neither the help file nor the page exists; the help folder holds
+    // another page only.
+    help.ShowTopic(dir.File("RanvikCManual.chm"), "Manual\\RanvikC5.html");
+    std::filesystem::create_directories(dir.File("RanvikCManual/Manual"));
+    test::WriteBytes(dir.File("RanvikCManual/Manual/RanvikC6.html"), "");
     help.ShowTopic(dir.File("RanvikCManual.chm"), "Manual\\RanvikC5.html");
     help.CloseAll(dir.File("RanvikCManual.chm"));
-    SUCCEED();
+    EXPECT_TRUE(opened.paths.empty());
+    std::vector<std::string> tree;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.Path())) {
+        tree.push_back(std::filesystem::relative(entry.path(), dir.Path()).string());
+    }
+    std::sort(tree.begin(), tree.end());
+    EXPECT_EQ(tree, (std::vector<std::string>{"RanvikCManual", "RanvikCManual/Manual",
+                                              "RanvikCManual/Manual/RanvikC6.html"}));
 }
 
 }  // namespace
 }  // namespace ranvik
+
+#include "qt_help_service_test.moc"
