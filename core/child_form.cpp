@@ -9,7 +9,9 @@
 
 namespace ranvik {
 
-ChildForm::ChildForm(QWidget* parent) : QWidget(parent) {}
+ChildForm::ChildForm(QWidget* parent) : QWidget(parent) {
+    FG1Text6.OnChange = [this] { FG1Text6_Change(); };
+}
 
 ChildForm::~ChildForm() { delete menuBar_; }
 

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "core/menu_set.h"
+#include "platform/ui/hidden_controls.h"
 
 class QAction;
 class QMenu;
@@ -45,6 +46,12 @@ public:
     // Runs Form_Load once: the main window calls it when it shows the
     // window, before the window appears.
     void Load();
+
+    // The hidden box through which the main window sends a load request
+    // ("4", "5", "1", "2", "11", "12"): every child window answers it in its
+    // FG1Text6_Change, which runs nested inside the assignment.
+    HiddenTextBox FG1Text6;
+    virtual void FG1Text6_Change() {}
 
     // Event handlers of the window.
     virtual void Form_Load() {}
