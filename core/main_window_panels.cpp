@@ -57,6 +57,7 @@ void MDIForm1::BuildToolbarStrip() {
     Picture1->setFrameShape(QFrame::StyledPanel);
     Picture1->setFixedHeight(TwipsToPixels(kStripHeight));
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->installEventFilter(this);
 }
 
 void MDIForm1::BuildQuickBar() {

@@ -72,6 +72,18 @@ struct DownloadState {
     std::string PageHeadFile;
 };
 
+// Price data collection and the chart windows' web update.  NetFailed and
+// WebDataFetched are 1 and 0, not flags: the readers and the downloads test
+// them against those numbers.
+struct CollectionState {
+    std::int16_t WebUpdateBusy = kFalse;  // -1 while a download runs: a second one is refused
+    std::int16_t NetFailed = 0;           // 1 from the start of a download until it has succeeded
+    std::int16_t WebDataFetched = 0;      // 1 once a list stock was fetched into a window's temporary file
+    std::string UpdateLog;                // report of the last import; "更新..." means nothing was stored
+    std::string PagePriceText;            // current price read from a quote page
+    std::string PagePriceNote;            // the text beside it
+};
+
 // Calendar tables filled at start-up; elements 1 to 12 are the months.
 struct CalendarState {
     std::array<int, 14> MonthDays{};
@@ -110,6 +122,7 @@ struct ProgramState {
     ApplicationState app;
     SettingsState settings;
     DownloadState download;
+    CollectionState collection;
     CalendarState calendar;
     StockListState lists;
     WindowRegistryState windows;
