@@ -98,9 +98,6 @@ MDIForm1::~MDIForm1() {
         bar->setParent(nullptr);
     }
     if (Program().windows.MainForm == this) Program().windows.MainForm = nullptr;
-    // Closing the frame's window after this body hides the child windows,
-    // and the area would report an activation to a frame already gone.
-    mdiArea_->disconnect(this);
 }
 
 // ---------------------------------------------------------------- accessors
