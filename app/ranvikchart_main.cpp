@@ -12,6 +12,7 @@
 #include "platform/runtime/process.h"
 #include "platform/ui/qt_help_service.h"
 #include "platform/ui/qt_message_service.h"
+#include "platform/ui/qt_popup_menu_service.h"
 #include "platform/ui/twips.h"
 
 int main(int argc, char* argv[]) {
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     app.setWindowIcon(QIcon(ranvik::ProgramPicture()));
     ranvik::InstallMessageService(std::make_unique<ranvik::QtMessageService>());
     ranvik::InstallHelpService(std::make_unique<ranvik::QtHelpService>());
+    ranvik::InstallPopupMenuService(std::make_unique<ranvik::QtPopupMenuService>());
     // The one argument is a stock data file's path; the chart window takes
     // it as the command line holds it, in double quotes.
     if (argc > 1) ranvik::SetCommandLine(std::string("\"") + argv[1] + "\"");

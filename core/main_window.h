@@ -199,8 +199,8 @@ public:
     float ListPaneMinWidth = 0;
     int SelectedFileRow = 0;
     int SelectedListRow = 0;
-    Color ListRowBackColor = 0;
-    Color ListRowForeColor = 0;
+    Color ListRowBackColor;
+    Color ListRowForeColor;
     std::int16_t LastSelectedGrid = 0;  // 1 data-file grid, 2 list grid, 0 none yet
     int GridPressY = 0;                 // y of the last press in either grid, twips
     // Target of the price data collection, chosen in the grids while the
