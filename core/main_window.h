@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/menu_set.h"
+#include "core/quick_bar.h"
 #include "platform/ui/control_colors.h"
 #include "platform/ui/label_button.h"
 #include "platform/ui/twips.h"
@@ -160,7 +161,7 @@ public:
 
     // Controls (designer names).
     QFrame* Picture1 = nullptr;   // toolbar strip; keyboard focus target
-    QFrame* Picture3 = nullptr;   // quick parameter bar
+    QuickBar* Picture3 = nullptr;  // quick parameter bar, a drawing surface
     QFrame* Picture4 = nullptr;   // address bar
     QComboBox* Combo2 = nullptr;  // address box
     QFrame* Picture2 = nullptr;   // stock list pane

@@ -61,9 +61,8 @@ void MDIForm1::BuildToolbarStrip() {
 }
 
 void MDIForm1::BuildQuickBar() {
-    Picture3 = new QFrame(centralWidget());
+    Picture3 = new QuickBar(centralWidget());
     Picture3->setObjectName("Picture3");
-    Picture3->setFrameShape(QFrame::StyledPanel);
     Picture3->setFixedHeight(TwipsToPixels(kQuickBarHeight));
     Picture3->installEventFilter(this);
 
