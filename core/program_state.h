@@ -82,6 +82,15 @@ struct CollectionState {
     std::string UpdateLog;                // report of the last import; "更新..." means nothing was stored
     std::string PagePriceText;            // current price read from a quote page
     std::string PagePriceNote;            // the text beside it
+    // The address bar's quote-site kind: at most one is -1.
+    std::int16_t QuoteSiteKind1 = kFalse;
+    std::int16_t QuoteSiteKind2 = kFalse;
+    // Results of the exchange calendar's routines, kept until the next call.
+    std::int16_t MondayHolidayFlag = kFalse;
+    std::int16_t FixedHolidayFlag = kFalse;
+    std::string DateYearPart;   // two digits from LastBusinessDay, four from DateMinusDays
+    std::string DateMonthPart;  // two digits
+    std::string DateDayPart;    // two digits
 };
 
 // Calendar tables filled at start-up; elements 1 to 12 are the months.
