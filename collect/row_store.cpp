@@ -1,0 +1,180 @@
+// The row store and the texts of the import report.
+#include "collect/row_store.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+#include "collect/quote_number.h"
+#include "core/data_store.h"
+#include "core/program_state.h"
+#include "platform/runtime/ansi_text.h"
+#include "platform/runtime/dates.h"
+
+namespace ranvik {
+
+namespace {
+
+struct PriceClosing {
+    std::string_view noData;
+    bool closesWebUpdate;  // "以上を更新しました" also after a web update
+};
+
+constexpr PriceClosing ClosingOf(PriceReader reader) {
+    switch (reader) {
+    case PriceReader::DailyHistory: return {update_log::kDailyNoData, false};
+    case PriceReader::WeeklyHistory: return {update_log::kWeeklyNoData, true};
+    case PriceReader::PriceTable: return {update_log::kTableNoData, true};
+    }
+    return {update_log::kTableNoData, true};
+}
+
+constexpr int kWebUpdateMode = 4;
+constexpr std::size_t kDateOffset = 28;  // of QuoteDate in a record
+constexpr std::size_t kFieldWidth = 11;
+
+// Year, month and day of a "mm/dd/yy" text in the order the store keeps its
+// records: two-digit years below 60 are 20yy.
+struct DateKey {
+    int year;
+    int month;
+    int day;
+    friend bool operator<=(const DateKey& a, const DateKey& b) {
+        if (a.year != b.year) return a.year < b.year;
+        if (a.month != b.month) return a.month < b.month;
+        return a.day <= b.day;
+    }
+};
+
+DateKey KeyOf(std::string_view date) {
+    // Each piece read as the leading number of its two characters.
+    auto piece = [&](std::size_t at) {
+        std::string_view p = at < date.size() ? date.substr(at, 2) : std::string_view();
+        while (!p.empty() && p.front() == ' ') p.remove_prefix(1);
+        int n = 0;
+        for (char c : p) {
+            if (c < '0' || c > '9') break;
+            n = n * 10 + (c - '0');
+        }
+        return n;
+    };
+    DateKey k{piece(6), piece(0), piece(3)};
+    if (k.year < 60) k.year += 100;
+    return k;
+}
+
+// The stored record of the date, looked for from the newest record back as
+// the merge itself does, so a page of recent rows costs a read or two each.
+std::optional<QuoteRecord> StoredRecordOf(RecordFile& file, const std::string& date) {
+    constexpr std::size_t kLen = QuoteRecord::kLength;
+    const DateKey key = KeyOf(date);
+    std::int64_t high = QuoteRecord::Decode(file.Read(1)).RecordNo;
+    std::int64_t block = 1;
+    while (high >= 2) {
+        const std::int64_t low = std::max<std::int64_t>(2, high - block + 1);
+        const std::string bytes = file.ReadBlock(low, high - low + 1);
+        for (std::int64_t p = high; p >= low; --p) {
+            const std::string_view record =
+                std::string_view(bytes).substr(static_cast<std::size_t>(p - low) * kLen, kLen);
+            const std::string_view field = record.substr(kDateOffset, 8);
+            if (!(KeyOf(field) <= key)) continue;
+            if (field != date) return std::nullopt;
+            return QuoteRecord::Decode(record);
+        }
+        high = low - 1;
+        block = std::min<std::int64_t>(block * 4, 4096);
+    }
+    return std::nullopt;
+}
+
+bool IsStorableDate(const std::string& date) {
+    const auto d = ParseMmDdYy(date);
+    return d && IsValidDate({ExpandYear(d->year2), d->month, d->day});
+}
+
+void AppendField(std::string& line, const std::string& text) {
+    line += text;
+    const std::size_t length = CharCount(text);
+    line.append(length < kFieldWidth ? kFieldWidth - length : length == kFieldWidth ? 0 : 1, ' ');
+}
+
+std::string RowLine(const std::string& date, const std::string& open, const std::string& high,
+                    const std::string& low, const std::string& close, const std::string& volume, bool replaced) {
+    std::string line = date + "  ";
+    AppendField(line, open);
+    AppendField(line, high);
+    AppendField(line, low);
+    AppendField(line, close);
+    line += volume;
+    if (replaced) line += "    replace";
+    line += "\r\n";
+    return line;
+}
+
+void AppendStop(std::string& log, RunStop stop) {
+    if (stop == RunStop::None) return;
+    if (!log.empty() && log.back() != '\n') log += "\r\n";
+    log += stop == RunStop::FileFull ? update_log::kFileFull : update_log::kFileFailed;
+}
+
+}  // namespace
+
+void StartPriceReport() { Program().collection.UpdateLog = std::string(update_log::kPriceHeader); }
+
+void ClosePriceReport(PriceReader reader, int rowsWritten, int mode, RunStop stop) {
+    std::string& log = Program().collection.UpdateLog;
+    const PriceClosing closing = ClosingOf(reader);
+    if (rowsWritten == 0) log = std::string(closing.noData);
+    else if (mode != kWebUpdateMode || closing.closesWebUpdate) log += update_log::kUpdated;
+    AppendStop(log, stop);
+}
+
+void CloseMarginReport(int recordsMerged) {
+    std::string& log = Program().collection.UpdateLog;
+    if (recordsMerged == 0) log += update_log::kMarginNoData;
+    else log += std::to_string(recordsMerged) + std::string(update_log::kMarginCount);
+}
+
+RowOutcome StoreQuoteRow(RecordFile& file, const std::string& open, const std::string& close,
+                         const std::string& high, const std::string& low, const std::string& date,
+                         const std::string& volume) {
+    StoreState& store = Program().store;
+    store.RecordWritten = kFalse;
+    const auto openValue = QuoteValue(open);
+    const auto closeValue = QuoteValue(close);
+    const auto highValue = QuoteValue(high);
+    const auto lowValue = QuoteValue(low);
+    const auto volumeValue = QuoteValue(volume);
+    if (!openValue || !closeValue || !highValue || !lowValue || !volumeValue || !IsStorableDate(date))
+        return RowOutcome::Refused;
+
+    const std::optional<QuoteRecord> stored = StoredRecordOf(file, date);
+    QuoteRecord& bar = store.QuoteBufB;
+    bar.RecordNo = 0;
+    bar.CorrectionMultiplier = "  ";
+    bar.RangeMax = 0;
+    bar.RangeMin = 0;
+    bar.Open = *openValue;
+    bar.Close = *closeValue;
+    bar.High = *highValue;
+    bar.Low = *lowValue;
+    bar.QuoteDate = date;
+    bar.Volume = *volumeValue;
+    bar.BuyBalance = stored ? stored->BuyBalance : 0;
+    bar.SellBalance = stored ? stored->SellBalance : 0;
+
+    MergeOutcome outcome;
+    try {
+        outcome = MergeQuoteRecord(file);
+    } catch (const RecordLimitError&) {
+        store.RecordWritten = kFalse;
+        return RowOutcome::FileFull;
+    }
+    if (outcome == MergeOutcome::Identical) return RowOutcome::Unchanged;
+
+    const bool replaced = outcome == MergeOutcome::Replaced;
+    Program().collection.UpdateLog += RowLine(date, open, high, low, close, volume, replaced);
+    return replaced ? RowOutcome::Replaced : RowOutcome::Inserted;
+}
+
+}  // namespace ranvik

@@ -1,0 +1,190 @@
+#include "collect/row_store.h"
+
+#include <gtest/gtest.h>
+
+#include "core/data_store.h"
+#include "core/program_state.h"
+#include "tests/collect/stock_file_fixture.h"
+#include "tests/support/test_support.h"
+
+namespace ranvik {
+namespace {
+
+const std::string kHeader(update_log::kPriceHeader);
+
+class RowStore : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetProgramState();
+        path_ = dir_.File("7203d.KDT");
+        CreateDataFile(path_);
+        StartPriceReport();
+    }
+
+    RowOutcome Store(const char* open, const char* close, const char* high, const char* low, const char* date,
+                     const char* volume) {
+        RecordFile file(path_, QuoteRecord::kLength);
+        return StoreQuoteRow(file, open, close, high, low, date, volume);
+    }
+
+    QuoteRecord Record(int k) { return test::ReadRecord(path_, k); }
+    std::string Log() const { return Program().collection.UpdateLog; }
+
+    test::FixedClock clock_{{2024, 5, 10}, 17, 0};
+    test::TempFolder dir_;
+    std::string path_;
+};
+
+TEST_F(RowStore, ANewRowIsMergedAndLoggedInTheColumnsOrder) {
+    EXPECT_EQ(Store("1234", "1250", "1260", "1230", "05/10/24", "12000"), RowOutcome::Inserted);
+    EXPECT_EQ(Program().store.RecordWritten, -1);
+    EXPECT_EQ(Log(), kHeader + "05/10/24  1234       1260       1230       1250       12000\r\n");
+
+    // Header: two records, highest high, lowest low, largest volume, made today.
+    const std::string header = test::Bytes({"02 00", "20 20", "00 00 00 00", "00 00 00 00", "00 00 00 00",
+                                            "00 00 00 00", "00 80 9d 44", "00 c0 99 44"}) +
+                               "05/10/24" + test::Bytes({"00 80 3b 46", "00 00 00 00", "00 00 00 00", "00 00 00 00"});
+    const std::string row = test::Bytes({"00 00", "20 20", "00 00 00 00", "00 00 00 00", "00 40 9a 44",
+                                         "00 40 9c 44", "00 80 9d 44", "00 c0 99 44"}) +
+                            "05/10/24" + test::Bytes({"00 80 3b 46", "00 00 00 00", "00 00 00 00", "00 00 00 00"});
+    EXPECT_EQ(test::Hex(test::ReadBytes(path_)), test::Hex(header + row));
+}
+
+TEST_F(RowStore, PricesStandInElevenColumnFields) {
+    const struct {
+        const char* open;
+        const char* line;
+    } cases[] = {
+        {"1234567.25", "05/10/24  1234567.25 12         11         10         500\r\n"},  // 10 characters
+        {"12345678.25", "05/10/24  12345678.2512         11         10         500\r\n"},  // 11: no blank left
+        {"123456789.25", "05/10/24  123456789.25 12         11         10         500\r\n"},  // 12: one blank
+    };
+    for (const auto& c : cases) {
+        CreateDataFile(path_);
+        StartPriceReport();
+        EXPECT_EQ(Store(c.open, "10", "12", "11", "05/10/24", "500"), RowOutcome::Inserted) << c.open;
+        EXPECT_EQ(Log(), kHeader + c.line) << c.open;
+    }
+}
+
+TEST_F(RowStore, AStoredDateIsReplacedOrLeftAloneWhenUnchanged) {
+    Store("100", "110", "120", "90", "05/09/24", "1000");
+    Store("101", "111", "121", "91", "05/10/24", "1000");
+    const std::string before = test::ReadBytes(path_);
+
+    StartPriceReport();
+    Program().store.RecordWritten = -1;
+    EXPECT_EQ(Store("100", "110", "120", "90", "05/09/24", "1000"), RowOutcome::Unchanged);
+    EXPECT_EQ(Program().store.RecordWritten, 0);
+    EXPECT_EQ(Log(), kHeader);
+    EXPECT_EQ(test::ReadBytes(path_), before);
+
+    EXPECT_EQ(Store("100", "115", "120", "90", "05/09/24", "1200"), RowOutcome::Replaced);
+    EXPECT_EQ(Log(), kHeader + "05/09/24  100        120        90         115        1200    replace\r\n");
+    EXPECT_EQ(Record(1).RecordNo, 3);
+    EXPECT_EQ(Record(2).Close, 115);
+    EXPECT_EQ(Record(3).QuoteDate, "05/10/24");
+}
+
+// The margin readers put the balances into the price records; a price page
+// has none, and storing its row again must not wipe them.
+TEST_F(RowStore, ReplacingARowKeepsItsMarginBalances) {
+    const struct {
+        float buy;
+        float sell;
+    } cases[] = {{5000, 3000}, {0, 3000}, {4000, 0}};
+    for (const auto& c : cases) {
+        CreateDataFile(path_);
+        QuoteRecord bar;
+        bar.QuoteDate = "05/10/24";
+        bar.Open = bar.Close = bar.High = bar.Low = 100;
+        bar.Volume = 1000;
+        bar.BuyBalance = c.buy;
+        bar.SellBalance = c.sell;
+        Program().store.QuoteBufB = bar;
+        {
+            RecordFile file(path_, QuoteRecord::kLength);
+            MergeQuoteRecord(file);
+        }
+        EXPECT_EQ(Store("100", "100", "100", "100", "05/10/24", "1000"), RowOutcome::Unchanged) << c.buy;
+        EXPECT_EQ(Store("101", "105", "106", "99", "05/10/24", "1500"), RowOutcome::Replaced) << c.buy;
+        const QuoteRecord stored = Record(2);
+        EXPECT_EQ(stored.Close, 105) << c.buy;
+        EXPECT_EQ(stored.Volume, 1500) << c.buy;
+        EXPECT_EQ(stored.BuyBalance, c.buy);
+        EXPECT_EQ(stored.SellBalance, c.sell);
+    }
+}
+
+TEST_F(RowStore, ATextThatIsNoNumberOrNoDateWritesAndLogsNothing) {
+    Store("100", "110", "120", "90", "05/09/24", "1000");
+    const std::string before = test::ReadBytes(path_);
+    StartPriceReport();
+    const struct {
+        const char* open;
+        const char* close;
+        const char* volume;
+        const char* date;
+    } cases[] = {
+        {"---", "110", "1000", "05/10/24"}, {"100", "・1", "1000", "05/10/24"}, {"100", "110", "", "05/10/24"},
+        {"100", "110", "1000", "02/30/24"}, {"100", "110", "1000", "5/10/24"},  {"100", "110", "1000", "13/01/24"},
+    };
+    for (const auto& c : cases) {
+        Program().store.RecordWritten = -1;
+        EXPECT_EQ(Store(c.open, c.close, "120", "90", c.date, c.volume), RowOutcome::Refused) << c.open << c.date;
+        EXPECT_EQ(Program().store.RecordWritten, 0);
+    }
+    EXPECT_EQ(Log(), kHeader);
+    EXPECT_EQ(test::ReadBytes(path_), before);
+}
+
+TEST_F(RowStore, AFullFileTakesNoFurtherRow) {
+    test::WriteFullStockFile(path_, kMaxDataRecords);
+    const std::string before = test::ReadBytes(path_);
+    Program().store.RecordWritten = -1;
+    EXPECT_EQ(Store("100", "110", "120", "90", "05/10/50", "1000"), RowOutcome::FileFull);
+    EXPECT_EQ(Program().store.RecordWritten, 0);
+    EXPECT_EQ(Log(), kHeader);
+    EXPECT_EQ(test::ReadBytes(path_), before);
+}
+
+TEST_F(RowStore, EveryReaderClosesItsReportWithItsOwnText) {
+    const std::string rows = kHeader + "05/10/24  1234       1260       1230       1250       12000\r\n";
+    const struct {
+        PriceReader reader;
+        int written;
+        int mode;
+        RunStop stop;
+        std::string log;
+    } cases[] = {
+        {PriceReader::DailyHistory, 0, 0, RunStop::None, "更新すべきデータは有りません（更新済み/データ無し)"},
+        {PriceReader::DailyHistory, 1, 0, RunStop::None, rows + "以上を更新しました\r\n"},
+        {PriceReader::DailyHistory, 1, 1, RunStop::None, rows + "以上を更新しました\r\n"},
+        {PriceReader::DailyHistory, 1, 4, RunStop::None, rows},
+        {PriceReader::WeeklyHistory, 0, 0, RunStop::None, "更新すべき株価データは有りません（更新済み/データ無し)\r\n"},
+        {PriceReader::WeeklyHistory, 1, 4, RunStop::None, rows + "以上を更新しました\r\n"},
+        {PriceReader::PriceTable, 0, 4, RunStop::None, "更新すべきデータは有りません（更新済み/データ無し)\r\n"},
+        {PriceReader::PriceTable, 1, 0, RunStop::None, rows + "以上を更新しました\r\n"},
+        {PriceReader::DailyHistory, 1, 0, RunStop::FileFull,
+         rows + "以上を更新しました\r\nデータファイルが一杯のため、以降のデータは保存できませんでした\r\n"},
+        {PriceReader::DailyHistory, 0, 0, RunStop::FileFull,
+         "更新すべきデータは有りません（更新済み/データ無し)\r\n"
+         "データファイルが一杯のため、以降のデータは保存できませんでした\r\n"},
+        {PriceReader::DailyHistory, 1, 4, RunStop::FileFailed,
+         rows + "データファイルに書き込めないため、以降のデータは保存できませんでした\r\n"},
+    };
+    for (const auto& c : cases) {
+        Program().collection.UpdateLog = rows;
+        ClosePriceReport(c.reader, c.written, c.mode, c.stop);
+        EXPECT_EQ(Log(), c.log) << static_cast<int>(c.reader) << " " << c.written << " " << c.mode;
+    }
+
+    Program().collection.UpdateLog = rows + "以上を更新しました\r\n";
+    CloseMarginReport(3);
+    EXPECT_EQ(Log(), rows + "以上を更新しました\r\n3個の信用残データを更新しました");
+    CloseMarginReport(0);
+    EXPECT_EQ(Log(), rows + "以上を更新しました\r\n3個の信用残データを更新しました更新すべき信用残データは有りません");
+}
+
+}  // namespace
+}  // namespace ranvik
