@@ -1,0 +1,264 @@
+// Page lines, cells, date cells, one-line table rows and the price block.
+#include "collect/page_text.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "core/program_state.h"
+#include "platform/runtime/ansi_text.h"
+#include "platform/runtime/text_file.h"
+#include "platform/runtime/utf8.h"
+#include "platform/runtime/values.h"
+
+namespace ranvik {
+
+namespace {
+
+// Length of a well-formed UTF-8 sequence at `i`, 0 when the byte there does
+// not start one.
+std::size_t SequenceAt(std::string_view s, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    if (lead < 0x80) return 1;
+    const std::size_t len = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                          : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    if (len == 0 || i + len > s.size()) return 0;
+    // Overlong forms and surrogates are malformed too.
+    const char32_t min = len == 2 ? 0x80 : len == 3 ? 0x800 : 0x10000;
+    char32_t cp = lead & (0x7F >> len);
+    for (std::size_t k = 1; k < len; ++k) {
+        const auto c = static_cast<unsigned char>(s[i + k]);
+        if ((c & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return len;
+}
+
+// The line as valid UTF-8, every byte that does not belong to a well-formed
+// sequence replaced by U+FFFD.  Runs of good bytes are copied whole.
+std::string DecodeLine(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t run = 0;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        if (i + 8 <= bytes.size()) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes.data() + i, 8);
+            if ((word & 0x8080808080808080ull) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        if (const std::size_t len = SequenceAt(bytes, i); len > 0) {
+            i += len;
+            continue;
+        }
+        out.append(bytes.substr(run, i - run));
+        utf8::Append(out, 0xFFFD);
+        run = ++i;
+    }
+    out.append(bytes.substr(run));
+    return out;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool IsNameChar(char c) {
+    c = Lower(c);
+    return (c >= 'a' && c <= 'z') || IsDigit(c) || c == '-' || c == '_' || c == ':';
+}
+
+enum class TagKind { Other, Column, RowEnd };
+
+// "<td" and "<th" open a column, "<tr" and "</tr" end a row (letter case
+// ignored; "<thead" or "<track" are other tags).
+TagKind KindOf(std::string_view tag) {
+    if (tag.size() < 3 || tag[0] != '<') return TagKind::Other;
+    const bool closing = tag[1] == '/';
+    const std::size_t at = closing ? 2 : 1;
+    if (tag.size() < at + 2 || Lower(tag[at]) != 't') return TagKind::Other;
+    const char second = Lower(tag[at + 1]);
+    if (tag.size() > at + 2 && IsNameChar(tag[at + 2])) return TagKind::Other;
+    if (second == 'r') return TagKind::RowEnd;
+    if (!closing && (second == 'd' || second == 'h')) return TagKind::Column;
+    return TagKind::Other;
+}
+
+// Reads 1 or 2 digits at `i`.
+bool ReadNumber(std::string_view s, std::size_t& i, int& value, std::size_t maxDigits) {
+    std::size_t n = 0;
+    value = 0;
+    while (i < s.size() && n < maxDigits && IsDigit(s[i])) {
+        value = value * 10 + (s[i] - '0');
+        ++i;
+        ++n;
+    }
+    return n > 0 && (i == s.size() || !IsDigit(s[i]));
+}
+
+bool ReadWord(std::string_view s, std::size_t& i, std::string_view word) {
+    if (s.substr(i, word.size()) != word) return false;
+    i += word.size();
+    return true;
+}
+
+bool IsSignedDigitText(std::string_view t) { return t.size() >= 2 && (t[0] == '+' || t[0] == '-') && IsDigit(t[1]); }
+
+}  // namespace
+
+PageText::PageText(std::string_view bytes) {
+    std::size_t start = 0;
+    for (std::size_t cr = bytes.find('\r'); cr != std::string_view::npos; cr = bytes.find('\r', start)) {
+        lines_.push_back(DecodeLine(bytes.substr(start, cr - start)));
+        start = cr + 1;
+        if (start < bytes.size() && bytes[start] == '\n') ++start;
+    }
+    if (start < bytes.size()) lines_.push_back(DecodeLine(bytes.substr(start)));
+}
+
+std::optional<PageText> PageText::Load(const std::string& path) {
+    if (path.empty()) return std::nullopt;
+    const auto bytes = ReadFileBytes(path);
+    if (!bytes) return std::nullopt;
+    return PageText(*bytes);
+}
+
+std::optional<std::size_t> PageText::FindLine(std::string_view marker, std::size_t from) const {
+    for (std::size_t k = from; k < lines_.size(); ++k)
+        if (lines_[k].find(marker) != std::string::npos) return k;
+    return std::nullopt;
+}
+
+std::optional<PageCell> NextCell(std::string_view line, std::size_t from) {
+    if (from >= line.size()) return std::nullopt;
+    const std::size_t open = line.find('>', from);
+    if (open == std::string_view::npos) return std::nullopt;
+    const std::size_t end = line.find('<', open + 1);
+    if (end == std::string_view::npos) return std::nullopt;
+    return PageCell{open, end, TrimBlanks(line.substr(open + 1, end - open - 1))};
+}
+
+std::optional<PageDate> ReadPageDate(std::string_view text) {
+    // Most cells are prices: turned away on their first characters.
+    if (text.size() < 8 || !IsDigit(text[0]) || (text[4] != '/' && text[4] != "年"[0])) return std::nullopt;
+    PageDate d;
+    std::size_t i = 0;
+    if (!ReadNumber(text, i, d.year, 4) || i != 4) return std::nullopt;
+    if (ReadWord(text, i, "/")) {
+        if (!ReadNumber(text, i, d.month, 2) || !ReadWord(text, i, "/") || !ReadNumber(text, i, d.day, 2))
+            return std::nullopt;
+    } else if (ReadWord(text, i, "年")) {
+        if (!ReadNumber(text, i, d.month, 2) || !ReadWord(text, i, "月") || !ReadNumber(text, i, d.day, 2) ||
+            !ReadWord(text, i, "日"))
+            return std::nullopt;
+    } else {
+        return std::nullopt;
+    }
+    if (i != text.size()) return std::nullopt;
+    return d;
+}
+
+OneLineTable::OneLineTable(std::string_view line, std::size_t from) : line_(line), position_(from) {}
+
+// One pass over the row's cells.  Between one cell's "<" and the next cell's
+// ">" stands exactly one tag, so each cell knows the tag before it: "<td" or
+// "<th" opens a column, "</tr" or "<tr" ends the row, any other tag leaves
+// its text to the column it stands in.
+std::optional<TableRow> OneLineTable::NextRow() {
+    std::optional<PageCell> cell = NextCell(line_, position_);
+    std::optional<PageDate> date;
+    for (; cell; cell = NextCell(line_, cell->end))
+        if ((date = ReadPageDate(cell->text))) break;
+    if (!cell) {
+        position_ = line_.size();
+        return std::nullopt;
+    }
+    TableRow row{*cell, *date, line_.size(), {}};
+    std::vector<std::string>& columns = row.columns;
+    std::size_t tagStart = cell->end;
+    for (auto next = NextCell(line_, tagStart); next; next = NextCell(line_, tagStart)) {
+        const std::string_view tag = line_.substr(tagStart, next->open - tagStart);
+        const TagKind kind = KindOf(tag);
+        if (kind == TagKind::RowEnd || ReadPageDate(next->text)) {
+            row.end = tagStart;
+            break;
+        }
+        if (kind == TagKind::Column) columns.emplace_back();
+        if (!columns.empty()) columns.back() += line_.substr(next->open + 1, next->end - next->open - 1);
+        tagStart = next->end;
+    }
+    for (std::string& text : columns) {
+        const std::string_view trimmed = TrimBlanks(text);
+        text = std::string(trimmed);
+    }
+    position_ = row.end;
+    return row;
+}
+
+PagePrice ReadPagePrice(const PageText& page) {
+    PagePrice result;
+    const auto lineNo = page.FindLine("<span class=");
+    if (!lineNo) return result;
+    const std::string_view line = page.Lines()[*lineNo];
+
+    auto cell = NextCell(line, line.find("<span class="));
+    for (; cell; cell = NextCell(line, cell->end)) {
+        const std::string_view t = cell->text;
+        const std::size_t length = CharCount(t);
+        if ((length >= 2 && length != 4 && IsNumeric(t)) || (t == "---" && line.substr(cell->end, 2) == "</")) {
+            result.price = t;
+            break;
+        }
+    }
+    if (!cell) return result;
+
+    for (cell = NextCell(line, cell->end); cell; cell = NextCell(line, cell->end)) {
+        const std::string_view t = cell->text;
+        if (t.empty()) continue;
+        if (t == "+" || t == "-") {
+            result.note = t;
+            continue;
+        }
+        const bool numeric = IsNumeric(t);
+        const std::size_t length = CharCount(t);
+        const bool fourDigits = numeric && length == 4 && IsDigit(t[0]) && IsDigit(t[1]) && IsDigit(t[2]);
+        if (!((numeric && !fourDigits) || t == "---" || IsSignedDigitText(t))) continue;
+        if (numeric || t == "---") {
+            result.note += t;
+        } else {
+            std::size_t k = 1;
+            while (k < t.size() && (IsDigit(t[k]) || t[k] == ',' || t[k] == '.')) ++k;
+            result.note += t.substr(0, k);
+        }
+        break;
+    }
+    return result;
+}
+
+std::vector<std::string> HistoryPageFiles() {
+    const DownloadState& d = Program().download;
+    std::vector<std::string> files{d.PageFile1};
+    if (d.PageFile2.empty()) return files;
+    files.insert(files.end(), {d.PageFile2, d.PageFile3, d.PageFile4});
+    if (d.PageFile5.empty()) return files;
+    files.insert(files.end(), {d.PageFile5, d.PageFile6, d.PageFile7});
+    if (!d.PageFile8.empty()) files.push_back(d.PageFile8);
+    return files;
+}
+
+}  // namespace ranvik
