@@ -64,15 +64,15 @@ void DrawChart(Surface& s) {
     s.SetDrawStyle(DrawStyle::Dot);
     for (int k = 1; k < 10; ++k) {
         const double y = bottom + (top - bottom) * k / 10;
-        s.Line(0, y, width, y, Rgb(150, 150, 150));
+        s.Line(0, y, width, y, RGB(150, 150, 150));
     }
     s.SetDrawStyle(DrawStyle::Solid);
     double x = 0;
     for (const Bar& b : bars) {
         s.Scale(0, 7 * maxVolume, width, 0);
-        s.Line(x + 1, 0, x + 5, b.volume, Rgb(100, 220, 100), LineKind::FilledBox);
+        s.Line(x + 1, 0, x + 5, b.volume, RGB(100, 220, 100), LineKind::FilledBox);
         s.Scale(0, top, width, bottom - volumeHeight);
-        const Color c = Rgb(0, 120, 200);
+        const Color c = RGB(0, 120, 200);
         s.Line(x + 3, b.high, x + 3, b.low, c);
         if (b.open < b.close) {
             s.Line(x, b.open, x + 6, b.close, QBColor(15), LineKind::FilledBox);

@@ -162,8 +162,8 @@ public:
     float ListPaneMinWidth = 0;
     int SelectedFileRow = 0;
     int SelectedListRow = 0;
-    Color ListRowBackColor = 0;
-    Color ListRowForeColor = 0;
+    Color ListRowBackColor;
+    Color ListRowForeColor;
 
 signals:
     // After the shut-down: the program ends.

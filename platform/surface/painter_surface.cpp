@@ -5,11 +5,11 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/color/qt_color.h"
+
 namespace ranvik {
 
 namespace {
-
-QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
 
 int Pixel(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 

@@ -3,11 +3,9 @@
 #include <QPaintEvent>
 #include <cmath>
 
-namespace ranvik {
+#include "platform/color/qt_color.h"
 
-namespace {
-QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
-}  // namespace
+namespace ranvik {
 
 ScreenSurface::ScreenSurface(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);

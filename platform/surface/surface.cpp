@@ -1,18 +1,11 @@
 #include "platform/surface/surface.h"
 
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 #include "platform/runtime/values.h"
 
 namespace ranvik {
-
-std::string ColorText(Color color) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "RGB(%d,%d,%d)", color.r, color.g, color.b);
-    return buffer;
-}
 
 Surface::~Surface() = default;
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/surface/color.h"
+#include "platform/color/color.h"
 
 namespace ranvik {
 

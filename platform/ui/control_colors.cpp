@@ -12,7 +12,7 @@ constexpr const char* kForeProperty = "ranvikForeColor";
 }  // namespace
 
 void SetBackColor(QWidget* widget, Color color) {
-    widget->setProperty(kBackProperty, static_cast<uint>(color));
+    widget->setProperty(kBackProperty, ToQColor(color));
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, ToQColor(color));
     palette.setColor(QPalette::Base, ToQColor(color));
@@ -23,12 +23,12 @@ void SetBackColor(QWidget* widget, Color color) {
 
 Color BackColorOf(const QWidget* widget) {
     const QVariant value = widget->property(kBackProperty);
-    return value.isValid() ? static_cast<Color>(value.toUInt())
-                           : FromQColor(widget->palette().color(widget->backgroundRole()));
+    return FromQColor(value.isValid() ? value.value<QColor>()
+                                       : widget->palette().color(widget->backgroundRole()));
 }
 
 void SetForeColor(QWidget* widget, Color color) {
-    widget->setProperty(kForeProperty, static_cast<uint>(color));
+    widget->setProperty(kForeProperty, ToQColor(color));
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, ToQColor(color));
     palette.setColor(QPalette::Text, ToQColor(color));
@@ -38,8 +38,8 @@ void SetForeColor(QWidget* widget, Color color) {
 
 Color ForeColorOf(const QWidget* widget) {
     const QVariant value = widget->property(kForeProperty);
-    return value.isValid() ? static_cast<Color>(value.toUInt())
-                           : FromQColor(widget->palette().color(widget->foregroundRole()));
+    return FromQColor(value.isValid() ? value.value<QColor>()
+                                       : widget->palette().color(widget->foregroundRole()));
 }
 
 }  // namespace ranvik

@@ -18,9 +18,9 @@ void DrawScene(Surface& s) {
     s.Cls();
     s.Scale(0, 1100, 14, 950);
     s.SetDrawStyle(DrawStyle::Dot);
-    s.Line(0, 1050, 14, 1050, Rgb(150, 150, 150));
+    s.Line(0, 1050, 14, 1050, RGB(150, 150, 150));
     s.SetDrawStyle(DrawStyle::Solid);
-    s.SetForeColor(Rgb(50, 100, 150));
+    s.SetForeColor(RGB(50, 100, 150));
     s.SetFontSize(10);
     s.SetCurrentX(0);
     s.SetCurrentY(1050);
@@ -28,9 +28,9 @@ void DrawScene(Surface& s) {
     double x = 0;
     for (const Bar& b : bars) {
         s.Scale(0, 7 * 8000, 14, 0);  // volume units for the strip
-        s.Line(x + 1, 0, x + 5, b.volume, Rgb(100, 220, 100), LineKind::FilledBox);
+        s.Line(x + 1, 0, x + 5, b.volume, RGB(100, 220, 100), LineKind::FilledBox);
         s.Scale(0, 1100, 14, 950);
-        const Color c = Rgb(0, 120, 200);
+        const Color c = RGB(0, 120, 200);
         s.Line(x + 3, b.high, x + 3, b.low, c);
         if (b.open < b.close) {
             s.Line(x, b.open, x + 6, b.close, QBColor(15), LineKind::FilledBox);

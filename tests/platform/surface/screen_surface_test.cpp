@@ -94,10 +94,10 @@ TEST_F(ScreenSurfaceTest, ScaleChangedMidDrawingMovesOnlyLaterCalls) {
 TEST_F(ScreenSurfaceTest, ExclusiveOrDrawnTwiceRestoresThePixels) {
     surface.SetBackColor(QBColor(0));
     surface.Scale(0, 100, 200, 0);
-    surface.Line(10, 10, 60, 90, Rgb(0, 120, 200), LineKind::FilledBox);
+    surface.Line(10, 10, 60, 90, RGB(0, 120, 200), LineKind::FilledBox);
     surface.Line(0, 0, 200, 100, QBColor(14));
     surface.SetDrawStyle(DrawStyle::Dot);
-    surface.Line(0, 50, 200, 50, Rgb(150, 150, 150));
+    surface.Line(0, 50, 200, 50, RGB(150, 150, 150));
     surface.SetDrawStyle(DrawStyle::Solid);
     surface.SetCurrentX(110);
     surface.SetCurrentY(95);
@@ -209,7 +209,7 @@ TEST_F(ScreenSurfaceTest, JoinedSlantedLinesKeepTheirPlaceInTheDrawingOrder) {
 
 TEST_F(ScreenSurfaceTest, ClsAndANewBackColourClearTheDrawing) {
     surface.Line(0, 0, 1500, 750, QBColor(0), LineKind::FilledBox);
-    surface.SetBackColor(Rgb(0, 0, 64));
+    surface.SetBackColor(RGB(0, 0, 64));
     EXPECT_EQ(CountNot(surface.Image(), qRgb(0, 0, 64), surface.Image().rect()), 0);
     surface.Line(0, 0, 1500, 750, QBColor(0), LineKind::FilledBox);
     surface.Cls();

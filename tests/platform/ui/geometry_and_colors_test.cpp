@@ -28,13 +28,26 @@ TEST(Colors, QBColorGivesTheStandardPalette) {
     EXPECT_EQ(QBColor(-1), QBColor(0));
 }
 
-TEST(Colors, RGBPacksRedLowAndConvertsBothWays) {
-    EXPECT_EQ(RGB(255, 85, 80), 0x5055FFu);
-    EXPECT_EQ(RedOf(RGB(1, 2, 3)), 1);
-    EXPECT_EQ(GreenOf(RGB(1, 2, 3)), 2);
-    EXPECT_EQ(BlueOf(RGB(1, 2, 3)), 3);
+TEST(Colors, RGBTakesPartsOutsideTheRangeAtItsEnds) {
+    struct Case {
+        Color made;
+        Color expected;
+    };
+    const Case cases[] = {
+        {RGB(255, 85, 80), Color{255, 85, 80}},
+        {RGB(256, 300, 1000), Color{255, 255, 255}},  // not wrapped round to black
+        {RGB(-1, -200, 0), Color{0, 0, 0}},
+        {RGB(0, 0, 255), QBColor(9)},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.made, c.expected) << c.made;
+    static_assert(QBColor(12) == RGB(255, 0, 0), "colours are usable in constant expressions");
+}
+
+TEST(Colors, ConvertBothWaysWithQt) {
     EXPECT_EQ(ToQColor(RGB(150, 55, 50)), QColor(150, 55, 50));
     EXPECT_EQ(FromQColor(QColor(0, 255, 255)), QBColor(11));
+    EXPECT_EQ(FromQColor(QColor(10, 20, 30, 128)), RGB(10, 20, 30));
+    EXPECT_EQ(ColorText(QBColor(13)), "RGB(255,0,255)");
 }
 
 TEST(Colors, ControlColoursReadBackAsSet) {
@@ -44,7 +57,11 @@ TEST(Colors, ControlColoursReadBackAsSet) {
     EXPECT_EQ(BackColorOf(&label), RGB(255, 85, 80));
     EXPECT_EQ(ForeColorOf(&label), QBColor(12));
     EXPECT_EQ(label.palette().color(QPalette::Window), QColor(255, 85, 80));
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_TRUE(label.autoFillBackground());
+    // A control whose colour was never set reports what its palette shows.
+    QLabel plain;
+    EXPECT_EQ(BackColorOf(&plain), FromQColor(plain.palette().color(plain.backgroundRole())));
 }
 
 TEST(Twips, FifteenTwipsMakeOnePixel) {
