@@ -70,6 +70,10 @@ struct DownloadState {
     std::string PageFile1, PageFile2, PageFile3, PageFile4;
     std::string PageFile5, PageFile6, PageFile7, PageFile8;
     std::string PageHeadFile;
+    // 1 once a chart window's web update has fetched the list stock into its
+    // temporary data file, so that its partial and full view redraw that file
+    // instead of fetching again; 0 otherwise (1 and 0, not -1).
+    std::int16_t WebDataFetched = 0;
 };
 
 // Calendar tables filled at start-up; elements 1 to 12 are the months.
