@@ -13,6 +13,7 @@
 #include "platform/runtime/process.h"
 #include "platform/ui/qt_help_service.h"
 #include "platform/ui/qt_message_service.h"
+#include "platform/ui/qt_popup_menu_service.h"
 #include "platform/ui/twips.h"
 
 int main(int argc, char* argv[]) {
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     app.setWindowIcon(QIcon(ranvik::ProgramPicture()));
     ranvik::InstallMessageService(std::make_unique<ranvik::QtMessageService>());
     ranvik::InstallHelpService(std::make_unique<ranvik::QtHelpService>());
+    ranvik::InstallPopupMenuService(std::make_unique<ranvik::QtPopupMenuService>());
     // The command line after the program name: a stock data file's path,
     // which the shell has already freed of its quotes (one split at its
     // blanks is joined again).

@@ -11,12 +11,18 @@
 #include "core/child_form.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
+#include "platform/runtime/ansi_text.h"
+#include "platform/runtime/message_service.h"
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/pointers.h"
 
 namespace ranvik {
 
-CollectionPanel::CollectionPanel(QWidget* parent) : QFrame(parent) {
+namespace {
+constexpr const char* kPanelTitle = "株価データ収集";
+}  // namespace
+
+CollectionPanel::CollectionPanel(QWidget* parent) : CollectionPanelBase(parent) {
     setFrameShape(QFrame::StyledPanel);
     setFixedWidth(TwipsToPixels(3600));
     Label14 = new QLabel(this);
@@ -29,6 +35,8 @@ CollectionPanel::CollectionPanel(QWidget* parent) : QFrame(parent) {
     Option4 = new QRadioButton("新規銘柄収集", this);
     Option4->setObjectName("Option4");
     MoveTwips(Option4, 1800, 420, 1700, 270);
+    connect(Option3, &QRadioButton::clicked, this, [this] { Option3_Click(); });
+    connect(Option4, &QRadioButton::clicked, this, [this] { Option4_Click(); });
     Text15 = new QLineEdit(this);
     Text15->setObjectName("Text15");
     MoveTwips(Text15, 60, 780, 1500, 285);
@@ -56,12 +64,46 @@ void CollectionPanel::終了_MouseUp(int x, int y) {
     }
 }
 
+void CollectionPanel::Option3_Click() {
+    SetForeColor(Option3, QBColor(12));
+    SetForeColor(Option4, QBColor(0));
+    if (MDIForm1* main = Program().windows.MainForm) {
+        // Updating needs a data file: the list grid offers none.
+        SetMousePointer(main->MSF全Grid2, 12);
+        SetMousePointer(main->MSFGrid1, 1);
+        if (main->Picture1->isVisible()) main->Picture1->setFocus();
+    }
+}
+
+void CollectionPanel::Option4_Click() {
+    SetForeColor(Option3, QBColor(0));
+    SetForeColor(Option4, QBColor(12));
+    if (MDIForm1* main = Program().windows.MainForm) {
+        // A new stock is one without a data file: the data-file grid is closed.
+        SetMousePointer(main->MSFGrid1, 12);
+        SetMousePointer(main->MSF全Grid2, 1);
+        if (main->Picture1->isVisible()) main->Picture1->setFocus();
+    }
+}
+
+void CollectionPanel::CollectFromGrid() { CollectStockData(); }
+
+void CollectionPanel::CollectStockData() {
+    MDIForm1* main = Program().windows.MainForm;
+    if (main == nullptr || Program().collection.WebUpdateBusy == kTrue) return;
+    if (CharCount(main->CollectCode) != 4) {
+        ShowMessage("108, 銘柄を指定して下さい。", kPanelTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+        main->CollectFilePath.clear();
+        return;
+    }
+}
+
 bool CollectionPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == 終了 && event->type() == QEvent::MouseButtonRelease) {
         auto* e = static_cast<QMouseEvent*>(event);
         終了_MouseUp(PixelsToTwips(static_cast<int>(e->position().x())), PixelsToTwips(static_cast<int>(e->position().y())));
     }
-    return QFrame::eventFilter(watched, event);
+    return CollectionPanelBase::eventFilter(watched, event);
 }
 
 void InstallCollectionPanelMaker() {

@@ -2,8 +2,10 @@
 
 #include <QAction>
 
+#include "core/list_pane.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
+#include "platform/ui/flex_grid.h"
 
 namespace ranvik {
 
@@ -46,6 +48,22 @@ void Form7::Form_Unload() {
     Announce(false);
     Program().selection.CurrentName.clear();
     if (Program().windows.CompanyInfoWindow == this) Program().windows.CompanyInfoWindow = nullptr;
+}
+
+void Form7::FG1Text6_Change() {
+    const std::string code = FG1Text6.Text();
+    if (code.empty()) return;
+    if (MDIForm1* main = Program().windows.MainForm; main != nullptr && (code == "4" || code == "5")) {
+        GetMarketLabel(code == "4" ? *main->MSFGrid1 : *main->MSF全Grid2);
+        MarketLabel = Program().selection.MarketLabelText;
+    }
+    RefreshCompanyCaption();
+    FG1Text6.SetText("");
+}
+
+void Form7::RefreshCompanyCaption() {
+    auto& selection = Program().selection;
+    if (selection.ChartLoadMode == "d") selection.ChartLoadMode.clear();
 }
 
 void InstallCompanyWindowMaker() {

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/menu_set.h"
+#include "core/quick_bar.h"
 #include "platform/ui/control_colors.h"
 #include "platform/ui/label_button.h"
 #include "platform/ui/twips.h"
@@ -39,6 +40,7 @@ class QTextEdit;
 namespace ranvik {
 
 class ChildForm;
+class CollectionPanelBase;
 class FlexGrid;
 class ListPane;
 
@@ -77,6 +79,42 @@ public:
     void Picture3_Click();
     void Frame1_MouseMove();
     void Grid_MouseMove();
+
+    // Stock selection and load requests: presses, double clicks and keys in
+    // the two grids publish the picked stock and send it to the active child
+    // window, or, while the collection panel is open, choose the target of
+    // the collection.
+    void MSFGrid1_MouseDown(int button, int shift, double x, double y);
+    void MSF全Grid2_MouseDown(int button, int shift, double x, double y);
+    void MSFGrid1_DblClick();
+    void MSF全Grid2_DblClick();
+    void SelectMyFileRow();
+    void SelectListRow();
+    void HighlightListRow(int row);
+    void ClearListHighlight();
+    void ClearMyFileHighlight();
+    void MarkMyFileRowShown();
+    void MarkListRowShown();
+    // The keyboard of the main window: its focus target Picture1 receives it.
+    void Picture1_KeyDown(int keyCode, int shift);
+    void Option1_Click();
+    void Option2_Click();
+    // The immediate-display toggle.
+    void Picture5_MouseDown();
+    void Picture5_MouseUp();
+    void Picture6_MouseDown();
+    void Picture6_MouseUp();
+    // True while the toggle is on: a press then also draws.  Ask this rather
+    // than whether Picture6 is visible: the data-file-grid-only arrangement
+    // hides both images and the toggle keeps its state.
+    bool ImmediateDisplay() const { return immediateDisplay_; }
+    // The LoadRequest: ChartLoadMode := mode, then the active child window's
+    // FG1Text6 := code, which it carries out before this returns.  False,
+    // sending nothing, when the main window has no child window.
+    bool SendLoadRequest(const std::string& code, const std::string& mode);
+    // The collection panel as the main window drives it; null when the panel
+    // was not built by the price data collection.
+    CollectionPanelBase* CollectionPanel() const;
 
     // Window tabs: `no` is the chart window 1 to 3 (Label3 to Label5).
     void WindowTab_MouseDown(int no);
@@ -123,7 +161,7 @@ public:
 
     // Controls (designer names).
     QFrame* Picture1 = nullptr;   // toolbar strip; keyboard focus target
-    QFrame* Picture3 = nullptr;   // quick parameter bar
+    QuickBar* Picture3 = nullptr;  // quick parameter bar, a drawing surface
     QFrame* Picture4 = nullptr;   // address bar
     QComboBox* Combo2 = nullptr;  // address box
     QFrame* Picture2 = nullptr;   // stock list pane
@@ -138,9 +176,9 @@ public:
     QPushButton* 検索cmd = nullptr;
     QPushButton* Command2 = nullptr;
     LabelButton* Picture7 = nullptr;  // list layout switch
-    QLabel* Picture8 = nullptr;               // its pressed look
-    QLabel* Picture5 = nullptr;               // immediate-display toggle, off
-    QLabel* Picture6 = nullptr;               // immediate-display toggle, on
+    QLabel* Picture8 = nullptr;               // pressed look of Picture7 and of the toggle
+    LabelButton* Picture5 = nullptr;          // immediate-display toggle, off
+    LabelButton* Picture6 = nullptr;          // immediate-display toggle, on
     LabelButton* Label3 = nullptr;    // window tabs
     LabelButton* Label4 = nullptr;
     LabelButton* Label5 = nullptr;
@@ -164,6 +202,14 @@ public:
     int SelectedListRow = 0;
     Color ListRowBackColor;
     Color ListRowForeColor;
+    std::int16_t LastSelectedGrid = 0;  // 1 data-file grid, 2 list grid, 0 none yet
+    int GridPressY = 0;                 // y of the last press in either grid, twips
+    // Target of the price data collection, chosen in the grids while the
+    // collection panel is open.
+    std::string CollectCode;
+    std::string CollectFilePath;
+    std::int16_t CollectDaily = 0;  // -1 daily, 0 weekly
+    std::string CollectUrl;
 
 signals:
     // After the shut-down: the program ends.
@@ -187,6 +233,10 @@ private:
     void ShowMenuBarOf(ChildForm* child);
     void FocusToolbarStrip();
     void SetBarVisible(int index, bool visible);
+    void ShowPressedLook(QWidget* image);
+    void ShowToggleImage();
+    void SwitchImmediateDisplay(bool on);
+    void MoveCurrentRow(int by);
 
     InstanceLock instanceLock_;
     ListPane* listPane_ = nullptr;
@@ -203,6 +253,7 @@ private:
     int image2Top_ = 0;
     bool loaded_ = false;
     bool unloaded_ = false;
+    bool immediateDisplay_ = false;
 };
 
 // The toolbar's button keys by position 1 to 27 (separators are empty).

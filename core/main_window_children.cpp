@@ -32,7 +32,10 @@ void MDIForm1::ShowChild(ChildForm* child) {
 }
 
 ChildForm* MDIForm1::ActiveChild() const {
-    QMdiSubWindow* frame = mdiArea_->activeSubWindow();
+    // The current window, not the active one: the area reports no active
+    // window while another program has the focus, and a request sent then
+    // must still reach the window the user last worked in.
+    QMdiSubWindow* frame = mdiArea_->currentSubWindow();
     return frame != nullptr ? qobject_cast<ChildForm*>(frame->widget()) : nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,6 +16,7 @@
 #include "core/program_state.h"
 #include "platform/runtime/message_service.h"
 #include "platform/ui/flex_grid.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/pointers.h"
 #include "core/main_window_internal.h"
 
@@ -79,6 +81,7 @@ void MDIForm1::BuildListPane() {
     listPane_ = new ListPane(Picture2);
     listPane_->hide();
     listPane_->FocusToolbar = [this] { FocusToolbarStrip(); };
+    listPane_->ClearListHighlight = [this] { ClearListHighlight(); };
     MSFGrid1 = listPane_->MSFGrid1;
     Combo1 = listPane_->Combo1;
     Frame26 = listPane_->Frame26;
@@ -102,22 +105,36 @@ void MDIForm1::BuildListPane() {
     MoveTwips(MSFGrid1, kGridLeft, kFileGridTop, kGridWidth, kFileGridHeight);
     MoveTwips(Combo1, kGridLeft, chooserTop, 1500, 315);
     connect(MSFGrid1, &FlexGrid::MouseMove, this, [this](int, int, double, double) { Grid_MouseMove(); });
+    connect(MSFGrid1, &FlexGrid::MouseDown, this, &MDIForm1::MSFGrid1_MouseDown);
+    connect(MSFGrid1, &FlexGrid::DblClick, this, &MDIForm1::MSFGrid1_DblClick);
 
-    Picture5 = new QLabel("即表示", Picture2);
-    Picture5->setObjectName("Picture5");
-    Picture5->setFrameShape(QFrame::Panel);
-    Picture5->setFrameShadow(QFrame::Raised);
-    Picture5->setAlignment(Qt::AlignCenter);
-    Picture5->setFont(small);
-    MoveTwips(Picture5, 1620, chooserTop + 15, 600, 285);
-    Picture6 = new QLabel("即表示", Picture2);
-    Picture6->setObjectName("Picture6");
-    Picture6->setFrameShape(QFrame::Panel);
-    Picture6->setFrameShadow(QFrame::Sunken);
-    Picture6->setAlignment(Qt::AlignCenter);
-    Picture6->setFont(small);
-    MoveTwips(Picture6, 2250, chooserTop + 15, 600, 285);
+    // The immediate-display toggle: two images at one place, one visible.
+    const struct {
+        LabelButton** image;
+        const char* name;
+        const char* tip;
+        QFrame::Shadow shadow;
+    } toggles[] = {{&Picture5, "Picture5", "↑↓で即時表示しない(N)", QFrame::Raised},
+                   {&Picture6, "Picture6", "↑↓で即時表示する(N)", QFrame::Sunken}};
+    for (const auto& t : toggles) {
+        auto* image = new LabelButton("即", Picture2);
+        image->SetAutoPressLook(false);
+        image->setObjectName(t.name);
+        image->setToolTip(t.tip);
+        image->setFrameShape(QFrame::Panel);
+        image->setFrameShadow(t.shadow);
+        image->setAlignment(Qt::AlignCenter);
+        image->setFont(small);
+        *t.image = image;
+    }
+    MoveTwips(Picture5, 1620, chooserTop + 45, 220, 220);
+    MoveTwips(Picture6, 1900, chooserTop + 45, 220, 220);
+    SetForeColor(Picture6, QBColor(12));
     Picture6->hide();
+    connect(Picture5, &LabelButton::MouseDown, this, [this](int, int, double, double) { Picture5_MouseDown(); });
+    connect(Picture5, &LabelButton::MouseUp, this, [this](int, int, double, double) { Picture5_MouseUp(); });
+    connect(Picture6, &LabelButton::MouseDown, this, [this](int, int, double, double) { Picture6_MouseDown(); });
+    connect(Picture6, &LabelButton::MouseUp, this, [this](int, int, double, double) { Picture6_MouseUp(); });
 
     Frame1 = new QGroupBox(Picture2);
     Frame1->setObjectName("Frame1");
@@ -131,6 +148,8 @@ void MDIForm1::BuildListPane() {
     Option2->setObjectName("Option2");
     MoveTwips(Option2, 1000, 30, 700, 270);
     Option2->setChecked(true);
+    connect(Option1, &QRadioButton::clicked, this, [this] { Option1_Click(); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
 
     MoveTwips(Frame26, kGridLeft, chooserTop - 10, kGridWidth, 690);
     MoveTwips(Combo3, 30, 30, 2200, 300);
@@ -144,6 +163,8 @@ void MDIForm1::BuildListPane() {
 
     MoveTwips(MSF全Grid2, kGridLeft, chooserTop + 690, kGridWidth, 4000);
     connect(MSF全Grid2, &FlexGrid::MouseMove, this, [this](int, int, double, double) { Grid_MouseMove(); });
+    connect(MSF全Grid2, &FlexGrid::MouseDown, this, &MDIForm1::MSF全Grid2_MouseDown);
+    connect(MSF全Grid2, &FlexGrid::DblClick, this, &MDIForm1::MSF全Grid2_DblClick);
     QFont gridFont = MSFGrid1->font();
     gridFont.setPointSize(9);
     MSFGrid1->setFont(gridFont);
@@ -164,11 +185,7 @@ void MDIForm1::FillDataFileList(const std::string& folder) {
 
 // ---------------------------------------------------------------- list pane
 
-void MDIForm1::Picture7_MouseDown() {
-    Picture8->move(Picture7->x(), Picture8->y());
-    Picture8->show();
-    Picture8->raise();
-}
+void MDIForm1::Picture7_MouseDown() { ShowPressedLook(Picture7); }
 
 void MDIForm1::Picture7_MouseUp() {
     Picture8->hide();
@@ -188,8 +205,7 @@ void MDIForm1::Picture7_MouseUp() {
         Frame1->hide();
         Combo1->hide();
         Frame26->hide();
-        Picture5->hide();
-        Picture6->hide();
+        ShowToggleImage();
         MSFGrid1->show();
         int height = MSFGrid1->Rows() * kRowHeight;
         const int room = FormHeightTw() - [this] {
@@ -211,7 +227,9 @@ void MDIForm1::Picture7_MouseUp() {
         MSFGrid1->show();
         Frame1->show();
         Combo1->show();
-        Picture5->show();
+        // The toggle looks as it is: it may have been switched while its
+        // row was hidden.
+        ShowToggleImage();
         if (MSFGrid1->Row() != 0) MSFGrid1->SetTopRow(MSFGrid1->Row());
         MSF全Grid2->show();
         shift(kBothGridsShift);
@@ -283,6 +301,15 @@ bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
             Picture2_MouseMove((e->buttons() & Qt::LeftButton) ? 1 : 0, PixelsToTwips(static_cast<int>(e->position().x())));
         } else if (type == QEvent::MouseButtonRelease) {
             Picture2_Click();
+        }
+    } else if (watched == Picture1 && type == QEvent::KeyPress) {
+        auto* e = static_cast<QKeyEvent*>(event);
+        const int key = VirtualKeyCode(*e);
+        switch (key) {
+            case 13: case 37: case 38: case 39: case 40: case 77: case 78: case 88:
+                Picture1_KeyDown(key, ShiftStateOf(e->modifiers()));
+                return true;
+            default: break;
         }
     } else if (watched == Picture3 && type == QEvent::MouseButtonRelease) {
         Picture3_Click();

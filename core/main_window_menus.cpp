@@ -102,7 +102,7 @@ void MDIForm1::SetBarVisible(int index, bool visible) {
         case 0:
         case 2:
         case 3: {
-            QFrame* bar = index == 0 ? Picture3 : index == 2 ? Picture1 : Picture4;
+            QWidget* bar = index == 0 ? static_cast<QWidget*>(Picture3) : index == 2 ? Picture1 : Picture4;
             // The list grid gives the bar its room and takes it back.
             const int change = HeightOf(bar);
             bar->setVisible(visible);

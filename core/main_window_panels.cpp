@@ -57,12 +57,12 @@ void MDIForm1::BuildToolbarStrip() {
     Picture1->setFrameShape(QFrame::StyledPanel);
     Picture1->setFixedHeight(TwipsToPixels(kStripHeight));
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->installEventFilter(this);
 }
 
 void MDIForm1::BuildQuickBar() {
-    Picture3 = new QFrame(centralWidget());
+    Picture3 = new QuickBar(centralWidget());
     Picture3->setObjectName("Picture3");
-    Picture3->setFrameShape(QFrame::StyledPanel);
     Picture3->setFixedHeight(TwipsToPixels(kQuickBarHeight));
     Picture3->installEventFilter(this);
 

@@ -70,10 +70,18 @@ struct DownloadState {
     std::string PageFile1, PageFile2, PageFile3, PageFile4;
     std::string PageFile5, PageFile6, PageFile7, PageFile8;
     std::string PageHeadFile;
-    // 1 once a chart window's web update has fetched the list stock into its
-    // temporary data file, so that its partial and full view redraw that file
-    // instead of fetching again; 0 otherwise (1 and 0, not -1).
-    std::int16_t WebDataFetched = 0;
+};
+
+// Price data collection and the chart windows' web update.  NetFailed and
+// WebDataFetched are 1 and 0, not flags: the readers and the downloads test
+// them against those numbers.
+struct CollectionState {
+    std::int16_t WebUpdateBusy = kFalse;  // -1 while a download runs: a second one is refused
+    std::int16_t NetFailed = 0;           // 1 from the start of a download until it has succeeded
+    std::int16_t WebDataFetched = 0;      // 1 once a list stock was fetched into a window's temporary file
+    std::string UpdateLog;                // report of the last import; "更新..." means nothing was stored
+    std::string PagePriceText;            // current price read from a quote page
+    std::string PagePriceNote;            // the text beside it
 };
 
 // Calendar tables filled at start-up; elements 1 to 12 are the months.
@@ -114,6 +122,7 @@ struct ProgramState {
     ApplicationState app;
     SettingsState settings;
     DownloadState download;
+    CollectionState collection;
     CalendarState calendar;
     StockListState lists;
     WindowRegistryState windows;

@@ -1,18 +1,27 @@
 #include "maintenance/form2.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "core/main_window.h"
 #include "core/program_state.h"
 #include "core/window_management.h"
+#include "platform/runtime/ansi_text.h"
+#include "platform/ui/control_colors.h"
+#include "platform/ui/flex_grid.h"
+#include "platform/ui/twips.h"
 
 namespace ranvik {
 
 Form2::Form2(QWidget* parent) : ChildForm(parent) {
     setObjectName("Form2");
     setWindowTitle("株価データ保守");
+    Label1 = new QLabel(this);
+    Label1->setObjectName("Label1");
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    MoveTwips(Label1, 120, 60, 6000, 285);
     QMenu* win = EnsureMenuBar()->addMenu("ｳｲﾝﾄﾞｳ(&W)");
     MenuItemArray* items = AddMenuArray(win, "mnuWinItem");
     items->Add(0, "重ねて表示(&D)");
@@ -53,6 +62,43 @@ void Form2::mnuWinItem_Click(int index) {
     } else if (index == 11) {
         RunWindowMenu(8);
     }
+}
+
+void Form2::FG1Text6_Change() {
+    if (FG1Text6.Text().empty()) return;
+    SelectListedFile();
+    auto& selection = Program().selection;
+    if (selection.ChartLoadMode == "d") {
+        if (OperationState == 0) LoadStockFile(0);
+        selection.ChartLoadMode.clear();
+    }
+    FG1Text6.SetText("");
+}
+
+void Form2::SelectListedFile() {
+    MDIForm1* main = Program().windows.MainForm;
+    if (OperationState != 0 || main == nullptr) return;
+    const FlexGrid& grid = *main->MSFGrid1;
+    const int row = grid.Row();
+    SelectedFileName = Trim(grid.TextMatrix(row, 4));
+    if (SelectedFileName.empty()) SelectedFileName = Trim(grid.TextMatrix(row, 1));
+    // The grid's title row and its rows without a file name name no file:
+    // the folder itself must never be taken for one.
+    if (row < grid.FixedRows()) SelectedFileName.clear();
+    DataFilePath = SelectedFileName.empty() ? std::string() : Program().app.AppDir + SelectedFileName;
+    DisplayName = Trim(grid.TextMatrix(row, 1));
+    if (ToUpper(DisplayName).find(".KDT") != std::string::npos) {
+        DisplayName = LeftChars(DisplayName, CharCount(DisplayName) >= 4 ? CharCount(DisplayName) - 4 : 0);
+    }
+    Label1->setText(QString::fromStdString(DisplayName + Program().selection.CurrentUnitText));
+    // Grey while the chosen file is not the one shown.
+    SetForeColor(Label1, DataFilePath == LoadedFilePath ? QBColor(9) : RGB(200, 200, 200));
+}
+
+void Form2::LoadStockFile(int) {
+    if (DataFilePath.empty()) return;
+    LoadedFilePath = DataFilePath;
+    SetForeColor(Label1, QBColor(9));
 }
 
 void InstallMaintenanceWindowMaker() {

@@ -132,7 +132,7 @@ void Form3::Form_Load() {
     // 9.
     PlaceInScale(PricePane(), *Picture10, PricePane().ScaleLeft(), PricePane().ScaleTop());
     // 10.
-    Program().download.WebDataFetched = 0;
+    Program().collection.WebDataFetched = 0;
     f.CommandLineFile.clear();
     // 11.
     TakeCommandLine();
@@ -292,7 +292,7 @@ void Form3::Form_Unload() {
             main->SetToolbarButtonsEnabled(5, 25, false);
             for (int label : {6, 10}) SetForeColor(main->QuickLabels[label], kIdleCaption);
             for (int box : {2, 6}) main->QuickBoxes[box]->setEnabled(false);
-            main->Picture3->update();
+            main->Picture3->Cls();
         });
     }
     // 8.

@@ -19,8 +19,6 @@ namespace {
 
 MDIForm1* Main() { return Program().windows.MainForm; }
 
-// The immediate-display toggle is off while its "off" image shows.
-bool ImmediateDisplayOff(const MDIForm1& main) { return !main.Picture5->isHidden(); }
 
 }  // namespace
 
@@ -116,7 +114,7 @@ void Form3::SelectListStockForWeb() {
     Label21->hide();
     Label10->hide();
     StartBlink();
-    Program().download.WebDataFetched = 0;
+    Program().collection.WebDataFetched = 0;
     f.StockSource = 2;
     f.StockTitle = Program().selection.MarketLabelText + Program().selection.CurrentName + " ";
     Label1->setText(QString::fromStdString(f.StockTitle + f.StockUnitText));
@@ -139,14 +137,14 @@ void Form3::ShowLabelsOfTheChartShown() {
 void Form3::MarkFileRowShown() {
     MDIForm1* main = Main();
     if (main == nullptr) return;
-    main->MSFGrid1->SetCellBackColor(ImmediateDisplayOff(*main) ? RGB(120, 120, 255) : RGB(255, 120, 120));
+    main->MSFGrid1->SetCellBackColor(main->ImmediateDisplay() ? RGB(255, 120, 120) : RGB(120, 120, 255));
 }
 
 void Form3::MarkListRowShown() {
     MDIForm1* main = Main();
     if (main == nullptr) return;
     FlexGrid& grid = *main->MSF全Grid2;
-    const Color colour = ImmediateDisplayOff(*main) ? RGB(80, 80, 255) : RGB(255, 80, 80);
+    const Color colour = main->ImmediateDisplay() ? RGB(255, 80, 80) : RGB(80, 80, 255);
     for (int col : {0, 1}) grid.SetCellBackColorAt(grid.Row(), col, colour);
 }
 

@@ -46,7 +46,7 @@ void Form3::mnu表示ボタン_Click(int index) {
         case 1:
         case 2:
             // A list stock not fetched yet is fetched first; the update draws it.
-            if (f.StockSource == 1 || Program().download.WebDataFetched != 0) {
+            if (f.StockSource == 1 || Program().collection.WebDataFetched != 0) {
                 if (index == 1) ShowPartialView(*this);
                 else ShowFullView(*this);
             } else {

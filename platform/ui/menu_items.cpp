@@ -139,8 +139,11 @@ void MenuItemArray::SetCaption(int index, const std::string& caption) {
     if (it == items_.end()) return;
     it->second.caption = caption;
     QAction* action = it->second.action;
-    action->setSeparator(caption == "-");
-    action->setText(QString::fromStdString(caption));
+    const bool separator = caption == "-";
+    action->setSeparator(separator);
+    // The styles draw a separator's text beside its line, so the "-" that
+    // makes it must not stay behind as the text.
+    action->setText(separator ? QString() : QString::fromStdString(caption));
 }
 
 bool MenuItemArray::Checked(int index) const {

@@ -133,7 +133,7 @@ protected:
             MergeQuoteRecord(file);
         }
         file.Close();
-        Program().download.WebDataFetched = 1;
+        Program().collection.WebDataFetched = 1;
         ShowPartialView(window);
     }
 

@@ -29,7 +29,7 @@ static_assert(std::is_same_v<decltype(S::StockCode4), FixedText<4>>);
 static_assert(std::is_same_v<decltype(S::FirstShownDate), FixedText<8>>);
 
 TEST_F(ChartWindowTest, ANewWindowStartsWithItsLoadValues) {
-    Program().download.WebDataFetched = 1;
+    Program().collection.WebDataFetched = 1;
     Start();
     const ChartWindowState& f = F();
     EXPECT_EQ(f.ChartShown, 0);
@@ -61,7 +61,7 @@ TEST_F(ChartWindowTest, ANewWindowStartsWithItsLoadValues) {
     // 1310 twips as the pane shows it, in whole pixels.
     EXPECT_EQ(f.IndicatorPaneHeight, HeightOf(Window(1)->Picture3));
     EXPECT_NEAR(f.IndicatorPaneHeight, 1310, 7.5);
-    EXPECT_EQ(Program().download.WebDataFetched, 0);
+    EXPECT_EQ(Program().collection.WebDataFetched, 0);
 
     RecordingForm3& w = *Window(1);
     EXPECT_EQ(w.Timer1->interval(), 500);

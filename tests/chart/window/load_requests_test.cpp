@@ -74,8 +74,11 @@ TEST_F(LoadRequests, TheSameFileAgainIsShownWithoutADraw) {
     RequestFile("1301d.KDT", "s");
     EXPECT_EQ(F().ChartShown, 0);
     for (bool toggleOn : {false, true}) {
-        main.Picture5->setHidden(toggleOn);
-        main.Picture6->setHidden(!toggleOn);
+        if (toggleOn) {
+            main.Picture5_MouseDown();
+            main.Picture5_MouseUp();
+        }
+        ASSERT_EQ(main.ImmediateDisplay(), toggleOn);
         RequestFile("6501d.KDT", "s");
         EXPECT_EQ(w.Draws(), 1) << toggleOn;
         EXPECT_EQ(F().ChartShown, 1) << toggleOn;
@@ -138,11 +141,11 @@ TEST_F(LoadRequests, AnEmptyFileCellLeavesTheWindowEmpty) {
 TEST_F(LoadRequests, AListStockIsFetchedOnADoubleClickAndKnownAgainAfterwards) {
     MDIForm1& main = StartWindow();
     RecordingForm3& w = *Window(1);
-    Program().download.WebDataFetched = 1;
+    Program().collection.WebDataFetched = 1;
     RequestListStock(1, "s");
     const ChartWindowState& f = F();
     EXPECT_EQ(f.StockSource, 2);
-    EXPECT_EQ(Program().download.WebDataFetched, 0);
+    EXPECT_EQ(Program().collection.WebDataFetched, 0);
     EXPECT_EQ(f.StockTitle, "<東プ>極洋 ");
     EXPECT_EQ(w.Label1->text().toStdString(), "<東プ>極洋 (100株)");
     EXPECT_TRUE(Blinking());

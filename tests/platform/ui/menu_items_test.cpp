@@ -84,6 +84,22 @@ TEST_F(MenuWindow, ItemsStandInIndexOrderWithGaps) {
     EXPECT_EQ(items->Shortcut(8), "Ctrl+C");
 }
 
+TEST_F(MenuWindow, ASeparatorShowsNoTextAndCanBecomeAnItemAgain) {
+    items->Add(4, "-");
+    QAction* action = items->Action(4);
+    EXPECT_TRUE(action->isSeparator());
+    EXPECT_TRUE(action->text().isEmpty());
+    EXPECT_EQ(items->Caption(4), "-");
+
+    items->SetCaption(4, "ﾁｬｰﾄ印刷(&P)");
+    EXPECT_FALSE(action->isSeparator());
+    EXPECT_EQ(action->text(), QString::fromUtf8("ﾁｬｰﾄ印刷(&P)"));
+
+    items->SetCaption(4, "-");
+    EXPECT_TRUE(action->isSeparator());
+    EXPECT_TRUE(action->text().isEmpty());
+}
+
 TEST_F(MenuWindow, ChoosingGivesTheIndexAndLeavesTheCheckMarkToTheHandler) {
     items->Add(3, "チャート印刷に日付を付ける(&P)");
     items->SetChecked(3, true);

@@ -1,0 +1,84 @@
+#include "collect/collection_panel.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+
+#include "platform/ui/flex_grid.h"
+#include "platform/ui/pointers.h"
+#include "tests/core/main_window_fixture.h"
+
+namespace ranvik {
+namespace {
+
+class CollectionPanelTest : public test::MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        InstallCollectionPanelMaker();
+        WriteUrlList();
+        test::WriteBytes(dir.File("1301d.KDT"), "");
+        Start();
+        panel = qobject_cast<CollectionPanel*>(form->Picture11);
+        ASSERT_NE(panel, nullptr);
+        panel->show();
+    }
+    CollectionPanel* panel = nullptr;
+};
+
+TEST_F(CollectionPanelTest, TheModeOptionsCloseTheGridTheModeDoesNotUse) {
+    panel->Option4->click();
+    EXPECT_EQ(MousePointerOf(form->MSFGrid1), 12);
+    EXPECT_EQ(MousePointerOf(form->MSF全Grid2), 1);
+    EXPECT_EQ(ForeColorOf(panel->Option4), QBColor(12));
+    EXPECT_EQ(ForeColorOf(panel->Option3), QBColor(0));
+    panel->Option3->click();
+    EXPECT_EQ(MousePointerOf(form->MSF全Grid2), 12);
+    EXPECT_EQ(MousePointerOf(form->MSFGrid1), 1);
+    EXPECT_EQ(ForeColorOf(panel->Option3), QBColor(12));
+
+    // A closed grid ignores presses and double clicks.
+    form->MSF全Grid2->SetRow(1);
+    emit form->MSF全Grid2->MouseDown(1, 0, 100.0, 300.0);
+    emit form->MSF全Grid2->DblClick();
+    EXPECT_EQ(form->CollectCode, "");
+    EXPECT_EQ(form->SelectedListRow, 0);
+    EXPECT_TRUE(messages->shown.empty());
+}
+
+TEST_F(CollectionPanelTest, ADoubleClickWithoutAFourCharacterCodeShows108) {
+    form->Combo2->setEditText("https://finance.example.com/quote/");
+    const struct {
+        int row;
+        bool refused;
+    } cases[] = {{1, false}, {2, true}};  // 1301d.KDT; an empty row names no code
+    for (const auto& c : cases) {
+        messages->shown.clear();
+        form->MSFGrid1->SetRow(c.row);
+        emit form->MSFGrid1->MouseDown(1, 0, 100.0, 300.0);
+        emit form->MSFGrid1->DblClick();
+        if (c.refused) {
+            ASSERT_EQ(messages->shown.size(), 1u) << c.row;
+            EXPECT_EQ(messages->shown[0].text, "108, 銘柄を指定して下さい。");
+            EXPECT_EQ(messages->shown[0].title, "株価データ収集");
+            EXPECT_EQ(form->CollectFilePath, "");
+        } else {
+            EXPECT_TRUE(messages->shown.empty()) << c.row;
+        }
+        EXPECT_EQ(form->CollectCode, "") << c.row;
+    }
+    // A collection under way refuses another one quietly.
+    Program().collection.WebUpdateBusy = kTrue;
+    messages->shown.clear();
+    panel->CollectFromGrid();
+    EXPECT_TRUE(messages->shown.empty());
+}
+
+TEST_F(CollectionPanelTest, TheXKeyClosesThePanelAndOpensBothGrids) {
+    SetMousePointer(form->MSF全Grid2, 12);
+    form->Picture1_KeyDown(88, 0);
+    EXPECT_TRUE(panel->isHidden());
+    EXPECT_EQ(MousePointerOf(form->MSF全Grid2), 1);
+}
+
+}  // namespace
+}  // namespace ranvik
