@@ -142,6 +142,8 @@ private:
     void MarkFileRowShown();
     void MarkListRowShown();
     void ShowLabelsOfTheChartShown();
+    // The web update found no rows: the title, and the price it read.
+    void ShowTitleAndWebPrice();
 
     ChartWindowState fields_;
     std::map<int, QLabel*> labels_;

@@ -2,16 +2,19 @@
 #include "chart/window/form3.h"
 
 #include <QLabel>
+#include <QRadioButton>
 
 #include "chart/drawing/redraw.h"
-#include "chart/window/web_update.h"
+#include "collect/web_update.h"
 #include "core/list_pane.h"
 #include "core/main_window.h"
+#include "platform/surface/screen_surface.h"
 #include "core/program_state.h"
 #include "platform/runtime/ansi_text.h"
 #include "platform/runtime/folder.h"
 #include "platform/ui/control_colors.h"
 #include "platform/ui/flex_grid.h"
+#include "platform/ui/twips.h"
 
 namespace ranvik {
 
@@ -126,7 +129,66 @@ void Form3::SelectListStockForWeb() {
     MarkListRowShown();
 }
 
-void Form3::UpdateFromWeb() { ranvik::UpdateFromWeb(*this); }
+// The collection's web update on this window's fields; what only the window
+// can do it asks for through the callbacks.
+void Form3::UpdateFromWeb() {
+    auto& f = fields_;
+    // The period the update fetched, from the main window's 日/週 option.
+    auto takePeriod = [this] {
+        const MDIForm1* main = Main();
+        fields_.IsDaily = main != nullptr && main->Option1->isChecked() ? kTrue : kFalse;
+    };
+    std::string code4 = f.StockCode4;
+    WebUpdateWindow window{
+        .WindowNo = f.WindowNo,
+        .StockCode = f.StockCode,
+        .StockCode4 = code4,
+        .ShownCode = f.ShownCode,
+        .QuoteAddress = f.QuoteAddress,
+        .ChartShown = f.ChartShown,
+        .DataFileName = f.DataFileName,
+        .ShownFileName = f.ShownFileName,
+        .WebTempFileName = f.WebTempFileName,
+        .MonthlyFileName = f.MonthlyFileName,
+        .CorrectedSourceName = f.CorrectedSourceName,
+        .WebPriceText = f.WebPriceText,
+        .WebPriceNote = f.WebPriceNote,
+        .ShowPartialView =
+            [this, takePeriod] {
+                takePeriod();
+                ShowPartialView(*this);
+            },
+        .DownloadEnded =
+            [this] {
+                StopBlink();
+                if (Check1.Value() != 1) return;
+                for (Surface* pane : {&PricePane(), &IndicatorPane(), static_cast<Surface*>(Picture5)}) pane->Cls();
+                fields_.CrossX = ChartWindowState::kNoCross;
+                fields_.CrossY = static_cast<float>(ChartWindowState::kNoCross);
+            },
+        .ShowNoData =
+            [this, takePeriod] {
+                takePeriod();
+                ShowTitleAndWebPrice();
+            },
+    };
+    ranvik::UpdateFromWeb(window);
+    f.StockCode4 = code4;
+    Picture10->hide();
+}
+
+void Form3::ShowTitleAndWebPrice() {
+    const auto& f = fields_;
+    Label1->setText(QString::fromStdString(f.StockTitle + f.StockUnitText));
+    Label1->adjustSize();
+    if (f.WebPriceText.empty()) return;
+    const QLabel* before = Item("mnuFuncExItem", 1).Checked() ? Label21 : Label1;
+    SetLeft(Label10, LeftOf(before) + WidthOf(before) + 100);
+    Label10->setText(QString::fromStdString("現在値 " + f.WebPriceText + f.WebPriceNote));
+    Label10->adjustSize();
+    Label10->show();
+    SetForeColor(Label1, RGB(0, 120, 255));
+}
 
 void Form3::ShowLabelsOfTheChartShown() {
     Label20->show();

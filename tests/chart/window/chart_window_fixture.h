@@ -1,8 +1,9 @@
 #pragma once
 // Chart windows inside a started main window, drawing on recording panes,
 // in a temporary program folder that holds a few stock data files; requests
-// sent as the main window's grids send them; a web update that merges a few
+// sent as the main window's grids send them; a page fetch that merges a few
 // bars into the window's temporary file instead of downloading.
+#include <QComboBox>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTimer>
@@ -10,7 +11,7 @@
 
 #include "chart/drawing/redraw.h"
 #include "chart/window/form3.h"
-#include "chart/window/web_update.h"
+#include "collect/web_update.h"
 #include "collect/collection_panel.h"
 #include "company/form7.h"
 #include "core/data_store.h"
@@ -56,11 +57,16 @@ protected:
         InstallCollectionPanelMaker();
         WriteUrlList();
         for (const auto& [name, bars] : kFiles) WriteDataFile(dir.File(name), bars);
-        InstallWebUpdate([this](Form3& window) { FakeWebUpdate(window); });
+        previousFetcher = InstallQuotePageFetcher([this](const QuoteFetch& request) { FakeFetch(request); });
     }
     void TearDown() override {
-        InstallWebUpdate({});
+        InstallQuotePageFetcher(previousFetcher);
         MainWindowTest::TearDown();
+    }
+    MDIForm1& Start() {
+        MDIForm1& main = MainWindowTest::Start();
+        main.Combo2->setEditText("https://quote.example.com/history?code=");
+        return main;
     }
 
     // The stock data files of the folder, by name and number of bars.
@@ -113,32 +119,25 @@ protected:
         EXPECT_EQ(form->ActiveChild()->FG1Text6.Text(), "") << code;
     }
 
-    // What the web update does, with a few bars merged instead of pages
-    // downloaded: the window's temporary daily file, then the partial view.
-    void FakeWebUpdate(Form3& window) {
+    // The pages of a stock, as a reader stores them: `webBars` bars in the
+    // window's temporary file, and the current price.
+    void FakeFetch(const QuoteFetch& request) {
         ++webUpdates;
-        ChartWindowState& f = window.Fields();
-        f.WebPriceText.clear();
-        f.WebPriceNote.clear();
-        f.CorrectedSourceName.clear();
-        f.WebTempFileName = "Temp" + std::to_string(f.WindowNo) + "d.KDT";
-        f.DataFileName = Program().app.AppDir + f.WebTempFileName;
-        f.ChartShown = 0;
-        f.ShownCode = f.StockCode;
-        f.IsDaily = kTrue;
-        CreateDataFile(f.DataFileName);
-        RecordFile file(f.DataFileName, QuoteRecord::kLength);
+        RecordFile file(request.dataFile, QuoteRecord::kLength);
         for (int r = 2; r <= 1 + webBars; ++r) {
             Program().store.QuoteBufB = TestBar(r);
             MergeQuoteRecord(file);
         }
-        file.Close();
-        Program().collection.WebDataFetched = 1;
-        ShowPartialView(window);
+        auto& net = Program().collection;
+        net.NetFailed = 0;
+        net.UpdateLog = webBars > 0 ? "取込み完了" : "更新すべきデータは有りません（更新済み/データ無し)";
+        net.PagePriceText = "2,500";
+        net.PagePriceNote = "+10";
     }
 
     int webUpdates = 0;
     int webBars = 40;
+    QuotePageFetcher previousFetcher;
 };
 
 }  // namespace ranvik::test

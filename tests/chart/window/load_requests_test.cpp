@@ -152,18 +152,21 @@ TEST_F(LoadRequests, AListStockIsFetchedOnADoubleClickAndKnownAgainAfterwards) {
     EXPECT_EQ(webUpdates, 0);
     EXPECT_EQ(w.Draws(), 0);
 
+    // The download's end clears the panes, the drawing clears them again.
     RequestListStock(1, "d");
     EXPECT_EQ(webUpdates, 1);
-    EXPECT_EQ(w.Draws(), 1);
+    EXPECT_EQ(w.Draws(), 2);
+    EXPECT_EQ(f.IsDaily, 0);  // the main window's 週 option
+    EXPECT_EQ(f.ShownCode, "1301");
     EXPECT_EQ(f.ChartShown, 1);
-    EXPECT_EQ(f.DataFileName, dir.File("Temp1d.KDT"));
+    EXPECT_EQ(f.DataFileName, dir.File("Temp1w.KDT"));
     EXPECT_EQ(f.RecordCount, webBars + 1);
     EXPECT_FALSE(Blinking());
 
     // The same stock again: shown at once, nothing fetched or drawn.
     RequestListStock(1, "s");
     EXPECT_EQ(webUpdates, 1);
-    EXPECT_EQ(w.Draws(), 1);
+    EXPECT_EQ(w.Draws(), 2);
     EXPECT_EQ(f.ChartShown, 1);
     EXPECT_FALSE(Blinking());
     for (int col : {0, 1}) EXPECT_EQ(main.MSF全Grid2->CellBackColorAt(1, col), RGB(80, 80, 255)) << col;
@@ -206,11 +209,31 @@ TEST_F(LoadRequests, TheDisplayCodesDrawAFileOrFetchAListStockFirst) {
     RequestListStock(2, "s");
     Send("1", "s");
     EXPECT_EQ(webUpdates, 1);
-    EXPECT_EQ(F().DataFileName, dir.File("Temp1d.KDT"));
+    EXPECT_EQ(F().DataFileName, dir.File("Temp1w.KDT"));
     Send("2", "s");
     EXPECT_EQ(webUpdates, 1);
     EXPECT_EQ(F().ViewWidth, F().ViewWidthMax);
-    EXPECT_EQ(w.Draws(), 4);
+    EXPECT_EQ(w.Draws(), 5);  // the fetch cleared the panes once more
+}
+
+// Pages without a row: the title and the price read are shown, message 312,
+// and the window is left without a file to draw.
+TEST_F(LoadRequests, AFetchWithoutRowsShowsTheTitleAndPriceAndDrawsNothing) {
+    StartWindow();
+    RecordingForm3& w = *Window(1);
+    webBars = 0;
+    RequestListStock(2, "d");
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"312, データ無し。   "});
+    EXPECT_EQ(F().DataFileName, "");
+    EXPECT_EQ(F().ChartShown, 0);
+    EXPECT_TRUE(w.Lines().empty());
+    EXPECT_EQ(w.Label1->text().toStdString(), "<東プ>日立製作所 (100株)");
+    EXPECT_FALSE(w.Label10->isHidden());
+    EXPECT_EQ(w.Label10->text().toStdString(), "現在値 2,500(+10)");
+    EXPECT_FALSE(Blinking());
+    // A display item then fetches again rather than open a file of no name.
+    Send("1", "s");
+    EXPECT_EQ(webUpdates, 2);
 }
 
 TEST_F(LoadRequests, EveryCodeTakesTheSelectionAndOtherTextsNothingMore) {
@@ -239,7 +262,7 @@ TEST_F(LoadRequests, ThreeWindowsEachTakeTheirOwnRequests) {
     RequestListStock(1, "d");
     EXPECT_EQ(F(1).ShownFileName, dir.File("1301d.KDT"));
     EXPECT_EQ(F(2).ShownFileName, dir.File("6501d.KDT"));
-    EXPECT_EQ(F(3).ShownFileName, dir.File("Temp3d.KDT"));
+    EXPECT_EQ(F(3).ShownFileName, dir.File("Temp3w.KDT"));
     EXPECT_EQ(F(3).WindowNo, 3);
     for (int no = 1; no <= 3; ++no) EXPECT_EQ(F(no).ChartShown, 1) << no;
 
@@ -248,10 +271,10 @@ TEST_F(LoadRequests, ThreeWindowsEachTakeTheirOwnRequests) {
     RequestFile("7203w.KDT", "s");
     EXPECT_EQ(F(2).DataFileName, dir.File("7203w.KDT"));
     EXPECT_EQ(F(1).DataFileName, dir.File("1301d.KDT"));
-    EXPECT_EQ(F(3).DataFileName, dir.File("Temp3d.KDT"));
+    EXPECT_EQ(F(3).DataFileName, dir.File("Temp3w.KDT"));
 
     Window(3)->Frame()->close();
-    EXPECT_FALSE(std::filesystem::exists(dir.File("Temp3d.KDT")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("Temp3w.KDT")));
 }
 
 }  // namespace
