@@ -1,6 +1,7 @@
 #include "core/data_store.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/program_state.h"
 #include "platform/runtime/ansi_text.h"
@@ -16,6 +17,22 @@ constexpr std::size_t kLen = QuoteRecord::kLength;
 
 QuoteRecord ReadRecord(RecordFile& file, std::int64_t k) { return QuoteRecord::Decode(file.Read(k)); }
 void WriteRecord(RecordFile& file, std::int64_t k, const QuoteRecord& r) { file.Write(k, r.Encode()); }
+
+// Every file the store writes starts with a whole header counting itself,
+// so N is at least 1.  A header below that (an empty file, or garbage where
+// the header should be) would have a bar written that the header does not
+// count, and the next merge would write over it; a header cut short has
+// its N made up of missing bytes.  Such a file is refused before anything
+// moves.
+QuoteRecord ReadHeader(RecordFile& file) {
+    if (file.ByteLength() < static_cast<std::int64_t>(kLen))
+        throw FileError("the stock data file " + file.Path() + " is too short to hold its header");
+    QuoteRecord header = ReadRecord(file, 1);
+    if (header.RecordNo < 1)
+        throw FileError("the header of the stock data file " + file.Path() + " is damaged (record count " +
+                        std::to_string(header.RecordNo) + ")");
+    return header;
+}
 
 // Month, day and year of a date text read piece by piece as numbers, the
 // year below 60 counting as 100 + year so that 12/31/99 sorts before
@@ -108,10 +125,11 @@ void CreateDataFile(const std::string& path) {
 
 MergeOutcome MergeQuoteRecord(RecordFile& file) {
     StoreState& s = Program().store;
+    QuoteRecord headerRead = ReadHeader(file);  // a damaged file leaves the buffers as they were
     s.RecordWritten = kTrue;
     const QuoteRecord bar = s.QuoteBufB;
 
-    s.QuoteBufA = ReadRecord(file, 1);
+    s.QuoteBufA = std::move(headerRead);
     QuoteRecord& header = s.QuoteBufA;
     if (header.RangeMax > header.High) {
         header.High = header.RangeMax;
@@ -174,7 +192,7 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
 
 int IsDateMissing(RecordFile& file, std::string_view dateText) {
     StoreState& s = Program().store;
-    s.QuoteBufA = ReadRecord(file, 1);
+    s.QuoteBufA = ReadHeader(file);
     const std::int64_t n = s.QuoteBufA.RecordNo;
     for (std::int64_t k = n; k >= 2; --k) {
         s.QuoteBufA = ReadRecord(file, k);

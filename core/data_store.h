@@ -28,11 +28,13 @@ void CreateDataFile(const std::string& path);
 
 // Merges the bar in QuoteBufB into the open stock data file (records of 52
 // bytes).  Sets RecordWritten, QuoteBufA and QuoteBufB as every caller
-// expects, and also says plainly what happened.
+// expects, and also says plainly what happened.  A file whose header is
+// damaged (shorter than a record, or counting fewer than 1 record) raises a
+// FileError; nothing is written and the buffers stay as they were.
 MergeOutcome MergeQuoteRecord(RecordFile& file);
 
 // 1 when no bar carries exactly this date text, 0 when one does (QuoteBufA
-// then holds it).
+// then holds it).  A damaged header raises a FileError, as in the merge.
 int IsDateMissing(RecordFile& file, std::string_view dateText);
 
 // Two-digit year: below 60 is 20yy, otherwise 19yy.

@@ -243,6 +243,34 @@ TEST_F(Store, AFullFileRefusesAnotherBarAndStaysUnchanged) {
     EXPECT_EQ(Merge(Bar("01/06/24", 13)), MergeOutcome::Replaced);
 }
 
+// A header that counts fewer than its own record cannot be trusted with a
+// bar: the bar it would not count is written over by the next merge.  (An
+// empty file that CreateDataFile has not yet written is refused too.)
+TEST_F(Store, ADamagedHeaderIsRefusedAndNothingIsWritten) {
+    const std::string bar = Bar("01/05/24", 100).Encode();
+    struct Case {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"empty file", ""},
+        {"header of zeros", std::string(52, '\0')},
+        {"header of zeros before a bar", std::string(52, '\0') + bar},
+        {"record count -1", std::string("\xFF\xFF", 2) + std::string(50, 'x')},
+        {"record count -32768", std::string("\x00\x80", 2) + std::string(50, 'x') + bar},
+        // Its record count would be 7, six of them bars of missing bytes.
+        {"a header cut short", std::string("\x07", 1)},
+    };
+    for (const auto& c : cases) {
+        test::WriteBytes(path_, c.bytes);
+        Program().store.RecordWritten = 0;
+        EXPECT_THROW(Merge(Bar("01/06/24", 101)), FileError) << c.what;
+        EXPECT_EQ(test::Hex(Bytes()), test::Hex(c.bytes)) << c.what;
+        EXPECT_EQ(Program().store.RecordWritten, 0) << c.what;
+        RecordFile f(path_, QuoteRecord::kLength);
+        EXPECT_THROW(IsDateMissing(f, "01/05/24"), FileError) << c.what;
+    }
+}
+
 TEST_F(Store, IsDateMissingComparesTheWholeDateText) {
     EXPECT_EQ(IsDateMissing(*std::make_unique<RecordFile>(path_, QuoteRecord::kLength), "01/05/24"), 1);
     MergeAll({Bar("08/13/19", 12), Bar("08/14/19", 13)});
