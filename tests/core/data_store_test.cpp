@@ -174,6 +174,35 @@ TEST_F(Store, AReplacementClearsTheSplitMarkAndTheBalances) {
     EXPECT_EQ(Program().store.QuoteBufB.QuoteDate, "03/01/24");
 }
 
+// Text fields a merge does not change leave as the bytes they came in as,
+// even where those are not CP932: in the header, which every merge rewrites,
+// and in a bar moved up by an insertion.
+TEST_F(Store, BytesThatAreNotCp932SurviveTheMerge) {
+    MergeAll({Bar("03/01/24", 30), Bar("03/04/24", 31)});
+    {
+        RecordFile f(path_, QuoteRecord::kLength);
+        std::string header = f.Read(1);
+        header.replace(2, 2, "\x85\x40");          // a code CP932 leaves empty
+        header.replace(28, 8, "12/\xFD\xFE/26");
+        f.Write(1, header);
+        std::string bar = f.Read(2);
+        bar.replace(2, 2, "\xA0\x81");             // a stray byte, then a lead byte cut off
+        f.Write(2, bar);
+    }
+    const std::string before = Bytes();
+    EXPECT_EQ(Merge(Bar("02/29/24", 29)), MergeOutcome::Inserted);
+    const std::string after = Bytes();
+    EXPECT_EQ(test::Hex(after.substr(2, 2)), test::Hex(before.substr(2, 2)));
+    EXPECT_EQ(test::Hex(after.substr(28, 8)), test::Hex(before.substr(28, 8)));
+    EXPECT_EQ(test::Hex(after.substr(104, 104)), test::Hex(before.substr(52, 104)));
+    // So does a record read, changed in a number and written back whole.
+    QuoteRecord moved = Record(3);
+    moved.Close += 1;
+    EXPECT_EQ(test::Hex(moved.Encode().substr(2, 2)), "A0 81");
+    moved.CorrectionMultiplier = "2";
+    EXPECT_EQ(moved.Encode().substr(2, 2), "2 ");
+}
+
 TEST_F(Store, TheHeaderOnlyWidens) {
     Merge(Bar("03/01/24", 100, 9000, 700, 300));
     Merge(Bar("03/01/24", 50, 10, 1, 1));  // replaces the bar that set every maximum
