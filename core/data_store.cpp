@@ -136,11 +136,15 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
         header.Low = header.RangeMin;
     }
     std::int64_t n = header.RecordNo;
-    const DateKey key = KeyOf(bar.QuoteDate);
+    // The new date is ordered and compared as its field will hold it, so a
+    // caller's "8/1/19" finds the "8/1/19  " stored for it before instead of
+    // being stored again.
+    const std::string date = bar.DateField();
+    const DateKey key = KeyOfField(date);
 
     std::int64_t p = ScanBack(file, n, key, s.QuoteBufB);
 
-    const bool replace = n > 1 && p >= 2 && s.QuoteBufB.QuoteDate == bar.QuoteDate;
+    const bool replace = n > 1 && p >= 2 && s.QuoteBufB.DateField() == date;
     if (!replace) {
         if (n + 1 > kMaxDataRecords)
             throw RecordLimitError("the stock data file " + file.Path() + " holds the most bars it can");
@@ -177,6 +181,7 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
     QuoteRecord written = bar;
     written.CorrectionMultiplier = "  ";
     written.Reserved = 0;
+    const std::string bytes = written.Encode();
     const std::int64_t at = replace ? p : p + 1;
 
     if (!replace && at <= oldN) {
@@ -185,18 +190,19 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
         MoveRecords(file, at, oldN, +1);
     }
     WriteRecord(file, 1, header);
-    WriteRecord(file, at, written);
-    s.QuoteBufA = written;
+    file.Write(at, bytes);
+    s.QuoteBufA = QuoteRecord::Decode(bytes);
     return replace ? MergeOutcome::Replaced : MergeOutcome::Inserted;
 }
 
 int IsDateMissing(RecordFile& file, std::string_view dateText) {
     StoreState& s = Program().store;
     s.QuoteBufA = ReadHeader(file);
+    const std::string date = PackField(dateText, 8);  // as the merge stores it
     const std::int64_t n = s.QuoteBufA.RecordNo;
     for (std::int64_t k = n; k >= 2; --k) {
         s.QuoteBufA = ReadRecord(file, k);
-        if (s.QuoteBufA.QuoteDate == dateText) return 0;
+        if (s.QuoteBufA.DateField() == date) return 0;
     }
     return 1;
 }

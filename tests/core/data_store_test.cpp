@@ -101,6 +101,32 @@ TEST_F(Store, BarsStandInDateOrderAcrossTheCentury) {
                                                  "02/01/00", "01/05/59"}));
 }
 
+// A date is stored in its 8-byte field, blank-padded or cut; a caller's
+// text finds the bar stored for it in whichever form it comes.
+TEST_F(Store, ADateIsMatchedAsItsFieldHoldsIt) {
+    struct Case {
+        const char* first;
+        const char* second;
+        MergeOutcome outcome;
+        std::vector<std::string> dates;
+    } cases[] = {
+        {"8/1/19", "8/1/19", MergeOutcome::Replaced, {"8/1/19  "}},
+        {"8/1/19", "8/1/19  ", MergeOutcome::Replaced, {"8/1/19  "}},
+        {"8/1/19  ", "8/1/19", MergeOutcome::Replaced, {"8/1/19  "}},
+        {"08/13/2019", "08/13/20", MergeOutcome::Replaced, {"08/13/20"}},
+        {"8/13/19", "08/13/19", MergeOutcome::Inserted, {"8/13/19 ", "08/13/19"}},
+    };
+    for (const auto& c : cases) {
+        CreateDataFile(path_);
+        Merge(Bar(c.first, 10));
+        EXPECT_EQ(Merge(Bar(c.second, 11)), c.outcome) << c.first << " then " << c.second;
+        EXPECT_EQ(Dates(), c.dates) << c.first << " then " << c.second;
+        EXPECT_EQ(Program().store.QuoteBufA.QuoteDate, c.dates.back()) << "the record as written";
+        RecordFile f(path_, QuoteRecord::kLength);
+        EXPECT_EQ(IsDateMissing(f, c.second), 0) << c.second;
+    }
+}
+
 TEST_F(Store, AnOlderBarMovesEveryStoredBarUpOneRecord) {
     MergeAll({Bar("03/01/24", 30), Bar("03/04/24", 31), Bar("03/05/24", 32)});
     const std::string before = Bytes();
@@ -302,8 +328,11 @@ TEST_F(Store, ADamagedHeaderIsRefusedAndNothingIsWritten) {
 
 TEST_F(Store, IsDateMissingComparesTheWholeDateText) {
     EXPECT_EQ(IsDateMissing(*std::make_unique<RecordFile>(path_, QuoteRecord::kLength), "01/05/24"), 1);
+    // The header carries the creation date, but it is no bar.
+    EXPECT_EQ(IsDateMissing(*std::make_unique<RecordFile>(path_, QuoteRecord::kLength), "12/10/26"), 1);
     MergeAll({Bar("08/13/19", 12), Bar("08/14/19", 13)});
     RecordFile f(path_, QuoteRecord::kLength);
+    EXPECT_EQ(IsDateMissing(f, "12/10/26"), 1);
     EXPECT_EQ(IsDateMissing(f, "8/13/19"), 1);
     EXPECT_EQ(IsDateMissing(f, "08/13/19"), 0);
     EXPECT_EQ(Program().store.QuoteBufA, Bar("08/13/19", 12));
