@@ -25,46 +25,13 @@ void WriteRecord(RecordFile& file, std::int64_t k, const QuoteRecord& r) { file.
 // its N made up of missing bytes.  Such a file is refused before anything
 // moves.
 QuoteRecord ReadHeader(RecordFile& file) {
-    if (file.ByteLength() < static_cast<std::int64_t>(kLen))
-        throw FileError("the stock data file " + file.Path() + " is too short to hold its header");
-    QuoteRecord header = ReadRecord(file, 1);
+    const auto bytes = file.ReadWhole(1);
+    if (!bytes) throw FileError("the stock data file " + file.Path() + " is too short to hold its header");
+    QuoteRecord header = QuoteRecord::Decode(*bytes);
     if (header.RecordNo < 1)
         throw FileError("the header of the stock data file " + file.Path() + " is damaged (record count " +
                         std::to_string(header.RecordNo) + ")");
     return header;
-}
-
-// Month, day and year of a date text read piece by piece as numbers, the
-// year below 60 counting as 100 + year so that 12/31/99 sorts before
-// 01/04/00.  Pieces that are not digits read as 0.
-struct DateKey {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-DateKey KeyOf(std::string_view date) {
-    auto piece = [&](std::size_t start) {
-        const std::string p = MidChars(date, start, 2);
-        return static_cast<int>(Fix(Val(p)));
-    };
-    DateKey k{piece(7), piece(1), piece(4)};
-    if (k.year < 60) k.year += 100;
-    return k;
-}
-
-// The same key read straight from a record's date field; a field of plain
-// ASCII (every date the program writes) needs no code-page conversion.
-DateKey KeyOfField(std::string_view field) {
-    for (char c : field)
-        if (static_cast<unsigned char>(c) >= 0x80) return KeyOf(UnpackField(field));
-    return KeyOf(field);
-}
-
-bool NotLaterThan(const DateKey& stored, const DateKey& next) {
-    if (stored.year != next.year) return stored.year < next.year;
-    if (stored.month != next.month) return stored.month < next.month;
-    return stored.day <= next.day;
 }
 
 // The re-downloaded bar carries nothing the stored one lacks.  Prices, High,
@@ -98,7 +65,7 @@ std::int64_t ScanBack(RecordFile& file, std::int64_t n, const DateKey& key, Quot
         const std::string bytes = file.ReadBlock(low, high - low + 1);
         for (std::int64_t p = high; p >= low; --p) {
             const std::string_view record = std::string_view(bytes).substr(static_cast<std::size_t>(p - low) * kLen, kLen);
-            const bool stops = NotLaterThan(KeyOfField(record.substr(kDateOffset, 8)), key);
+            const bool stops = DateKeyOf(record.substr(kDateOffset, 8)) <= key;
             if (stops || p == 2) {
                 stoppedAt = QuoteRecord::Decode(record);
                 return stops ? p : 1;
@@ -111,6 +78,29 @@ std::int64_t ScanBack(RecordFile& file, std::int64_t n, const DateKey& key, Quot
 }
 
 }  // namespace
+
+DateKey DateKeyByRule(std::string_view field) {
+    const std::string date = UnpackField(field);
+    auto piece = [&](std::size_t start) { return static_cast<int>(Fix(Val(MidChars(date, start, 2)))); };
+    DateKey k{piece(7), piece(1), piece(4)};
+    if (k.year < 60) k.year += 100;
+    return k;
+}
+
+DateKey DateKeyOf(std::string_view field) {
+    // Every date the program writes is "dd/dd/dd".  Scanning back over
+    // thousands of them is most of an old bar's merge, so they are read here
+    // digit by digit; the rule, with its code-page conversion and number
+    // reading, is left for anything else.
+    auto digit = [&](std::size_t i) { return field[i] >= '0' && field[i] <= '9'; };
+    const bool plain = field.size() == 8 && digit(0) && digit(1) && field[2] == '/' && digit(3) && digit(4) &&
+                       field[5] == '/' && digit(6) && digit(7);
+    if (!plain) return DateKeyByRule(field);
+    auto number = [&](std::size_t i) { return (field[i] - '0') * 10 + (field[i + 1] - '0'); };
+    DateKey k{number(6), number(0), number(3)};
+    if (k.year < 60) k.year += 100;
+    return k;
+}
 
 void CreateDataFile(const std::string& path) {
     QuoteRecord header;
@@ -140,7 +130,7 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
     // caller's "8/1/19" finds the "8/1/19  " stored for it before instead of
     // being stored again.
     const std::string date = bar.DateField();
-    const DateKey key = KeyOfField(date);
+    const DateKey key = DateKeyOf(date);
 
     std::int64_t p = ScanBack(file, n, key, s.QuoteBufB);
 
@@ -152,7 +142,7 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
     }
 
     if (replace) {
-        const DateKey before = p >= 3 ? KeyOf(ReadRecord(file, p - 1).QuoteDate) : DateKey{};
+        const DateKey before = p >= 3 ? DateKeyOf(ReadRecord(file, p - 1).DateField()) : DateKey{};
         const bool holiday = key.month == 8 && key.day == 13 && key.year == 119 &&
                              Program().selection.CurrentCode > std::string("0100") && p >= 3 &&
                              before.month == 8 && before.day == 12;

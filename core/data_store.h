@@ -1,6 +1,7 @@
 #pragma once
 // Stock data files: creating one, merging a bar in date order, finding a
 // date, and the folder look-ups the lists use.
+#include <compare>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -21,6 +22,21 @@ public:
 };
 
 enum class MergeOutcome { Inserted, Replaced, Identical };
+
+// The order of a date field (its 8 bytes as stored): year, month and day,
+// read as numbers from characters 7-8, 1-2 and 4-5 of its text, pieces that
+// are not digits reading as 0, and a year below 60 counting as 100 + year so
+// that 12/31/99 comes before 01/04/00.
+struct DateKey {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    friend auto operator<=>(const DateKey&, const DateKey&) = default;
+};
+DateKey DateKeyOf(std::string_view field);
+// The rule itself for any field, which DateKeyOf takes a short way round for
+// a plain "dd/dd/dd"; the two always agree.
+DateKey DateKeyByRule(std::string_view field);
 
 // Creates or resets the file to a header without bars.  QuoteBufA holds the
 // header written.

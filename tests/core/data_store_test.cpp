@@ -8,6 +8,9 @@
 #include "tests/support/test_support.h"
 
 namespace ranvik {
+
+void PrintTo(const DateKey& k, std::ostream* os) { *os << k.year << "/" << k.month << "/" << k.day; }
+
 namespace {
 
 QuoteRecord Bar(const char* date, float close, float volume = 1000, float buy = 0, float sell = 0) {
@@ -336,6 +339,42 @@ TEST_F(Store, IsDateMissingComparesTheWholeDateText) {
     EXPECT_EQ(IsDateMissing(f, "8/13/19"), 1);
     EXPECT_EQ(IsDateMissing(f, "08/13/19"), 0);
     EXPECT_EQ(Program().store.QuoteBufA, Bar("08/13/19", 12));
+}
+
+// Dates order by the rule (Val of characters 1-2, 4-5 and 7-8); plain
+// "dd/dd/dd" fields take a short way round that must give the same key.
+TEST(StoreHelpers, EveryDateFieldIsOrderedByTheRule) {
+    struct Case {
+        std::string field;
+        DateKey key;
+    } cases[] = {
+        {"08/13/19", {119, 8, 13}},
+        {"12/31/99", {99, 12, 31}},
+        {"01/04/00", {100, 1, 4}},
+        {"00/00/59", {159, 0, 0}},
+        {"00/00/60", {60, 0, 0}},
+        {"99/99/99", {99, 99, 99}},
+        {"8/1/19  ", {100, 8, 0}},  // "8/", "/1" and "  "
+        {"        ", {100, 0, 0}},
+        {"  /  /  ", {100, 0, 0}},
+        {" 8/13/19", {119, 8, 13}},
+        {"08/13/1 ", {101, 8, 13}},
+        {"1 /1 /1 ", {101, 1, 1}},
+        {"ab/cd/ef", {100, 0, 0}},
+        {"1e/05/99", {99, 1, 5}},   // an exponent without digits is no exponent
+        {"-1/05/99", {99, -1, 5}},
+        {"+1/05/-5", {95, 1, 5}},
+        {".5/5./1.", {101, 0, 5}},
+        {"08-13-19", {119, 8, 13}},  // the separators are never read
+        {std::string("\0\0/13/19", 8), {119, 0, 13}},
+        {"\xFD" "8/13/19", {119, 0, 13}},            // a byte that is no CP932 is one character
+        {"\x82\x4F\x82\x57/\x82\x50 ", {100, 0, 0}},  // "０８/１ ": full-width digits are not numbers
+        {"\x82\x4F" "8/13/1", {101, 0, 13}},         // "０8/13/1": the pieces are characters, not bytes
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DateKeyByRule(c.field), c.key) << test::Hex(c.field);
+        EXPECT_EQ(DateKeyOf(c.field), c.key) << test::Hex(c.field);
+    }
 }
 
 TEST(StoreHelpers, ExpandYear) {
