@@ -15,7 +15,6 @@ namespace {
 
 constexpr std::size_t kLen = QuoteRecord::kLength;
 
-QuoteRecord ReadRecord(RecordFile& file, std::int64_t k) { return QuoteRecord::Decode(file.Read(k)); }
 void WriteRecord(RecordFile& file, std::int64_t k, const QuoteRecord& r) { file.Write(k, r.Encode()); }
 
 // Every file the store writes starts with a whole header counting itself,
@@ -43,6 +42,11 @@ bool SameBar(const QuoteRecord& stored, const QuoteRecord& next) {
     return prices && stored.BuyBalance == next.BuyBalance && stored.SellBalance == next.SellBalance;
 }
 
+constexpr std::size_t kDateOffset = 28;
+constexpr std::size_t kDateWidth = 8;
+
+std::string_view DateOf(std::string_view record) { return record.substr(kDateOffset, kDateWidth); }
+
 // Moves records [from, to] by `shift` positions (+1 up, -1 down) in one
 // block, which gives the same bytes as moving them one by one.
 void MoveRecords(RecordFile& file, std::int64_t from, std::int64_t to, int shift) {
@@ -51,24 +55,25 @@ void MoveRecords(RecordFile& file, std::int64_t from, std::int64_t to, int shift
     file.WriteBlock(from + shift, block);
 }
 
-// The position after which a bar of `key` belongs: the newest record whose
-// date is not later, or 1 when every record is later.  `stoppedAt` ends up
-// holding the record where the scan stopped (record 2 when none stopped it).
-// The usual new bar stops at the last record; an older one is found with
-// reads that grow to large blocks, rather than one small read per bar.
-std::int64_t ScanBack(RecordFile& file, std::int64_t n, const DateKey& key, QuoteRecord& stoppedAt) {
-    constexpr std::size_t kDateOffset = 28;
+// The newest record from N down to 2 for which `stops` holds, or 1 when none
+// does; `last` gets the bytes of the record where the scan ended (record 2
+// when none stopped it).  The usual new bar stops at the last record; an
+// older one is found with reads that grow to large blocks, rather than one
+// small read per bar.
+template <class Stops>
+std::int64_t ScanBack(RecordFile& file, std::int64_t n, std::string& last, Stops stops) {
     std::int64_t block = 1;
     std::int64_t high = n;
     while (high >= 2) {
         const std::int64_t low = std::max<std::int64_t>(2, high - block + 1);
         const std::string bytes = file.ReadBlock(low, high - low + 1);
         for (std::int64_t p = high; p >= low; --p) {
-            const std::string_view record = std::string_view(bytes).substr(static_cast<std::size_t>(p - low) * kLen, kLen);
-            const bool stops = DateKeyOf(record.substr(kDateOffset, 8)) <= key;
-            if (stops || p == 2) {
-                stoppedAt = QuoteRecord::Decode(record);
-                return stops ? p : 1;
+            const std::string_view record =
+                std::string_view(bytes).substr(static_cast<std::size_t>(p - low) * kLen, kLen);
+            const bool stopped = stops(record);
+            if (stopped || p == 2) {
+                last = record;
+                return stopped ? p : 1;
             }
         }
         high = low - 1;
@@ -132,20 +137,29 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
     const std::string date = bar.DateField();
     const DateKey key = DateKeyOf(date);
 
-    std::int64_t p = ScanBack(file, n, key, s.QuoteBufB);
+    std::string stopped;
+    std::int64_t p =
+        ScanBack(file, n, stopped, [&](std::string_view record) { return DateKeyOf(DateOf(record)) <= key; });
+    if (n >= 2) s.QuoteBufB = QuoteRecord::Decode(stopped);
 
-    const bool replace = n > 1 && p >= 2 && s.QuoteBufB.DateField() == date;
+    const bool replace = p >= 2 && DateOf(stopped) == date;
+    std::string moving;  // the records an insertion moves up one
     if (!replace) {
         if (n + 1 > kMaxDataRecords)
             throw RecordLimitError("the stock data file " + file.Path() + " holds the most bars it can");
-        if (p < n) s.QuoteBufB = ReadRecord(file, p + 1);
+        if (p < n) {
+            moving = file.ReadBlock(p + 1, n - p);
+            s.QuoteBufB = QuoteRecord::Decode(std::string_view(moving).substr(0, kLen));
+        }
     }
 
     if (replace) {
-        const DateKey before = p >= 3 ? DateKeyOf(ReadRecord(file, p - 1).DateField()) : DateKey{};
-        const bool holiday = key.month == 8 && key.day == 13 && key.year == 119 &&
-                             Program().selection.CurrentCode > std::string("0100") && p >= 3 &&
-                             before.month == 8 && before.day == 12;
+        auto dayBeforeIsAugust12 = [&] {
+            const DateKey before = DateKeyOf(DateOf(file.Read(p - 1)));
+            return before.month == 8 && before.day == 12;
+        };
+        const bool holiday = key == DateKey{119, 8, 13} && Program().selection.CurrentCode > std::string("0100") &&
+                             p >= 3 && dayBeforeIsAugust12();
         if (holiday) {
             MoveRecords(file, p, n, -1);
             --n;
@@ -174,13 +188,22 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
     const std::string bytes = written.Encode();
     const std::int64_t at = replace ? p : p + 1;
 
-    if (!replace && at <= oldN) {
-        // Make room first, so the file never holds the new bar twice or loses
-        // one if a write fails half way.
-        MoveRecords(file, at, oldN, +1);
+    // The one write that grows the file goes first: on a full disk it fails
+    // before any stored bar is written over, leaving at most a record behind
+    // N, which readers ignore.  Every later write lands inside the file.
+    if (replace) {
+        WriteRecord(file, 1, header);
+        file.Write(at, bytes);
+    } else if (at > oldN) {
+        file.Write(at, bytes);
+        WriteRecord(file, 1, header);
+    } else {
+        const std::string_view block(moving);
+        file.WriteBlock(oldN + 1, block.substr(block.size() - kLen));
+        file.WriteBlock(at + 1, block.substr(0, block.size() - kLen));
+        WriteRecord(file, 1, header);
+        file.Write(at, bytes);
     }
-    WriteRecord(file, 1, header);
-    file.Write(at, bytes);
     s.QuoteBufA = QuoteRecord::Decode(bytes);
     return replace ? MergeOutcome::Replaced : MergeOutcome::Inserted;
 }
@@ -188,13 +211,14 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
 int IsDateMissing(RecordFile& file, std::string_view dateText) {
     StoreState& s = Program().store;
     s.QuoteBufA = ReadHeader(file);
-    const std::string date = PackField(dateText, 8);  // as the merge stores it
+    const std::string date = PackField(dateText, kDateWidth);  // as the merge stores it
     const std::int64_t n = s.QuoteBufA.RecordNo;
-    for (std::int64_t k = n; k >= 2; --k) {
-        s.QuoteBufA = ReadRecord(file, k);
-        if (s.QuoteBufA.DateField() == date) return 0;
-    }
-    return 1;
+    std::string last;
+    const std::int64_t k = ScanBack(file, n, last, [&](std::string_view record) { return DateOf(record) == date; });
+    // As a reader going back one record at a time, QuoteBufA ends on the last
+    // record read.
+    if (n >= 2) s.QuoteBufA = QuoteRecord::Decode(last);
+    return k >= 2 ? 0 : 1;
 }
 
 int ExpandYear(int year2) { return year2 < 60 ? 2000 + year2 : 1900 + year2; }

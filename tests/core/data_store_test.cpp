@@ -1,7 +1,10 @@
 #include "core/data_store.h"
 
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <vector>
 
 #include "core/program_state.h"
@@ -25,6 +28,29 @@ QuoteRecord Bar(const char* date, float close, float volume = 1000, float buy = 
     r.SellBalance = sell;
     return r;
 }
+
+// Files of this process cannot grow past `bytes` while the object lives: a
+// full disk without filling one.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);  // a refused write then fails instead of ending the process
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldSignal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldSignal_)(int) = nullptr;
+};
 
 class Store : public testing::Test {
 protected:
@@ -280,6 +306,31 @@ TEST_F(Store, TheHolidayRemovalStaysWrittenWhenTheBarIsIdentical) {
     MergeAll({Bar("08/09/19", 10), Bar("08/12/19", 11), Bar("08/13/19", 12)});
     EXPECT_EQ(Merge(Bar("08/13/19", 12)), MergeOutcome::Identical);
     EXPECT_EQ(Dates(), (std::vector<std::string>{"08/09/19", "08/13/19"}));
+}
+
+// On a full disk only the write that grows the file fails.  It goes first,
+// so every stored bar and the header are found as they were.
+TEST_F(Store, AFileThatCannotGrowKeepsEveryBar) {
+    MergeAll({Bar("03/01/24", 30), Bar("03/04/24", 31), Bar("03/05/24", 32)});
+    const std::string before = Bytes();
+    struct Case {
+        const char* what;
+        QuoteRecord bar;
+    } cases[] = {
+        {"newer than all", Bar("03/06/24", 33)},
+        {"older than all", Bar("02/29/24", 29)},
+        {"between two", Bar("03/02/24", 29)},
+    };
+    for (const auto& c : cases) {
+        {
+            FileSizeLimit full(before.size());
+            EXPECT_THROW(Merge(c.bar), FileError) << c.what;
+        }
+        EXPECT_EQ(test::Hex(Bytes()), test::Hex(before)) << c.what;
+    }
+    // A replacement needs no room and still works.
+    FileSizeLimit full(before.size());
+    EXPECT_EQ(Merge(Bar("03/04/24", 35)), MergeOutcome::Replaced);
 }
 
 TEST_F(Store, AFullFileRefusesAnotherBarAndStaysUnchanged) {
