@@ -234,9 +234,12 @@ int FileExistsIn(const std::string& fileName, const std::string& folder) {
         return count > 4 ? LeftChars(name, count - 4) : std::string();
     };
     const std::string wanted = stem(fileName);
-    for (const auto& entry : entries)
-        if (stem(entry) == wanted) return 1;
-    return 0;
+    const bool listed = std::any_of(entries.begin(), entries.end(), [&](const std::string& e) { return stem(e) == wanted; });
+    // The listing takes the extension in any letter case, but every caller
+    // then opens the name as given: where the file system tells letter case
+    // apart, "Ranvikchart.INI" passes the listing and does not open.  The
+    // name is also asked for exactly as the caller will open it.
+    return listed && FileExists(dot == std::string::npos ? fileName : JoinPath(folder, fileName)) ? 1 : 0;
 }
 
 int CountDataFiles(const std::string& folder) { return static_cast<int>(ListFolder(folder, "*.KDT").size()); }

@@ -58,8 +58,8 @@ int ExpandYear(int year2);
 int ExpandYear(std::string_view year2);
 
 // 1 when `folder` holds `fileName` (names compared exactly, letter case
-// counting, without their last four characters), else 0.  `folder` ends
-// with "/".
+// counting, without their last four characters) and the name opens as
+// given, else 0.  `folder` ends with "/".
 int FileExistsIn(const std::string& fileName, const std::string& folder);
 // Number of stock data files ("*.KDT") in the folder.
 int CountDataFiles(const std::string& folder);

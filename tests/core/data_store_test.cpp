@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/program_state.h"
+#include "platform/runtime/folder.h"
 #include "tests/support/test_support.h"
 
 namespace ranvik {
@@ -446,6 +447,25 @@ TEST(StoreHelpers, FileExistsInComparesNamesExactly) {
     test::WriteBytes(dir.File("1301d.KDT"), "");
     EXPECT_EQ(FileExistsIn("1301d.KDT", dir.Path()), 1);
     EXPECT_EQ(FileExistsIn("7203d.KDT", dir.Path()), 0);
+}
+
+// A name the listing finds only in another letter case of its extension is
+// one the caller cannot open, where the file system tells case apart.
+TEST(StoreHelpers, FileExistsInAsksForTheNameTheCallerWillOpen) {
+    test::TempFolder dir;
+    test::WriteBytes(dir.File("Ranvikchart.INI"), "");
+    test::WriteBytes(dir.File("東証プライムリスト.etbl"), "");
+    if (FileExists(dir.File("Ranvikchart.ini"))) GTEST_SKIP() << "letter case does not count on this file system";
+    struct Case {
+        const char* name;
+        int exists;
+    } cases[] = {
+        {"Ranvikchart.ini", 0},
+        {"Ranvikchart.INI", 1},
+        {"東証プライムリスト.eTBL", 0},
+        {"東証プライムリスト.etbl", 1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FileExistsIn(c.name, dir.Path()), c.exists) << c.name;
 }
 
 TEST(StoreHelpers, CountDataFiles) {
