@@ -221,7 +221,7 @@ int IsDateMissing(RecordFile& file, std::string_view dateText) {
     return k >= 2 ? 0 : 1;
 }
 
-int ExpandYear(int year2) { return year2 < 60 ? 2000 + year2 : 1900 + year2; }
+int ExpandYear(int year2) { return FullYearOf(year2); }
 
 int ExpandYear(std::string_view year2) { return ExpandYear(CInt(Val(year2)).value_or(0)); }
 
