@@ -214,7 +214,9 @@ TEST_F(Store, ARealChangeIsNeverTakenForAnIdenticalBar) {
     }
 }
 
-TEST_F(Store, AReplacementClearsTheSplitMarkAndTheBalances) {
+// The written bar never takes a split mark or a reserved value: not the
+// stored bar's, nor a stale one left in QuoteBufB by its last use.
+TEST_F(Store, AWrittenBarCarriesNoSplitMarkAndAReplacementClearsTheBalances) {
     Merge(Bar("03/01/24", 30, 1000, 500, 200));
     {
         RecordFile f(path_, QuoteRecord::kLength);
@@ -222,12 +224,22 @@ TEST_F(Store, AReplacementClearsTheSplitMarkAndTheBalances) {
         marked.CorrectionMultiplier = "2 ";
         f.Write(2, marked.Encode());
     }
-    EXPECT_EQ(Merge(Bar("03/01/24", 31)), MergeOutcome::Replaced);
-    const QuoteRecord r = Record(2);
-    EXPECT_EQ(r.CorrectionMultiplier, "  ");
-    EXPECT_EQ(r.BuyBalance, 0);
-    EXPECT_EQ(r.SellBalance, 0);
-    EXPECT_EQ(Program().store.QuoteBufB.QuoteDate, "03/01/24");
+    auto stale = [](QuoteRecord bar) {
+        bar.CorrectionMultiplier = "05";
+        bar.Reserved = 7;
+        return bar;
+    };
+    EXPECT_EQ(Merge(stale(Bar("03/01/24", 31))), MergeOutcome::Replaced);
+    EXPECT_EQ(Merge(stale(Bar("02/29/24", 29))), MergeOutcome::Inserted);
+    EXPECT_EQ(Merge(stale(Bar("03/04/24", 32))), MergeOutcome::Inserted);
+    for (int k = 2; k <= 4; ++k) {
+        EXPECT_EQ(Record(k).CorrectionMultiplier, "  ") << k;
+        EXPECT_EQ(Record(k).Reserved, 0) << k;
+    }
+    const QuoteRecord replaced = Record(3);
+    EXPECT_EQ(replaced.BuyBalance, 0);
+    EXPECT_EQ(replaced.SellBalance, 0);
+    EXPECT_EQ(Program().store.QuoteBufA.CorrectionMultiplier, "  ");
 }
 
 // Text fields a merge does not change leave as the bytes they came in as,
@@ -334,23 +346,30 @@ TEST_F(Store, AFileThatCannotGrowKeepsEveryBar) {
     EXPECT_EQ(Merge(Bar("03/04/24", 35)), MergeOutcome::Replaced);
 }
 
-TEST_F(Store, AFullFileRefusesAnotherBarAndStaysUnchanged) {
+// Record numbers are 2-byte Integers: 32767 records, the header and 32,766
+// bars, and no more.
+TEST_F(Store, AFileTakesBarsUpToRecord32767AndRefusesTheNext) {
     {
         RecordFile f(path_, QuoteRecord::kLength);
         QuoteRecord h = Record(1);
-        h.RecordNo = static_cast<std::int16_t>(kMaxDataRecords);
+        h.RecordNo = 32766;
         std::string block;
-        for (std::int64_t k = 2; k <= kMaxDataRecords; ++k) block += Bar("01/05/24", 10).Encode();
+        for (int k = 2; k <= 32765; ++k) block += Bar("01/05/24", 10).Encode();
+        block += Bar("01/06/24", 11).Encode();
         f.WriteBlock(2, block);
-        QuoteRecord last = Bar("01/06/24", 11);
-        f.Write(kMaxDataRecords, last.Encode());
         f.Write(1, h.Encode());
     }
+    const QuoteRecord last = Bar("01/07/24", 12);
+    EXPECT_EQ(Merge(last), MergeOutcome::Inserted);
+    EXPECT_EQ(Record(1).RecordNo, 32767);
+    EXPECT_EQ(Record(32767), last);
+
     const std::string before = Bytes();
-    EXPECT_THROW(Merge(Bar("01/07/24", 12)), RecordLimitError);
+    EXPECT_THROW(Merge(Bar("01/08/24", 13)), RecordLimitError);
+    EXPECT_THROW(Merge(Bar("01/04/24", 9)), RecordLimitError);
     EXPECT_EQ(Bytes(), before);
     // Replacing a stored bar still works: no new record is needed.
-    EXPECT_EQ(Merge(Bar("01/06/24", 13)), MergeOutcome::Replaced);
+    EXPECT_EQ(Merge(Bar("01/07/24", 13)), MergeOutcome::Replaced);
 }
 
 // A header that counts fewer than its own record cannot be trusted with a

@@ -48,6 +48,7 @@ TEST(AnsiText, FieldsArePaddedAndCutOnCharacterBoundaries) {
         {"東証", 4, "\x93\x8C\x8F\xD8"},
         {"東証", 3, "\x93\x8C "},   // half of 証 would be left: blank instead
         {"A東", 2, "A "},
+        {"A檗", 2, "A "},   // 檗 is 9F 40: 0x9F still leads a pair
         {"", 3, "   "},
         {"ABCDE", 3, "ABC"},
     };
