@@ -116,10 +116,10 @@ void ShowChart(ChartHost& w) {
     RecordFile file1;
     if (!OpenChartFile(w, file1)) return;
     try {
-        store.QuoteBufA = QuoteRecord::Decode(file1.Read(1));
-        const bool endsInHeader = file1.ByteLength() < static_cast<std::int64_t>(kDataRecordLength);
+        const std::optional<std::string> headerBytes = file1.ReadWhole(1);
+        store.QuoteBufA = QuoteRecord::Decode(headerBytes.value_or(std::string(kDataRecordLength, '\0')));
         f.RecordCount = store.QuoteBufA.RecordNo;
-        if (endsInHeader || f.RecordCount < 2) {
+        if (!headerBytes || f.RecordCount < 2) {
             file1.Close();
             ReportNoData(w);
             return;

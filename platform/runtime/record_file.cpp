@@ -57,14 +57,24 @@ void RecordFile::Seek(std::int64_t k) {
 
 std::string RecordFile::Read(std::int64_t k) { return ReadBlock(k, 1); }
 
+std::optional<std::string> RecordFile::ReadWhole(std::int64_t k) {
+    std::string bytes(length_, '\0');
+    if (ReadInto(k, bytes) < bytes.size()) return std::nullopt;
+    return bytes;
+}
+
 std::string RecordFile::ReadBlock(std::int64_t k, std::int64_t count) {
     std::string bytes(static_cast<std::size_t>(count) * length_, '\0');
-    if (count <= 0) return bytes;
+    if (count > 0) ReadInto(k, bytes);
+    return bytes;
+}
+
+std::size_t RecordFile::ReadInto(std::int64_t k, std::string& bytes) {
     Seek(k);
     const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file_);
     if (got < bytes.size() && std::ferror(file_)) throw FileError("cannot read " + path_);
     std::clearerr(file_);
-    return bytes;
+    return got;
 }
 
 void RecordFile::Write(std::int64_t k, std::string_view bytes) {

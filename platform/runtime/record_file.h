@@ -4,6 +4,7 @@
 // truncates, writing past the end extends the file, nothing ever shortens it.
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -46,6 +47,8 @@ public:
     // as zero bytes where the file has none, as the original leaves its
     // buffer.
     std::string Read(std::int64_t k);
+    // Record k only when the file holds every byte of it.
+    std::optional<std::string> ReadWhole(std::int64_t k);
     // FileError on a file opened read-only.
     void Write(std::int64_t k, std::string_view bytes);
     // Reads `count` records from k on into one block, and writes a block of
@@ -59,6 +62,8 @@ public:
 
 private:
     void Seek(std::int64_t k);
+    // Fills `bytes` from record k on; returns how many the file held.
+    std::size_t ReadInto(std::int64_t k, std::string& bytes);
     std::FILE* file_ = nullptr;
     std::string path_;
     std::size_t length_ = 0;

@@ -33,10 +33,19 @@ TEST(RecordFile, OpeningNeverTruncatesAndWritingNeverShortens) {
 
 TEST(RecordFile, ReadingPastTheEndGivesZeroBytes) {
     test::TempFolder dir;
-    RecordFile f(dir.File("r.bin"), 4);
+    const std::string path = dir.File("r.bin");
+    RecordFile f(path, 4);
     f.Write(1, "ABCD");
     EXPECT_EQ(f.Read(1), "ABCD");
     EXPECT_EQ(f.Read(2), std::string(4, '\0'));
+    // Only ReadWhole tells a record the file holds from one it lacks.
+    EXPECT_EQ(f.ReadWhole(1), "ABCD");
+    EXPECT_FALSE(f.ReadWhole(2));
+    f.Close();
+    test::WriteBytes(path, "ABCDEF");
+    f.Open(path, 4);
+    EXPECT_FALSE(f.ReadWhole(2)) << "a record cut short";
+    EXPECT_EQ(f.Read(2), std::string("EF\0\0", 4));
 }
 
 TEST(RecordFile, BlocksMoveManyRecordsAtOnce) {
