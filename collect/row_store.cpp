@@ -33,41 +33,11 @@ constexpr int kWebUpdateMode = 4;
 constexpr std::size_t kDateOffset = 28;  // of QuoteDate in a record
 constexpr std::size_t kFieldWidth = 11;
 
-// Year, month and day of a "mm/dd/yy" text in the order the store keeps its
-// records: two-digit years below 60 are 20yy.
-struct DateKey {
-    int year;
-    int month;
-    int day;
-    friend bool operator<=(const DateKey& a, const DateKey& b) {
-        if (a.year != b.year) return a.year < b.year;
-        if (a.month != b.month) return a.month < b.month;
-        return a.day <= b.day;
-    }
-};
-
-DateKey KeyOf(std::string_view date) {
-    // Each piece read as the leading number of its two characters.
-    auto piece = [&](std::size_t at) {
-        std::string_view p = at < date.size() ? date.substr(at, 2) : std::string_view();
-        while (!p.empty() && p.front() == ' ') p.remove_prefix(1);
-        int n = 0;
-        for (char c : p) {
-            if (c < '0' || c > '9') break;
-            n = n * 10 + (c - '0');
-        }
-        return n;
-    };
-    DateKey k{piece(6), piece(0), piece(3)};
-    if (k.year < 60) k.year += 100;
-    return k;
-}
-
 // The stored record of the date, looked for from the newest record back as
 // the merge itself does, so a page of recent rows costs a read or two each.
 std::optional<QuoteRecord> StoredRecordOf(RecordFile& file, const std::string& date) {
     constexpr std::size_t kLen = QuoteRecord::kLength;
-    const DateKey key = KeyOf(date);
+    const DateKey key = DateKeyOf(date);
     std::int64_t high = QuoteRecord::Decode(file.Read(1)).RecordNo;
     std::int64_t block = 1;
     while (high >= 2) {
@@ -77,7 +47,7 @@ std::optional<QuoteRecord> StoredRecordOf(RecordFile& file, const std::string& d
             const std::string_view record =
                 std::string_view(bytes).substr(static_cast<std::size_t>(p - low) * kLen, kLen);
             const std::string_view field = record.substr(kDateOffset, 8);
-            if (!(KeyOf(field) <= key)) continue;
+            if (DateKeyOf(field) > key) continue;
             if (field != date) return std::nullopt;
             return QuoteRecord::Decode(record);
         }
@@ -87,10 +57,8 @@ std::optional<QuoteRecord> StoredRecordOf(RecordFile& file, const std::string& d
     return std::nullopt;
 }
 
-bool IsStorableDate(const std::string& date) {
-    const auto d = ParseMmDdYy(date);
-    return d && IsValidDate({ExpandYear(d->year2), d->month, d->day});
-}
+// "mm/dd/yy" naming a day of the calendar, as the store reads its years.
+bool IsStorableDate(const std::string& date) { return ParseMmDdYy(date).has_value(); }
 
 void AppendField(std::string& line, const std::string& text) {
     line += text;

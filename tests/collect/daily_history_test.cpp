@@ -10,6 +10,7 @@
 #include "platform/runtime/folder.h"
 #include "platform/runtime/message_service.h"
 #include "tests/collect/stock_file_fixture.h"
+#include "tests/support/data_files.h"
 #include "tests/support/test_support.h"
 
 namespace ranvik {
@@ -403,7 +404,7 @@ TEST_F(DailyReader, APageWithoutTheTableInThisEncodingStoresNothing) {
 
 TEST_F(DailyReader, AFullDataFileEndsTheRunAndSaysSo) {
     At({2050, 5, 13}, 17, 0);
-    test::WriteFullStockFile(path_, kMaxDataRecords - 1);
+    test::WriteDataFile(path_, kMaxDataRecords - 2);
     SetPages({Page(Rows({"2050/5/13", "2050/5/12"})), Page(Row("2050/5/11"))});
     Import();
     EXPECT_EQ(Log(), kHeader + "05/13/50  1234       1260       1230       1250       12000\r\n" + kUpdated +

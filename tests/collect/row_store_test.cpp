@@ -5,6 +5,7 @@
 #include "core/data_store.h"
 #include "core/program_state.h"
 #include "tests/collect/stock_file_fixture.h"
+#include "tests/support/data_files.h"
 #include "tests/support/test_support.h"
 
 namespace ranvik {
@@ -139,7 +140,7 @@ TEST_F(RowStore, ATextThatIsNoNumberOrNoDateWritesAndLogsNothing) {
 }
 
 TEST_F(RowStore, AFullFileTakesNoFurtherRow) {
-    test::WriteFullStockFile(path_, kMaxDataRecords);
+    test::WriteDataFile(path_, kMaxDataRecords - 1);
     const std::string before = test::ReadBytes(path_);
     Program().store.RecordWritten = -1;
     EXPECT_EQ(Store("100", "110", "120", "90", "05/10/50", "1000"), RowOutcome::FileFull);
