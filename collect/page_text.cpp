@@ -2,11 +2,11 @@
 #include "collect/page_text.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "core/program_state.h"
 #include "platform/runtime/ansi_text.h"
-#include "platform/runtime/text_file.h"
 #include "platform/runtime/utf8.h"
 #include "platform/runtime/values.h"
 
@@ -133,9 +133,16 @@ PageText::PageText(std::string_view bytes) {
 
 std::optional<PageText> PageText::Load(const std::string& path) {
     if (path.empty()) return std::nullopt;
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes) return std::nullopt;
-    return PageText(*bytes);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return std::nullopt;
+    std::string bytes;
+    char buffer[16384];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return std::nullopt;
+    return PageText(bytes);
 }
 
 std::optional<std::size_t> PageText::FindLine(std::string_view marker, std::size_t from) const {
@@ -204,7 +211,9 @@ std::optional<TableRow> OneLineTable::NextRow() {
     }
     for (std::string& text : columns) {
         const std::string_view trimmed = TrimBlanks(text);
-        text = std::string(trimmed);
+        const std::size_t front = static_cast<std::size_t>(trimmed.data() - text.data());
+        text.erase(front + trimmed.size());
+        text.erase(0, front);
     }
     position_ = row.end;
     return row;
