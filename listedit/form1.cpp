@@ -168,6 +168,9 @@ void Form1::BuildSearchFrame() {
     // The search button keeps the keys; the box adds none by itself.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     MoveTwips(Combo1, 105, 255, 1935, 330);
+    // The box passes its keys on to its line edit; a key sent to the line
+    // edit itself bypasses the box.
+    Combo1->installEventFilter(this);
     Combo1->lineEdit()->installEventFilter(this);
 
     検索BTN = new LabelButton("検索", Frame2);
@@ -237,11 +240,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == Frame3 && type == QEvent::MouseMove) Frame3_MouseMove();
     if (watched == Frame2 && type == QEvent::MouseMove) Frame2_MouseMove();
-    if (type == QEvent::KeyPress && (watched == Text2 || watched == Combo1->lineEdit())) {
+    if (type == QEvent::KeyPress && (watched == Text2 || watched == Combo1 || watched == Combo1->lineEdit())) {
         auto* key = static_cast<QKeyEvent*>(event);
         const int code = VirtualKeyCode(*key);
         const int shift = ShiftStateOf(key->modifiers());
-        if (watched == Combo1->lineEdit()) {
+        if (watched != Text2) {
             Combo1_KeyDown(code, shift);
             // The box would take Enter as a new item of its own.
             return code == 13;

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTest>
 
 #include "listedit/key_search.h"
 #include "tests/listedit/form1_fixture.h"
@@ -223,6 +224,18 @@ TEST_F(SearchTest, EnterInTheKeyBoxSearchesAndNoListDoesNothing) {
     EXPECT_TRUE(messages->shown.empty());
     f.Combo1_KeyDown(65, 0);
     EXPECT_EQ(f.Combo1->count(), 1);
+
+    WritePrimeTable();
+    f.mnuMeigaraList_Click(1);
+    // The window system gives the keys to the box, which passes them on to
+    // its line edit; both ways search.
+    f.Combo1->setEditText("7203");
+    QTest::keyClick(f.Combo1, Qt::Key_Return);
+    EXPECT_EQ(f.SelectedRow, 5);
+    f.Combo1->setEditText("7267");
+    QTest::keyClick(f.Combo1->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(f.SelectedRow, 6);
+    EXPECT_EQ(f.Combo1->count(), 3);
 }
 
 TEST_F(SearchTest, TheCloseImageClosesTheFrameAndTheButtonShowsItsLooks) {
