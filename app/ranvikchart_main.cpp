@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <string>
 
 #include "chart/window/form3.h"
 #include "collect/collection_panel.h"
@@ -22,9 +23,12 @@ int main(int argc, char* argv[]) {
     ranvik::InstallMessageService(std::make_unique<ranvik::QtMessageService>());
     ranvik::InstallHelpService(std::make_unique<ranvik::QtHelpService>());
     ranvik::InstallPopupMenuService(std::make_unique<ranvik::QtPopupMenuService>());
-    // The one argument is a stock data file's path; the chart window takes
-    // it as the command line holds it, in double quotes.
-    if (argc > 1) ranvik::SetCommandLine(std::string("\"") + argv[1] + "\"");
+    // The command line after the program name: a stock data file's path,
+    // which the shell has already freed of its quotes (one split at its
+    // blanks is joined again).
+    std::string commandLine;
+    for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+    ranvik::SetCommandLine(commandLine);
 
     ranvik::InstallChartWindowMaker();
     ranvik::InstallMaintenanceWindowMaker();

@@ -1,7 +1,12 @@
 // How fast the stock data store takes bars: a whole history appended in
-// date order to a new file, and one bar older than all others inserted into
-// a full-sized file (every stored bar moves).
+// date order to a new file, one bar older than all others inserted into
+// a full-sized file (every stored bar moves), and a history merged in random
+// order, where every merge scans back and moves about half the stored bars.
 #include <benchmark/benchmark.h>
+
+#include <random>
+#include <utility>
+#include <vector>
 
 #include "core/data_store.h"
 #include "core/program_state.h"
@@ -57,6 +62,33 @@ void BM_InsertOldestInto32000Bars(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_InsertOldestInto32000Bars)->Unit(benchmark::kMillisecond);
+
+// 5,105 consecutive days from 2001, merged in a fixed random order: the
+// shape of a history rebuilt from pages that arrive out of date order.
+void BM_Merge5105BarsInRandomOrder(benchmark::State& state) {
+    constexpr int kBars = 5105;
+    std::vector<QuoteRecord> bars;
+    Date d{2001, 1, 4};
+    for (int i = 0; i < kBars; ++i) {
+        bars.push_back(BarOf(d, 100.0f + static_cast<float>(i % 50)));
+        d = AddDays(d, 1);
+    }
+    std::mt19937 random(20190813);
+    for (std::size_t i = bars.size() - 1; i > 0; --i)
+        std::swap(bars[i], bars[std::uniform_int_distribution<std::size_t>(0, i)(random)]);
+
+    test::TempFolder dir;
+    const std::string path = dir.File("1301d.KDT");
+    for (auto _ : state) {
+        CreateDataFile(path);
+        RecordFile f(path, QuoteRecord::kLength);
+        for (const auto& bar : bars) {
+            Program().store.QuoteBufB = bar;
+            MergeQuoteRecord(f);
+        }
+    }
+}
+BENCHMARK(BM_Merge5105BarsInRandomOrder)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

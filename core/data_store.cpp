@@ -1,6 +1,7 @@
 #include "core/data_store.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/program_state.h"
 #include "platform/runtime/ansi_text.h"
@@ -14,40 +15,22 @@ namespace {
 
 constexpr std::size_t kLen = QuoteRecord::kLength;
 
-QuoteRecord ReadRecord(RecordFile& file, std::int64_t k) { return QuoteRecord::Decode(file.Read(k)); }
 void WriteRecord(RecordFile& file, std::int64_t k, const QuoteRecord& r) { file.Write(k, r.Encode()); }
 
-// Month, day and year of a date text read piece by piece as numbers, the
-// year below 60 counting as 100 + year so that 12/31/99 sorts before
-// 01/04/00.  Pieces that are not digits read as 0.
-struct DateKey {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-DateKey KeyOf(std::string_view date) {
-    auto piece = [&](std::size_t start) {
-        const std::string p = MidChars(date, start, 2);
-        return static_cast<int>(Fix(Val(p)));
-    };
-    DateKey k{piece(7), piece(1), piece(4)};
-    if (k.year < 60) k.year += 100;
-    return k;
-}
-
-// The same key read straight from a record's date field; a field of plain
-// ASCII (every date the program writes) needs no code-page conversion.
-DateKey KeyOfField(std::string_view field) {
-    for (char c : field)
-        if (static_cast<unsigned char>(c) >= 0x80) return KeyOf(UnpackField(field));
-    return KeyOf(field);
-}
-
-bool NotLaterThan(const DateKey& stored, const DateKey& next) {
-    if (stored.year != next.year) return stored.year < next.year;
-    if (stored.month != next.month) return stored.month < next.month;
-    return stored.day <= next.day;
+// Every file the store writes starts with a whole header counting itself,
+// so N is at least 1.  A header below that (an empty file, or garbage where
+// the header should be) would have a bar written that the header does not
+// count, and the next merge would write over it; a header cut short has
+// its N made up of missing bytes.  Such a file is refused before anything
+// moves.
+QuoteRecord ReadHeader(RecordFile& file) {
+    const auto bytes = file.ReadWhole(1);
+    if (!bytes) throw FileError("the stock data file " + file.Path() + " is too short to hold its header");
+    QuoteRecord header = QuoteRecord::Decode(*bytes);
+    if (header.RecordNo < 1)
+        throw FileError("the header of the stock data file " + file.Path() + " is damaged (record count " +
+                        std::to_string(header.RecordNo) + ")");
+    return header;
 }
 
 // The re-downloaded bar carries nothing the stored one lacks.  Prices, High,
@@ -59,6 +42,11 @@ bool SameBar(const QuoteRecord& stored, const QuoteRecord& next) {
     return prices && stored.BuyBalance == next.BuyBalance && stored.SellBalance == next.SellBalance;
 }
 
+constexpr std::size_t kDateOffset = 28;
+constexpr std::size_t kDateWidth = 8;
+
+std::string_view DateOf(std::string_view record) { return record.substr(kDateOffset, kDateWidth); }
+
 // Moves records [from, to] by `shift` positions (+1 up, -1 down) in one
 // block, which gives the same bytes as moving them one by one.
 void MoveRecords(RecordFile& file, std::int64_t from, std::int64_t to, int shift) {
@@ -67,24 +55,25 @@ void MoveRecords(RecordFile& file, std::int64_t from, std::int64_t to, int shift
     file.WriteBlock(from + shift, block);
 }
 
-// The position after which a bar of `key` belongs: the newest record whose
-// date is not later, or 1 when every record is later.  `stoppedAt` ends up
-// holding the record where the scan stopped (record 2 when none stopped it).
-// The usual new bar stops at the last record; an older one is found with
-// reads that grow to large blocks, rather than one small read per bar.
-std::int64_t ScanBack(RecordFile& file, std::int64_t n, const DateKey& key, QuoteRecord& stoppedAt) {
-    constexpr std::size_t kDateOffset = 28;
+// The newest record from N down to 2 for which `stops` holds, or 1 when none
+// does; `last` gets the bytes of the record where the scan ended (record 2
+// when none stopped it).  The usual new bar stops at the last record; an
+// older one is found with reads that grow to large blocks, rather than one
+// small read per bar.
+template <class Stops>
+std::int64_t ScanBack(RecordFile& file, std::int64_t n, std::string& last, Stops stops) {
     std::int64_t block = 1;
     std::int64_t high = n;
     while (high >= 2) {
         const std::int64_t low = std::max<std::int64_t>(2, high - block + 1);
         const std::string bytes = file.ReadBlock(low, high - low + 1);
         for (std::int64_t p = high; p >= low; --p) {
-            const std::string_view record = std::string_view(bytes).substr(static_cast<std::size_t>(p - low) * kLen, kLen);
-            const bool stops = NotLaterThan(KeyOfField(record.substr(kDateOffset, 8)), key);
-            if (stops || p == 2) {
-                stoppedAt = QuoteRecord::Decode(record);
-                return stops ? p : 1;
+            const std::string_view record =
+                std::string_view(bytes).substr(static_cast<std::size_t>(p - low) * kLen, kLen);
+            const bool stopped = stops(record);
+            if (stopped || p == 2) {
+                last = record;
+                return stopped ? p : 1;
             }
         }
         high = low - 1;
@@ -94,6 +83,29 @@ std::int64_t ScanBack(RecordFile& file, std::int64_t n, const DateKey& key, Quot
 }
 
 }  // namespace
+
+DateKey DateKeyByRule(std::string_view field) {
+    const std::string date = UnpackField(field);
+    auto piece = [&](std::size_t start) { return static_cast<int>(Fix(Val(MidChars(date, start, 2)))); };
+    DateKey k{piece(7), piece(1), piece(4)};
+    if (k.year < 60) k.year += 100;
+    return k;
+}
+
+DateKey DateKeyOf(std::string_view field) {
+    // Every date the program writes is "dd/dd/dd".  Scanning back over
+    // thousands of them is most of an old bar's merge, so they are read here
+    // digit by digit; the rule, with its code-page conversion and number
+    // reading, is left for anything else.
+    auto digit = [&](std::size_t i) { return field[i] >= '0' && field[i] <= '9'; };
+    const bool plain = field.size() == 8 && digit(0) && digit(1) && field[2] == '/' && digit(3) && digit(4) &&
+                       field[5] == '/' && digit(6) && digit(7);
+    if (!plain) return DateKeyByRule(field);
+    auto number = [&](std::size_t i) { return (field[i] - '0') * 10 + (field[i + 1] - '0'); };
+    DateKey k{number(6), number(0), number(3)};
+    if (k.year < 60) k.year += 100;
+    return k;
+}
 
 void CreateDataFile(const std::string& path) {
     QuoteRecord header;
@@ -108,32 +120,46 @@ void CreateDataFile(const std::string& path) {
 
 MergeOutcome MergeQuoteRecord(RecordFile& file) {
     StoreState& s = Program().store;
+    QuoteRecord headerRead = ReadHeader(file);  // a damaged file leaves the buffers as they were
     s.RecordWritten = kTrue;
     const QuoteRecord bar = s.QuoteBufB;
 
-    s.QuoteBufA = ReadRecord(file, 1);
+    s.QuoteBufA = std::move(headerRead);
     QuoteRecord& header = s.QuoteBufA;
     if (header.RangeMax > header.High) {
         header.High = header.RangeMax;
         header.Low = header.RangeMin;
     }
     std::int64_t n = header.RecordNo;
-    const DateKey key = KeyOf(bar.QuoteDate);
+    // The new date is ordered and compared as its field will hold it, so a
+    // caller's "8/1/19" finds the "8/1/19  " stored for it before instead of
+    // being stored again.
+    const std::string date = bar.DateField();
+    const DateKey key = DateKeyOf(date);
 
-    std::int64_t p = ScanBack(file, n, key, s.QuoteBufB);
+    std::string stopped;
+    std::int64_t p =
+        ScanBack(file, n, stopped, [&](std::string_view record) { return DateKeyOf(DateOf(record)) <= key; });
+    if (n >= 2) s.QuoteBufB = QuoteRecord::Decode(stopped);
 
-    const bool replace = n > 1 && p >= 2 && s.QuoteBufB.QuoteDate == bar.QuoteDate;
+    const bool replace = p >= 2 && DateOf(stopped) == date;
+    std::string moving;  // the records an insertion moves up one
     if (!replace) {
         if (n + 1 > kMaxDataRecords)
             throw RecordLimitError("the stock data file " + file.Path() + " holds the most bars it can");
-        if (p < n) s.QuoteBufB = ReadRecord(file, p + 1);
+        if (p < n) {
+            moving = file.ReadBlock(p + 1, n - p);
+            s.QuoteBufB = QuoteRecord::Decode(std::string_view(moving).substr(0, kLen));
+        }
     }
 
     if (replace) {
-        const DateKey before = p >= 3 ? KeyOf(ReadRecord(file, p - 1).QuoteDate) : DateKey{};
-        const bool holiday = key.month == 8 && key.day == 13 && key.year == 119 &&
-                             Program().selection.CurrentCode > std::string("0100") && p >= 3 &&
-                             before.month == 8 && before.day == 12;
+        auto dayBeforeIsAugust12 = [&] {
+            const DateKey before = DateKeyOf(DateOf(file.Read(p - 1)));
+            return before.month == 8 && before.day == 12;
+        };
+        const bool holiday = key == DateKey{119, 8, 13} && Program().selection.CurrentCode > std::string("0100") &&
+                             p >= 3 && dayBeforeIsAugust12();
         if (holiday) {
             MoveRecords(file, p, n, -1);
             --n;
@@ -159,31 +185,43 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
     QuoteRecord written = bar;
     written.CorrectionMultiplier = "  ";
     written.Reserved = 0;
+    const std::string bytes = written.Encode();
     const std::int64_t at = replace ? p : p + 1;
 
-    if (!replace && at <= oldN) {
-        // Make room first, so the file never holds the new bar twice or loses
-        // one if a write fails half way.
-        MoveRecords(file, at, oldN, +1);
+    // The one write that grows the file goes first: on a full disk it fails
+    // before any stored bar is written over, leaving at most a record behind
+    // N, which readers ignore.  Every later write lands inside the file.
+    if (replace) {
+        WriteRecord(file, 1, header);
+        file.Write(at, bytes);
+    } else if (at > oldN) {
+        file.Write(at, bytes);
+        WriteRecord(file, 1, header);
+    } else {
+        const std::string_view block(moving);
+        file.WriteBlock(oldN + 1, block.substr(block.size() - kLen));
+        file.WriteBlock(at + 1, block.substr(0, block.size() - kLen));
+        WriteRecord(file, 1, header);
+        file.Write(at, bytes);
     }
-    WriteRecord(file, 1, header);
-    WriteRecord(file, at, written);
-    s.QuoteBufA = written;
+    s.QuoteBufA = QuoteRecord::Decode(bytes);
     return replace ? MergeOutcome::Replaced : MergeOutcome::Inserted;
 }
 
 int IsDateMissing(RecordFile& file, std::string_view dateText) {
     StoreState& s = Program().store;
-    s.QuoteBufA = ReadRecord(file, 1);
+    s.QuoteBufA = ReadHeader(file);
+    const std::string date = PackField(dateText, kDateWidth);  // as the merge stores it
     const std::int64_t n = s.QuoteBufA.RecordNo;
-    for (std::int64_t k = n; k >= 2; --k) {
-        s.QuoteBufA = ReadRecord(file, k);
-        if (s.QuoteBufA.QuoteDate == dateText) return 0;
-    }
-    return 1;
+    std::string last;
+    const std::int64_t k = ScanBack(file, n, last, [&](std::string_view record) { return DateOf(record) == date; });
+    // As a reader going back one record at a time, QuoteBufA ends on the last
+    // record read.
+    if (n >= 2) s.QuoteBufA = QuoteRecord::Decode(last);
+    return k >= 2 ? 0 : 1;
 }
 
-int ExpandYear(int year2) { return year2 < 60 ? 2000 + year2 : 1900 + year2; }
+int ExpandYear(int year2) { return FullYearOf(year2); }
 
 int ExpandYear(std::string_view year2) { return ExpandYear(CInt(Val(year2)).value_or(0)); }
 
@@ -196,9 +234,12 @@ int FileExistsIn(const std::string& fileName, const std::string& folder) {
         return count > 4 ? LeftChars(name, count - 4) : std::string();
     };
     const std::string wanted = stem(fileName);
-    for (const auto& entry : entries)
-        if (stem(entry) == wanted) return 1;
-    return 0;
+    const bool listed = std::any_of(entries.begin(), entries.end(), [&](const std::string& e) { return stem(e) == wanted; });
+    // The listing takes the extension in any letter case, but every caller
+    // then opens the name as given: where the file system tells letter case
+    // apart, "Ranvikchart.INI" passes the listing and does not open.  The
+    // name is also asked for exactly as the caller will open it.
+    return listed && FileExists(dot == std::string::npos ? fileName : JoinPath(folder, fileName)) ? 1 : 0;
 }
 
 int CountDataFiles(const std::string& folder) { return static_cast<int>(ListFolder(folder, "*.KDT").size()); }

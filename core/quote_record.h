@@ -27,7 +27,22 @@ struct QuoteRecord {
 
     std::string Encode() const;
     static QuoteRecord Decode(std::string_view bytes);
+    // The 8 bytes QuoteDate takes in the record: blank-padded, or cut on a
+    // character boundary.
+    std::string DateField() const;
     friend bool operator==(const QuoteRecord&, const QuoteRecord&) = default;
+
+    // The text fields' bytes as Decode found them.  A text field still
+    // holding what its bytes decode to is encoded as those bytes again: bytes
+    // that are not CP932 (damage, or another program's writing) would
+    // otherwise come back as "?" from a write that never touched the field.
+    // Where a record came from is no part of its value, so this never counts
+    // when records are compared.
+    struct ReadBytes {
+        std::string multiplier;
+        std::string date;
+        friend bool operator==(const ReadBytes&, const ReadBytes&) { return true; }
+    } readBytes;
 };
 
 }  // namespace ranvik

@@ -64,7 +64,11 @@ std::string MarketLabelOf(std::string_view marketCell) {
     if (marketCell.empty()) return "";
     const std::string letter = LeftChars(marketCell, 1);
     const std::string digit = RightChars(marketCell, 1);
-    auto numbered = [&](std::string_view exchange) { return "<" + std::string(exchange) + digit + "> "; };
+    auto numbered = [&](std::string_view exchange) {
+        std::string label = "<";
+        label.append(exchange).append(digit).append("> ");
+        return label;
+    };
     if (letter == "t") {
         if (digit == "0") return "<東証>";
         if (digit == "1") return "<東プ>";

@@ -7,13 +7,17 @@ namespace ranvik {
 
 std::string CodeOfFileName(std::string_view fileCell) { return LeftChars(Trim(fileCell), 4); }
 
-std::string MarketOfCell(std::string_view marketCell) { return "." + LeftChars(marketCell, 1); }
+std::string MarketOfCell(std::string_view marketCell) {
+    std::string market = ".";
+    return market.append(LeftChars(marketCell, 1));
+}
 
 std::string SectionOfCell(std::string_view marketCell) { return RightChars(marketCell, 1); }
 
 std::string UnitTextOf(std::string_view unitCell) {
     if (!(Val(unitCell) > 0)) return "";
-    return "(" + std::string(unitCell) + "株)";
+    std::string text = "(";
+    return text.append(unitCell).append("株)");
 }
 
 bool IsHeadingCode(std::string_view codeCell) { return codeCell.empty() || codeCell == "****"; }

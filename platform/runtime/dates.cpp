@@ -87,11 +87,15 @@ int Weekday(const Date& d) {
 
 std::string FormatMmDdYy(const Date& d) { return TwoDigits(d.month) + "/" + TwoDigits(d.day) + "/" + TwoDigits(d.year); }
 
+int FullYearOf(int year2) { return year2 < 60 ? 2000 + year2 : 1900 + year2; }
+
 std::optional<MmDdYy> ParseMmDdYy(std::string_view text) {
     if (text.size() != 8 || text[2] != '/' || text[5] != '/') return std::nullopt;
     const auto mm = text.substr(0, 2), dd = text.substr(3, 2), yy = text.substr(6, 2);
     if (!AllDigits(mm) || !AllDigits(dd) || !AllDigits(yy)) return std::nullopt;
-    return MmDdYy{std::stoi(std::string(mm)), std::stoi(std::string(dd)), std::stoi(std::string(yy))};
+    const MmDdYy d{std::stoi(std::string(mm)), std::stoi(std::string(dd)), std::stoi(std::string(yy))};
+    if (!IsValidDate({FullYearOf(d.year2), d.month, d.day})) return std::nullopt;
+    return d;
 }
 
 std::optional<TypedDate> ParseTypedDate(std::string_view text) {

@@ -41,8 +41,13 @@ int Weekday(const Date& d);
 
 // "mm/dd/yy", two digits each.
 std::string FormatMmDdYy(const Date& d);
-// Reads "mm/dd/yy" into month, day and two-digit year (no pivot applied);
-// nullopt when the text is not of that form.
+// The year of a two-digit year in the stock data files: below 60 is 20yy,
+// otherwise 19yy.
+int FullYearOf(int year2);
+// Recognises a typed "mm/dd/yy": two digits each, a month 1 to 12 and a day
+// that month has in the year FullYearOf gives (so 02/29/00 is a date and
+// 02/29/01 is not).  Returns month, day and the two-digit year as typed;
+// nullopt for anything else.
 struct MmDdYy {
     int month = 0;
     int day = 0;

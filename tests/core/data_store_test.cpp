@@ -1,13 +1,20 @@
 #include "core/data_store.h"
 
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <vector>
 
 #include "core/program_state.h"
+#include "platform/runtime/folder.h"
 #include "tests/support/test_support.h"
 
 namespace ranvik {
+
+void PrintTo(const DateKey& k, std::ostream* os) { *os << k.year << "/" << k.month << "/" << k.day; }
+
 namespace {
 
 QuoteRecord Bar(const char* date, float close, float volume = 1000, float buy = 0, float sell = 0) {
@@ -22,6 +29,29 @@ QuoteRecord Bar(const char* date, float close, float volume = 1000, float buy = 
     r.SellBalance = sell;
     return r;
 }
+
+// Files of this process cannot grow past `bytes` while the object lives: a
+// full disk without filling one.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);  // a refused write then fails instead of ending the process
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldSignal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldSignal_)(int) = nullptr;
+};
 
 class Store : public testing::Test {
 protected:
@@ -101,6 +131,32 @@ TEST_F(Store, BarsStandInDateOrderAcrossTheCentury) {
                                                  "02/01/00", "01/05/59"}));
 }
 
+// A date is stored in its 8-byte field, blank-padded or cut; a caller's
+// text finds the bar stored for it in whichever form it comes.
+TEST_F(Store, ADateIsMatchedAsItsFieldHoldsIt) {
+    struct Case {
+        const char* first;
+        const char* second;
+        MergeOutcome outcome;
+        std::vector<std::string> dates;
+    } cases[] = {
+        {"8/1/19", "8/1/19", MergeOutcome::Replaced, {"8/1/19  "}},
+        {"8/1/19", "8/1/19  ", MergeOutcome::Replaced, {"8/1/19  "}},
+        {"8/1/19  ", "8/1/19", MergeOutcome::Replaced, {"8/1/19  "}},
+        {"08/13/2019", "08/13/20", MergeOutcome::Replaced, {"08/13/20"}},
+        {"8/13/19", "08/13/19", MergeOutcome::Inserted, {"8/13/19 ", "08/13/19"}},
+    };
+    for (const auto& c : cases) {
+        CreateDataFile(path_);
+        Merge(Bar(c.first, 10));
+        EXPECT_EQ(Merge(Bar(c.second, 11)), c.outcome) << c.first << " then " << c.second;
+        EXPECT_EQ(Dates(), c.dates) << c.first << " then " << c.second;
+        EXPECT_EQ(Program().store.QuoteBufA.QuoteDate, c.dates.back()) << "the record as written";
+        RecordFile f(path_, QuoteRecord::kLength);
+        EXPECT_EQ(IsDateMissing(f, c.second), 0) << c.second;
+    }
+}
+
 TEST_F(Store, AnOlderBarMovesEveryStoredBarUpOneRecord) {
     MergeAll({Bar("03/01/24", 30), Bar("03/04/24", 31), Bar("03/05/24", 32)});
     const std::string before = Bytes();
@@ -158,7 +214,9 @@ TEST_F(Store, ARealChangeIsNeverTakenForAnIdenticalBar) {
     }
 }
 
-TEST_F(Store, AReplacementClearsTheSplitMarkAndTheBalances) {
+// The written bar never takes a split mark or a reserved value: not the
+// stored bar's, nor a stale one left in QuoteBufB by its last use.
+TEST_F(Store, AWrittenBarCarriesNoSplitMarkAndAReplacementClearsTheBalances) {
     Merge(Bar("03/01/24", 30, 1000, 500, 200));
     {
         RecordFile f(path_, QuoteRecord::kLength);
@@ -166,12 +224,51 @@ TEST_F(Store, AReplacementClearsTheSplitMarkAndTheBalances) {
         marked.CorrectionMultiplier = "2 ";
         f.Write(2, marked.Encode());
     }
-    EXPECT_EQ(Merge(Bar("03/01/24", 31)), MergeOutcome::Replaced);
-    const QuoteRecord r = Record(2);
-    EXPECT_EQ(r.CorrectionMultiplier, "  ");
-    EXPECT_EQ(r.BuyBalance, 0);
-    EXPECT_EQ(r.SellBalance, 0);
-    EXPECT_EQ(Program().store.QuoteBufB.QuoteDate, "03/01/24");
+    auto stale = [](QuoteRecord bar) {
+        bar.CorrectionMultiplier = "05";
+        bar.Reserved = 7;
+        return bar;
+    };
+    EXPECT_EQ(Merge(stale(Bar("03/01/24", 31))), MergeOutcome::Replaced);
+    EXPECT_EQ(Merge(stale(Bar("02/29/24", 29))), MergeOutcome::Inserted);
+    EXPECT_EQ(Merge(stale(Bar("03/04/24", 32))), MergeOutcome::Inserted);
+    for (int k = 2; k <= 4; ++k) {
+        EXPECT_EQ(Record(k).CorrectionMultiplier, "  ") << k;
+        EXPECT_EQ(Record(k).Reserved, 0) << k;
+    }
+    const QuoteRecord replaced = Record(3);
+    EXPECT_EQ(replaced.BuyBalance, 0);
+    EXPECT_EQ(replaced.SellBalance, 0);
+    EXPECT_EQ(Program().store.QuoteBufA.CorrectionMultiplier, "  ");
+}
+
+// Text fields a merge does not change leave as the bytes they came in as,
+// even where those are not CP932: in the header, which every merge rewrites,
+// and in a bar moved up by an insertion.
+TEST_F(Store, BytesThatAreNotCp932SurviveTheMerge) {
+    MergeAll({Bar("03/01/24", 30), Bar("03/04/24", 31)});
+    {
+        RecordFile f(path_, QuoteRecord::kLength);
+        std::string header = f.Read(1);
+        header.replace(2, 2, "\x85\x40");          // a code CP932 leaves empty
+        header.replace(28, 8, "12/\xFD\xFE/26");
+        f.Write(1, header);
+        std::string bar = f.Read(2);
+        bar.replace(2, 2, "\xA0\x81");             // a stray byte, then a lead byte cut off
+        f.Write(2, bar);
+    }
+    const std::string before = Bytes();
+    EXPECT_EQ(Merge(Bar("02/29/24", 29)), MergeOutcome::Inserted);
+    const std::string after = Bytes();
+    EXPECT_EQ(test::Hex(after.substr(2, 2)), test::Hex(before.substr(2, 2)));
+    EXPECT_EQ(test::Hex(after.substr(28, 8)), test::Hex(before.substr(28, 8)));
+    EXPECT_EQ(test::Hex(after.substr(104, 104)), test::Hex(before.substr(52, 104)));
+    // So does a record read, changed in a number and written back whole.
+    QuoteRecord moved = Record(3);
+    moved.Close += 1;
+    EXPECT_EQ(test::Hex(moved.Encode().substr(2, 2)), "A0 81");
+    moved.CorrectionMultiplier = "2";
+    EXPECT_EQ(moved.Encode().substr(2, 2), "2 ");
 }
 
 TEST_F(Store, TheHeaderOnlyWidens) {
@@ -224,32 +321,131 @@ TEST_F(Store, TheHolidayRemovalStaysWrittenWhenTheBarIsIdentical) {
     EXPECT_EQ(Dates(), (std::vector<std::string>{"08/09/19", "08/13/19"}));
 }
 
-TEST_F(Store, AFullFileRefusesAnotherBarAndStaysUnchanged) {
+// On a full disk only the write that grows the file fails.  It goes first,
+// so every stored bar and the header are found as they were.
+TEST_F(Store, AFileThatCannotGrowKeepsEveryBar) {
+    MergeAll({Bar("03/01/24", 30), Bar("03/04/24", 31), Bar("03/05/24", 32)});
+    const std::string before = Bytes();
+    struct Case {
+        const char* what;
+        QuoteRecord bar;
+    } cases[] = {
+        {"newer than all", Bar("03/06/24", 33)},
+        {"older than all", Bar("02/29/24", 29)},
+        {"between two", Bar("03/02/24", 29)},
+    };
+    for (const auto& c : cases) {
+        {
+            FileSizeLimit full(before.size());
+            EXPECT_THROW(Merge(c.bar), FileError) << c.what;
+        }
+        EXPECT_EQ(test::Hex(Bytes()), test::Hex(before)) << c.what;
+    }
+    // A replacement needs no room and still works.
+    FileSizeLimit full(before.size());
+    EXPECT_EQ(Merge(Bar("03/04/24", 35)), MergeOutcome::Replaced);
+}
+
+// Record numbers are 2-byte Integers: 32767 records, the header and 32,766
+// bars, and no more.
+TEST_F(Store, AFileTakesBarsUpToRecord32767AndRefusesTheNext) {
     {
         RecordFile f(path_, QuoteRecord::kLength);
         QuoteRecord h = Record(1);
-        h.RecordNo = static_cast<std::int16_t>(kMaxDataRecords);
+        h.RecordNo = 32766;
         std::string block;
-        for (std::int64_t k = 2; k <= kMaxDataRecords; ++k) block += Bar("01/05/24", 10).Encode();
+        for (int k = 2; k <= 32765; ++k) block += Bar("01/05/24", 10).Encode();
+        block += Bar("01/06/24", 11).Encode();
         f.WriteBlock(2, block);
-        QuoteRecord last = Bar("01/06/24", 11);
-        f.Write(kMaxDataRecords, last.Encode());
         f.Write(1, h.Encode());
     }
+    const QuoteRecord last = Bar("01/07/24", 12);
+    EXPECT_EQ(Merge(last), MergeOutcome::Inserted);
+    EXPECT_EQ(Record(1).RecordNo, 32767);
+    EXPECT_EQ(Record(32767), last);
+
     const std::string before = Bytes();
-    EXPECT_THROW(Merge(Bar("01/07/24", 12)), RecordLimitError);
+    EXPECT_THROW(Merge(Bar("01/08/24", 13)), RecordLimitError);
+    EXPECT_THROW(Merge(Bar("01/04/24", 9)), RecordLimitError);
     EXPECT_EQ(Bytes(), before);
     // Replacing a stored bar still works: no new record is needed.
-    EXPECT_EQ(Merge(Bar("01/06/24", 13)), MergeOutcome::Replaced);
+    EXPECT_EQ(Merge(Bar("01/07/24", 13)), MergeOutcome::Replaced);
+}
+
+// A header that counts fewer than its own record cannot be trusted with a
+// bar: the bar it would not count is written over by the next merge.  (An
+// empty file that CreateDataFile has not yet written is refused too.)
+TEST_F(Store, ADamagedHeaderIsRefusedAndNothingIsWritten) {
+    const std::string bar = Bar("01/05/24", 100).Encode();
+    struct Case {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"empty file", ""},
+        {"header of zeros", std::string(52, '\0')},
+        {"header of zeros before a bar", std::string(52, '\0') + bar},
+        {"record count -1", std::string("\xFF\xFF", 2) + std::string(50, 'x')},
+        {"record count -32768", std::string("\x00\x80", 2) + std::string(50, 'x') + bar},
+        // Its record count would be 7, six of them bars of missing bytes.
+        {"a header cut short", std::string("\x07", 1)},
+    };
+    for (const auto& c : cases) {
+        test::WriteBytes(path_, c.bytes);
+        Program().store.RecordWritten = 0;
+        EXPECT_THROW(Merge(Bar("01/06/24", 101)), FileError) << c.what;
+        EXPECT_EQ(test::Hex(Bytes()), test::Hex(c.bytes)) << c.what;
+        EXPECT_EQ(Program().store.RecordWritten, 0) << c.what;
+        RecordFile f(path_, QuoteRecord::kLength);
+        EXPECT_THROW(IsDateMissing(f, "01/05/24"), FileError) << c.what;
+    }
 }
 
 TEST_F(Store, IsDateMissingComparesTheWholeDateText) {
     EXPECT_EQ(IsDateMissing(*std::make_unique<RecordFile>(path_, QuoteRecord::kLength), "01/05/24"), 1);
+    // The header carries the creation date, but it is no bar.
+    EXPECT_EQ(IsDateMissing(*std::make_unique<RecordFile>(path_, QuoteRecord::kLength), "12/10/26"), 1);
     MergeAll({Bar("08/13/19", 12), Bar("08/14/19", 13)});
     RecordFile f(path_, QuoteRecord::kLength);
+    EXPECT_EQ(IsDateMissing(f, "12/10/26"), 1);
     EXPECT_EQ(IsDateMissing(f, "8/13/19"), 1);
     EXPECT_EQ(IsDateMissing(f, "08/13/19"), 0);
     EXPECT_EQ(Program().store.QuoteBufA, Bar("08/13/19", 12));
+}
+
+// Dates order by the rule (Val of characters 1-2, 4-5 and 7-8); plain
+// "dd/dd/dd" fields take a short way round that must give the same key.
+TEST(StoreHelpers, EveryDateFieldIsOrderedByTheRule) {
+    struct Case {
+        std::string field;
+        DateKey key;
+    } cases[] = {
+        {"08/13/19", {119, 8, 13}},
+        {"12/31/99", {99, 12, 31}},
+        {"01/04/00", {100, 1, 4}},
+        {"00/00/59", {159, 0, 0}},
+        {"00/00/60", {60, 0, 0}},
+        {"99/99/99", {99, 99, 99}},
+        {"8/1/19  ", {100, 8, 0}},  // "8/", "/1" and "  "
+        {"        ", {100, 0, 0}},
+        {"  /  /  ", {100, 0, 0}},
+        {" 8/13/19", {119, 8, 13}},
+        {"08/13/1 ", {101, 8, 13}},
+        {"1 /1 /1 ", {101, 1, 1}},
+        {"ab/cd/ef", {100, 0, 0}},
+        {"1e/05/99", {99, 1, 5}},   // an exponent without digits is no exponent
+        {"-1/05/99", {99, -1, 5}},
+        {"+1/05/-5", {95, 1, 5}},
+        {".5/5./1.", {101, 0, 5}},
+        {"08-13-19", {119, 8, 13}},  // the separators are never read
+        {std::string("\0\0/13/19", 8), {119, 0, 13}},
+        {"\xFD" "8/13/19", {119, 0, 13}},            // a byte that is no CP932 is one character
+        {"\x82\x4F\x82\x57/\x82\x50 ", {100, 0, 0}},  // "０８/１ ": full-width digits are not numbers
+        {"\x82\x4F" "8/13/1", {101, 0, 13}},         // "０8/13/1": the pieces are characters, not bytes
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DateKeyByRule(c.field), c.key) << test::Hex(c.field);
+        EXPECT_EQ(DateKeyOf(c.field), c.key) << test::Hex(c.field);
+    }
 }
 
 TEST(StoreHelpers, ExpandYear) {
@@ -270,6 +466,25 @@ TEST(StoreHelpers, FileExistsInComparesNamesExactly) {
     test::WriteBytes(dir.File("1301d.KDT"), "");
     EXPECT_EQ(FileExistsIn("1301d.KDT", dir.Path()), 1);
     EXPECT_EQ(FileExistsIn("7203d.KDT", dir.Path()), 0);
+}
+
+// A name the listing finds only in another letter case of its extension is
+// one the caller cannot open, where the file system tells case apart.
+TEST(StoreHelpers, FileExistsInAsksForTheNameTheCallerWillOpen) {
+    test::TempFolder dir;
+    test::WriteBytes(dir.File("Ranvikchart.INI"), "");
+    test::WriteBytes(dir.File("東証プライムリスト.etbl"), "");
+    if (FileExists(dir.File("Ranvikchart.ini"))) GTEST_SKIP() << "letter case does not count on this file system";
+    struct Case {
+        const char* name;
+        int exists;
+    } cases[] = {
+        {"Ranvikchart.ini", 0},
+        {"Ranvikchart.INI", 1},
+        {"東証プライムリスト.eTBL", 0},
+        {"東証プライムリスト.etbl", 1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FileExistsIn(c.name, dir.Path()), c.exists) << c.name;
 }
 
 TEST(StoreHelpers, CountDataFiles) {

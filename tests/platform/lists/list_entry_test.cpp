@@ -79,7 +79,7 @@ TEST(ListEntry, ALongNameIsCutOnACharacterBoundary) {
 TEST(ListEntry, OverlongCodeMarketAndUniAreCutToTheirWidths) {
     ListEntry e;
     e.Code = "123456";
-    e.Market = "tn";
+    e.Market = std::string(2, 't');
     e.UNI = "ABCDEFG";
     const std::string bytes = e.Encode();
     EXPECT_EQ(bytes.substr(2, 4), "1234");

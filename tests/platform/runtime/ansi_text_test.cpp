@@ -13,6 +13,9 @@ TEST(AnsiText, EncodesAndDecodesTheCodePageForms) {
         std::string cp932;
     } cases[] = {
         {"ABC 12", "ABC 12"},
+        // CP932 keeps ASCII below 0x80, where plain Shift-JIS has yen and
+        // overline.
+        {"\\~", "\x5C\x7E"},
         {"東証", "\x93\x8C\x8F\xD8"},
         {"ｶﾀｶﾅ", "\xB6\xC0\xB6\xC5"},
         // The CP932 forms of full-width minus and wave dash: a plain
@@ -45,6 +48,7 @@ TEST(AnsiText, FieldsArePaddedAndCutOnCharacterBoundaries) {
         {"東証", 4, "\x93\x8C\x8F\xD8"},
         {"東証", 3, "\x93\x8C "},   // half of 証 would be left: blank instead
         {"A東", 2, "A "},
+        {"A檗", 2, "A "},   // 檗 is 9F 40: 0x9F still leads a pair
         {"", 3, "   "},
         {"ABCDE", 3, "ABC"},
     };

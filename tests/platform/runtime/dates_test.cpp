@@ -24,7 +24,21 @@ TEST(Dates, MmDdYyForm) {
     EXPECT_EQ(d->month, 8);
     EXPECT_EQ(d->day, 13);
     EXPECT_EQ(d->year2, 19);
-    for (const char* bad : {"8/13/19", "08-13-19", "ab/cd/ef", "08/13/2019", ""}) EXPECT_FALSE(ParseMmDdYy(bad)) << bad;
+    const char* bad[] = {
+        // not the form
+        "8/13/19", "08-13-19", "ab/cd/ef", "08/13/2019", "", " 8/13/19", "08/13/19 ", "+8/13/19",
+        "\uFF10\uFF18/\uFF11\uFF13/\uFF11\uFF19",  // full-width digits
+        // the form, but no date of the calendar
+        "00/10/19", "13/01/19", "99/99/99", "01/00/19", "01/32/19", "04/31/19", "02/30/00",
+        "02/29/01", "02/29/58",  // 2001 and 2058 have no February 29
+    };
+    for (const char* text : bad) EXPECT_FALSE(ParseMmDdYy(text)) << text;
+    // The year is read as 20yy below 60 and 19yy from 60 on, for leap years.
+    for (const char* text : {"01/01/00", "12/31/99", "02/29/00", "02/29/24", "02/29/60", "02/29/96", "02/28/01",
+                             "04/30/59", "01/31/60"})
+        EXPECT_TRUE(ParseMmDdYy(text)) << text;
+    EXPECT_EQ(FullYearOf(59), 2059);
+    EXPECT_EQ(FullYearOf(60), 1960);
 }
 
 TEST(Dates, WeekdaysCountFromSunday) {

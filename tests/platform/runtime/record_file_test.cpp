@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/support/test_support.h"
 
 namespace ranvik {
@@ -31,10 +33,19 @@ TEST(RecordFile, OpeningNeverTruncatesAndWritingNeverShortens) {
 
 TEST(RecordFile, ReadingPastTheEndGivesZeroBytes) {
     test::TempFolder dir;
-    RecordFile f(dir.File("r.bin"), 4);
+    const std::string path = dir.File("r.bin");
+    RecordFile f(path, 4);
     f.Write(1, "ABCD");
     EXPECT_EQ(f.Read(1), "ABCD");
     EXPECT_EQ(f.Read(2), std::string(4, '\0'));
+    // Only ReadWhole tells a record the file holds from one it lacks.
+    EXPECT_EQ(f.ReadWhole(1), "ABCD");
+    EXPECT_FALSE(f.ReadWhole(2));
+    f.Close();
+    test::WriteBytes(path, "ABCDEF");
+    f.Open(path, 4);
+    EXPECT_FALSE(f.ReadWhole(2)) << "a record cut short";
+    EXPECT_EQ(f.Read(2), std::string("EF\0\0", 4));
 }
 
 TEST(RecordFile, BlocksMoveManyRecordsAtOnce) {
@@ -49,6 +60,23 @@ TEST(RecordFile, AFolderThatDoesNotExistIsAFileError) {
     EXPECT_THROW(RecordFile("/nonexistent-folder/x.bin", 52), FileError);
     RecordFile closed;
     EXPECT_THROW(closed.Read(1), FileError);
+}
+
+TEST(RecordFile, AReaderNeitherCreatesNorWrites) {
+    test::TempFolder dir;
+    const std::string missing = dir.File("missing.KDT");
+    EXPECT_THROW(RecordFile(missing, 52, FileAccess::ReadOnly), FileError);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+
+    const std::string path = dir.File("r.bin");
+    test::WriteBytes(path, "ABCDEF");
+    RecordFile f(path, 4, FileAccess::ReadOnly);
+    EXPECT_EQ(f.Read(1), "ABCD");
+    EXPECT_THROW(f.Write(3, "xxxx"), FileError);
+    // The refused write leaves the file readable and unchanged.
+    EXPECT_EQ(f.Read(2), std::string("EF\0\0", 4));
+    f.Close();
+    EXPECT_EQ(test::ReadBytes(path), "ABCDEF");
 }
 
 TEST(RecordFile, LittleEndianIntegerAndSingleFields) {

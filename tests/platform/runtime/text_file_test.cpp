@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <vector>
+
 #include "platform/runtime/folder.h"
 #include "tests/support/test_support.h"
 
@@ -63,6 +66,18 @@ TEST(TextFile, WritesCp932WithCrLfAndReplacesTheFileWhole) {
 
 TEST(TextFile, AFailedReplaceLeavesTheOldFile) {
     EXPECT_FALSE(ReplaceFileBytes("/nonexistent-folder/x.txt", "abc"));
+    // The temporary file is written, but the rename over the target fails:
+    // a folder that is not empty cannot be replaced by a file.
+    test::TempFolder dir;
+    const std::string target = dir.File("target");
+    ASSERT_TRUE(std::filesystem::create_directory(target));
+    test::WriteBytes(target + "/inside.txt", "kept");
+    EXPECT_FALSE(ReplaceFileBytes(target, "abc"));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"target"}) << "no temporary file is left behind";
+    EXPECT_EQ(test::ReadBytes(target + "/inside.txt"), "kept");
 }
 
 TEST(TextFile, AFailedRenameLeavesTheOldFileWholeAndNoTemporaryFile) {
