@@ -36,7 +36,7 @@ protected:
     DataFileBuilder file;
 };
 
-// The Part's own figures: a range of at most 20 takes a margin of 1/200,
+// A range of at most 20 takes a margin of 1/200,
 // a wider one of 1/100.
 TEST_F(VisibleRange, TheMarginsOfTheRange) {
     Scan();
