@@ -328,7 +328,11 @@ bool MakeCorrectedDataFile(ChartHost& w, ChartFile& file1) {
         file1.Open(f.DataFileName);
         return false;
     }
-    f.CorrectedSourceName = MidChars(f.DataFileName, CharCount(appDir) + 1);
+    // A picked file is named by what follows the program folder; a file from
+    // elsewhere (the command line's) keeps its whole path, so that no file
+    // of the same name in the program folder is taken for it.
+    const bool inAppDir = f.DataFileName.compare(0, appDir.size(), appDir) == 0;
+    f.CorrectedSourceName = inAppDir ? MidChars(f.DataFileName, CharCount(appDir) + 1) : f.DataFileName;
     // 7.
     w.Item("mnuHosei", 1).SetChecked(false);
     w.Item("mnuHosei", 1).SetEnabled(false);

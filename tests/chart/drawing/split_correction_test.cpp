@@ -294,6 +294,19 @@ TEST_F(SplitCorrection, TheCopysName) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("Hosei22d.KDT")));
 }
 
+// The copy of a file from another folder names its source by its whole
+// path: a file of that name in the program folder is another stock.
+TEST_F(SplitCorrection, ACopyOfAFileFromElsewhereNamesItsSourceWhole) {
+    test::TempFolder elsewhere;
+    DataFileBuilder file(40);
+    file.Point(20, "2 ").Point(30, "2 ").HeaderPoint(30, "2 ");
+    file.Write(elsewhere.File("1301d.KDT"));
+    w.fields.DataFileName = elsewhere.File("1301d.KDT");
+    ShowChart(w);
+    EXPECT_EQ(w.fields.DataFileName, dir.File("Hosei1d.KDT"));
+    EXPECT_EQ(w.fields.CorrectedSourceName, elsewhere.File("1301d.KDT"));
+}
+
 // A copy that cannot be written: a message, the source drawn uncorrected,
 // nothing of the copy left, and whatever stood in its place untouched.
 TEST_F(SplitCorrection, ACopyThatCannotBeWrittenLeavesTheSourceShownUncorrected) {
