@@ -14,12 +14,14 @@
 #include "platform/ui/qt_help_service.h"
 #include "platform/ui/qt_message_service.h"
 #include "platform/ui/qt_popup_menu_service.h"
+#include "platform/ui/qt_texts.h"
 #include "platform/ui/twips.h"
 
 int main(int argc, char* argv[]) {
     ranvik::FixLogicalDpi();
     QApplication app(argc, argv);
     app.setWindowIcon(QIcon(ranvik::ProgramPicture()));
+    ranvik::InstallJapaneseWindowSystemTexts(app);
     ranvik::InstallMessageService(std::make_unique<ranvik::QtMessageService>());
     ranvik::InstallHelpService(std::make_unique<ranvik::QtHelpService>());
     ranvik::InstallPopupMenuService(std::make_unique<ranvik::QtPopupMenuService>());
