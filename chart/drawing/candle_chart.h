@@ -3,11 +3,14 @@
 // its price and indicator panes.  Called with file number 1 open on the data
 // file and the view set up; leaves file number 1 open.
 //
-// Until the candlestick drawer is built this draws what it begins with
-// (the title of the chart drawn, both panes cleared, the crosshair
-// forgotten, the visible-range scan that fits the price scale) and in place
-// of the candles one line from the low to the high of each shown bar,
-// split-corrected, record FirstRecord + k at x = 7k + 3.
+// It fits the price scale to the shown bars, draws the price grid with its
+// labels, names the period and overlays in the window's caption, then passes
+// over the shown daily or weekly bars (record FirstRecord + k at x = 7k):
+// year and month marks, the volume bar and margin balances in the volume
+// area, the candle; after the pass the date range and web price labels and
+// the top borders of both panes.  Fields it leaves for the read-out, the
+// crosshair and the printed page: PriceSpan, VolumeAreaHeight, the clip
+// levels, FirstShownDate, MaxVolume, LineColorNo, WebPriceNote.
 #include "chart/drawing/chart_file.h"
 #include "chart/drawing/chart_host.h"
 

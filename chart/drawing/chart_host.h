@@ -72,6 +72,8 @@ public:
     // 3), its toolbar buttons by key, and its keyboard focus target (the
     // toolbar strip, when visible).
     virtual void SetMainWindowCaption(const std::string& caption) = 0;
+    // The chart window's own caption, which names the period and overlays.
+    virtual void SetWindowCaption(const std::string& caption) = 0;
     virtual void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) = 0;
     virtual void SetToolbarButtonEnabled(const std::string& key, bool enabled) = 0;
     virtual void FocusToolbarStrip() = 0;

@@ -241,6 +241,8 @@ void Form3::SetPaneTop(Pane pane, int top) { SetTop(PaneWidget(pane), top); }
 void Form3::SetPaneHeight(Pane pane, int height) { SetHeight(PaneWidget(pane), height); }
 void Form3::SetPaneVisible(Pane pane, bool visible) { PaneWidget(pane)->setVisible(visible); }
 
+void Form3::SetWindowCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
 void Form3::SetMainWindowCaption(const std::string& caption) {
     if (MDIForm1* main = Main()) main->setWindowTitle(QString::fromStdString(caption));
 }

@@ -104,6 +104,7 @@ public:
     void StopBlink() override;
     void StartBlink();
     void SetMainWindowCaption(const std::string& caption) override;
+    void SetWindowCaption(const std::string& caption) override;
     void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) override;
     void SetToolbarButtonEnabled(const std::string& key, bool enabled) override;
     void FocusToolbarStrip() override;

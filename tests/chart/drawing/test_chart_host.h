@@ -100,6 +100,7 @@ public:
     bool BlinkRunning() const override { return blinking; }
     void StopBlink() override { blinking = false; }
     void SetMainWindowCaption(const std::string& caption) override { mainCaption = caption; }
+    void SetWindowCaption(const std::string& caption) override { windowCaption = caption; }
     void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) override {
         tabs[windowNo] = {caption, toolTip};
     }
@@ -146,6 +147,7 @@ public:
     std::map<int, std::unique_ptr<QLabel>> labels;
     std::map<std::string, bool> buttons;
     std::string mainCaption;
+    std::string windowCaption;
     std::map<int, Tab> tabs;
     std::map<std::string, int> kindDraws;  // the other kinds' drawers by name
     bool blinking = true;

@@ -27,13 +27,15 @@ protected:
         w.price.ClearLog();
         return w;
     }
-    // The low of the first bar of the last drawing.
+    // The low of the first bar of the last drawing: the lower end of its
+    // wick, the first upright line at x = 3.
     float FirstLow(RecordingForm3& w) {
         const auto& calls = w.price.Calls();
         float low = -1;
         for (const RecordedCall& call : calls) {
             if (call.kind == RecordedCall::Kind::Clear) low = -1;
-            if (call.kind == RecordedCall::Kind::Line && low == -1) low = static_cast<float>(call.y1);
+            const bool wick = call.kind == RecordedCall::Kind::Line && call.x1 == 3 && call.x2 == 3;
+            if (wick && low == -1) low = static_cast<float>(call.y2);
         }
         return low;
     }
