@@ -151,6 +151,9 @@ struct BarPass {
     float vmax = 0;  // the volume ceiling in units of d
     double dateY = 0;
     bool daily = false;
+    // The file's largest volume as the bars are drawn: corrected while the
+    // correction is on.
+    double fileMaxVolume = 0;
 };
 
 // The two-digit year (the last two characters of "mm/dd/yy") and the month
@@ -239,7 +242,7 @@ void DrawVolumeArea(ChartHost& w, BarPass& p, const QuoteRecord& bar) {
     price.Scale(0, f.VolumeAreaRatio * static_cast<double>(p.vmax), f.ViewWidth, 0);
     if (volumes) {
         price.Line(x + 1, 0, x + 5, v, RGB(100, 220, 100), LineKind::FilledBox);
-        if (bar.Volume == f.FileMaxVolume) price.Line(x + 1, 0, x + 5, v, QBColor(2), LineKind::FilledBox);
+        if (bar.Volume == p.fileMaxVolume) price.Line(x + 1, 0, x + 5, v, QBColor(2), LineKind::FilledBox);
     }
     if (balances) {
         if (p.previousSell != 0 && s != 0) price.Line(x - 4, p.previousSell, x + 3, s, QBColor(9));
@@ -272,7 +275,8 @@ BarPass StartBarPass(ChartHost& w, const QuoteRecord& first, const CandleFrame& 
     ChartWindowState& f = w.Fields();
     BarPass p;
     p.daily = f.IsDaily == kTrue;
-    if (Checked(w, "mnuFuncExItem", 2)) f.MaxVolume = static_cast<float>(f.FileMaxVolume);
+    p.fileMaxVolume = CorrectionOn(w) && f.CorrectedMaxVolume != 0 ? f.CorrectedMaxVolume : f.FileMaxVolume;
+    if (Checked(w, "mnuFuncExItem", 2)) f.MaxVolume = static_cast<float>(p.fileMaxVolume);
     if (f.MaxVolume > 100000000) p.d = 1000;
     p.vmax = f.MaxVolume / p.d;
     if (Checked(w, "mnuSinyouBB") && !Checked(w, "mnuDekiIdou") && !Checked(w, "mnuDekidaka") &&

@@ -123,7 +123,8 @@ void CollectPoints(ChartWindowState& f, ChartFile& file1) {
     }
 }
 
-// Step 7: the highest high and lowest low of the whole file, corrected.
+// Step 7: the highest high and lowest low of the whole file, corrected, and
+// its largest corrected volume, which the stored maximum is not.
 void ScanWholeFileRange(ChartWindowState& f, ChartFile& file1, QuoteRecord& header) {
     const int k = PointCount(f);
     f.CorrectionFactor = f.CorrectionFactors[static_cast<std::size_t>(k)];
@@ -133,14 +134,17 @@ void ScanWholeFileRange(ChartWindowState& f, ChartFile& file1, QuoteRecord& head
     ApplyCorrection(f, 2, first);
     double high = first.High;
     double low = first.Low;
+    float volume = first.Volume;
     for (std::int64_t r = 3; r <= f.RecordCount; ++r) {
         BarValues bar = file1.Values(r);
         ApplyCorrection(f, r, bar);
         if (bar.High > high) high = bar.High;
         if (bar.Low < low) low = bar.Low;
+        if (bar.Volume > volume) volume = bar.Volume;
     }
     header.High = static_cast<float>(high);
     header.Low = static_cast<float>(low);
+    f.CorrectedMaxVolume = volume;
 }
 
 // The copy's records, stored as MergeQuoteRecord stores them one by one into

@@ -98,6 +98,10 @@ struct ChartWindowState {
     float ClipLevelL = 0;
     double VolumePaneFactor = 0;
     double FileMaxVolume = 0;
+    // The largest volume of the whole file as corrected, while the split
+    // correction is on: the fixed volume scale and the largest-volume bar
+    // are taken from it, as the stored maximum is the uncorrected one.
+    float CorrectedMaxVolume = 0;
     float MaxVolume = 0;
     double FileHigh = 0;
     double FileLow = 0;

@@ -100,6 +100,65 @@ TEST_F(CandleChart, PriceGridAndLabels) {
     }
 }
 
+// With the correction on, the fixed volume scale and the highlighted bar
+// come from the largest corrected volume, not the stored maximum.
+TEST_F(CandleChart, FixedVolumeScaleWithCorrectionUsesCorrectedVolumes) {
+    DataFileBuilder file(6);
+    file[3].Volume = 30000;  // 60000 once corrected
+    file[6].Volume = 50000;  // the stored maximum
+    file.Point(5, "2").HeaderPoint(5, "2");
+    file.Seal();
+    file.Write(dir.File("1301d.KDT"));
+    w.SetItem("mnuFuncExItem", 2, true);
+    w.SetItem("mnuDekidaka", 1, true);
+    w.fields.DataFileName = dir.File("1301d.KDT");
+    w.fields.StockSource = 1;
+    ShowChart(w);
+    ASSERT_TRUE(w.Item("mnuHosei", 1).Checked());
+    ASSERT_EQ(w.fields.FirstRecord, 2);
+    EXPECT_EQ(w.fields.MaxVolume, 60000);
+    std::vector<RecordedCall> highlighted;
+    for (const RecordedCall& c : Price(Kind::FilledBox)) {
+        if (c.color == QBColor(2)) highlighted.push_back(c);
+    }
+    ASSERT_EQ(highlighted.size(), 1u);
+    EXPECT_EQ(highlighted[0].x1, 7 + 1);
+    EXPECT_EQ(highlighted[0].y2, 60000);
+}
+
+// The sub-pane of the three-day candles: a band of one price span between
+// the prices and a volume area twice as high, its own boundary line and a
+// third copy of each label, upright and inverted.
+TEST_F(CandleChart, SubPaneScaleAndLabels) {
+    w.SetItem("mnu3Days", 1, true);
+    for (bool inverted : {false, true}) {
+        w.fields.InvertedChart = inverted ? -1 : 0;
+        Draw(DataFileBuilder(15));
+        const ChartWindowState& f = w.fields;
+        const double span = f.PriceTop - f.PriceBottom;
+        EXPECT_EQ(f.PriceSpan, static_cast<float>(span));
+        EXPECT_EQ(f.VolumeAreaHeight, static_cast<float>(2 * span / (f.VolumeAreaRatio - 1)));
+        const double far = inverted ? f.PriceTop + f.PriceSpan + f.VolumeAreaHeight
+                                    : f.PriceBottom - f.PriceSpan - f.VolumeAreaHeight;
+        EXPECT_EQ(w.price.ScaleTop(), inverted ? f.PriceBottom : f.PriceTop);
+        EXPECT_DOUBLE_EQ(w.price.ScaleTop() + w.price.ScaleHeight(), far);
+        EXPECT_EQ(inverted ? f.ClipLevelH : f.ClipLevelL, inverted ? far : static_cast<float>(far));
+        const double band = inverted ? f.PriceTop + f.PriceSpan : f.PriceBottom - f.PriceSpan;
+        bool boundary = false;
+        std::size_t gridLines = 0;
+        for (const RecordedCall& l : Price(Kind::Line)) {
+            boundary = boundary || (l.x1 == 0 && l.y1 == band && l.y2 == band && l.color == kGrey);
+            if (l.color == kGrey && l.y1 == l.y2 && l.x1 > 0) ++gridLines;
+        }
+        EXPECT_TRUE(boundary);
+        const std::vector<RecordedCall> texts = Price(Kind::Text);
+        ASSERT_EQ(texts.size(), 3 * gridLines);
+        const float t = static_cast<float>(U()) * (inverted ? -2.0f : 2.0f);
+        EXPECT_NEAR(texts[2].y1 - texts[1].y1, inverted ? f.PriceSpan : -f.PriceSpan, 1e-3);
+        EXPECT_NEAR(texts[0].y1 - t, std::ceil(f.PriceBottom / f.PriceGridStep) * f.PriceGridStep, 1e-3);
+    }
+}
+
 TEST_F(CandleChart, CaptionNamesPeriodAndOverlays) {
     struct Case {
         std::vector<std::pair<const char*, int>> items;
