@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "chart/drawing/price_overlays.h"
 #include "chart/drawing/split_correction.h"
 #include "chart/drawing/visible_range.h"
 #include "core/program_state.h"
@@ -151,6 +152,12 @@ struct BarPass {
     float vmax = 0;  // the volume ceiling in units of d
     double dateY = 0;
     bool daily = false;
+    bool pivotOn = false;
+    bool kagiOn = false;
+    bool parabolicOn = false;
+    PivotPass pivot;
+    KagiPass kagi;
+    ParabolicPass parabolic;
     // The file's largest volume as the bars are drawn: corrected while the
     // correction is on.
     double fileMaxVolume = 0;
@@ -271,9 +278,14 @@ void DrawCandle(ChartHost& w, BarPass& p, std::int64_t r, const QuoteRecord& bar
     }
 }
 
-BarPass StartBarPass(ChartHost& w, const QuoteRecord& first, const CandleFrame& frame) {
+BarPass StartBarPass(ChartHost& w, ChartFile& file1, const QuoteRecord& first, const CandleFrame& frame) {
     ChartWindowState& f = w.Fields();
     BarPass p;
+    p.pivotOn = Checked(w, "mnuPibott");
+    p.kagiOn = Checked(w, "mnuKagiAshi", 1) || Checked(w, "mnuKagiAshi", 2);
+    p.parabolicOn = Checked(w, "mnuParabolic");
+    if (p.parabolicOn) p.parabolic = StartParabolic(w, file1);
+    if (p.kagiOn) p.kagi = StartKagi(w, file1);
     p.daily = f.IsDaily == kTrue;
     p.fileMaxVolume = CorrectionOn(w) && f.CorrectedMaxVolume != 0 ? f.CorrectedMaxVolume : f.FileMaxVolume;
     if (Checked(w, "mnuFuncExItem", 2)) f.MaxVolume = static_cast<float>(p.fileMaxVolume);
@@ -304,6 +316,10 @@ void RunBarPass(ChartHost& w, ChartFile& file1, BarPass& p, const CandleFrame& f
         DrawDateMarks(w, p, bar, frame);
         DrawVolumeArea(w, p, bar);
         DrawCandle(w, p, r, bar, corrected);
+        Surface& price = w.PricePane();
+        if (p.pivotOn) p.pivot.Bar(price, bar.High, bar.Low, bar.Close, p.x);
+        if (p.kagiOn) p.kagi.Bar(f, price, bar.Close, p.x);
+        if (p.parabolicOn) p.parabolic.Bar(f, price, file1, r, bar.Open, bar.High, bar.Low, bar.Close, p.x);
         p.x += 7;
         if (p.x >= scaleWidth) break;
     }
@@ -390,7 +406,7 @@ void DrawCandleChart(ChartHost& w, ChartFile& file1) {
     // 8.
     SetChartCaption(w);
     // 10 to 12.
-    BarPass pass = StartBarPass(w, first, frame);
+    BarPass pass = StartBarPass(w, file1, first, frame);
     pass.lastRecord = std::min<std::int64_t>(f.FirstRecord, f.RecordCount);
     RunBarPass(w, file1, pass, frame);
     FinishBarPass(w, file1, pass);

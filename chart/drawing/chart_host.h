@@ -77,6 +77,11 @@ public:
     virtual void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) = 0;
     virtual void SetToolbarButtonEnabled(const std::string& key, bool enabled) = 0;
     virtual void FocusToolbarStrip() = 0;
+    // The main window's text boxes by number: Text6 and Text8 of the quick
+    // parameter bar, Text73 of the extended panel.  No box: empty, and a
+    // text set is dropped.
+    virtual std::string MainBoxText(int textNo) const = 0;
+    virtual void SetMainBoxText(int textNo, const std::string& text) = 0;
     // Brings the quick parameter bar in line with this window's indicators.
     virtual void SyncParamPanel() = 0;
 

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -242,6 +243,24 @@ void Form3::SetPaneHeight(Pane pane, int height) { SetHeight(PaneWidget(pane), h
 void Form3::SetPaneVisible(Pane pane, bool visible) { PaneWidget(pane)->setVisible(visible); }
 
 void Form3::SetWindowCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
+namespace {
+QLineEdit* MainBox(int textNo) {
+    MDIForm1* main = Main();
+    if (main == nullptr) return nullptr;
+    const auto it = main->QuickBoxes.find(textNo);
+    return it != main->QuickBoxes.end() ? it->second : main->PanelBox(textNo);
+}
+}  // namespace
+
+std::string Form3::MainBoxText(int textNo) const {
+    QLineEdit* box = MainBox(textNo);
+    return box != nullptr ? box->text().toStdString() : std::string();
+}
+
+void Form3::SetMainBoxText(int textNo, const std::string& text) {
+    if (QLineEdit* box = MainBox(textNo)) box->setText(QString::fromStdString(text));
+}
 
 void Form3::SetMainWindowCaption(const std::string& caption) {
     if (MDIForm1* main = Main()) main->setWindowTitle(QString::fromStdString(caption));

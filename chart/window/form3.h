@@ -105,6 +105,8 @@ public:
     void StartBlink();
     void SetMainWindowCaption(const std::string& caption) override;
     void SetWindowCaption(const std::string& caption) override;
+    std::string MainBoxText(int textNo) const override;
+    void SetMainBoxText(int textNo, const std::string& text) override;
     void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) override;
     void SetToolbarButtonEnabled(const std::string& key, bool enabled) override;
     void FocusToolbarStrip() override;

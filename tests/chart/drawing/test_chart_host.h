@@ -106,6 +106,11 @@ public:
     }
     void SetToolbarButtonEnabled(const std::string& key, bool enabled) override { buttons[key] = enabled; }
     void FocusToolbarStrip() override { ++focusCalls; }
+    std::string MainBoxText(int textNo) const override {
+        const auto it = mainBoxes.find(textNo);
+        return it == mainBoxes.end() ? std::string() : it->second;
+    }
+    void SetMainBoxText(int textNo, const std::string& text) override { mainBoxes[textNo] = text; }
     void SyncParamPanel() override { ++syncCalls; }
     void DrawStockCompare(ChartFile& file1) override { Drawn("stock comparison", file1); }
     void DrawReverseWatch(ChartFile& file1) override { Drawn("reverse watch", file1); }
@@ -148,6 +153,7 @@ public:
     std::map<std::string, bool> buttons;
     std::string mainCaption;
     std::string windowCaption;
+    std::map<int, std::string> mainBoxes;  // the main window's boxes by number
     std::map<int, Tab> tabs;
     std::map<std::string, int> kindDraws;  // the other kinds' drawers by name
     bool blinking = true;
