@@ -35,6 +35,18 @@ void RecordFile::Open(const std::string& path, std::size_t recordLength) {
     length_ = recordLength;
 }
 
+void RecordFile::OpenForReading(const std::string& path, std::size_t recordLength) {
+    Close();
+    if (recordLength == 0) throw FileError("record length 0: " + path);
+    const std::filesystem::path p(reinterpret_cast<const char8_t*>(path.c_str()));
+    if (std::filesystem::is_directory(p)) throw FileError("cannot open a folder as a file: " + path);
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (f == nullptr) throw FileError("cannot open " + path + ": " + std::strerror(errno));
+    file_ = f;
+    path_ = path;
+    length_ = recordLength;
+}
+
 void RecordFile::Close() {
     if (file_ != nullptr) {
         std::fclose(file_);

@@ -30,6 +30,9 @@ public:
 
     // Opens for reading and writing, creating the file when missing.
     void Open(const std::string& path, std::size_t recordLength);
+    // Opens an existing file for reading only: a missing file is a
+    // FileError and is not created; writes fail with a FileError.
+    void OpenForReading(const std::string& path, std::size_t recordLength);
     void Close();
     bool IsOpen() const { return file_ != nullptr; }
     const std::string& Path() const { return path_; }

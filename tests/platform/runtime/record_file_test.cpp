@@ -85,5 +85,20 @@ TEST(RecordFile, LittleEndianIntegerAndSingleFields) {
     }
 }
 
+TEST(RecordFile, OpeningForReadingNeverCreatesAndNeverWrites) {
+    test::TempFolder dir;
+    const std::string path = dir.File("r.bin");
+    RecordFile f;
+    EXPECT_THROW(f.OpenForReading(path, 4), FileError);
+    EXPECT_FALSE(f.IsOpen());
+    test::WriteBytes(path, "AAAABB");
+    f.OpenForReading(path, 4);
+    EXPECT_EQ(f.ReadWhole(1), "AAAA");
+    EXPECT_EQ(f.ReadWhole(2), std::nullopt);
+    EXPECT_THROW(f.Write(1, "CCCC"), FileError);
+    f.Close();
+    EXPECT_EQ(test::ReadBytes(path), "AAAABB");
+}
+
 }  // namespace
 }  // namespace ranvik
