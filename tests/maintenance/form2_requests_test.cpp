@@ -1,7 +1,9 @@
 #include "maintenance/form2.h"
 
 #include <QLabel>
+#include <QMdiArea>
 
+#include "core/window_management.h"
 #include "platform/ui/flex_grid.h"
 #include "tests/core/list_table_fixture.h"
 #include "tests/maintenance/form2_fixture.h"
@@ -86,6 +88,20 @@ TEST_F(Form2RequestTest, AnOperationUnderWayKeepsTheFileButEndsTheRequest) {
     EXPECT_EQ(window->LoadedFilePath, dir.File("1301d.KDT"));
     EXPECT_EQ(Program().selection.ChartLoadMode, "");
     EXPECT_EQ(window->FG1Text6.Text(), "");
+}
+
+TEST_F(Form2RequestTest, TheToolMenuOpensOneWindowAndThenBringsItForward) {
+    RunToolMenu(1);
+    EXPECT_EQ(Program().windows.MaintenanceWindow, window);
+    EXPECT_EQ(form->MdiArea()->subWindowList().size(), 1);
+    form->Item("mnuSelToolItem", 1).Choose();
+    EXPECT_EQ(form->MdiArea()->subWindowList().size(), 1);
+    window->終了CMD_Click();
+    EXPECT_EQ(Program().windows.MaintenanceWindow, nullptr);
+    form->Item("mnuSelToolItem", 1).Choose();
+    ASSERT_NE(Program().windows.MaintenanceWindow, nullptr);
+    EXPECT_EQ(form->ActiveChild(), Program().windows.MaintenanceWindow);
+    EXPECT_TRUE(form->Item("mnuWinItem", 5).Visible());
 }
 
 }  // namespace
