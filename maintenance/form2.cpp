@@ -136,7 +136,11 @@ void Form2::BuildPanels() {
     Picture2->setToolTip("操作ボタン非表示");
 
     Frame1 = panel(Frame3, "Frame1", "範囲指定の削除");
-    SetForeColor(Frame1, QBColor(9));
+    // Only the caption is blue: the buttons and boxes keep their own text
+    // colours, disabled ones grey.
+    QPalette caption = Frame1->palette();
+    caption.setColor(QPalette::WindowText, ToQColor(QBColor(9)));
+    Frame1->setPalette(caption);
     MoveTwips(Frame1, 50, 1850, 2120, 855);
     範囲指定BTN = AddButton(Frame1, "範囲指定BTN", "(P)", "範囲指定開始", 80, 240, 550, 255);
     範囲削除BTN = AddButton(Frame1, "範囲削除BTN", "(T)", "指定範囲削除実行", 80, 520, 550, 255);
@@ -151,10 +155,6 @@ void Form2::BuildPanels() {
     Picture5 = AddCloseImage(Frame1, "Picture5", 1690, true);
     Picture4->setToolTip("操作ボタンを隠す");
     Picture5->setToolTip("操作ボタン非表示");
-    // Only the panel's caption is blue.
-    for (QWidget* w : std::initializer_list<QWidget*>{範囲指定BTN, 範囲削除BTN, 範囲削除保存BTN, Text3, Text4}) {
-        SetForeColor(w, QBColor(0));
-    }
     Frame3->hide();
 
     // Correction panel: the points of the loaded file.

@@ -111,6 +111,8 @@ void Form2::追加CMD_Click() {
     for (int c = 1; c <= 8; ++c) FGrid1->SetCellBackColorAt(newRow, c, kNewRowCell);
     OpenEditorOnNewRowColumn(1);
     Text1->setText(QString::fromStdString(FormatMmDdYy(Today())));
+    // What is typed replaces the proposed text.
+    Text1->selectAll();
     Text1->show();
     Text1->setFocus();
     OperationState = *next;
@@ -153,6 +155,7 @@ void Form2::StoreEnteredRow() {
     if (!complete) {
         OpenEditorOnNewRowColumn(next);
         Text1->setText(" ");
+        Text1->selectAll();
         Text1->setFocus();
         EntryText.clear();
         return;

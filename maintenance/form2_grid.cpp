@@ -77,6 +77,8 @@ void Form2::FGrid1_Click() {
         }
         PlaceEditorOverCurrentCell();
         Text1->setText(QString::fromStdString(FGrid1->Text()));
+        // What is typed replaces the cell's text.
+        Text1->selectAll();
         Text1->show();
         Text1->setFocus();
         EditColumn = FGrid1->Col();

@@ -351,6 +351,18 @@ TEST_F(Form2EditTest, ANewDateMovesTheRecordWithItsMultiplierAndTheWindowGoesIdl
     EXPECT_TRUE(window->削除CMD->isEnabled());
 }
 
+TEST_F(Form2EditTest, TypingReplacesTheTextTheEditorOpensWith) {
+    LoadThree();
+    window->修正CMD_Click();
+    ClickCell(2, 1);
+    Type("0506");
+    EXPECT_EQ(Editor().text(), "05/06/");
+    window->リセットCMD_Click();
+    window->追加CMD_Click();
+    Type("1");
+    EXPECT_EQ(Editor().text(), "1");
+}
+
 TEST_F(Form2EditTest, AMoveOntoAnotherDateReplacesThatRecord) {
     LoadThree();
     window->修正CMD_Click();
