@@ -141,7 +141,10 @@ void Form2::Form_Resize() {
     QMdiSubWindow* frame = Frame();
     if (frame != nullptr && frame->isMinimized()) return;
     const auto& app = Program().app;
-    if (MDIForm1* main = Program().windows.MainForm; main != nullptr && frame != nullptr) {
+    // The caption belongs to the active child: a window resized behind a
+    // chart window leaves the chart's title alone.
+    MDIForm1* main = Program().windows.MainForm;
+    if (main != nullptr && frame != nullptr && main->ActiveChild() == this) {
         main->setWindowTitle(QString::fromStdString(app.AppTitle) + (frame->isMaximized() ? QString() : windowTitle()));
     }
     const int width = FormWidthTw();

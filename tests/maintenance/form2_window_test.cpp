@@ -373,6 +373,11 @@ TEST_F(Form2WindowTest, TheGridFollowsTheWindowWithItsScrollBars) {
     Program().app.AdminMode = kTrue;
     resize(11000, 6000);
     EXPECT_EQ(Grid().ScrollBars(), kFlexScrollBoth);
+    // The main window's caption names the window in normal state only.
+    EXPECT_EQ(form->windowTitle().toStdString(), Program().app.AppTitle + "株価データ保守");
+    frame->showMaximized();
+    window->Form_Resize();
+    EXPECT_EQ(form->windowTitle().toStdString(), Program().app.AppTitle);
 }
 
 TEST_F(Form2WindowTest, AnEditorOverACellIsCutAtTheGridsEdgeOrHidden) {
