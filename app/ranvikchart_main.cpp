@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <string>
 
 #include "chart/window/form3.h"
 #include "collect/collection_panel.h"
@@ -13,18 +14,23 @@
 #include "platform/ui/qt_help_service.h"
 #include "platform/ui/qt_message_service.h"
 #include "platform/ui/qt_popup_menu_service.h"
+#include "platform/ui/qt_texts.h"
 #include "platform/ui/twips.h"
 
 int main(int argc, char* argv[]) {
     ranvik::FixLogicalDpi();
     QApplication app(argc, argv);
     app.setWindowIcon(QIcon(ranvik::ProgramPicture()));
+    ranvik::InstallJapaneseWindowSystemTexts(app);
     ranvik::InstallMessageService(std::make_unique<ranvik::QtMessageService>());
     ranvik::InstallHelpService(std::make_unique<ranvik::QtHelpService>());
     ranvik::InstallPopupMenuService(std::make_unique<ranvik::QtPopupMenuService>());
-    // The one argument is a stock data file's path; the chart window takes
-    // it as the command line holds it, in double quotes.
-    if (argc > 1) ranvik::SetCommandLine(std::string("\"") + argv[1] + "\"");
+    // The command line after the program name: a stock data file's path,
+    // which the shell has already freed of its quotes (one split at its
+    // blanks is joined again).
+    std::string commandLine;
+    for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+    ranvik::SetCommandLine(commandLine);
 
     ranvik::InstallChartWindowMaker();
     ranvik::InstallMaintenanceWindowMaker();

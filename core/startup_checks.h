@@ -10,18 +10,11 @@
 
 #include "core/settings_file.h"
 #include "core/url_list.h"
+#include "platform/runtime/program_version.h"
 
 namespace ranvik {
 
-struct VersionNumber {
-    int major = 0;
-    int minor = 0;
-    int revision = 0;
-    auto operator<=>(const VersionNumber&) const = default;
-};
-
-// This program: 4.4.24, shown with VersionSuffix after it.
-constexpr VersionNumber kProgramVersion{4, 4, 24};
+// The program's version, kProgramVersion, is shared with the list editor.
 // URL lists older than this lack lines the downloads need.
 constexpr VersionNumber kUrlListMinimumVersion{4, 4, 16};
 inline constexpr std::string_view kHelpFileName = "RanvikCManual.chm";

@@ -174,7 +174,7 @@ void Form2::リセットCMD_Click() {
             try {
                 RecordFile file;
                 if (FileExists(DataFilePath)) {
-                    file.OpenForReading(DataFilePath, QuoteRecord::kLength);
+                    file.Open(DataFilePath, QuoteRecord::kLength, FileAccess::ReadOnly);
                     if (const auto header = file.ReadWhole(1)) count = QuoteRecord::Decode(*header).RecordNo;
                 }
             } catch (const FileError&) {

@@ -54,7 +54,7 @@ StockFileView ReadStockFile(const std::string& path, bool newestFirst, bool admi
     // Reading never creates the file it looks for.
     if (!FileExists(path)) return v;
     RecordFile file;
-    file.OpenForReading(path, kLen);
+    file.Open(path, kLen, FileAccess::ReadOnly);
     const auto headerBytes = file.ReadWhole(1);
     if (!headerBytes) return v;
     v.header = QuoteRecord::Decode(*headerBytes);

@@ -1,41 +1,58 @@
+// The chart window's controls, its background colours, and what the drawing routines use of it.
 #include "chart/window/form3.h"
 
-#include <QAction>
-#include <QFrame>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
+#include <QTimer>
 
 #include "core/main_window.h"
 #include "core/program_state.h"
-#include "core/shared_menu_items.h"
-#include "core/settings_file.h"
-#include "core/splash.h"
-#include "core/startup_checks.h"
-#include "core/window_management.h"
-#include "core/data_store.h"
-#include "platform/runtime/folder.h"
-#include "platform/runtime/help_service.h"
-#include "platform/runtime/process.h"
 #include "platform/runtime/values.h"
+#include "platform/surface/screen_surface.h"
+#include "platform/ui/control_colors.h"
+#include "platform/ui/twips.h"
 
 namespace ranvik {
 
 namespace {
 
-const Color kActiveTab = RGB(255, 85, 80);
-const Color kOpenTab = RGB(150, 55, 50);
 const Color kHoneydew = RGB(240, 255, 240);
-constexpr int kIndicatorPaneHeight = 1310;
-
-MDIForm1* Main() { return Program().windows.MainForm; }
+const Color kTitleBlue = RGB(0, 120, 255);
 
 // Background colours 1 to 7 by index 0 to 6.
 const Color kBackgrounds[7] = {RGB(240, 255, 240), RGB(50, 50, 50),    RGB(230, 230, 250), RGB(255, 255, 255),
                                RGB(175, 238, 238), RGB(255, 255, 224), RGB(245, 222, 179)};
+
+// The bar read-out panel's captions along its top edge: label, caption,
+// left (twips).
+struct ReadOutCaption {
+    int label;
+    const char* caption;
+    int left;
+};
+constexpr ReadOutCaption kReadOutCaptions[] = {
+    {2, "年/月/日", 0},  {3, "始値", 900},      {4, "終値", 1940},     {5, "高値", 3010},     {6, "安値", 4070},
+    {7, "前日比", 5000}, {8, "出来高", 6100},   {9, "信用売残", 7280}, {11, "信用買残", 8350}, {13, "信用倍率", 9450},
+};
+
+ScreenSurface* NewPane(QWidget* parent, const char* name) {
+    auto* pane = new ScreenSurface(parent);
+    pane->setObjectName(name);
+    pane->SetBackColor(kHoneydew);
+    return pane;
+}
+
+QLabel* NewLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    return label;
+}
+
+MDIForm1* Main() { return Program().windows.MainForm; }
 
 }  // namespace
 
@@ -45,250 +62,179 @@ int ColourIndexOf(const std::string& value) {
     return index < 0 || index > 6 ? 0 : static_cast<int>(index);
 }
 
+Form3::Form3(QWidget* parent) : ChartWindowBase(parent) {
+    setObjectName("Form3");
+    setMinimumSize(TwipsToPixels(3000), TwipsToPixels(2400));
+    BuildControls();
+    BuildMenus();
+}
+
+Form3::~Form3() = default;
+
+void Form3::BuildControls() {
+    Label1 = NewLabel(this, "Label1");
+    SetForeColor(Label1, kTitleBlue);
+    MoveTwips(Label1, 60, 10, 3000, 255);
+    Label20 = NewLabel(this, "Label20");
+    MoveTwips(Label20, 3070, 10, 4000, 255);
+    Label10 = NewLabel(this, "Label10");
+    MoveTwips(Label10, 7100, 10, 3000, 255);
+    Label10->hide();
+    Label21 = NewLabel(this, "Label21");
+    MoveTwips(Label21, 10100, 10, 3000, 255);
+    Label21->hide();
+    Label12 = NewLabel(this, "Label12");
+    Label12->hide();
+
+    // The read-out panel sits where the price pane starts; the price pane
+    // moves below it while it is shown.
+    Picture11 = NewPane(this, "Picture11");
+    MoveTwips(Picture11, 30, 265, 10500, 420);
+    for (const ReadOutCaption& c : kReadOutCaptions) {
+        QLabel* label = NewLabel(Picture11, ("Label" + std::to_string(c.label)).c_str());
+        label->setText(QString::fromUtf8(c.caption));
+        MoveTwips(label, c.left, 0, 900, 160);
+        labels_[c.label] = label;
+    }
+    Picture11->hide();
+
+    Picture1 = NewPane(this, "Picture1");
+    MoveTwips(Picture1, 30, 265, 9000, 4000);
+    Picture3 = NewPane(this, "Picture3");
+    MoveTwips(Picture3, 30, 4275, 9000, ChartWindowState::kIndicatorPaneStart);
+    Picture5 = NewPane(this, "Picture5");
+    MoveTwips(Picture5, 9030, 265, 1050, 4000);
+    Picture5->hide();
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setObjectName("HScroll1");
+    MoveTwips(HScroll1, 30, 5615, 9050, 255);
+    HScroll1->setRange(14, 14);
+    HScroll1->setSingleStep(14);
+    HScroll1->setPageStep(365);
+
+    // Inside the price pane, placed in its scale.
+    Label14 = NewLabel(Picture1, "Label14");
+    SetForeColor(Label14, RGB(255, 0, 255));
+    Label14->hide();
+    Picture4 = NewPane(Picture1, "Picture4");
+    Picture4->setToolTip("拡大/縮小できます");
+    MoveTwips(Picture4, 0, 0, 2085, 1215);
+    Picture4->hide();
+    Picture10 = NewPane(Picture1, "Picture10");
+    MoveTwips(Picture10, 0, 0, 2700, 150);
+    Picture10->hide();
+
+    Frame1 = new QGroupBox("拡大<--------------->縮小", Picture1);
+    Frame1->setObjectName("Frame1");
+    MoveTwips(Frame1, 0, 0, 2770, 765);
+    Slider1 = new QSlider(Qt::Horizontal, Frame1);
+    Slider1->setObjectName("Slider1");
+    MoveTwips(Slider1, 30, 240, 2700, 480);
+    Slider1->setRange(150, 2000);
+    Slider1->setValue(ChartWindowState::kSliderStart);
+    Slider1->setSingleStep(7);
+    Slider1->setPageStep(49);
+    Slider1->setTickInterval(50);
+    Slider1->setTickPosition(QSlider::TicksBelow);
+    Frame1->hide();
+
+    Frame3 = new QGroupBox("描画年選択", Picture1);
+    Frame3->setObjectName("Frame3");
+    MoveTwips(Frame3, 0, 0, 2021, 735);
+    Combo1 = new QComboBox(Frame3);
+    Combo1->setObjectName("Combo1");
+    MoveTwips(Combo1, 120, 280, 765, 300);
+    Command1 = new QPushButton("画面 ﾘｾｯﾄ", Frame3);
+    Command1->setObjectName("Command1");
+    MoveTwips(Command1, 960, 220, 1000, 375);
+    Frame3->hide();
+
+    Picture8 = NewPane(this, "Picture8");
+    Label16 = NewLabel(Picture8, "Label16");
+    Picture8->hide();
+
+    for (QLabel* label : {Label1, Label10, Label12, Label14, Label16, Label20, Label21}) {
+        labels_[label->objectName().mid(5).toInt()] = label;
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+
+    // A new window is a candlestick window.  The kind and option handlers
+    // come with the chart kinds; the boxes hold the state meanwhile.
+    Check1.SetValue(1);
+    CommCheck.OnClick = [this] { CommCheck_Click(); };
+    Activate10.OnClick = [this] { Activate10_Click(); };
+
+    // Every change of the value, by the arrows, the track, dragging or code.
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
+    connect(Slider1, &QSlider::valueChanged, this, [this] { Slider1_Scroll(); });
+}
+
+HiddenCheckBox* Form3::CheckBox(int number) {
+    return const_cast<HiddenCheckBox*>(static_cast<const Form3*>(this)->CheckBox(number));
+}
+
+const HiddenCheckBox* Form3::CheckBox(int number) const {
+    switch (number) {
+        case 1: return &Check1;
+        case 2: return &Check2;
+        case 3: return &Check3;
+        case 4: return &Check4;
+        case 6: return &Check6;
+        case 7: return &Check7;
+        case 8: return &Check8;
+        case 9: return &Check9;
+        case 10: return &Check10;
+        case 11: return &Check11;
+        case 12: return &Check12;
+        default: return nullptr;
+    }
+}
+
 void Form3::SetBackgroundColour(int index) {
     // The chosen colour is the program's: the next window and the settings
     // file take it from BackColorIndex.
     Program().commands.BackColorIndex = static_cast<std::int16_t>(index);
-    BackColorNo = static_cast<std::int16_t>(index + 1);
-    SetBackColor(Picture1, kBackgrounds[index]);
-    SetBackColor(Picture3, kBackgrounds[index]);
+    fields_.BackColorNo = static_cast<std::int16_t>(index + 1);
+    const Color colour = kBackgrounds[index];
+    SetBackColor(this, colour);
+    for (ScreenSurface* pane : {Picture1, Picture3, Picture5, Picture8, Picture11}) pane->SetBackColor(colour);
+    // The drawing routines may draw elsewhere (a test's recording panes).
+    PricePane().SetBackColor(colour);
+    IndicatorPane().SetBackColor(colour);
 }
 
-Form3::Form3(QWidget* parent) : ChartWindowBase(parent) {
-    setObjectName("Form3");
-    setMinimumSize(TwipsToPixels(3000), TwipsToPixels(2400));
-    Label1 = new QLabel(this);
-    Label1->setObjectName("Label1");
-    SetForeColor(Label1, RGB(0, 120, 255));
-    Picture1 = new QFrame(this);
-    Picture1->setObjectName("Picture1");
-    Picture1->setFrameShape(QFrame::Box);
-    SetBackColor(Picture1, kHoneydew);
-    Picture3 = new QFrame(this);
-    Picture3->setObjectName("Picture3");
-    Picture3->setFrameShape(QFrame::Box);
-    SetBackColor(Picture3, kHoneydew);
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName("HScroll1");
-    BuildMenus();
+// ---------------------------------------------------------------- drawing host
+
+Surface& Form3::PricePane() { return *Picture1; }
+Surface& Form3::IndicatorPane() { return *Picture3; }
+QScrollBar& Form3::ScrollBar() { return *HScroll1; }
+
+int Form3::CheckValue(int box) const {
+    const HiddenCheckBox* check = CheckBox(box);
+    return check != nullptr ? check->Value() : 0;
 }
 
-void Form3::BuildMenus() {
-    QMenuBar* bar = EnsureMenuBar();
-    QMenu* view = bar->addMenu("表示(&F)");
-    MenuItemArray* tools = AddMenuArray(view, "mnuTool0");
-    AddBarItems(*tools);
-    connect(tools, &MenuItemArray::Click, this, [this](int i) { mnuTool0_Click(i); });
-    view->addSeparator();
+QLabel& Form3::LabelNo(int number) { return *labels_.at(number); }
 
-    QMenu* funcEx = view->addMenu("その他機能(&O)");
-    MenuItemArray* funcExItems = AddMenuArray(funcEx, "mnuFuncExItem");
-    AddFuncExItems(*funcExItems);
-    for (int i = 0; i <= 8; ++i) funcExItems->SetVisible(i, i != 0 && i != 6 && i != 7);
-    connect(funcExItems, &MenuItemArray::Click, this, [this](int i) { mnuFuncExItem_Click(i); });
-    view->addSeparator();
-    MenuItemArray* close = AddMenuArray(view, "mnuMadoClose");
-    close->Add(1, "チャート表示窓を閉じる(&C)");
-    connect(close, &MenuItemArray::Click, this, [this](int) { mnuMadoClose_Click(); });
-    view->addSeparator();
-    MenuItemArray* end = AddMenuArray(view, "mnuEnd");
-    end->Add(1, "アプリケーション終了(&X)", "Ctrl+X");
-    connect(end, &MenuItemArray::Click, this, [this](int) { mnuEnd_Click(); });
+bool Form3::BlinkRunning() const { return Timer1->isActive(); }
 
-    QMenu* win = bar->addMenu("ｳｲﾝﾄﾞｳ(&W)");
-    MenuItemArray* winItems = AddMenuArray(win, "mnuWinItem");
-    const char* winCaptions[] = {"重ねて表示(&D)", "上下に並べて表示(&H)", "左右に並べて表示(&V)",
-                                 "ｱｲｺﾝを整列(&I)", "-",                    "株価データ保守(&J)",
-                                 "業績情報(&K)",   "-",                    "ﾁｬｰﾄ表示窓を追加(&C)"};
-    for (int i = 0; i <= 8; ++i) winItems->Add(i, winCaptions[i]);
-    for (int i : {3, 5, 6}) winItems->SetVisible(i, false);
-    connect(winItems, &MenuItemArray::Click, this, [this](int i) { mnuWinItem_Click(i); });
+void Form3::StartBlink() { Timer1->start(); }
 
-    QMenu* help = bar->addMenu("ヘルプ(&H)");
-    MenuItemArray* helpItems = AddMenuArray(help, "mnuHelpItem");
-    helpItems->Add(0, "説明(&H)");
-    helpItems->Add(1, "ﾌﾟﾛｸﾞﾗﾑ情報(&P)");
-    connect(helpItems, &MenuItemArray::Click, this, [this](int i) { mnuHelpItem_Click(i); });
+void Form3::StopBlink() {
+    Timer1->stop();
+    SetForeColor(Label1, kTitleBlue);
 }
 
-void Form3::resizeEvent(QResizeEvent* event) {
-    ChartWindowBase::resizeEvent(event);
-    const int width = WidthOf(this);
-    const int height = HeightOf(this);
-    MoveTwips(Label1, 60, 10, width - 120, 255);
-    const int paneTop = TopOf(Label1) + HeightOf(Label1);
-    const int scrollHeight = 255;
-    const int indicatorTop = std::max(paneTop + 300, height - scrollHeight - kIndicatorPaneHeight - 30);
-    MoveTwips(Picture1, 30, paneTop, width - 60, indicatorTop - paneTop - 15);
-    MoveTwips(Picture3, 30, indicatorTop, width - 60, kIndicatorPaneHeight);
-    MoveTwips(HScroll1, 30, indicatorTop + kIndicatorPaneHeight + 15, width - 60, scrollHeight);
+void Form3::SetToolbarButtonEnabled(const std::string& key, bool enabled) {
+    if (MDIForm1* main = Main()) main->SetToolbarButtonEnabled(key, enabled);
 }
 
-void Form3::Form_Load() {
-    auto& windows = Program().windows;
-    // 1.
-    ChartShown = 0;
-    PeriodUnit.clear();
-    ClipLevelH = 100;
-    ClipLevelL = 0;
-    BackColorNo = 1;
-    BandVolumeScale = 8;
-    WindowNo = windows.NewWindowNo;
-    VolumeAreaRatio = 7;
-    // 2. Its tab shows it as the active window.
-    if (MDIForm1* main = Main()) {
-        if (QLabel* tab = main->WindowTab(WindowNo)) {
-            SetBackColor(tab, kActiveTab);
-            windows.ActiveWindowNo = WindowNo;
-        }
-    }
-    // 3.
-    StockSource = 1;
-    PrintingNow = 0;
-    // 4. Marks kept in the settings file, and the background colour.
-    const auto& app = Program().app;
-    int colour = 0;
-    if (FileExistsIn(std::string(kSettingsFileName), app.AppDir) == 1) {
-        ReadIniValue("mnuColorItem=");
-        colour = ColourIndexOf(Program().settings.IniValue);
-        const char* keys[] = {"FixAMT=", "PrinterDate=", "mnuChartExplain=", "CrossKabuka="};
-        for (int i = 0; i < 4; ++i) {
-            ReadIniValue(keys[i]);
-            Item("mnuFuncExItem", 2 + i).SetChecked(Program().settings.IniValue == "1");
-        }
-    }
-    SetBackgroundColour(colour);
-    // 5.
-    if (app.AdminMode == kTrue) Item("mnuFuncExItem", 7).SetVisible(true);
-    // 8.
-    Label1->clear();
-    DataFileName.clear();
-    WebTempFileName.clear();
-    CorrectedSourceName.clear();
-    // 10, 11. Only window 1 takes a data file named on the command line;
-    // the path comes in double quotes.
-    CommandLineFile.clear();
-    const std::string commandLine = CommandLine();
-    if (!commandLine.empty() && windows.NewWindowNo == 1 && commandLine.size() >= 2) {
-        const std::string path = commandLine.substr(1, commandLine.size() - 2);
-        const auto slash = path.find_last_of("\\/");
-        StockTitle = slash == std::string::npos ? path : path.substr(slash + 1);
-        CommandLineFile = path;
-    }
-    // 14. Mirrors of the main window's menus.
-    if (MDIForm1* main = Main()) {
-        if (main->Item("mnuFuncExItem", 6).Checked()) Item("mnuFuncExItem", 6).SetChecked(true);
-        if (main->Item("mnuWinItem", 5).Visible()) Item("mnuWinItem", 5).SetVisible(true);
-        if (main->Item("mnuWinItem", 6).Visible()) Item("mnuWinItem", 6).SetVisible(true);
-    }
-    // 15.
-    SetOpensMaximized(true);
-}
-
-void Form3::Form_Activate() {
+void Form3::FocusToolbarStrip() {
     MDIForm1* main = Main();
-    if (main == nullptr) return;
-    for (int i = 0; i <= 4; ++i) Item("mnuTool0", i).SetChecked(main->Item("mnuFileItem", i).Checked());
-    Activate10_Click();
-}
-
-void Form3::Activate10_Click() {
-    MDIForm1* main = Main();
-    if (main == nullptr) return;
-    auto& windows = Program().windows;
-    main->setWindowTitle(QString::fromStdString(Program().app.AppTitle + StockTitle));
-    for (int no = 1; no <= 3; ++no) {
-        if (windows.ChartWindow(no) == nullptr) continue;
-        SetBackColor(main->WindowTab(no), no == WindowNo ? kActiveTab : kOpenTab);
-    }
-    windows.ActiveWindowNo = WindowNo;
-}
-
-void Form3::Form_Unload() {
-    auto& windows = Program().windows;
-    const auto& app = Program().app;
-    // 2. This window's temporary files; one that cannot go is left.
-    for (std::string* name : {&MonthlyFileName, &WebTempFileName, &CorrectedFileName}) {
-        if (!name->empty()) DeleteFile(JoinPath(app.AppDir, *name));
-        name->clear();
-    }
-    CorrectedSourceName.clear();
-    // 3. The slot and its tab are free again.
-    MDIForm1* main = Main();
-    if (WindowNo >= 1 && WindowNo <= 3) {
-        if (main != nullptr) {
-            QLabel* tab = main->WindowTab(WindowNo);
-            tab->clear();
-            tab->setToolTip("");
-            SetBackColor(tab, QBColor(11));
-        }
-        if (windows.ChartWindow(WindowNo) == this) windows.ChartWindow(WindowNo) = nullptr;
-    }
-    // 4. (the volume-average item comes with the indicator menus)
-    if (main != nullptr) {
-        // 5.
-        main->setWindowTitle(QString::fromStdString(app.AppTitle));
-        // 6. A window can be added again.
-        main->SetToolbarButtonEnabled("窓", true);
-        main->Item("mnuWinItem", 8).SetEnabled(true);
-        for (int no = 1; no <= 3; ++no) {
-            if (ChartWindowBase* other = windows.ChartWindow(no)) other->Item("mnuWinItem", 8).SetEnabled(true);
-        }
-        if (main->Item("mnuWinItem", 5).Visible() && windows.MaintenanceWindow != nullptr) {
-            windows.MaintenanceWindow->Item("mnuWinItem", 11).SetEnabled(true);
-        }
-        // 7. The last chart window leaves the chart buttons nothing to act on.
-        if (windows.ChartWindow1 == nullptr && windows.ChartWindow2 == nullptr && windows.ChartWindow3 == nullptr) {
-            if (!Item("mnuWinItem", 6).Visible()) {
-                main->SetToolbarButtonEnabled("窓ＬＲ", false);
-                main->SetToolbarButtonEnabled("窓ＵＤ", false);
-            }
-            main->SetToolbarButtonsEnabled(5, 25, false);
-            for (int label : {6, 10}) SetForeColor(main->QuickLabels[label], RGB(150, 150, 150));
-            for (int box : {2, 6}) main->QuickBoxes[box]->setEnabled(false);
-            main->Picture3->update();
-        }
-    }
-    // 8.
-    DataFileName.clear();
-}
-
-void Form3::mnuEnd_Click() {
-    if (MDIForm1* main = Main()) main->close();
-}
-
-void Form3::mnuMadoClose_Click() {
-    if (Frame() != nullptr) {
-        Frame()->close();
-    } else {
-        close();
-    }
-}
-
-void Form3::mnuWinItem_Click(int index) {
-    if (index == 5 || index == 6) BringNeighbourWindowForward(index);
-    else RunWindowMenu(static_cast<std::int16_t>(index));
-}
-
-void Form3::mnuTool0_Click(int index) {
-    // The bars belong to the main window; its view item does the work and
-    // sets the marks everywhere.
-    if (MDIForm1* main = Main()) main->mnuFileItem_Click(index);
-}
-
-void Form3::mnuFuncExItem_Click(int index) {
-    const MenuItem item = Item("mnuFuncExItem", index);
-    if (item.Exists()) SetFuncExMenuChecked(static_cast<std::int16_t>(index), !item.Checked());
-}
-
-void Form3::mnuHelpItem_Click(int index) {
-    if (index == 0) {
-        MDIForm1* main = Main();
-        const bool collecting = main != nullptr && !main->Picture11->isHidden();
-        Help().ShowTopic(Program().app.HelpFilePath, collecting ? "Manual\\RanvikC8.html" : "Manual\\RanvikC5.html");
-    } else if (index == 1) {
-        ShowSplash();
-    }
+    if (main != nullptr && main->Picture1->isVisible()) main->Picture1->setFocus();
 }
 
 void InstallChartWindowMaker() {

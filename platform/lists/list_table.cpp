@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "platform/runtime/ansi_text.h"
 #include "platform/runtime/folder.h"
+#include "platform/runtime/text_file.h"
 #include "platform/runtime/values.h"
 
 namespace ranvik {
@@ -39,18 +42,30 @@ ListTableContents ReadListTable(const std::string& path) {
     return contents;
 }
 
-void WriteListEntries(const std::string& path, std::vector<ListEntry> entries) {
+std::string SavedListTableBytes(std::string_view table, std::vector<ListEntry> entries) {
     if (static_cast<std::int64_t>(entries.size()) + 1 > kMaxRecords)
-        throw FileError("too many entries for one list table: " + path);
-    ListTable table(path);
-    ListEntry header = table.Header();
-    header.RecordNo = static_cast<std::int16_t>(entries.size() + 1);
-    table.Write(1, header);
+        throw FileError("too many entries for one list table");
+    if (table.size() < ListEntry::kLength) throw FileError("list table without a header");
+    const std::size_t newLength = ListEntry::kLength * (entries.size() + 1);
+    std::string bytes(table);
+    if (bytes.size() < newLength) bytes.resize(newLength, '\0');
+    // Only the header's RecordNo changes: its other fields keep their very
+    // bytes, whatever code page they were written in.
+    PutInteger(bytes, 0, static_cast<std::int16_t>(entries.size() + 1));
+    const std::int16_t reserved = ListEntry::Decode(table.substr(0, ListEntry::kLength)).Reserved;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         entries[i].RecordNo = static_cast<std::int16_t>(i + 2);
-        entries[i].Reserved = header.Reserved;
-        table.Write(static_cast<std::int64_t>(i + 2), entries[i]);
+        entries[i].Reserved = reserved;
+        bytes.replace((i + 1) * ListEntry::kLength, ListEntry::kLength, entries[i].Encode());
     }
+    return bytes;
+}
+
+void WriteListEntries(const std::string& path, std::vector<ListEntry> entries) {
+    const std::optional<std::string> table = FileExists(path) ? ReadFileBytes(path) : std::nullopt;
+    if (!table) throw FileError("list table not found: " + path);
+    if (!ReplaceFileBytes(path, SavedListTableBytes(*table, std::move(entries))))
+        throw FileError("list table not saved: " + path);
 }
 
 std::string ListTableBytes(ListEntry header, std::vector<ListEntry> entries) {

@@ -56,11 +56,16 @@ struct ListTableContents {
 };
 ListTableContents ReadListTable(const std::string& path);
 
-// The list editor's save: the header keeps every field but RecordNo, which
-// becomes entries.size() + 1; entry i is written as record i + 2 with its
-// RecordNo and the header's Reserved.  Records past the new end stay as they
-// were.  More entries than record numbers can address is a FileError before
-// anything is written.
+// The list editor's save, made on the bytes of the table as it stands: the
+// header keeps every field but RecordNo, which becomes entries.size() + 1;
+// entry i becomes record i + 2 with its RecordNo and the header's Reserved.
+// Records past the new end stay as they were, as the chart program never
+// reads them.  A table without a whole header, or more entries than record
+// numbers can address, is a FileError.
+std::string SavedListTableBytes(std::string_view table, std::vector<ListEntry> entries);
+// The same save on the file: the new bytes go to a temporary file that is
+// renamed over the table, so a failed save leaves the old table whole.  A
+// missing table is a FileError and is not created.
 void WriteListEntries(const std::string& path, std::vector<ListEntry> entries);
 
 // A whole new table as bytes: the header (its RecordNo set), then the entries

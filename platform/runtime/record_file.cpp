@@ -10,7 +10,10 @@ namespace ranvik {
 RecordFile::~RecordFile() { Close(); }
 
 RecordFile::RecordFile(RecordFile&& other) noexcept
-    : file_(std::exchange(other.file_, nullptr)), path_(std::move(other.path_)), length_(other.length_) {}
+    : file_(std::exchange(other.file_, nullptr)),
+      path_(std::move(other.path_)),
+      length_(other.length_),
+      readOnly_(other.readOnly_) {}
 
 RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
     if (this != &other) {
@@ -18,33 +21,24 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
         file_ = std::exchange(other.file_, nullptr);
         path_ = std::move(other.path_);
         length_ = other.length_;
+        readOnly_ = other.readOnly_;
     }
     return *this;
 }
 
-void RecordFile::Open(const std::string& path, std::size_t recordLength) {
+void RecordFile::Open(const std::string& path, std::size_t recordLength, FileAccess access) {
     Close();
     if (recordLength == 0) throw FileError("record length 0: " + path);
     const std::filesystem::path p(reinterpret_cast<const char8_t*>(path.c_str()));
     if (std::filesystem::is_directory(p)) throw FileError("cannot open a folder as a file: " + path);
-    std::FILE* f = std::fopen(path.c_str(), "r+b");
-    if (f == nullptr) f = std::fopen(path.c_str(), "w+b");  // new file: nothing to truncate
+    const bool readOnly = access == FileAccess::ReadOnly;
+    std::FILE* f = std::fopen(path.c_str(), readOnly ? "rb" : "r+b");
+    if (f == nullptr && !readOnly) f = std::fopen(path.c_str(), "w+b");  // new file: nothing to truncate
     if (f == nullptr) throw FileError("cannot open " + path + ": " + std::strerror(errno));
     file_ = f;
     path_ = path;
     length_ = recordLength;
-}
-
-void RecordFile::OpenForReading(const std::string& path, std::size_t recordLength) {
-    Close();
-    if (recordLength == 0) throw FileError("record length 0: " + path);
-    const std::filesystem::path p(reinterpret_cast<const char8_t*>(path.c_str()));
-    if (std::filesystem::is_directory(p)) throw FileError("cannot open a folder as a file: " + path);
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) throw FileError("cannot open " + path + ": " + std::strerror(errno));
-    file_ = f;
-    path_ = path;
-    length_ = recordLength;
+    readOnly_ = readOnly;
 }
 
 void RecordFile::Close() {
@@ -90,6 +84,7 @@ void RecordFile::Write(std::int64_t k, std::string_view bytes) {
 }
 
 void RecordFile::WriteBlock(std::int64_t k, std::string_view bytes) {
+    if (readOnly_) throw FileError("opened for reading only: " + path_);
     if (bytes.empty()) return;
     Seek(k);
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size() || std::fflush(file_) != 0)

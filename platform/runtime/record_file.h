@@ -18,21 +18,26 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Read and write, creating a missing file (the stores); or read only, where a
+// missing file is an error and nothing can ever be written (the readers: a
+// reader that met a wrong name must not leave an empty file behind).
+enum class FileAccess { ReadWrite, ReadOnly };
+
 class RecordFile {
 public:
     RecordFile() = default;
-    RecordFile(const std::string& path, std::size_t recordLength) { Open(path, recordLength); }
+    RecordFile(const std::string& path, std::size_t recordLength, FileAccess access = FileAccess::ReadWrite) {
+        Open(path, recordLength, access);
+    }
     ~RecordFile();
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
     RecordFile(RecordFile&& other) noexcept;
     RecordFile& operator=(RecordFile&& other) noexcept;
 
-    // Opens for reading and writing, creating the file when missing.
-    void Open(const std::string& path, std::size_t recordLength);
-    // Opens an existing file for reading only: a missing file is a
-    // FileError and is not created; writes fail with a FileError.
-    void OpenForReading(const std::string& path, std::size_t recordLength);
+    // Opens for reading and writing, creating the file when missing, or for
+    // reading only (FileError when the file is missing).
+    void Open(const std::string& path, std::size_t recordLength, FileAccess access = FileAccess::ReadWrite);
     void Close();
     bool IsOpen() const { return file_ != nullptr; }
     const std::string& Path() const { return path_; }
@@ -44,6 +49,7 @@ public:
     std::string Read(std::int64_t k);
     // Record k only when the file holds every byte of it.
     std::optional<std::string> ReadWhole(std::int64_t k);
+    // FileError on a file opened read-only.
     void Write(std::int64_t k, std::string_view bytes);
     // Reads `count` records from k on into one block, and writes a block of
     // whole records at k: moving many records costs one call each way.
@@ -61,6 +67,7 @@ private:
     std::FILE* file_ = nullptr;
     std::string path_;
     std::size_t length_ = 0;
+    bool readOnly_ = false;
 };
 
 // Little-endian fields of records: 2-byte Integer and 4-byte Single.

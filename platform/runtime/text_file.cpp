@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "platform/runtime/ansi_text.h"
 
@@ -50,6 +51,15 @@ std::optional<std::string> ReadFirstTextLine(const std::string& path) {
     return std::move(lines->front().text);
 }
 
+namespace {
+RenameFunction& ReplaceRename() {
+    static RenameFunction rename;
+    return rename;
+}
+}  // namespace
+
+void SetReplaceRename(RenameFunction rename) { ReplaceRename() = std::move(rename); }
+
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
     const std::size_t slash = path.find_last_of('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
@@ -71,7 +81,10 @@ bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
     }
     if (ok && ::fsync(fd) != 0) ok = false;
     if (::close(fd) != 0) ok = false;
-    if (ok && std::rename(temp.c_str(), path.c_str()) != 0) ok = false;
+    if (ok) {
+        const RenameFunction& rename = ReplaceRename();
+        ok = rename ? rename(temp, path) : std::rename(temp.c_str(), path.c_str()) == 0;
+    }
     if (!ok) std::remove(temp.c_str());
     return ok;
 }

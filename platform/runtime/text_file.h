@@ -1,6 +1,7 @@
 #pragma once
 // Line-oriented text files in the ANSI code page (CP932) with CR LF line ends.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,12 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // `path`, so the old file stays whole if anything fails on the way.  Returns
 // false (and leaves the old file) on failure.
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes);
+// The rename that ends ReplaceFileBytes, replaceable so that a test can make
+// it fail: a test run as root gets past every permission, so only a seam
+// shows what a failed rename leaves.  An empty function puts the system's
+// rename back.
+using RenameFunction = std::function<bool(const std::string& from, const std::string& to)>;
+void SetReplaceRename(RenameFunction rename);
 
 // Lines (UTF-8) turned into CP932 text with CR LF after each line.
 std::string EncodeTextLines(const std::vector<std::string>& lines);

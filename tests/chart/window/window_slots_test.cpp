@@ -14,6 +14,7 @@
 #include "company/form7.h"
 #include "core/window_management.h"
 #include "maintenance/form2.h"
+#include "platform/surface/screen_surface.h"
 #include "platform/ui/pointers.h"
 #include "tests/core/main_window_fixture.h"
 
@@ -214,13 +215,13 @@ TEST_F(ChartWindowsTest, OnlyWindowOneTakesTheCommandLineFile) {
     SetCommandLine("\"/data/stocks/1301d.KDT\"");
     Start();
     RunWindowMenu(8);
-    EXPECT_EQ(Window(1)->CommandLineFile, "/data/stocks/1301d.KDT");
-    EXPECT_EQ(Window(1)->StockTitle, "1301d.KDT");
-    EXPECT_EQ(Window(2)->CommandLineFile, "");
+    EXPECT_EQ(Window(1)->Fields().CommandLineFile, "/data/stocks/1301d.KDT");
+    EXPECT_EQ(Window(1)->Fields().StockTitle, "1301d.KDT");
+    EXPECT_EQ(Window(2)->Fields().CommandLineFile, "");
     // A window opened again in slot 1 takes it again.
     Close(Window(1));
     RunWindowMenu(8);
-    EXPECT_EQ(Window(1)->CommandLineFile, "/data/stocks/1301d.KDT");
+    EXPECT_EQ(Window(1)->Fields().CommandLineFile, "/data/stocks/1301d.KDT");
     SetCommandLine("");
 }
 
@@ -236,7 +237,7 @@ TEST_F(ChartWindowsTest, ACommandLineWithoutFolderOrTooShortDoesNotFail) {
         ResetProgramState();
         MDIForm1 main;
         ASSERT_TRUE(main.MDIForm_Load());
-        EXPECT_EQ(Window(1)->StockTitle, c.title) << c.line;
+        EXPECT_EQ(Window(1)->Fields().StockTitle, c.title) << c.line;
         main.close();
     }
     SetCommandLine("");
@@ -301,8 +302,8 @@ TEST_F(ChartWindowsTest, TheStoredBackgroundColourIsTakenAndWrittenBackUnchanged
     test::WriteLines(dir.File("Ranvikchart.ini"), {"Version=4.4.5", "mnuColorItem='3  '", "FixAMT='1  '"});
     MDIForm1& main = Start();
     EXPECT_EQ(Program().commands.BackColorIndex, 3);
-    EXPECT_EQ(Window(1)->BackColorNo, 4);
-    EXPECT_EQ(BackColorOf(Window(1)->Picture1), RGB(255, 255, 255));
+    EXPECT_EQ(Window(1)->Fields().BackColorNo, 4);
+    EXPECT_EQ(Window(1)->Picture1->BackColor(), RGB(255, 255, 255));
     EXPECT_TRUE(Window(1)->Item("mnuFuncExItem", 2).Checked());
     main.close();
     EXPECT_EQ(FromAnsi(test::ReadBytes(dir.File("Ranvikchart.ini"))),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/runtime/folder.h"
+#include "platform/runtime/text_file.h"
 #include "tests/support/list_entries.h"
 #include "tests/support/test_support.h"
 
@@ -115,6 +116,33 @@ TEST(ListTable, SavingKeepsEveryHeaderFieldButTheLastRecordNumber) {
     EXPECT_EQ(t.entries[1].RecordNo, 3);
     EXPECT_EQ(t.entries[0].Reserved, 12);
     EXPECT_EQ(t.entries[1].Reserved, 12);
+}
+
+TEST(ListTable, SavingChangesOnlyTheHeadersRecordNumberByteForByte) {
+    std::string header = VersionHeader(3).Encode();
+    header[40] = '\x85';  // not a character of the code page: kept as it is
+    std::string table = header + Stock("1301", "極洋").Encode();
+    const std::string saved = SavedListTableBytes(table, {Stock("1332", "ニッスイ"), Heading("水産")});
+    ASSERT_EQ(saved.size(), 3 * ListEntry::kLength);
+    EXPECT_EQ(saved.substr(0, 2), std::string("\x03\x00", 2));
+    EXPECT_EQ(test::Hex(saved.substr(2, 66)), test::Hex(header.substr(2)));
+    EXPECT_EQ(ListEntry::Decode(saved.substr(136, 68)).Reserved, 3);
+    EXPECT_THROW(SavedListTableBytes(header.substr(0, 67), {}), FileError);
+}
+
+TEST(ListTable, SavingAMissingTableCreatesNothingAndAFailedRenameKeepsTheOldTable) {
+    test::TempFolder dir;
+    const std::string path = dir.File("t.eTBL");
+    EXPECT_THROW(WriteListEntries(path, {Stock("1301", "極洋")}), FileError);
+    EXPECT_FALSE(FileExists(path));
+
+    test::WriteBytes(path, ListTableBytes(VersionHeader(), {Stock("1301", "極洋"), Stock("1332", "ニッスイ")}));
+    const std::string before = test::ReadBytes(path);
+    SetReplaceRename([](const std::string&, const std::string&) { return false; });
+    EXPECT_THROW(WriteListEntries(path, {Stock("7203", "トヨタ自動車")}), FileError);
+    SetReplaceRename({});
+    EXPECT_EQ(test::ReadBytes(path), before);
+    EXPECT_EQ(ListFolder(dir.Path(), "*").size(), 1u);
 }
 
 TEST(ListTable, ATableOfOnlyItsHeaderSavesOnlyTheHeader) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/support/test_support.h"
 
 namespace ranvik {
@@ -60,6 +62,23 @@ TEST(RecordFile, AFolderThatDoesNotExistIsAFileError) {
     EXPECT_THROW(closed.Read(1), FileError);
 }
 
+TEST(RecordFile, AReaderNeitherCreatesNorWrites) {
+    test::TempFolder dir;
+    const std::string missing = dir.File("missing.KDT");
+    EXPECT_THROW(RecordFile(missing, 52, FileAccess::ReadOnly), FileError);
+    EXPECT_FALSE(std::filesystem::exists(missing));
+
+    const std::string path = dir.File("r.bin");
+    test::WriteBytes(path, "ABCDEF");
+    RecordFile f(path, 4, FileAccess::ReadOnly);
+    EXPECT_EQ(f.Read(1), "ABCD");
+    EXPECT_THROW(f.Write(3, "xxxx"), FileError);
+    // The refused write leaves the file readable and unchanged.
+    EXPECT_EQ(f.Read(2), std::string("EF\0\0", 4));
+    f.Close();
+    EXPECT_EQ(test::ReadBytes(path), "ABCDEF");
+}
+
 TEST(RecordFile, LittleEndianIntegerAndSingleFields) {
     struct IntCase {
         std::int16_t value;
@@ -83,21 +102,6 @@ TEST(RecordFile, LittleEndianIntegerAndSingleFields) {
         EXPECT_EQ(test::Hex(r), test::Hex(c.bytes)) << c.value;
         EXPECT_EQ(GetSingle(r, 0), c.value);
     }
-}
-
-TEST(RecordFile, OpeningForReadingNeverCreatesAndNeverWrites) {
-    test::TempFolder dir;
-    const std::string path = dir.File("r.bin");
-    RecordFile f;
-    EXPECT_THROW(f.OpenForReading(path, 4), FileError);
-    EXPECT_FALSE(f.IsOpen());
-    test::WriteBytes(path, "AAAABB");
-    f.OpenForReading(path, 4);
-    EXPECT_EQ(f.ReadWhole(1), "AAAA");
-    EXPECT_EQ(f.ReadWhole(2), std::nullopt);
-    EXPECT_THROW(f.Write(1, "CCCC"), FileError);
-    f.Close();
-    EXPECT_EQ(test::ReadBytes(path), "AAAABB");
 }
 
 }  // namespace

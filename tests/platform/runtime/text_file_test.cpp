@@ -80,5 +80,25 @@ TEST(TextFile, AFailedReplaceLeavesTheOldFile) {
     EXPECT_EQ(test::ReadBytes(target + "/inside.txt"), "kept");
 }
 
+TEST(TextFile, AFailedRenameLeavesTheOldFileWholeAndNoTemporaryFile) {
+    test::TempFolder dir;
+    const std::string path = dir.File("list.txt");
+    test::WriteBytes(path, "old\r\n");
+    std::string renamedFrom;
+    SetReplaceRename([&](const std::string& from, const std::string&) {
+        renamedFrom = from;
+        return false;
+    });
+    const bool replaced = ReplaceFileBytes(path, "new and longer\r\n");
+    SetReplaceRename({});
+    EXPECT_FALSE(replaced);
+    EXPECT_FALSE(renamedFrom.empty());
+    EXPECT_EQ(test::ReadBytes(path), "old\r\n");
+    EXPECT_EQ(ListFolder(dir.Path(), "*"), std::vector<std::string>{"list.txt"});
+    // The system's rename is back.
+    EXPECT_TRUE(ReplaceFileBytes(path, "new\r\n"));
+    EXPECT_EQ(test::ReadBytes(path), "new\r\n");
+}
+
 }  // namespace
 }  // namespace ranvik
