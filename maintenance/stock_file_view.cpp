@@ -16,6 +16,7 @@ const std::array<const char*, kRecordGridCols> kRecordGridTitles = {
 namespace {
 
 constexpr std::size_t kLen = QuoteRecord::kLength;
+constexpr std::string_view kUnsetPointDate = "mm/dd/yy";
 
 std::string Amount(float value) { return FormatNumber(value, "###0"); }
 
@@ -81,17 +82,14 @@ StockFileView ReadStockFile(const std::string& path, bool newestFirst, bool admi
     v.sellBalance = h.SellBalance;
     v.buyBalance = h.BuyBalance;
 
+    // Point 1 is the header's; without a numeric multiplier the row only
+    // shows the form of a date.
     v.correctionSet = IsNumeric(h.CorrectionMultiplier);
     CorrectionPoint& first = v.points[0];
-    first.number = "1";
-    if (v.correctionSet) {
-        v.pointCount = "1";
-        first.date = h.QuoteDate;
-        first.multiplier = MultiplierShown(h.CorrectionMultiplier);
-    } else {
-        v.pointCount = "0";
-        first.date = "mm/dd/yy";
-    }
+    first.number = std::to_string(1);
+    v.pointCount = std::to_string(v.correctionSet ? 1 : 0);
+    first.date = v.correctionSet ? h.QuoteDate : std::string(kUnsetPointDate);
+    if (v.correctionSet) first.multiplier = MultiplierShown(h.CorrectionMultiplier);
 
     const int firstRecord = admin ? 1 : 2;
     v.rows.reserve(static_cast<std::size_t>(n - firstRecord + 1));
