@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "chart/drawing/monthly_file.h"
 #include "chart/drawing/price_overlays.h"
 #include "chart/drawing/split_correction.h"
 #include "chart/drawing/visible_range.h"
@@ -357,6 +358,44 @@ void FinishBarPass(ChartHost& w, ChartFile& file1, const BarPass& p) {
     }
 }
 
+std::string YearText(const std::string& date) { return date.size() >= 2 ? date.substr(date.size() - 2) : date; }
+std::string MonthText(const std::string& date) { return date.substr(0, 2); }
+
+// Step 2 with monthly candles: the first shown month in the monthly file,
+// the days of it before the first shown record, and the price scale fitted
+// over the monthly records from there.
+void PrepareMonthlyView(ChartHost& w, ChartFile& file1) {
+    ChartWindowState& f = w.Fields();
+    StoreState& store = Program().store;
+    const std::string path = Program().app.AppDir + f.MonthlyFileName;
+    ChartFile file2;
+    file2.Open(path);
+    f.MonthlyRecordCount = file2.ReadHeader().value_or(QuoteRecord{}).RecordNo;
+    const QuoteRecord reference = file1.Read(f.FirstRecord, store.QuoteBufB);
+    const std::string year = YearText(reference.QuoteDate);
+    const std::string month = MonthText(reference.QuoteDate);
+    std::int64_t i = f.MonthlyRecordCount;
+    while (i >= 2 && YearText(file2.Read(i, store.QuoteBufB).QuoteDate) != year) --i;
+    while (i >= 2 && MonthText(file2.Read(i, store.QuoteBufB).QuoteDate) != month) --i;
+    f.MonthlyFirstRecord = static_cast<std::int16_t>(i >= 2 ? i : 1);
+    std::int64_t j = f.FirstRecord;
+    while (j >= 2 && MonthText(file1.Read(j, store.QuoteBufB).QuoteDate) == month) --j;
+    if (j < 2) j = 1;
+    f.MonthCutDays = static_cast<std::int16_t>(f.FirstRecord - (j + 1));
+    file2.Close();
+    f.SavedFirstRecord = f.FirstRecord;
+    f.SavedRecordCount = f.RecordCount;
+    file1.Close();
+    file1.Open(path);
+    f.FirstRecord = f.MonthlyFirstRecord;
+    f.RecordCount = f.MonthlyRecordCount;
+    ScanVisibleRange(w, file1);
+    file1.Close();
+    f.FirstRecord = f.SavedFirstRecord;
+    f.RecordCount = f.SavedRecordCount;
+    file1.Open(f.DataFileName);
+}
+
 void DrawTopBorders(ChartHost& w) {
     for (Surface* s : {&w.PricePane(), &w.IndicatorPane()}) {
         s->Line(0, s->ScaleTop(), s->ScaleWidth(), s->ScaleTop(), RGB(100, 120, 200));
@@ -376,7 +415,13 @@ void DrawCandleChart(ChartHost& w, ChartFile& file1) {
     f.CrossX = ChartWindowState::kNoCross;
     f.CrossY = static_cast<float>(ChartWindowState::kNoCross);
     // 2.
-    ScanVisibleRange(w, file1);
+    const bool monthly = w.CheckValue(8) == 1;
+    if (monthly) {
+        if (f.MonthlyFileName.empty()) MakeMonthlyFile(w, file1);
+        PrepareMonthlyView(w, file1);
+    } else {
+        ScanVisibleRange(w, file1);
+    }
     // A pane of no height or width has nothing to show and would divide by
     // nothing below.
     if (price.Height() <= 0 || price.Width() <= 0) return;
@@ -405,11 +450,15 @@ void DrawCandleChart(ChartHost& w, ChartFile& file1) {
     if (smallPane) f.PriceGridStep = f.PriceGridStep / 2;
     // 8.
     SetChartCaption(w);
-    // 10 to 12.
-    BarPass pass = StartBarPass(w, file1, first, frame);
-    pass.lastRecord = std::min<std::int64_t>(f.FirstRecord, f.RecordCount);
-    RunBarPass(w, file1, pass, frame);
-    FinishBarPass(w, file1, pass);
+    // 9.  The monthly bar pass is not drawn yet: the chart goes on with what
+    // follows both passes.
+    if (!monthly) {
+        // 10 to 12.
+        BarPass pass = StartBarPass(w, file1, first, frame);
+        pass.lastRecord = std::min<std::int64_t>(f.FirstRecord, f.RecordCount);
+        RunBarPass(w, file1, pass, frame);
+        FinishBarPass(w, file1, pass);
+    }
     // 13.
     DrawTopBorders(w);
 }

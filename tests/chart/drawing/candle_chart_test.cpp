@@ -159,6 +159,43 @@ TEST_F(CandleChart, SubPaneScaleAndLabels) {
     }
 }
 
+// With monthly candles the monthly file is made once, the first shown month
+// is found in it and the days of that month before the first shown record
+// are counted; file number 1 is the data file again afterwards.
+TEST_F(CandleChart, MonthlyPreparation) {
+    // Weekdays from 6 January 2020: January is records 2 to 21, February
+    // 22 to 41.
+    DataFileBuilder file(60);
+    file.Write(dir.File("1301d.KDT"));
+    w.checks[8] = 1;
+    struct Case {
+        int firstRecord;
+        int monthlyFirst;
+        int cutDays;
+    };
+    for (const Case c : {Case{30, 3, 8}, Case{22, 3, 0}, Case{2, 2, 0}, Case{21, 2, 19}}) {
+        ChartWindowState& f = w.fields;
+        f.DataFileName = dir.File("1301d.KDT");
+        f.FirstRecord = static_cast<std::int16_t>(c.firstRecord);
+        f.RecordCount = 61;
+        f.ViewWidth = 300;
+        f.ViewHigh = 0;
+        f.IsDaily = -1;
+        w.price.Scale(0, 1, 300, 0);
+        ChartFile file1;
+        file1.Open(f.DataFileName);
+        DrawCandleChart(w, file1);
+        EXPECT_EQ(f.MonthlyFileName, "Temp1m.KDT");
+        EXPECT_EQ(f.MonthlyRecordCount, 4) << c.firstRecord;
+        EXPECT_EQ(f.MonthlyFirstRecord, c.monthlyFirst) << c.firstRecord;
+        EXPECT_EQ(f.MonthCutDays, c.cutDays) << c.firstRecord;
+        EXPECT_EQ(f.FirstRecord, c.firstRecord);
+        EXPECT_EQ(f.RecordCount, 61);
+        EXPECT_EQ(file1.Path(), f.DataFileName);
+        EXPECT_EQ(w.windowCaption, "月足");
+    }
+}
+
 TEST_F(CandleChart, CaptionNamesPeriodAndOverlays) {
     struct Case {
         std::vector<std::pair<const char*, int>> items;
