@@ -33,9 +33,14 @@ constexpr int kWebUpdateMode = 4;
 constexpr std::size_t kDateOffset = 28;  // of QuoteDate in a record
 constexpr std::size_t kFieldWidth = 11;
 
+struct StoredRecord {
+    std::int64_t number = 0;
+    std::string bytes;
+};
+
 // The stored record of the date, looked for from the newest record back as
 // the merge itself does, so a page of recent rows costs a read or two each.
-std::optional<QuoteRecord> StoredRecordOf(RecordFile& file, const std::string& date) {
+std::optional<StoredRecord> FindStoredRecord(RecordFile& file, const std::string& date) {
     constexpr std::size_t kLen = QuoteRecord::kLength;
     const DateKey key = DateKeyOf(date);
     std::int64_t high = QuoteRecord::Decode(file.Read(1)).RecordNo;
@@ -49,12 +54,18 @@ std::optional<QuoteRecord> StoredRecordOf(RecordFile& file, const std::string& d
             const std::string_view field = record.substr(kDateOffset, 8);
             if (DateKeyOf(field) > key) continue;
             if (field != date) return std::nullopt;
-            return QuoteRecord::Decode(record);
+            return StoredRecord{p, std::string(record)};
         }
         high = low - 1;
         block = std::min<std::int64_t>(block * 4, 4096);
     }
     return std::nullopt;
+}
+
+std::optional<QuoteRecord> StoredRecordOf(RecordFile& file, const std::string& date) {
+    const auto stored = FindStoredRecord(file, date);
+    if (!stored) return std::nullopt;
+    return QuoteRecord::Decode(stored->bytes);
 }
 
 // "mm/dd/yy" naming a day of the calendar, as the store reads its years.
@@ -97,10 +108,37 @@ void ClosePriceReport(PriceReader reader, int rowsWritten, int mode, RunStop sto
     AppendStop(log, stop);
 }
 
-void CloseMarginReport(int recordsMerged) {
+void CloseMarginReport(int recordsMerged, RunStop stop) {
     std::string& log = Program().collection.UpdateLog;
     if (recordsMerged == 0) log += update_log::kMarginNoData;
     else log += std::to_string(recordsMerged) + std::string(update_log::kMarginCount);
+    AppendStop(log, stop);
+}
+
+bool StoreMarginBalances(RecordFile& file, const std::string& date, float sell, float buy) {
+    StoreState& store = Program().store;
+    store.RecordWritten = kFalse;
+    if (!IsStorableDate(date)) return false;
+    const std::optional<StoredRecord> stored = FindStoredRecord(file, date);
+    if (!stored) return false;
+    constexpr std::size_t kBuyOffset = 40;
+    constexpr std::size_t kSellOffset = 44;
+    if (GetSingle(stored->bytes, kSellOffset) == sell && GetSingle(stored->bytes, kBuyOffset) == buy) return false;
+
+    // Only the balances' bytes change: the prices, the correction multiplier
+    // and whatever else the record holds stay exactly as stored.
+    std::string record = stored->bytes;
+    PutSingle(record, kSellOffset, sell);
+    PutSingle(record, kBuyOffset, buy);
+    std::string header = file.Read(1);
+    const std::string headerBefore = header;
+    if (GetSingle(header, kSellOffset) < sell) PutSingle(header, kSellOffset, sell);
+    if (GetSingle(header, kBuyOffset) < buy) PutSingle(header, kBuyOffset, buy);
+    file.Write(stored->number, record);
+    if (header != headerBefore) file.Write(1, header);
+    store.QuoteBufB = QuoteRecord::Decode(record);
+    store.RecordWritten = kTrue;
+    return true;
 }
 
 RowOutcome StoreQuoteRow(RecordFile& file, const std::string& open, const std::string& close,

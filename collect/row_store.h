@@ -45,9 +45,10 @@ void StartPriceReport();
 // except by the daily reader for a chart window's web update (mode 4).  A run
 // that stopped early then adds its line.
 void ClosePriceReport(PriceReader reader, int rowsWritten, int mode, RunStop stop = RunStop::None);
-// A margin reader's closing text: the number of records handed to the merge
-// and "個の信用残データを更新しました", or the no-data text; no line end.
-void CloseMarginReport(int recordsMerged);
+// A margin reader's closing text: the number of records written and
+// "個の信用残データを更新しました", or the no-data text; no line end.  A run
+// that stopped early then adds its line.
+void CloseMarginReport(int recordsMerged, RunStop stop = RunStop::None);
 
 enum class RowOutcome {
     Refused,    // a price, the volume or the date is not what it must be: nothing written or logged
@@ -78,5 +79,13 @@ enum class RowOutcome {
 RowOutcome StoreQuoteRow(RecordFile& file, const std::string& open, const std::string& close,
                          const std::string& high, const std::string& low, const std::string& date,
                          const std::string& volume);
+
+// Writes a week's selling and buying balances into the stored record of the
+// "mm/dd/yy" date, when the file holds one and either balance differs from
+// the stored one.  A margin page never adds a bar, and the record keeps every
+// other byte; the header's balance maxima grow with it.  Returns whether the
+// record was written (RecordWritten says the same).  File errors reach the
+// caller as FileError.
+bool StoreMarginBalances(RecordFile& file, const std::string& date, float sell, float buy);
 
 }  // namespace ranvik
