@@ -59,6 +59,7 @@ void ImportMarginHistory(const std::string& dataFile, const std::string& code, s
             // Opening creates a missing file, and a margin page never adds bars.
             if (!FileExists(dataFile)) throw FileError("no stock data file " + dataFile);
             RecordFile file(dataFile, QuoteRecord::kLength);
+            MarginBalanceStore balances(file);
             for (const std::string& name : MarginPageFiles()) {
                 const std::optional<PageText> page = PageText::Load(name);
                 if (!page) break;
@@ -72,7 +73,7 @@ void ImportMarginHistory(const std::string& dataFile, const std::string& code, s
                     const auto sell = Balance(row->columns, 0);
                     const auto buy = Balance(row->columns, 1);
                     if (!sell || !buy) continue;
-                    if (StoreMarginBalances(file, MarginDateText(date), *sell, *buy)) ++written;
+                    if (balances.Store(MarginDateText(date), *sell, *buy)) ++written;
                 }
             }
         } catch (const FileError&) {

@@ -61,6 +61,7 @@ void ImportMarginTable(const std::string& dataFile, const std::string& /*code*/,
     try {
         if (!FileExists(dataFile)) throw FileError("no stock data file " + dataFile);
         RecordFile file(dataFile, QuoteRecord::kLength);
+        MarginBalanceStore balances(file);
         const std::optional<PageText> page = PageText::Load(Program().download.PageFile1);
         const auto ratio = page ? page->FindLine("信用倍率") : std::nullopt;
         const auto body = ratio ? page->FindLine("<tbody>", *ratio) : std::nullopt;
@@ -80,7 +81,7 @@ void ImportMarginTable(const std::string& dataFile, const std::string& /*code*/,
                 if (read && sell && buy) {
                     const Date date{read->year, read->month, read->day};
                     if (IsValidDate(date) && date.year >= 1960 && DayNumber(date) <= DayNumber(today) &&
-                        StoreMarginBalances(file, MarginDateText(date), *sell, *buy))
+                        balances.Store(MarginDateText(date), *sell, *buy))
                         ++written;
                 }
                 header = next;

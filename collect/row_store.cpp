@@ -33,14 +33,9 @@ constexpr int kWebUpdateMode = 4;
 constexpr std::size_t kDateOffset = 28;  // of QuoteDate in a record
 constexpr std::size_t kFieldWidth = 11;
 
-struct StoredRecord {
-    std::int64_t number = 0;
-    std::string bytes;
-};
-
 // The stored record of the date, looked for from the newest record back as
 // the merge itself does, so a page of recent rows costs a read or two each.
-std::optional<StoredRecord> FindStoredRecord(RecordFile& file, const std::string& date) {
+std::optional<QuoteRecord> StoredRecordOf(RecordFile& file, const std::string& date) {
     constexpr std::size_t kLen = QuoteRecord::kLength;
     const DateKey key = DateKeyOf(date);
     std::int64_t high = QuoteRecord::Decode(file.Read(1)).RecordNo;
@@ -54,18 +49,12 @@ std::optional<StoredRecord> FindStoredRecord(RecordFile& file, const std::string
             const std::string_view field = record.substr(kDateOffset, 8);
             if (DateKeyOf(field) > key) continue;
             if (field != date) return std::nullopt;
-            return StoredRecord{p, std::string(record)};
+            return QuoteRecord::Decode(record);
         }
         high = low - 1;
         block = std::min<std::int64_t>(block * 4, 4096);
     }
     return std::nullopt;
-}
-
-std::optional<QuoteRecord> StoredRecordOf(RecordFile& file, const std::string& date) {
-    const auto stored = FindStoredRecord(file, date);
-    if (!stored) return std::nullopt;
-    return QuoteRecord::Decode(stored->bytes);
 }
 
 // "mm/dd/yy" naming a day of the calendar, as the store reads its years.
@@ -115,27 +104,44 @@ void CloseMarginReport(int recordsMerged, RunStop stop) {
     AppendStop(log, stop);
 }
 
-bool StoreMarginBalances(RecordFile& file, const std::string& date, float sell, float buy) {
+MarginBalanceStore::MarginBalanceStore(RecordFile& file) : file_(file) {
+    header_ = file_.Read(1);
+    const std::int64_t n = GetInteger(header_, 0);
+    if (n < 2) return;
+    records_ = file_.ReadBlock(2, n - 1);
+    for (std::int64_t k = 2; k <= n; ++k) {
+        const std::size_t at = static_cast<std::size_t>(k - 2) * QuoteRecord::kLength;
+        // The newest record of a date wins, as the merge finds it.
+        recordOf_[records_.substr(at + kDateOffset, 8)] = k;
+    }
+}
+
+bool MarginBalanceStore::Store(const std::string& date, float sell, float buy) {
+    constexpr std::size_t kLen = QuoteRecord::kLength;
+    constexpr std::size_t kBuyOffset = 40;
+    constexpr std::size_t kSellOffset = 44;
     StoreState& store = Program().store;
     store.RecordWritten = kFalse;
     if (!IsStorableDate(date)) return false;
-    const std::optional<StoredRecord> stored = FindStoredRecord(file, date);
-    if (!stored) return false;
-    constexpr std::size_t kBuyOffset = 40;
-    constexpr std::size_t kSellOffset = 44;
-    if (GetSingle(stored->bytes, kSellOffset) == sell && GetSingle(stored->bytes, kBuyOffset) == buy) return false;
+    const auto found = recordOf_.find(date);
+    if (found == recordOf_.end()) return false;
+    const std::size_t at = static_cast<std::size_t>(found->second - 2) * kLen;
+    std::string record = records_.substr(at, kLen);
+    if (GetSingle(record, kSellOffset) == sell && GetSingle(record, kBuyOffset) == buy) return false;
 
     // Only the balances' bytes change: the prices, the correction multiplier
     // and whatever else the record holds stay exactly as stored.
-    std::string record = stored->bytes;
     PutSingle(record, kSellOffset, sell);
     PutSingle(record, kBuyOffset, buy);
-    std::string header = file.Read(1);
-    const std::string headerBefore = header;
+    std::string header = header_;
     if (GetSingle(header, kSellOffset) < sell) PutSingle(header, kSellOffset, sell);
     if (GetSingle(header, kBuyOffset) < buy) PutSingle(header, kBuyOffset, buy);
-    file.Write(stored->number, record);
-    if (header != headerBefore) file.Write(1, header);
+    file_.Write(found->second, record);
+    records_.replace(at, kLen, record);
+    if (header != header_) {
+        file_.Write(1, header);
+        header_ = std::move(header);
+    }
     store.QuoteBufB = QuoteRecord::Decode(record);
     store.RecordWritten = kTrue;
     return true;

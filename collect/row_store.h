@@ -8,7 +8,9 @@
 // chart window's web update test those two characters.  A margin reader
 // writes no header and no rows; it adds one closing text to the log of the
 // price import before it.
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 
 #include "platform/runtime/record_file.h"
@@ -80,12 +82,24 @@ RowOutcome StoreQuoteRow(RecordFile& file, const std::string& open, const std::s
                          const std::string& high, const std::string& low, const std::string& date,
                          const std::string& volume);
 
-// Writes a week's selling and buying balances into the stored record of the
-// "mm/dd/yy" date, when the file holds one and either balance differs from
-// the stored one.  A margin page never adds a bar, and the record keeps every
-// other byte; the header's balance maxima grow with it.  Returns whether the
-// record was written (RecordWritten says the same).  File errors reach the
-// caller as FileError.
-bool StoreMarginBalances(RecordFile& file, const std::string& date, float sell, float buy);
+// Writes weeks' selling and buying balances into the stored records of their
+// "mm/dd/yy" dates.  A margin page never adds a bar and a record keeps every
+// other byte, so the file is read once and each date found in memory.
+class MarginBalanceStore {
+public:
+    // Reads the open stock data file (records of 52 bytes) whole.
+    explicit MarginBalanceStore(RecordFile& file);
+    // Writes the record of the date when the file holds one and either
+    // balance differs from the stored one; the header's balance maxima grow
+    // with it.  Returns whether the record was written (RecordWritten says
+    // the same).  File errors reach the caller as FileError.
+    bool Store(const std::string& date, float sell, float buy);
+
+private:
+    RecordFile& file_;
+    std::string header_;
+    std::string records_;  // records 2 to N as read, updated with each write
+    std::unordered_map<std::string, std::int64_t> recordOf_;
+};
 
 }  // namespace ranvik
