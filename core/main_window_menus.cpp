@@ -60,6 +60,7 @@ void MDIForm1::BuildMenus() {
     toolItems->Add(1, "株価データ保守 (&D)", "Ctrl+D");
     toolItems->Add(3, "株価データ収集(&F)", "Ctrl+F");
     toolItems->Add(7, "Tamelo(&M)", "Ctrl+M");
+    connect(toolItems, &MenuItemArray::Click, this, [](int i) { RunToolMenu(static_cast<std::int16_t>(i)); });
 
     QMenu* win = mainMenuBar_->addMenu("ｳｲﾝﾄﾞｳ(&W)");
     MenuItemArray* winItems = menus_.Add(win, this, "mnuWinItem");

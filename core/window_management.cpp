@@ -134,4 +134,16 @@ void BringNeighbourWindowForward(int index) {
     if (index == 6 && windows.CompanyInfoWindow != nullptr) windows.CompanyInfoWindow->BringToFront();
 }
 
+void RunToolMenu(std::int16_t index) {
+    auto& windows = Program().windows;
+    MDIForm1* main = windows.MainForm;
+    if (main == nullptr || index != 1) return;
+    // The window menu's entry tells whether the window is open.
+    if (main->Item("mnuWinItem", 5).Visible() && windows.MaintenanceWindow != nullptr) {
+        windows.MaintenanceWindow->BringToFront();
+    } else if (Makers().maintenanceWindow) {
+        main->ShowChild(Makers().maintenanceWindow());
+    }
+}
+
 }  // namespace ranvik

@@ -21,6 +21,9 @@ void SetFuncExMenuChecked(std::int16_t index, bool checked);
 // Window items 5 and 6: the data maintenance window and the company results
 // window, brought to the front when open.
 void BringNeighbourWindowForward(int index);
+// Tool menu item 1: the data maintenance window, brought to the front when
+// open, else created and shown.  Other items do nothing yet.
+void RunToolMenu(std::int16_t index);
 // True when no slot is free.
 bool AllChartSlotsTaken();
 

@@ -1,70 +1,41 @@
-// The stand-in candlestick drawer: a high-low line per shown bar.
+// The candlestick chart's beginning and, until its bar pass is built, a high-low line per shown bar.
 #include "chart/drawing/candle_chart.h"
 
 #include <QLabel>
-#include <algorithm>
-#include <cmath>
-#include <vector>
 
-#include "chart/drawing/chart_setup.h"
-#include "chart/drawing/price_scale.h"
-#include "core/quote_record.h"
+#include "chart/drawing/split_correction.h"
+#include "chart/drawing/visible_range.h"
 
 namespace ranvik {
 
-int ShownBarCount(const ChartWindowState& f) {
-    if (f.FirstRecord < 2 || f.FirstRecord > f.RecordCount || f.ViewWidth <= 0) return 0;
-    const int fits = static_cast<int>(std::ceil(f.ViewWidth / 7.0));
-    return std::min(fits, f.RecordCount - f.FirstRecord + 1);
-}
+namespace {
 
-void DrawCandleChart(ChartHost& w, RecordFile& file1) {
+void DrawHighLowLines(ChartHost& w, ChartFile& file1) {
     ChartWindowState& f = w.Fields();
     Surface& price = w.PricePane();
+    const bool correct = w.CheckValue(8) != 1 && CorrectionOn(w);
+    const Color pen = f.BackColorNo == 2 ? QBColor(15) : RGB(0, 120, 200);
+    const double right = price.ScaleWidth();
+    double x = 0;
+    for (std::int64_t r = f.FirstRecord; r <= f.RecordCount && x < right; ++r, x += 7) {
+        BarValues bar = file1.Values(r);
+        if (correct) ApplyCorrection(f, r, bar);
+        price.Line(x + 3, bar.Low, x + 3, bar.High, pen);
+    }
+}
+
+}  // namespace
+
+void DrawCandleChart(ChartHost& w, ChartFile& file1) {
+    ChartWindowState& f = w.Fields();
     w.LabelNo(12).setText(w.LabelNo(1).text());
     w.LabelNo(20).show();
-    price.Cls();
+    w.PricePane().Cls();
     w.IndicatorPane().Cls();
     f.CrossX = ChartWindowState::kNoCross;
     f.CrossY = static_cast<float>(ChartWindowState::kNoCross);
-
-    const int count = ShownBarCount(f);
-    std::vector<QuoteRecord> bars;
-    bars.reserve(static_cast<std::size_t>(count));
-    if (count > 0) {
-        const std::string block = file1.ReadBlock(f.FirstRecord, count);
-        for (int k = 0; k < count; ++k) {
-            bars.push_back(QuoteRecord::Decode(std::string_view(block).substr(
-                static_cast<std::size_t>(k) * kDataRecordLength, kDataRecordLength)));
-        }
-    }
-
-    // A new price range only when the shown bars reach another high or low.
-    if (!bars.empty()) {
-        float high = bars.front().High;
-        float low = bars.front().Low;
-        for (const QuoteRecord& bar : bars) {
-            high = std::max(high, bar.High);
-            low = std::min(low, bar.Low);
-        }
-        if (high != f.ViewHigh || low != f.ViewLow) {
-            f.ViewHigh = high;
-            f.ViewLow = low;
-            f.PriceTop = high;
-            f.PriceBottom = low < high ? low : high - 1;
-            f.PriceSpan = static_cast<float>(f.PriceTop - f.PriceBottom);
-            f.VolumeAreaHeight = f.PriceSpan / static_cast<float>(f.VolumeAreaRatio - 1);
-            f.ClipLevelH = f.PriceTop;
-            f.ClipLevelL = static_cast<float>(f.PriceBottom - f.VolumeAreaHeight);
-        }
-    }
-    ApplyPaneScales(f, price, w.IndicatorPane());
-
-    const Color pen = f.BackColorNo == 2 ? QBColor(15) : QBColor(0);
-    for (int k = 0; k < count; ++k) {
-        const QuoteRecord& bar = bars[static_cast<std::size_t>(k)];
-        price.Line(7.0 * k, bar.Low, 7.0 * k, bar.High, pen);
-    }
+    ScanVisibleRange(w, file1);
+    DrawHighLowLines(w, file1);
 }
 
 }  // namespace ranvik

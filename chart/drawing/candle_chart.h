@@ -1,19 +1,18 @@
 #pragma once
-// DrawCandleChart: the candlestick chart of the window's fields.  Until the
-// candlestick drawer proper is built this stands in for it: it clears both
-// panes, forgets the crosshair, chooses the price range of the shown bars
-// when it changed, and draws one line from the low to the high of each shown
-// bar, record FirstRecord + k at x = 7k.
+// DrawCandleChart: the candlestick chart of the window's fields, drawn on
+// its price and indicator panes.  Called with file number 1 open on the data
+// file and the view set up; leaves file number 1 open.
+//
+// Until the candlestick drawer is built this draws what it begins with
+// (the title of the chart drawn, both panes cleared, the crosshair
+// forgotten, the visible-range scan that fits the price scale) and in place
+// of the candles one line from the low to the high of each shown bar,
+// split-corrected, record FirstRecord + k at x = 7k + 3.
+#include "chart/drawing/chart_file.h"
 #include "chart/drawing/chart_host.h"
-#include "platform/runtime/record_file.h"
 
 namespace ranvik {
 
-// The caller has opened DataFileName as file number 1 and closes it.
-void DrawCandleChart(ChartHost& window, RecordFile& file1);
-
-// Bars of the view from FirstRecord on: as many as start below ViewWidth
-// (7 units apart), at most up to RecordCount; 0 when none.
-int ShownBarCount(const ChartWindowState& fields);
+void DrawCandleChart(ChartHost& window, ChartFile& file1);
 
 }  // namespace ranvik

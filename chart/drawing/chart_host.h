@@ -3,8 +3,10 @@
 // They are the window's own operations (ShowChart, RedrawChart, the zoom
 // steps, the drawers), written apart from it so that they draw through the
 // surface and read the window's fields without knowing its widgets.  The
-// chart window Form3 is the host; a test may put recording surfaces behind
-// its panes.  Later drawers add what they need here.
+// chart window Form3 is the host; a test puts recording surfaces behind its
+// panes.  Later drawers add what they need here.
+//
+// Sizes and positions are twips, as the window lays its controls out.
 #include <string>
 
 #include "chart/window/chart_window_state.h"
@@ -16,33 +18,75 @@ class QScrollBar;
 
 namespace ranvik {
 
+class ChartFile;
+
+// The panes the view set-up places: Picture1, the price pane with the
+// volume area below the prices; Picture3, the indicator pane; Picture4, the
+// floating yearly-candle pane.
+enum class Pane { Price, Indicator, YearCandles };
+
 class ChartHost {
 public:
     virtual ~ChartHost() = default;
 
     virtual ChartWindowState& Fields() = 0;
-    // Picture1, the price pane with the volume area below the prices, and
-    // Picture3, the indicator pane.
+    // Picture1 and Picture3.
     virtual Surface& PricePane() = 0;
     virtual Surface& IndicatorPane() = 0;
+    // Picture4, which the yearly candles draw on.
+    virtual Surface& YearPane() = 0;
+    // Picture11, the bar read-out panel.
+    virtual Surface& DataPanel() = 0;
+    // The main window's quick parameter bar (its Picture3), which the
+    // drawers print period units on; in twips, never scaled.
+    virtual Surface& QuickBar() = 0;
+
+    virtual int PaneTop(Pane pane) const = 0;
+    virtual int PaneHeight(Pane pane) const = 0;
+    // The pane's own Visible property, whatever its window shows.
+    virtual bool PaneVisible(Pane pane) const = 0;
+    virtual void SetPaneTop(Pane pane, int top) = 0;
+    virtual void SetPaneHeight(Pane pane, int height) = 0;
+    virtual void SetPaneVisible(Pane pane, bool visible) = 0;
+    // The window's outer height, frame included.
+    virtual int FormHeight() const = 0;
+
     // HScroll1.  A change of its value runs the window's scroll handler at
     // once, which draws only while DataFileName equals ShownFileName: the
-    // routines that set the range empty DataFileName meanwhile.
+    // routines that set the range empty DataFileName meanwhile.  Its Top and
+    // Height are read and set in twips through platform/ui/twips.h.
     virtual QScrollBar& ScrollBar() = 0;
     // The chart kind and option boxes Check1 to Check12: 0 or 1.
     virtual int CheckValue(int box) const = 0;
     virtual MenuItem Item(const std::string& array, int index) const = 0;
-    // The window's labels by number: 1 title, 10 web price, 12 title of the
+    // The window's labels by number: 1 title, 5 and 6 the read-out's high
+    // and low captions, 7 its change caption, 10 web price, 12 title of the
     // chart drawn last, 14 price tag, 20 chart information, 21 date range.
     virtual QLabel& LabelNo(int number) = 0;
     // Timer1, the title blink: running while a load is pending.  Stopping it
     // leaves the title in RGB(0,120,255).
     virtual bool BlinkRunning() const = 0;
     virtual void StopBlink() = 0;
-    // The main window's toolbar buttons by key, and its keyboard focus
-    // target (the toolbar strip, when visible).
+
+    // The main window: its caption, the tab of chart window `windowNo` (1 to
+    // 3), its toolbar buttons by key, and its keyboard focus target (the
+    // toolbar strip, when visible).
+    virtual void SetMainWindowCaption(const std::string& caption) = 0;
+    virtual void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) = 0;
     virtual void SetToolbarButtonEnabled(const std::string& key, bool enabled) = 0;
     virtual void FocusToolbarStrip() = 0;
+    // Brings the quick parameter bar in line with this window's indicators.
+    virtual void SyncParamPanel() = 0;
+
+    // The drawers of the other chart kinds.  Each draws from the data file
+    // open as file number 1 and leaves it open; the restart fields
+    // (CompareRestart, YearCompareRestart, PnfBoxSize 0) are set by the
+    // caller before the call.
+    virtual void DrawStockCompare(ChartFile& file1) = 0;
+    virtual void DrawReverseWatch(ChartFile& file1) = 0;
+    virtual void DrawPointFigure(ChartFile& file1) = 0;
+    virtual void DrawYearCompare(ChartFile& file1) = 0;
+    virtual void DrawThreeLineBreak(ChartFile& file1) = 0;
 };
 
 }  // namespace ranvik

@@ -1,14 +1,15 @@
 #pragma once
 // The chart set-up of a chart window: ShowChart opens the window's data file,
-// takes its size and period, sets up the view (width, scroll range, first
-// shown record) and draws the chart of the kind that is on.  This is the
-// least of it that the window needs to load, scroll and zoom; the split
-// correction, the captions and the other chart kinds come with the chart
-// set-up proper.
+// takes its size, period and split correction, sets the captions of the
+// window and of the main window, sets the view up (width, scroll range, first
+// shown record, panes) and draws the chart of the kind that is on.  Every
+// load, view change and kind change ends here; a repaint at the same scale
+// goes through RedrawChart.
+#include <string>
 #include <string_view>
 
+#include "chart/drawing/chart_file.h"
 #include "chart/drawing/chart_host.h"
-#include "platform/runtime/record_file.h"
 
 namespace ranvik {
 
@@ -20,12 +21,25 @@ inline constexpr std::size_t kDataRecordLength = 52;
 
 void ShowChart(ChartHost& window);
 
-// Opens DataFileName for reading as file number 1.  A file that is missing
-// cannot be read: message 302, and the window is left without a stock
-// (DataFileName empty, ChartShown 0, no blink), as after a file with no bars.
-bool OpenChartFile(ChartHost& window, RecordFile& file1);
+// Opens DataFileName as file number 1.  A file that cannot be read: message
+// 302, and the window is left without a stock (DataFileName empty,
+// ChartShown 0, no blink), as after a file with no bars.
+bool OpenChartFile(ChartHost& window, ChartFile& file1);
 
 // Message 302 and the window without a stock.
 void ReportNoData(ChartHost& window);
+
+// The text of the window's tab in the main window: the title after a code
+// in parentheses or a market label in angle brackets at its start (the
+// closing character within its first five), else the whole title; empty
+// when a ">" first stands further in.
+std::string WindowTabText(const std::string& stockTitle);
+
+// A price of the information label: "#,###.##" without a trailing point,
+// and for an exchange-rate series a "0" before a leading point.
+std::string PriceCaption(double price, bool exchangeRate);
+
+// Codes "0010" to "0500", compared as text, are exchange-rate series.
+bool IsExchangeRateCode(const ChartWindowState& fields);
 
 }  // namespace ranvik

@@ -6,16 +6,13 @@
 
 #include "chart/drawing/candle_chart.h"
 #include "chart/drawing/chart_setup.h"
+#include "chart/drawing/view_setup.h"
 #include "core/program_state.h"
 #include "platform/runtime/folder.h"
 
 namespace ranvik {
 
 namespace {
-
-bool MonthlyFromDaily(ChartHost& w) {
-    return w.Fields().IsDaily == kTrue && w.CheckValue(8) == 1 && w.CheckValue(1) == 1;
-}
 
 float ZoomStep(ChartHost& w) { return MonthlyFromDaily(w) ? 60.0f : 182.0f; }
 
@@ -29,25 +26,30 @@ void SetZoomOut(ChartHost& w, bool enabled) {
     for (int i : {5, 6}) w.Item("mnu表示ボタン", i).SetEnabled(enabled);
 }
 
+void SetPaneScaleWidths(ChartHost& w) {
+    w.PricePane().SetScaleWidth(w.Fields().ViewWidth);
+    w.IndicatorPane().SetScaleWidth(w.Fields().ViewWidth);
+}
+
 // The scroll maximum moves with the width; DataFileName is empty meanwhile,
-// so that a value the new maximum cuts draws nothing.
+// so that a value the new maximum cuts draws nothing.  It stays a 16-bit
+// value, and never below the minimum (the scroll bar would move it).
 void MoveScrollMax(ChartHost& w, int change) {
     ChartWindowState& f = w.Fields();
     QScrollBar& bar = w.ScrollBar();
     f.ShownFileName = f.DataFileName;
     f.DataFileName.clear();
-    const int max = bar.maximum();
-    bar.setMaximum(change > 0 && max > 32767 - change ? 32767 : max + change);
+    bar.setMaximum(std::clamp(bar.maximum() + change, bar.minimum(), kLargestScrollValue));
     f.DataFileName = f.ShownFileName;
 }
 
 void DrawCandlesDirectly(ChartHost& w) {
-    RecordFile file1;
+    ChartFile file1;
     if (!OpenChartFile(w, file1)) return;
     DrawCandleChart(w, file1);
 }
 
-void ShowOtherKind(ChartHost& w) {
+void ShowAgain(ChartHost& w) {
     if (w.CheckValue(2) == 1) w.Fields().CompareRestart = kTrue;
     ShowChart(w);
 }
@@ -59,20 +61,20 @@ void DropMonthlyFileWhileLoading(ChartHost& w) {
     f.MonthlyFileName.clear();
 }
 
-// The first steps of both zoom-in variants; false when nothing is left to do.
+// The steps both zoom-in variants share; false when nothing is left to do.
 bool NarrowView(ChartHost& w) {
     ChartWindowState& f = w.Fields();
     if (f.ViewWidth == kNarrowestView || f.DataFileName.empty()) return false;
-    f.ViewWidth -= ZoomStep(w);
+    // Every kind stops at the narrowest view: below it the other kinds would
+    // be left a width of 0 or less to draw in.
+    f.ViewWidth = std::max(f.ViewWidth - ZoomStep(w), kNarrowestView);
     if (w.CheckValue(1) != 1) {
-        ShowOtherKind(w);
+        ShowAgain(w);
         return false;
     }
-    f.ViewWidth = std::max(f.ViewWidth, kNarrowestView);
     if (f.ViewWidth <= kNarrowestView) SetZoomIn(w, false);
     if (f.ViewWidth < f.ViewWidthMax) SetZoomOut(w, true);
-    w.PricePane().SetScaleWidth(f.ViewWidth);
-    w.IndicatorPane().SetScaleWidth(f.ViewWidth);
+    SetPaneScaleWidths(w);
     MoveScrollMax(w, static_cast<int>(ZoomStep(w)));
     return true;
 }
@@ -83,9 +85,24 @@ void RedrawChart(ChartHost& w) {
     ChartWindowState& f = w.Fields();
     if (f.DataFileName.empty() || f.DataFileName != f.ShownFileName) return;
     {
-        RecordFile file1;
+        ChartFile file1;
         if (!OpenChartFile(w, file1)) return;
-        if (w.CheckValue(1) == 1) DrawCandleChart(w, file1);
+        // The yearly candles keep what they show.
+        if (w.CheckValue(1) == 1) {
+            DrawCandleChart(w, file1);
+        } else if (w.CheckValue(2) == 1) {
+            f.CompareRestart = kTrue;
+            w.DrawStockCompare(file1);
+        } else if (w.CheckValue(3) == 1) {
+            w.DrawReverseWatch(file1);
+        } else if (w.CheckValue(4) == 1) {
+            w.DrawPointFigure(file1);
+        } else if (w.CheckValue(10) == 1) {
+            f.YearCompareRestart = kTrue;
+            w.DrawYearCompare(file1);
+        } else if (w.CheckValue(11) == 1 || w.CheckValue(12) == 1) {
+            w.DrawThreeLineBreak(file1);
+        }
     }
     w.FocusToolbarStrip();
 }
@@ -115,11 +132,10 @@ void ZoomOut1(ChartHost& w) {
     if (f.DataFileName.empty() || f.ViewWidth >= f.ViewWidthMax) return;
     f.ViewWidth = std::min(f.ViewWidth + ZoomStep(w), f.ViewWidthMax);
     if (f.ViewWidth < f.ViewWidthMax && w.CheckValue(1) == 1) {
-        w.PricePane().SetScaleWidth(f.ViewWidth);
-        w.IndicatorPane().SetScaleWidth(f.ViewWidth);
+        SetPaneScaleWidths(w);
         MoveScrollMax(w, -static_cast<int>(ZoomStep(w)));
     }
-    ShowOtherKind(w);
+    ShowAgain(w);
 }
 
 void ZoomOut2(ChartHost& w) {
@@ -131,11 +147,10 @@ void ZoomOut2(ChartHost& w) {
     f.ViewWidth = std::min(f.ViewWidth + ZoomStep(w), f.ViewWidthMax);
     if (f.ViewWidth >= kNarrowestView) SetZoomIn(w, true);
     if (f.ViewWidth == f.ViewWidthMax || w.CheckValue(1) != 1) {
-        ShowOtherKind(w);
+        ShowAgain(w);
         return;
     }
-    w.PricePane().SetScaleWidth(f.ViewWidth);
-    w.IndicatorPane().SetScaleWidth(f.ViewWidth);
+    SetPaneScaleWidths(w);
     MoveScrollMax(w, -static_cast<int>(ZoomStep(w)));
     DrawCandlesDirectly(w);
 }

@@ -9,8 +9,10 @@
 #include <QSlider>
 #include <QTimer>
 
+#include "chart/drawing/chart_file.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
+#include "core/quick_bar.h"
 #include "platform/runtime/values.h"
 #include "platform/surface/screen_surface.h"
 #include "platform/ui/control_colors.h"
@@ -210,7 +212,46 @@ void Form3::SetBackgroundColour(int index) {
 
 Surface& Form3::PricePane() { return *Picture1; }
 Surface& Form3::IndicatorPane() { return *Picture3; }
+Surface& Form3::YearPane() { return *Picture4; }
+Surface& Form3::DataPanel() { return *Picture11; }
 QScrollBar& Form3::ScrollBar() { return *HScroll1; }
+
+Surface& Form3::QuickBar() {
+    if (MDIForm1* main = Main()) return *main->Picture3;
+    if (ownQuickBar_ == nullptr) {
+        ownQuickBar_ = new ScreenSurface(this);
+        ownQuickBar_->hide();
+    }
+    return *ownQuickBar_;
+}
+
+QWidget* Form3::PaneWidget(Pane pane) const {
+    switch (pane) {
+        case Pane::Price: return Picture1;
+        case Pane::Indicator: return Picture3;
+        case Pane::YearCandles: return Picture4;
+    }
+    return Picture1;
+}
+
+int Form3::PaneTop(Pane pane) const { return TopOf(PaneWidget(pane)); }
+int Form3::PaneHeight(Pane pane) const { return HeightOf(PaneWidget(pane)); }
+bool Form3::PaneVisible(Pane pane) const { return !PaneWidget(pane)->isHidden(); }
+void Form3::SetPaneTop(Pane pane, int top) { SetTop(PaneWidget(pane), top); }
+void Form3::SetPaneHeight(Pane pane, int height) { SetHeight(PaneWidget(pane), height); }
+void Form3::SetPaneVisible(Pane pane, bool visible) { PaneWidget(pane)->setVisible(visible); }
+
+void Form3::SetMainWindowCaption(const std::string& caption) {
+    if (MDIForm1* main = Main()) main->setWindowTitle(QString::fromStdString(caption));
+}
+
+void Form3::SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) {
+    MDIForm1* main = Main();
+    QLabel* tab = main != nullptr ? main->WindowTab(windowNo) : nullptr;
+    if (tab == nullptr) return;
+    tab->setText(QString::fromStdString(caption));
+    tab->setToolTip(QString::fromStdString(toolTip));
+}
 
 int Form3::CheckValue(int box) const {
     const HiddenCheckBox* check = CheckBox(box);

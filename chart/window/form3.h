@@ -86,6 +86,16 @@ public:
     // What the drawing routines use.
     Surface& PricePane() override;
     Surface& IndicatorPane() override;
+    Surface& YearPane() override;
+    Surface& DataPanel() override;
+    Surface& QuickBar() override;
+    int PaneTop(Pane pane) const override;
+    int PaneHeight(Pane pane) const override;
+    bool PaneVisible(Pane pane) const override;
+    void SetPaneTop(Pane pane, int top) override;
+    void SetPaneHeight(Pane pane, int height) override;
+    void SetPaneVisible(Pane pane, bool visible) override;
+    int FormHeight() const override { return FormHeightTw(); }
     QScrollBar& ScrollBar() override;
     int CheckValue(int box) const override;
     MenuItem Item(const std::string& array, int index) const override { return ChildForm::Item(array, index); }
@@ -93,8 +103,19 @@ public:
     bool BlinkRunning() const override;
     void StopBlink() override;
     void StartBlink();
+    void SetMainWindowCaption(const std::string& caption) override;
+    void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) override;
     void SetToolbarButtonEnabled(const std::string& key, bool enabled) override;
     void FocusToolbarStrip() override;
+    // The parameter panels follow the window once they are built.
+    void SyncParamPanel() override {}
+    // The other chart kinds draw nothing until they are built; file number 1
+    // stays open for the caller.
+    void DrawStockCompare(ChartFile&) override {}
+    void DrawReverseWatch(ChartFile&) override {}
+    void DrawPointFigure(ChartFile&) override {}
+    void DrawYearCompare(ChartFile&) override {}
+    void DrawThreeLineBreak(ChartFile&) override {}
 
     // Controls.
     QLabel* Label1 = nullptr;   // title strip
@@ -145,8 +166,12 @@ private:
     // The web update found no rows: the title, and the price it read.
     void ShowTitleAndWebPrice();
 
+    QWidget* PaneWidget(Pane pane) const;
+
     ChartWindowState fields_;
     std::map<int, QLabel*> labels_;
+    // The quick parameter bar's stand-in while no main window holds one.
+    ScreenSurface* ownQuickBar_ = nullptr;
     // A resize while minimized is made up for once, at the restore.
     bool resizeOnRestore_ = false;
 };

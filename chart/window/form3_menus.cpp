@@ -42,6 +42,12 @@ void Form3::BuildMenus() {
     layout->SetChecked(3, true);
     connect(layout, &MenuItemArray::Click, this, [this](int i) { mnuGamen比_Click(i); });
     view->addSeparator();
+    // Enabled by the chart set-up for exchange-rate series; its handler
+    // comes with the chart window's menus.
+    MenuItemArray* invert = AddMenuArray(view, "mnuChart上下");
+    invert->Add(1, "為替チャートの上下を逆転(&Z)", "Ctrl+Z");
+    invert->SetEnabled(1, false);
+    view->addSeparator();
 
     MenuItemArray* tools = AddMenuArray(view, "mnuTool0");
     AddBarItems(*tools);
@@ -62,11 +68,22 @@ void Form3::BuildMenus() {
     end->Add(1, "アプリケーション終了(&X)", "Ctrl+X");
     connect(end, &MenuItemArray::Click, this, [this](int) { mnuEnd_Click(); });
 
-    // 指標: so far only the volume moving average, whose mark the window
-    // keeps in the settings file; the indicator items and their handlers
-    // come with the indicator menus.
+    // チャート: so far the split correction, which the chart set-up enables
+    // and checks; the chart kinds and the item's handler come with the
+    // chart window's menus.
+    QMenu* chart = bar->addMenu("チャート(&C)");
+    chart->menuAction()->setObjectName("mnuChart");
+    MenuItemArray* correction = AddMenuArray(chart, "mnuHosei");
+    correction->Add(1, "チャート補正有効(&Y)", "Ctrl+F9");
+    correction->SetEnabled(1, false);
+
+    // 指標: so far the volume moving average, whose mark the window keeps in
+    // the settings file, and Ichimoku, whose mark widens the view; the other
+    // indicator items and their handlers come with the indicator menus.
     QMenu* indicators = bar->addMenu("指標(&A)");
     indicators->menuAction()->setObjectName("mnuSetView");
+    MenuItemArray* ichimoku = AddMenuArray(indicators, "mnu一目");
+    ichimoku->Add(1, "一目均衡表(&H)", "Ctrl+H");
     MenuItemArray* volumeAverage = AddMenuArray(indicators, "mnuDekiIdou");
     volumeAverage->Add(1, "出来高移動平均(&D)");
     volumeAverage->SetChecked(1, true);

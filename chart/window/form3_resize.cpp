@@ -144,7 +144,7 @@ void Form3::mnuGamen比_Click(int index) {
             }
             if (f.ChartShown == 1) {
                 PricePane().SetScaleHeight(scaleHeight);
-                RecordFile file1;
+                ChartFile file1;
                 if (OpenChartFile(*this, file1)) DrawCandleChart(*this, file1);
             }
             FocusToolbarStrip();

@@ -56,6 +56,11 @@ public:
     int FixedCols() const { return model_->FixedCols(); }
     void SetFixedCols(int fixedCols);
 
+    // Redraw off: cell changes are not shown until it is turned on again,
+    // which shows them all at once (for filling a large grid).
+    bool Redraw() const { return !model_->Quiet(); }
+    void SetRedraw(bool redraw) { model_->SetQuiet(!redraw); }
+
     std::string TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const std::string& text);
     // Empties every cell and drops every cell's own colours and alignment;
@@ -125,6 +130,8 @@ public:
     void SetLeftCol(int col);
     int ScrollBars() const { return scrollBars_; }
     void SetScrollBars(int scrollBars);
+    // Scrolls as little as needed to bring the cell into view.
+    void ShowCell(int row, int col) { EnsureVisible(row, col); }
 
     // The cell under the pointer at the last mouse event; -1 beyond the
     // last row or column.

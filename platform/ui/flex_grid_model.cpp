@@ -216,7 +216,14 @@ Qt::ItemFlags FlexGridModel::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
 }
 
+void FlexGridModel::SetQuiet(bool quiet) {
+    if (quiet == quiet_) return;
+    quiet_ = quiet;
+    if (!quiet_) AllChanged();
+}
+
 void FlexGridModel::CellChanged(int row, int col) {
+    if (quiet_) return;
     if (row < fixedRows_ && col < fixedCols_) {
         emit cornerChanged();
     } else if (row < fixedRows_) {
@@ -230,6 +237,7 @@ void FlexGridModel::CellChanged(int row, int col) {
 }
 
 void FlexGridModel::AllChanged() {
+    if (quiet_) return;
     if (rowCount() > 0 && columnCount() > 0) {
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
     }

@@ -75,6 +75,13 @@ public:
     // Empties every cell and drops every cell's own colour and alignment.
     void ClearCells();
 
+    // While quiet, changes of texts, colours and alignments tell the views
+    // nothing; ending the quiet tells them once that every cell changed.
+    // Filling thousands of cells costs one repaint instead of one signal
+    // each.  Shape changes are always told.
+    void SetQuiet(bool quiet);
+    bool Quiet() const { return quiet_; }
+
     // Qt model: the scrolling part.
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -108,6 +115,7 @@ private:
     std::vector<Cell> cells_;
     std::vector<int> colAlignment_;
     GridColors colors_;
+    bool quiet_ = false;
 };
 
 }  // namespace ranvik

@@ -1,10 +1,12 @@
 #include "maintenance/form2.h"
 
 #include <QLabel>
+#include <QMdiArea>
 
+#include "core/window_management.h"
 #include "platform/ui/flex_grid.h"
 #include "tests/core/list_table_fixture.h"
-#include "tests/core/main_window_fixture.h"
+#include "tests/maintenance/form2_fixture.h"
 
 namespace ranvik {
 namespace {
@@ -17,7 +19,9 @@ protected:
         MainWindowTest::SetUp();
         InstallMaintenanceWindowMaker();
         WriteUrlList();
-        for (const char* file : {"1301d.KDT", "6501w.KDT"}) test::WriteBytes(dir.File(file), "");
+        for (const char* file : {"1301d.KDT", "6501w.KDT"}) {
+            test::WriteBytes(dir.File(file), test::BytesOf(test::FileOf(test::ThreeBars())));
+        }
         Start();
         form->ShowChild(Makers().maintenanceWindow());
         window = static_cast<Form2*>(Program().windows.MaintenanceWindow);
@@ -53,9 +57,13 @@ TEST_F(Form2RequestTest, APressChoosesTheFileAndADoubleClickLoadsIt) {
     EXPECT_TRUE(messages->shown.empty());
 }
 
-TEST_F(Form2RequestTest, AListRequestTakesTheDataFileGridsRowAllTheSame) {
+TEST_F(Form2RequestTest, AnyRequestTakesTheDataFileGridsRowAndTheListGridChoosesNothing) {
     Press(form->MSFGrid1, 2);
+    // The list grid shows the no-drop pointer while this window is active.
     DoubleClick(form->MSF全Grid2, 1);
+    EXPECT_EQ(window->LoadedFilePath, "");
+    EXPECT_EQ(form->ActiveChild(), window);
+    form->SendLoadRequest("5", "d");
     EXPECT_EQ(window->DataFilePath, dir.File("6501w.KDT"));
     EXPECT_EQ(window->LoadedFilePath, dir.File("6501w.KDT"));
 }
@@ -80,6 +88,20 @@ TEST_F(Form2RequestTest, AnOperationUnderWayKeepsTheFileButEndsTheRequest) {
     EXPECT_EQ(window->LoadedFilePath, dir.File("1301d.KDT"));
     EXPECT_EQ(Program().selection.ChartLoadMode, "");
     EXPECT_EQ(window->FG1Text6.Text(), "");
+}
+
+TEST_F(Form2RequestTest, TheToolMenuOpensOneWindowAndThenBringsItForward) {
+    RunToolMenu(1);
+    EXPECT_EQ(Program().windows.MaintenanceWindow, window);
+    EXPECT_EQ(form->MdiArea()->subWindowList().size(), 1);
+    form->Item("mnuSelToolItem", 1).Choose();
+    EXPECT_EQ(form->MdiArea()->subWindowList().size(), 1);
+    window->終了CMD_Click();
+    EXPECT_EQ(Program().windows.MaintenanceWindow, nullptr);
+    form->Item("mnuSelToolItem", 1).Choose();
+    ASSERT_NE(Program().windows.MaintenanceWindow, nullptr);
+    EXPECT_EQ(form->ActiveChild(), Program().windows.MaintenanceWindow);
+    EXPECT_TRUE(form->Item("mnuWinItem", 5).Visible());
 }
 
 }  // namespace

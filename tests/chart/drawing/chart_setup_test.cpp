@@ -1,50 +1,25 @@
-// The least of the chart set-up and redraw: opening the data file, the view,
-// the scroll range, the zoom steps and the stand-in candlestick drawer,
-// checked on a window of recording panes.
+// ShowChart: its messages, the header it takes, the period, the captions of
+// the window and of the main window, and the drawer of the kind that is on.
 #include "chart/drawing/chart_setup.h"
 
 #include <gtest/gtest.h>
 
-#include <QScrollBar>
-#include <algorithm>
-#include <cmath>
+#include <QLabel>
 #include <filesystem>
 
-#include "chart/drawing/candle_chart.h"
-#include "chart/drawing/price_scale.h"
-#include "chart/drawing/redraw.h"
-#include "core/program_state.h"
-#include "platform/runtime/message_service.h"
-#include "tests/chart/drawing/test_chart_host.h"
+#include "platform/ui/control_colors.h"
+#include "tests/chart/drawing/drawing_fixture.h"
 #include "tests/support/data_files.h"
 
 namespace ranvik {
 namespace {
 
 using Kind = RecordedCall::Kind;
+using test::DataFileBuilder;
 
-class ChartSetup : public ::testing::Test {
+class ChartSetup : public test::DrawingTest {
 protected:
-    void SetUp() override {
-        ResetProgramState();
-        Program().app.AppDir = dir.Path();
-    }
-    void TearDown() override { ResetProgramState(); }
-
-    // A daily file of `bars` bars, chosen in the window.
-    void Choose(int bars, const std::string& name = "1301d.KDT") {
-        test::WriteDataFile(dir.File(name), bars);
-        w.fields.DataFileName = dir.File(name);
-    }
-    std::vector<std::string> Messages() {
-        std::vector<std::string> texts;
-        for (const auto& m : messages->shown) texts.push_back(m.text);
-        return texts;
-    }
-
-    test::TempFolder dir;
-    ScopedRecordingMessages messages;
-    test::TestChartHost w;
+    std::string Text(int label) { return w.LabelNo(label).text().toStdString(); }
 };
 
 TEST_F(ChartSetup, WithoutAFileNameOnlyMessage300IsShown) {
@@ -56,11 +31,14 @@ TEST_F(ChartSetup, WithoutAFileNameOnlyMessage300IsShown) {
     EXPECT_TRUE(w.price.Calls().empty());
 }
 
-// A file that names no bar leaves the window without a stock, and a reader
-// never creates the file it was sent to.
-TEST_F(ChartSetup, AFileWithoutBarsIsReportedAndLeavesTheWindowEmpty) {
+// A file that holds no bar leaves the window without a stock; not a byte of
+// it is written, and a missing one is not created.
+TEST_F(ChartSetup, AFileWithoutBarsIsReportedAndLeftAsItWas) {
     QuoteRecord headerOnly;
     headerOnly.RecordNo = 1;
+    QuoteRecord countsTwo;
+    countsTwo.RecordNo = 2;
+    countsTwo.CorrectionMultiplier = "99";
     QuoteRecord noCount;
     const struct {
         const char* what;
@@ -69,6 +47,7 @@ TEST_F(ChartSetup, AFileWithoutBarsIsReportedAndLeavesTheWindowEmpty) {
         {"missing", ""},
         {"ends inside its header", test::DataFileBytes(3).substr(0, 30)},
         {"header only", headerOnly.Encode()},
+        {"a header that counts a bar the file lacks", countsTwo.Encode()},
         {"a header that counts no bar, bars after it", noCount.Encode() + test::TestBar(2).Encode()},
     };
     for (const auto& c : cases) {
@@ -92,6 +71,18 @@ TEST_F(ChartSetup, AFileWithoutBarsIsReportedAndLeavesTheWindowEmpty) {
     EXPECT_TRUE(w.price.CallsOf(Kind::Line).empty());
 }
 
+// A header counting more records than the file holds: the records there are
+// drawn, nothing beyond them is read.
+TEST_F(ChartSetup, AHeaderCountingMoreThanTheFileHoldsTakesWhatItHolds) {
+    DataFileBuilder file(30);
+    file.Header().RecordNo = 500;
+    Show(file);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(w.fields.RecordCount, 31);
+    EXPECT_EQ(w.fields.ViewWidthMax, 31 * 7 + 100);
+    EXPECT_EQ(w.fields.ChartShown, 1);
+}
+
 TEST_F(ChartSetup, ThePeriodComesFromTheLetterBeforeKdtForALocalFileOnly) {
     const struct {
         const char* name;
@@ -105,239 +96,200 @@ TEST_F(ChartSetup, ThePeriodComesFromTheLetterBeforeKdtForALocalFileOnly) {
         {"Temp1w.KDT", 2, -1, -1, "日"},
     };
     for (const auto& c : cases) {
-        Choose(30, c.name);
+        DataFileBuilder(30).Write(dir.File(c.name));
+        w.fields.DataFileName = dir.File(c.name);
         w.fields.StockSource = c.source;
         w.fields.IsDaily = c.before;
+        w.fields.YearPaneDragX = 5;
         ShowChart(w);
         EXPECT_EQ(w.fields.IsDaily, c.after) << c.name;
         EXPECT_EQ(w.fields.PeriodUnit.Text(), c.unit) << c.name;
+        EXPECT_EQ(w.fields.YearPaneDragX, 0) << c.name;
     }
 }
 
-// The view set-up: the whole width, the scroll range (set while DataFileName
-// is empty, so that the window's scroll handler draws nothing) and the first
-// shown record.
-TEST_F(ChartSetup, TheViewTheScrollRangeAndTheFirstRecord) {
+// The price captions: an exchange-rate series (codes "0010" to "0500" as
+// text) names its low the top and may be drawn upside down.
+TEST_F(ChartSetup, PriceCaptionsAndTheInvertedChart) {
     const struct {
-        const char* what;
-        int bars;
-        float width;
-        bool dataCut;
-        float widthAfter, widthMax;
-        int max;  // scroll maximum (value = maximum); 14 and hidden when all fits
-        int first;
+        const char* code;
+        bool invertChecked;
+        int kind;
+        float high, low;
+        const char* information;
+        bool exchange;
+        bool invertEnabled;  // the item enabled before is 0
     } cases[] = {
-        {"all fits: bar hidden", 20, 903, false, 247, 247, 14, 2},
-        // 1000 x 7 - 903 + 63, less (950 - 903) \ 25.
-        {"partial view", 1000, 903, false, 903, 7107, 6159, 6159 / 7},
-        {"full view", 1000, 1, false, 7107, 7107, 14, 2},
-        {"no wider than 16 bits", 32766, 903, false, 903, 229469, 32767, 4681},
-        // The newest 4681 records: 32767 - 129 + 7.
-        {"data-cut view", 32766, 903, true, 903, 229469, 32767 - 903 + 50, 32645},
-        {"data-cut view on a short file", 1000, 903, true, 903, 7107, 6159, 6159 / 7},
+        {"1301", false, 1, 1234, 1000.5f, " 最高値：1,234  最安値：1,000.5", false, false},
+        {"1301", true, 1, 98765.25f, 12, " 最高値：98,765.25  最安値：12", false, false},
+        {"0100", true, 1, 151.5f, 0.5f, " 最高値：0.5  最安値：151.5", true, true},
+        {"0010", false, 11, 2, 0.25f, " 最高値：0.25  最安値：2", true, true},
+        {"0500", true, 12, 3, 1, " 最高値：1  最安値：3", true, true},
+        {"00A0", true, 1, 3, 1, " 最高値：1  最安値：3", true, true},  // between the two as text
+        // The comparison draws no inverted chart: the item is left as it was.
+        {"0100", true, 2, 3, 1, " 最高値：1  最安値：3", true, false},
+        {"0501", true, 1, 3, 1, " 最高値：3  最安値：1", false, false},
+        {"0009", true, 1, 3, 1, " 最高値：3  最安値：1", false, false},
     };
     for (const auto& c : cases) {
-        Choose(c.bars);
-        w.fields.ViewWidth = c.width;
-        w.Item("mnuGamen比", 5).SetChecked(c.dataCut);
-        w.bar.show();
-        w.scrollChanges.clear();
-        ShowChart(w);
-        EXPECT_EQ(w.fields.RecordCount, c.bars + 1) << c.what;
-        EXPECT_EQ(w.fields.ViewWidth, c.widthAfter) << c.what;
-        EXPECT_EQ(w.fields.ViewWidthMax, c.widthMax) << c.what;
-        EXPECT_EQ(w.bar.minimum(), 14) << c.what;
-        EXPECT_EQ(w.bar.maximum(), c.max) << c.what;
-        EXPECT_EQ(w.bar.value(), c.max) << c.what;
-        EXPECT_EQ(w.bar.isHidden(), c.max == 14) << c.what;
-        EXPECT_EQ(w.fields.FirstRecord, c.first) << c.what;
-        for (const auto& change : w.scrollChanges) EXPECT_EQ(change.dataFileName, "") << c.what;
-        EXPECT_EQ(w.fields.DataFileName, dir.File("1301d.KDT")) << c.what;
-        EXPECT_EQ(w.fields.ShownFileName, w.fields.DataFileName) << c.what;
-        EXPECT_EQ(w.fields.ChartShown, 1) << c.what;
-        EXPECT_FALSE(w.blinking) << c.what;
+        DataFileBuilder file(30);
+        file.Header().High = c.high;
+        file.Header().Low = c.low;
+        w.fields.StockCode4 = c.code;
+        w.SetItem("mnuChart上下", 1, c.invertChecked);
+        w.Item("mnuChart上下", 1).SetEnabled(false);
+        w.ShowKind(c.kind);
+        Show(file);
+        const std::string what = std::string(c.code) + " kind " + std::to_string(c.kind);
+        EXPECT_EQ(Text(20), c.information) << what;
+        EXPECT_EQ(Text(5), c.exchange ? "安値" : "高値") << what;
+        EXPECT_EQ(Text(6), c.exchange ? "高値" : "安値") << what;
+        EXPECT_EQ(w.fields.InvertedChart, c.exchange && c.invertChecked ? -1 : 0) << what;
+        EXPECT_EQ(w.Item("mnuChart上下", 1).Enabled(), c.invertEnabled) << what;
+        EXPECT_EQ(w.fields.FileHigh, c.high) << what;
+        EXPECT_EQ(w.fields.FileLow, c.low) << what;
     }
-    EXPECT_TRUE(Messages().empty());
 }
 
-// The stand-in drawer: both panes cleared, the crosshair forgotten, the price
-// range of the shown bars, one high-low line per bar at x = 7k.
-TEST_F(ChartSetup, TheCandleStandInDrawsAHighLowLinePerShownBar) {
-    Choose(1000);
-    w.fields.CrossX = 300;
-    w.fields.CrossY = 1200;
-    ShowChart(w);
-    const int first = w.fields.FirstRecord;
-    const int count = 1001 - first + 1;  // fewer bars left than the view holds
-    ASSERT_EQ(ShownBarCount(w.fields), count);
-    EXPECT_EQ(w.fields.CrossX, -2000);
-    EXPECT_EQ(w.fields.CrossY, -2000);
-    // Cleared before the first line is drawn.
-    const auto& calls = w.price.Calls();
-    const auto clear = std::find_if(calls.begin(), calls.end(), [](const auto& call) { return call.kind == Kind::Clear; });
-    const auto line = std::find_if(calls.begin(), calls.end(), [](const auto& call) { return call.kind == Kind::Line; });
-    EXPECT_LT(clear - calls.begin(), line - calls.begin());
-    EXPECT_EQ(w.indicator.CallsOf(Kind::Clear).size(), 1u);
-
-    float high = 0, low = 1e9f;
-    for (int r = first; r <= 1001; ++r) {
-        high = std::max(high, test::TestBar(r).High);
-        low = std::min(low, test::TestBar(r).Low);
-    }
-    EXPECT_EQ(w.fields.PriceTop, high);
-    EXPECT_EQ(w.fields.PriceBottom, low);
-    const double volume = (high - low) / 6.0;
-    EXPECT_NEAR(w.price.ScaleTop(), high, 1e-3);
-    EXPECT_NEAR(w.price.ScaleTop() + w.price.ScaleHeight(), low - volume, 1e-3);
-    EXPECT_EQ(w.price.ScaleWidth(), 903);
-
-    const auto lines = w.price.CallsOf(Kind::Line);
-    ASSERT_EQ(lines.size(), static_cast<std::size_t>(count));
-    for (int k = 0; k < count; ++k) {
-        const QuoteRecord bar = test::TestBar(first + k);
-        const auto& line = lines[static_cast<std::size_t>(k)];
-        EXPECT_EQ(line.x1, 7.0 * k) << k;
-        EXPECT_EQ(line.x2, 7.0 * k) << k;
-        EXPECT_EQ(line.y1, bar.Low) << k;
-        EXPECT_EQ(line.y2, bar.High) << k;
-    }
-    EXPECT_EQ(w.LabelNo(12).text(), w.LabelNo(1).text());
+TEST(PriceCaption, ThousandsNoTrailingPointAndTheLeadingZeroOfARate) {
+    EXPECT_EQ(PriceCaption(1234, false), "1,234");
+    EXPECT_EQ(PriceCaption(1234.5, false), "1,234.5");
+    EXPECT_EQ(PriceCaption(0.5, false), ".5");
+    EXPECT_EQ(PriceCaption(0.5, true), "0.5");
+    EXPECT_EQ(PriceCaption(0.125, true), "0.13");
 }
 
-TEST_F(ChartSetup, TheRedrawActsOnlyWhileTheShownFileIsTheChosenOne) {
-    Choose(200);
-    ShowChart(w);
-    const auto lines = w.price.CallsOf(Kind::Line).size();
+TEST_F(ChartSetup, TheTitleTheMainCaptionAndTheWindowTab) {
+    Program().app.AppTitle = "Ranvikチャート ";
+    w.fields.StockTitle = "(日) 極洋 ";
+    w.fields.StockUnitText = "(100株)";
+    w.fields.WindowNo = 2;
+    SetForeColor(&w.LabelNo(1), QBColor(7));
+    Show(DataFileBuilder(30));
+    EXPECT_EQ(Text(1), "(日) 極洋 (100株)");
+    EXPECT_EQ(ForeColorOf(&w.LabelNo(1)), RGB(0, 120, 255));
+    EXPECT_EQ(w.mainCaption, "Ranvikチャート (日) 極洋 ");
+    ASSERT_EQ(w.tabs.count(2), 1u);
+    EXPECT_EQ(w.tabs[2].caption, " 極洋 ");
+    EXPECT_EQ(w.tabs[2].toolTip, "(日) 極洋 ");
+    EXPECT_EQ(Program().windows.ActiveWindowNo, 2);
+    EXPECT_EQ(LeftOf(&w.LabelNo(20)), PixelsToTwips(TwipsToPixels(LeftOf(&w.LabelNo(1)) + WidthOf(&w.LabelNo(1)) + 10)));
+    EXPECT_GT(WidthOf(&w.LabelNo(1)), 0);
+}
+
+TEST(WindowTabText, TheTitleAfterACodeOrAMarketLabel) {
     const struct {
-        const char* what;
-        std::string data, shown;
-        bool draws;
+        const char* title;
+        const char* tab;
     } cases[] = {
-        {"no file", "", "", false},
-        {"another file pending", dir.File("6501d.KDT"), dir.File("1301d.KDT"), false},
-        {"the file shown", dir.File("1301d.KDT"), dir.File("1301d.KDT"), true},
+        {"(日) 極洋 ", " 極洋 "},
+        {"<東証>トヨタ自動車 ", "トヨタ自動車 "},
+        {"極洋 ", "極洋 "},          // neither character
+        {"(1)<2> x", "<2> x"},       // the parenthesis first
+        {"ab>c)d", "d"},             // a ")" within the first five wins
+        {"abcdef>x", ""},            // ">" further in
+        {"abcde)x", "abcde)x"},      // ")" further in, no ">": the whole title
+        {"abcdefg)x>y", ""},
+        {"（日）極洋", "（日）極洋"},  // full-width characters are other characters
+    };
+    for (const auto& c : cases) EXPECT_EQ(WindowTabText(c.title), c.tab) << c.title;
+}
+
+TEST_F(ChartSetup, TheChangeCaptionNamesThePeriod) {
+    const struct {
+        const char* name;
+        int monthly;
+        const char* caption;
+    } cases[] = {{"1301d.KDT", 0, "前日比"}, {"1301w.KDT", 0, "前週比"}, {"1301d.KDT", 1, "前月比"}, {"1301w.KDT", 1, "前月比"}};
+    for (const auto& c : cases) {
+        w.checks[8] = c.monthly;
+        Show(DataFileBuilder(30), c.name);
+        EXPECT_EQ(Text(7), c.caption) << c.name << c.monthly;
+    }
+}
+
+// Each kind's drawer, with the flags it starts from; the quick bar cleared
+// for all but the comparison, the read-out panel and the parameter panel for
+// the candlestick chart.
+TEST_F(ChartSetup, TheDrawerOfTheKindThatIsOn) {
+    const struct {
+        int box;
+        const char* drawer;  // nullptr: the candlestick chart
+        bool quickBarCleared;
+    } cases[] = {
+        {1, nullptr, true},           {2, "stock comparison", false}, {3, "reverse watch", true},
+        {4, "point and figure", true}, {10, "year comparison", false}, {11, "three-line break", true},
+        {12, "three-line break", true}, {0, nullptr, true},
     };
     for (const auto& c : cases) {
+        w.ShowKind(c.box);
+        w.kindDraws.clear();
+        w.syncCalls = 0;
+        w.fields.YearCompareRestart = 0;
+        w.fields.ViewWidth = 903;
         w.price.ClearLog();
-        w.focusCalls = 0;
-        w.fields.DataFileName = c.data;
-        w.fields.ShownFileName = c.shown;
-        RedrawChart(w);
-        EXPECT_EQ(w.price.CallsOf(Kind::Line).size(), c.draws ? lines : 0u) << c.what;
-        EXPECT_EQ(w.focusCalls, c.draws ? 1 : 0) << c.what;
-    }
-}
-
-TEST_F(ChartSetup, ZoomStepsStopAt55BarsAndAtTheWholeFile) {
-    struct Step {
-        void (*zoom)(ChartHost&);
-        float width;
-    };
-    const struct {
-        const char* what;
-        int bars;
-        std::int16_t partial;
-        std::vector<Step> steps;
-    } cases[] = {
-        {"in from 500: 385, not 318, then no further", 1000, 500, {{ZoomIn1, 385}, {ZoomIn1, 385}, {ZoomIn2, 385}}},
-        {"in, repaint only", 1000, 903, {{ZoomIn2, 721}, {ZoomIn2, 539}, {ZoomIn2, 385}}},
-        // 99 bars: the whole file is 800 units wide.
-        {"out from 385", 99, 385, {{ZoomOut1, 567}, {ZoomOut1, 749}, {ZoomOut1, 800}, {ZoomOut1, 800}}},
-        {"out, repaint only, while bars are left", 1000, 385, {{ZoomOut2, 567}, {ZoomOut2, 749}}},
-    };
-    for (const auto& c : cases) {
-        Choose(c.bars);
-        w.fields.PartialViewWidth = c.partial;
-        ShowPartialView(w);
-        ASSERT_EQ(w.fields.ViewWidth, c.partial) << c.what;
-        for (const Step& step : c.steps) {
-            // Scroll back so that the bars right of the view outnumber it.
-            w.fields.FirstRecord = 2;
-            step.zoom(w);
-            EXPECT_EQ(w.fields.ViewWidth, step.width) << c.what;
+        w.quickBar.ClearLog();
+        w.dataPanel.ClearLog();
+        Show(DataFileBuilder(300));
+        const std::string what = std::to_string(c.box);
+        if (c.drawer != nullptr) {
+            EXPECT_EQ(w.kindDraws, (std::map<std::string, int>{{c.drawer, 1}})) << what;
+        } else {
+            EXPECT_TRUE(w.kindDraws.empty()) << what;
         }
+        EXPECT_EQ(w.price.CallsOf(Kind::Clear).size(), c.box == 1 ? 1u : 0u) << what;
+        EXPECT_EQ(w.quickBar.CallsOf(Kind::Clear).size(), c.quickBarCleared ? 1u : 0u) << what;
+        EXPECT_EQ(w.dataPanel.CallsOf(Kind::Clear).size(), c.box == 1 ? 1u : 0u) << what;
+        EXPECT_EQ(w.syncCalls, c.box == 1 ? 1 : 0) << what;
+        EXPECT_EQ(w.fields.YearCompareRestart, c.box == 10 ? -1 : 0) << what;
+        // The year-by-year comparison always shows the whole file.
+        EXPECT_EQ(w.fields.ViewWidth, c.box == 10 ? 301 * 7 + 100 : 903) << what;
+        EXPECT_EQ(w.fields.ChartShown, 1) << what;
     }
-    // At 385 the zoom-in button and items are off, zoom-out on.
-    Choose(1000);
-    w.fields.PartialViewWidth = 500;
-    ShowPartialView(w);
-    ZoomIn2(w);
-    EXPECT_FALSE(w.buttons["拡大"]);
-    EXPECT_TRUE(w.buttons["縮小"]);
-    EXPECT_FALSE(w.Item("mnu表示ボタン", 3).Enabled());
-    EXPECT_FALSE(w.Item("mnu表示ボタン", 4).Enabled());
-    EXPECT_TRUE(w.Item("mnu表示ボタン", 6).Enabled());
 }
 
-TEST_F(ChartSetup, ZoomingOutRepaintsNothingWhenTheRestOfTheFileFits) {
-    Choose(1000);
-    ShowChart(w);  // the newest bars: fewer are left than the view holds
-    w.price.ClearLog();
-    ZoomOut2(w);
-    EXPECT_EQ(w.fields.ViewWidth, 903);
-    EXPECT_TRUE(w.price.Calls().empty());
+// Point and figure keeps its box size for the stock it was worked out for.
+TEST_F(ChartSetup, ThePointAndFigureBoxSizeIsDroppedForAnotherStock) {
+    w.ShowKind(4);
+    w.fields.StockTitle = "極洋 ";
+    w.fields.StockUnitText = "(100株)";
+    const struct {
+        const char* drawnTitle;
+        const char* shownCode;
+        float boxSize;
+    } cases[] = {{"極洋 (100株)", "1301", 25}, {"日水 (100株)", "1301", 0}, {"極洋 (100株)", "1332", 0}};
+    for (const auto& c : cases) {
+        w.LabelNo(12).setText(c.drawnTitle);
+        w.fields.StockCode = "1301";
+        w.fields.ShownCode = c.shownCode;
+        w.fields.PnfBoxSize = 25;
+        Show(DataFileBuilder(30));
+        EXPECT_EQ(w.fields.PnfBoxSize, c.boxSize) << c.drawnTitle << c.shownCode;
+    }
 }
 
-TEST_F(ChartSetup, ARepaintingZoomInKeepsTheLeftEdgeAndWidensTheScrollRange) {
-    Choose(1000);
-    ShowChart(w);
-    const int max = w.bar.maximum();
-    const int first = w.fields.FirstRecord;
-    w.scrollChanges.clear();
-    ZoomIn2(w);
-    EXPECT_EQ(w.bar.maximum(), max + 182);
-    EXPECT_EQ(w.fields.FirstRecord, first);
-    EXPECT_EQ(w.price.ScaleWidth(), 721);
-    for (const auto& change : w.scrollChanges) EXPECT_EQ(change.dataFileName, "");
-
-    // Daily data as monthly candles steps by 60.
+TEST_F(ChartSetup, TheSetUpLeavesTheWindowReadyForItsFirstScan) {
+    DataFileBuilder file(300);
+    file.Header().Volume = 123456;
+    w.LabelNo(14).show();
+    w.LabelNo(21).show();
+    w.LabelNo(10).show();
+    w.visible[Pane::YearCandles] = true;
     w.checks[8] = 1;
-    w.fields.ViewWidth = 903;
-    ZoomIn2(w);
-    EXPECT_EQ(w.fields.ViewWidth, 843);
-}
-
-TEST_F(ChartSetup, TheScrollMaximumNeverPasses32767) {
-    Choose(32766);
-    w.fields.ViewWidth = 903;
-    ShowChart(w);
-    ASSERT_EQ(w.bar.maximum(), 32767);
-    ZoomIn2(w);
-    EXPECT_EQ(w.bar.maximum(), 32767);
-}
-
-TEST_F(ChartSetup, APartialViewWhileLoadingDropsTheOldMonthlyFile) {
-    for (bool loading : {false, true}) {
-        Choose(100);
-        test::WriteBytes(dir.File("Temp1m.KDT"), "x");
-        w.fields.MonthlyFileName = "Temp1m.KDT";
-        w.blinking = loading;
-        ShowPartialView(w);
-        EXPECT_EQ(std::filesystem::exists(dir.File("Temp1m.KDT")), !loading) << loading;
-        EXPECT_EQ(w.fields.MonthlyFileName, loading ? "" : "Temp1m.KDT") << loading;
-    }
-}
-
-TEST(PricePaneScale, UprightAndInverted) {
-    ChartWindowState f;
-    f.ViewWidth = 903;
-    f.PriceTop = 1200;
-    f.PriceBottom = 900;
-    f.VolumeAreaHeight = 50;
-    EXPECT_EQ(PricePaneScale(f), (ScaleCorners{0, 1200, 903, 850}));
-    f.InvertedChart = -1;
-    EXPECT_EQ(PricePaneScale(f), (ScaleCorners{0, 900, 903, 1250}));
-
-    RecordingSurface price(9000, 3000), indicator(9000, 1310);
-    ApplyPaneScales(f, price, indicator);
-    EXPECT_EQ(price.ScaleTop(), 900);
-    EXPECT_EQ(price.ScaleHeight(), 350);
-    EXPECT_EQ(indicator.ScaleWidth(), 903);
-    // A range of no height leaves the scale as it was.
-    f.PriceTop = f.PriceBottom = 1000;
-    f.VolumeAreaHeight = 0;
-    ApplyPaneScales(f, price, indicator);
-    EXPECT_EQ(price.ScaleTop(), 900);
+    Show(file);
+    EXPECT_TRUE(w.LabelNo(14).isHidden());
+    EXPECT_TRUE(w.LabelNo(21).isHidden());
+    EXPECT_TRUE(w.LabelNo(10).isHidden());
+    EXPECT_FALSE(w.LabelNo(20).isHidden());
+    EXPECT_FALSE(w.PaneVisible(Pane::YearCandles));
+    EXPECT_EQ(w.fields.FileMaxVolume, 123456);
+    EXPECT_EQ(w.fields.ShownFileName, dir.File("1301d.KDT"));
+    EXPECT_EQ(w.fields.DataFileName, dir.File("1301d.KDT"));
+    EXPECT_EQ(w.fields.ParamsIsDaily, -1);
+    EXPECT_EQ(w.bar.singleStep(), 30);
+    EXPECT_EQ(w.LabelNo(12).text(), w.LabelNo(1).text());
+    EXPECT_FALSE(w.blinking);
+    for (const auto& change : w.scrollChanges) EXPECT_EQ(change.dataFileName, "");
 }
 
 }  // namespace

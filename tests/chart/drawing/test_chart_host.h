@@ -1,9 +1,13 @@
 #pragma once
-// A chart window as the drawing routines see it, without the window: the
-// panes are recording surfaces, the scroll bar, labels and menu items are
-// real controls, the main window's buttons a table.  The scroll bar's
-// changes are logged together with DataFileName at the time, which tells
-// whether the window's scroll handler would have drawn.
+// A chart window as the drawing routines see it, without the window: its
+// panes, the yearly pane, the read-out panel, the main window's quick bar and
+// the printer page are recording surfaces of chosen sizes in twips; the
+// scroll bar, labels and menu items are real controls (every item the
+// drawers read, in its state at the window's creation); the main window's
+// caption, tabs and buttons are recorded.  The scroll bar's changes are
+// logged together with DataFileName at the time, which tells whether the
+// window's scroll handler would have drawn.  The other chart kinds' drawers
+// count their calls and check that file number 1 is open.
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
@@ -11,22 +15,62 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "chart/drawing/chart_file.h"
 #include "chart/drawing/chart_host.h"
 #include "platform/surface/recording_surface.h"
+#include "platform/ui/twips.h"
 
 namespace ranvik::test {
 
+struct HostSizes {
+    double paneWidth = 9000;  // the price and indicator panes
+    double priceHeight = 4000;
+    double indicatorHeight = 1310;
+    double printerWidth = 16000;  // an A4 page across, in twips
+    double printerHeight = 11000;
+    int formHeight = 6500;
+    int priceTop = 265;
+};
+
 class TestChartHost : public ChartHost {
 public:
-    TestChartHost() {
-        MenuItemArray* display = menus.Add(&menu, &owner, "mnu表示ボタン");
-        for (int i = 1; i <= 6; ++i) display->Add(i, "display " + std::to_string(i));
-        MenuItemArray* layout = menus.Add(&menu, &owner, "mnuGamen比");
-        for (int i = 1; i <= 5; ++i) layout->Add(i, "layout " + std::to_string(i));
-        for (int no : {1, 10, 12, 14, 20, 21}) labels[no] = std::make_unique<QLabel>();
+    explicit TestChartHost(HostSizes sizes = {})
+        : price(sizes.paneWidth, sizes.priceHeight),
+          indicator(sizes.paneWidth, sizes.indicatorHeight),
+          yearPane(2085, 1215),
+          dataPanel(10500, 420),
+          quickBar(19000, 600),
+          printer(sizes.printerWidth, sizes.printerHeight),
+          bar(Qt::Horizontal, &owner),
+          formHeight(sizes.formHeight) {
+        tops[Pane::Price] = sizes.priceTop;
+        tops[Pane::Indicator] = sizes.priceTop + static_cast<int>(sizes.priceHeight) + 10;
+        tops[Pane::YearCandles] = 0;
+        visible[Pane::YearCandles] = false;
+        AddItems("mnu表示ボタン", 1, 6);
+        AddItems("mnuGamen比", 1, 5);
+        menus.Item("mnuGamen比", 3).SetChecked(true);
+        for (const char* name : {"mnuHosei", "mnuChart上下"}) {
+            AddItems(name, 1, 1);
+            menus.Item(name, 1).SetEnabled(false);
+        }
+        for (const char* name : {"mnuIdouHeikin", "mnu一目", "mnu一目雲のみ", "mnuボリンジャ", "mnuEnvelope",
+                                 "mnuHLband", "mnuBBdaikin", "mnu陰陽足", "mnu3Days", "mnuPibott", "mnuParabolic",
+                                 "mnu線形回帰", "mnuRSI", "mnuストキャス", "mnuPerOscillator", "mnuモメンタム",
+                                 "mnuMACD", "mnuRCI", "mnuVector", "mnuOBV", "mnuKairiRitsu", "mnu2LineKairiRitsu",
+                                 "mnuDekidaka", "mnuDekiIdou", "mnuPSY", "mnuSinyouBB"}) {
+            AddItems(name, 1, 1);
+        }
+        AddItems("mnuKagiAshi", 1, 2);
+        AddItems("mnuVolRate", 1, 3);
+        AddItems("mnuTopicsDisp", 1, 2);
+        AddItems("mnuFuncExItem", 0, 8);
+        for (int no : {1, 5, 6, 7, 10, 12, 14, 20, 21}) labels[no] = std::make_unique<QLabel>(&owner);
         checks[1] = 1;
+        MoveTwips(&bar, 30, 5615, 9050, 255);
         bar.setRange(14, 14);
         QObject::connect(&bar, &QScrollBar::valueChanged, [this](int value) {
             scrollChanges.push_back({value, fields.DataFileName});
@@ -36,33 +80,92 @@ public:
     ChartWindowState& Fields() override { return fields; }
     Surface& PricePane() override { return price; }
     Surface& IndicatorPane() override { return indicator; }
+    Surface& YearPane() override { return yearPane; }
+    Surface& DataPanel() override { return dataPanel; }
+    Surface& QuickBar() override { return quickBar; }
+    int PaneTop(Pane pane) const override { return tops.at(pane); }
+    int PaneHeight(Pane pane) const override { return static_cast<int>(Of(pane).Height()); }
+    bool PaneVisible(Pane pane) const override { return visible.count(pane) == 0 || visible.at(pane); }
+    void SetPaneTop(Pane pane, int top) override { tops[pane] = top; }
+    void SetPaneHeight(Pane pane, int height) override {
+        RecordingSurface& s = Of(pane);
+        s.Resize(s.Width(), height);
+    }
+    void SetPaneVisible(Pane pane, bool shown) override { visible[pane] = shown; }
+    int FormHeight() const override { return formHeight; }
     QScrollBar& ScrollBar() override { return bar; }
     int CheckValue(int box) const override { return checks.at(static_cast<std::size_t>(box)); }
     MenuItem Item(const std::string& array, int index) const override { return menus.Item(array, index); }
     QLabel& LabelNo(int number) override { return *labels.at(number); }
     bool BlinkRunning() const override { return blinking; }
     void StopBlink() override { blinking = false; }
+    void SetMainWindowCaption(const std::string& caption) override { mainCaption = caption; }
+    void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) override {
+        tabs[windowNo] = {caption, toolTip};
+    }
     void SetToolbarButtonEnabled(const std::string& key, bool enabled) override { buttons[key] = enabled; }
     void FocusToolbarStrip() override { ++focusCalls; }
+    void SyncParamPanel() override { ++syncCalls; }
+    void DrawStockCompare(ChartFile& file1) override { Drawn("stock comparison", file1); }
+    void DrawReverseWatch(ChartFile& file1) override { Drawn("reverse watch", file1); }
+    void DrawPointFigure(ChartFile& file1) override { Drawn("point and figure", file1); }
+    void DrawYearCompare(ChartFile& file1) override { Drawn("year comparison", file1); }
+    void DrawThreeLineBreak(ChartFile& file1) override { Drawn("three-line break", file1); }
+
+    // Only this kind's box set.
+    void ShowKind(int box) {
+        for (int b : {1, 2, 3, 4, 10, 11, 12}) checks[static_cast<std::size_t>(b)] = b == box ? 1 : 0;
+    }
+    void SetItem(const std::string& array, int index, bool checked) { menus.Item(array, index).SetChecked(checked); }
 
     struct ScrollChange {
         int value;
         std::string dataFileName;
     };
+    struct Tab {
+        std::string caption;
+        std::string toolTip;
+    };
 
     ChartWindowState fields;
-    RecordingSurface price{9000, 4000};
-    RecordingSurface indicator{9000, 1310};
-    QScrollBar bar{Qt::Horizontal};
-    std::array<int, 13> checks{};
+    RecordingSurface price;
+    RecordingSurface indicator;
+    RecordingSurface yearPane;
+    RecordingSurface dataPanel;
+    RecordingSurface quickBar;
+    // The page a print job draws on, for the drawers that print.
+    RecordingSurface printer;
     QWidget owner;
+    QScrollBar bar;
+    int formHeight;
+    std::map<Pane, int> tops;
+    std::map<Pane, bool> visible;
+    std::array<int, 13> checks{};
     QMenu menu;
     MenuSet menus;
     std::map<int, std::unique_ptr<QLabel>> labels;
     std::map<std::string, bool> buttons;
+    std::string mainCaption;
+    std::map<int, Tab> tabs;
+    std::map<std::string, int> kindDraws;  // the other kinds' drawers by name
     bool blinking = true;
     int focusCalls = 0;
+    int syncCalls = 0;
     std::vector<ScrollChange> scrollChanges;
+
+private:
+    void AddItems(const std::string& array, int first, int last) {
+        MenuItemArray* items = menus.Add(&menu, &owner, array);
+        for (int i = first; i <= last; ++i) items->Add(i, array + " " + std::to_string(i));
+    }
+    RecordingSurface& Of(Pane pane) const {
+        auto* self = const_cast<TestChartHost*>(this);
+        return pane == Pane::Price ? self->price : pane == Pane::Indicator ? self->indicator : self->yearPane;
+    }
+    void Drawn(const std::string& kind, ChartFile& file1) {
+        ++kindDraws[kind];
+        if (!file1.IsOpen()) ++kindDraws["without file 1"];
+    }
 };
 
 }  // namespace ranvik::test

@@ -425,5 +425,45 @@ TEST(FlexGrid, FixedColumnShowsInTheVerticalHeaderAndTheCorner) {
     EXPECT_EQ(ModelText(grid, 2, 0), "2");
 }
 
+TEST(FlexGrid, WithRedrawOffCellsChangeSilentlyAndTurningItOnTellsTheViewOnce) {
+    FlexGrid grid;
+    grid.SetRows(100);
+    grid.SetCols(5);
+    QSignalSpy changed(grid.Model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy headers(grid.Model(), &QAbstractItemModel::headerDataChanged);
+    grid.SetRedraw(false);
+    EXPECT_FALSE(grid.Redraw());
+    for (int r = 1; r < 100; ++r) {
+        grid.SetTextMatrix(r, 0, std::to_string(r));
+        grid.SetTextMatrix(r, 2, "x");
+        grid.SetCellBackColorAt(r, 3, QBColor(13));
+    }
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(headers.count(), 0);
+    EXPECT_EQ(ModelText(grid, 50, 2), "x") << "the cells hold what was set";
+    grid.SetRedraw(true);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(ModelBack(grid, 99, 3), QBColor(13));
+    grid.SetTextMatrix(1, 2, "y");
+    EXPECT_EQ(changed.count(), 2) << "on again: one signal per change";
+}
+
+TEST(FlexGrid, ShowCellScrollsJustEnoughToShowIt) {
+    FlexGrid grid;
+    grid.resize(200, 200);
+    grid.SetRows(100);
+    grid.SetCols(3);
+    grid.ShowCell(60, 1);
+    const int top = grid.TopRow();
+    EXPECT_GT(top, 40);
+    EXPECT_LE(top, 60);
+    EXPECT_GE(grid.RowPos(60), 0);
+    EXPECT_LE(grid.RowPos(60) + grid.RowHeight(60), PixelsToTwips(200));
+    grid.ShowCell(60, 1);
+    EXPECT_EQ(grid.TopRow(), top) << "a cell in view does not scroll";
+    grid.ShowCell(5, 1);
+    EXPECT_EQ(grid.TopRow(), 5);
+}
+
 }  // namespace
 }  // namespace ranvik

@@ -1,0 +1,97 @@
+// The data maintenance window loading a stock data file of 32,000 bars into
+// its record grid, oldest first and newest first.  A load should stay within
+// half a second.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "core/program_state.h"
+#include "core/quote_record.h"
+#include "maintenance/form2.h"
+#include "platform/runtime/dates.h"
+#include "platform/ui/flex_grid.h"
+#include "tests/support/test_support.h"
+
+namespace ranvik {
+namespace {
+
+constexpr int kBars = 32000;
+
+// Consecutive days from 1960 on, with prices that wander and every field
+// filled, as a long daily file holds them.
+std::string FileBytes() {
+    QuoteRecord header;
+    header.RecordNo = kBars + 1;
+    header.QuoteDate = "01/04/60";
+    header.High = 0;
+    header.Low = 1e9f;
+    std::string bars;
+    unsigned seed = 12345;
+    float price = 1500;
+    for (int i = 0; i < kBars; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const float step = static_cast<float>((seed >> 16) % 41) - 20.0f;
+        price = std::max(100.0f, price + step);
+        QuoteRecord r;
+        r.QuoteDate = FormatMmDdYy(AddDays(Date{1960, 1, 4}, i));
+        r.Open = price;
+        r.Close = price + 0.5f;
+        r.High = price + 12.25f;
+        r.Low = price - 7.5f;
+        r.Volume = static_cast<float>(100000 + (seed >> 8) % 900000);
+        r.SellBalance = static_cast<float>((seed >> 4) % 50000);
+        r.BuyBalance = static_cast<float>((seed >> 6) % 50000);
+        header.High = std::max(header.High, r.High);
+        header.Low = std::min(header.Low, r.Low);
+        header.Volume = std::max(header.Volume, r.Volume);
+        header.SellBalance = std::max(header.SellBalance, r.SellBalance);
+        header.BuyBalance = std::max(header.BuyBalance, r.BuyBalance);
+        bars += r.Encode();
+    }
+    return header.Encode() + bars;
+}
+
+struct Fixture {
+    test::TempFolder dir;
+    std::unique_ptr<Form2> window;
+    Fixture() {
+        test::WriteBytes(dir.File("1301d.KDT"), FileBytes());
+        window = std::make_unique<Form2>();
+        window->resize(800, 600);
+        window->Load();
+        window->DataFilePath = dir.File("1301d.KDT");
+    }
+};
+
+Fixture& Shared() {
+    static Fixture fixture;
+    return fixture;
+}
+
+void BM_LoadStockFile(benchmark::State& state) {
+    Form2& window = *Shared().window;
+    window.Item("mnu逆表示", 1).SetChecked(state.range(0) != 0);
+    for (auto _ : state) {
+        window.LoadStockFile(0);
+        benchmark::DoNotOptimize(window.FGrid1->Rows());
+    }
+    if (window.FGrid1->Rows() != kBars + 1) state.SkipWithError("the grid does not hold every bar");
+}
+BENCHMARK(BM_LoadStockFile)->Arg(0)->Arg(1)->ArgName("newestFirst")->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace ranvik
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    ranvik::Shared().window.reset();
+    return 0;
+}

@@ -1,0 +1,138 @@
+// BM_RedrawEveryLayer: RedrawChart of a 4,681-bar daily file in the full
+// view, on a 1920 x 1080 screen (price pane and indicator pane, pixel ratio
+// 1) and on recording surfaces of the same size.  The median of a screen
+// redraw should fit in one 60 Hz frame (16 ms).
+//
+// The layers are named by the menu items that switch them on.  "heaviest"
+// is the largest set the menus allow together (one overlay, one deviation
+// rate, one oscillator, one volume indicator and every independent layer);
+// then each exclusive overlay and each oscillator is timed alone.  Items of
+// layers not built yet change nothing, so the same runs follow every drawer
+// as it lands.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "chart/drawing/redraw.h"
+#include "core/program_state.h"
+#include "platform/surface/screen_surface.h"
+#include "tests/chart/drawing/data_file_builder.h"
+#include "tests/chart/drawing/test_chart_host.h"
+
+namespace ranvik {
+namespace {
+
+constexpr int kBars = 4681;
+constexpr int kPricePixels = 820;  // and 260 for the indicator pane: 1080 in all
+constexpr int kIndicatorPixels = 260;
+
+struct LayerSet {
+    std::string name;
+    std::vector<std::pair<std::string, int>> items;  // menu item array and index
+    bool priceBandPane = false;
+};
+
+std::vector<LayerSet> LayerSets() {
+    std::vector<LayerSet> sets;
+    sets.push_back({"heaviest",
+                    {{"mnuIdouHeikin", 1}, {"mnuKairiRitsu", 1}, {"mnuRCI", 1}, {"mnuDekiIdou", 1},
+                     {"mnuDekidaka", 1}, {"mnuSinyouBB", 1}, {"mnuParabolic", 1}, {"mnuKagiAshi", 1},
+                     {"mnu線形回帰", 1}, {"mnuTopicsDisp", 1}, {"mnuFuncExItem", 1}},
+                    true});
+    for (const char* overlay : {"mnuIdouHeikin", "mnu一目", "mnuボリンジャ", "mnuEnvelope", "mnuHLband",
+                                "mnuBBdaikin", "mnu陰陽足", "mnu3Days", "mnuPibott"}) {
+        sets.push_back({overlay, {{overlay, 1}}});
+    }
+    for (const char* oscillator : {"mnuRSI", "mnuストキャス", "mnuPerOscillator", "mnuモメンタム", "mnuMACD",
+                                   "mnuRCI", "mnuVector", "mnuOBV", "mnuKairiRitsu"}) {
+        sets.push_back({oscillator, {{oscillator, 1}}});
+    }
+    return sets;
+}
+
+// The chart window of the benchmark: the test window's controls, with
+// screen panes in place of the recording ones when asked.
+class BenchHost : public test::TestChartHost {
+public:
+    explicit BenchHost(bool screen)
+        : TestChartHost({.paneWidth = 1920 * 15, .priceHeight = kPricePixels * 15,
+                         .indicatorHeight = kIndicatorPixels * 15}),
+          screen_(screen) {
+        screenPrice_.resize(1920, kPricePixels);
+        screenPrice_.SetPixelRatio(1);
+        screenIndicator_.resize(1920, kIndicatorPixels);
+        screenIndicator_.SetPixelRatio(1);
+    }
+    Surface& PricePane() override { return screen_ ? static_cast<Surface&>(screenPrice_) : price; }
+    Surface& IndicatorPane() override { return screen_ ? static_cast<Surface&>(screenIndicator_) : indicator; }
+    // The drawing finished: the image as it stands.
+    void Finish() {
+        if (screen_) benchmark::DoNotOptimize(screenPrice_.Image().constBits());
+        price.ClearLog();
+        indicator.ClearLog();
+    }
+
+private:
+    bool screen_;
+    ScreenSurface screenPrice_;
+    ScreenSurface screenIndicator_;
+};
+
+struct Chart {
+    Chart() {
+        Program().app.AppDir = dir.Path();
+        test::DataFileBuilder(kBars).Write(dir.File("1301d.KDT"));
+    }
+    test::TempFolder dir;
+};
+
+std::unique_ptr<Chart>& Holder() {
+    static std::unique_ptr<Chart> chart;
+    return chart;
+}
+
+void RedrawEveryLayer(benchmark::State& state, bool screen, const LayerSet& layers) {
+    if (!Holder()) Holder() = std::make_unique<Chart>();
+    BenchHost w(screen);
+    w.fields.WindowNo = 1;
+    for (const auto& [array, index] : layers.items) w.SetItem(array, index, true);
+    if (layers.priceBandPane) w.checks[9] = 1;
+    w.fields.DataFileName = Holder()->dir.File("1301d.KDT");
+    ShowFullView(w);
+    for (auto _ : state) {
+        RedrawChart(w);
+        w.Finish();
+    }
+    if (w.fields.ChartShown != 1) state.SkipWithError("the chart was not shown");
+}
+
+void RegisterAll() {
+    for (const LayerSet& layers : LayerSets()) {
+        for (bool screen : {true, false}) {
+            const std::string name =
+                std::string("BM_RedrawEveryLayer/") + (screen ? "screen/" : "recording/") + layers.name;
+            benchmark::RegisterBenchmark(name.c_str(), [screen, layers](benchmark::State& state) {
+                RedrawEveryLayer(state, screen, layers);
+            })->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ranvik
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    ranvik::RegisterAll();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    ranvik::Holder().reset();
+    return 0;
+}
