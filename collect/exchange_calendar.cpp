@@ -319,4 +319,6 @@ Date LatestTradingDay(const DateTime& now, std::string_view code) {
     return LastBusinessDate(AddDays(now.date, -1), code);
 }
 
+Date FridayOfWeek(const Date& date) { return AddDays(date, 6 - Weekday(date)); }
+
 }  // namespace ranvik

@@ -62,4 +62,9 @@ void DateMinusDays(int days, std::string_view mmddyy);
 // codes at any hour), otherwise the trading day before.
 Date LatestTradingDay(const DateTime& now, std::string_view code);
 
+// The Friday of the date's week, weeks running Sunday to Saturday: a weekly
+// bar and a margin balance are stored under it, so a Saturday goes back one
+// day and every other day forward.
+Date FridayOfWeek(const Date& date);
+
 }  // namespace ranvik

@@ -97,10 +97,54 @@ void ClosePriceReport(PriceReader reader, int rowsWritten, int mode, RunStop sto
     AppendStop(log, stop);
 }
 
-void CloseMarginReport(int recordsMerged) {
+void CloseMarginReport(int recordsMerged, RunStop stop) {
     std::string& log = Program().collection.UpdateLog;
     if (recordsMerged == 0) log += update_log::kMarginNoData;
     else log += std::to_string(recordsMerged) + std::string(update_log::kMarginCount);
+    AppendStop(log, stop);
+}
+
+MarginBalanceStore::MarginBalanceStore(RecordFile& file) : file_(file) {
+    header_ = file_.Read(1);
+    const std::int64_t n = GetInteger(header_, 0);
+    if (n < 2) return;
+    records_ = file_.ReadBlock(2, n - 1);
+    for (std::int64_t k = 2; k <= n; ++k) {
+        const std::size_t at = static_cast<std::size_t>(k - 2) * QuoteRecord::kLength;
+        // The newest record of a date wins, as the merge finds it.
+        recordOf_[records_.substr(at + kDateOffset, 8)] = k;
+    }
+}
+
+bool MarginBalanceStore::Store(const std::string& date, float sell, float buy) {
+    constexpr std::size_t kLen = QuoteRecord::kLength;
+    constexpr std::size_t kBuyOffset = 40;
+    constexpr std::size_t kSellOffset = 44;
+    StoreState& store = Program().store;
+    store.RecordWritten = kFalse;
+    if (!IsStorableDate(date)) return false;
+    const auto found = recordOf_.find(date);
+    if (found == recordOf_.end()) return false;
+    const std::size_t at = static_cast<std::size_t>(found->second - 2) * kLen;
+    std::string record = records_.substr(at, kLen);
+    if (GetSingle(record, kSellOffset) == sell && GetSingle(record, kBuyOffset) == buy) return false;
+
+    // Only the balances' bytes change: the prices, the correction multiplier
+    // and whatever else the record holds stay exactly as stored.
+    PutSingle(record, kSellOffset, sell);
+    PutSingle(record, kBuyOffset, buy);
+    std::string header = header_;
+    if (GetSingle(header, kSellOffset) < sell) PutSingle(header, kSellOffset, sell);
+    if (GetSingle(header, kBuyOffset) < buy) PutSingle(header, kBuyOffset, buy);
+    file_.Write(found->second, record);
+    records_.replace(at, kLen, record);
+    if (header != header_) {
+        file_.Write(1, header);
+        header_ = std::move(header);
+    }
+    store.QuoteBufB = QuoteRecord::Decode(record);
+    store.RecordWritten = kTrue;
+    return true;
 }
 
 RowOutcome StoreQuoteRow(RecordFile& file, const std::string& open, const std::string& close,

@@ -8,7 +8,9 @@
 // chart window's web update test those two characters.  A margin reader
 // writes no header and no rows; it adds one closing text to the log of the
 // price import before it.
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 
 #include "platform/runtime/record_file.h"
@@ -45,9 +47,10 @@ void StartPriceReport();
 // except by the daily reader for a chart window's web update (mode 4).  A run
 // that stopped early then adds its line.
 void ClosePriceReport(PriceReader reader, int rowsWritten, int mode, RunStop stop = RunStop::None);
-// A margin reader's closing text: the number of records handed to the merge
-// and "個の信用残データを更新しました", or the no-data text; no line end.
-void CloseMarginReport(int recordsMerged);
+// A margin reader's closing text: the number of records written and
+// "個の信用残データを更新しました", or the no-data text; no line end.  A run
+// that stopped early then adds its line.
+void CloseMarginReport(int recordsMerged, RunStop stop = RunStop::None);
 
 enum class RowOutcome {
     Refused,    // a price, the volume or the date is not what it must be: nothing written or logged
@@ -78,5 +81,25 @@ enum class RowOutcome {
 RowOutcome StoreQuoteRow(RecordFile& file, const std::string& open, const std::string& close,
                          const std::string& high, const std::string& low, const std::string& date,
                          const std::string& volume);
+
+// Writes weeks' selling and buying balances into the stored records of their
+// "mm/dd/yy" dates.  A margin page never adds a bar and a record keeps every
+// other byte, so the file is read once and each date found in memory.
+class MarginBalanceStore {
+public:
+    // Reads the open stock data file (records of 52 bytes) whole.
+    explicit MarginBalanceStore(RecordFile& file);
+    // Writes the record of the date when the file holds one and either
+    // balance differs from the stored one; the header's balance maxima grow
+    // with it.  Returns whether the record was written (RecordWritten says
+    // the same).  File errors reach the caller as FileError.
+    bool Store(const std::string& date, float sell, float buy);
+
+private:
+    RecordFile& file_;
+    std::string header_;
+    std::string records_;  // records 2 to N as read, updated with each write
+    std::unordered_map<std::string, std::int64_t> recordOf_;
+};
 
 }  // namespace ranvik

@@ -45,6 +45,9 @@ struct ApplicationState {
     std::string AppTitle;
     std::string VersionSuffix;
     std::int16_t AdminMode = kFalse;
+    // The main window's debug item (function menu item 7): the page readers
+    // then read pages saved in SavedPageDir instead of fresh downloads.
+    std::int16_t DebugPages = kFalse;
     int OsMajorVersion = 0;
     std::string UrlListVersion;  // version digits of the URL list read at start
 };
