@@ -126,6 +126,8 @@ void SetFuncExMenuChecked(std::int16_t index, bool checked) {
     if (windows.MainForm != nullptr) {
         windows.MainForm->Item("mnuFuncExItem", index).SetChecked(checked);
     }
+    // The readers cannot see the menus: they learn of the debug item here.
+    if (index == 7) Program().app.DebugPages = checked ? kTrue : kFalse;
 }
 
 void BringNeighbourWindowForward(int index) {

@@ -532,14 +532,16 @@ TEST_F(MainWindowTest, OnlyAnAdministratorDragsTheListPaneEdge) {
     EXPECT_EQ(form.ListPaneDragX, 0);
 }
 
-TEST_F(MainWindowTest, TheDebugItemChangesTheTitle) {
+TEST_F(MainWindowTest, TheDebugItemChangesTheTitleAndTellsTheReaders) {
     WriteUrlList({"管理者=KVO"});
     MDIForm1& form = Start();
     form.mnuFuncExItem_Click(7);
     EXPECT_TRUE(form.Item("mnuFuncExItem", 7).Checked());
     EXPECT_EQ(Program().app.AppTitle, "RanvikチャートsupDebug ");
+    EXPECT_EQ(Program().app.DebugPages, kTrue);
     form.mnuFuncExItem_Click(7);
     EXPECT_EQ(Program().app.AppTitle, "Ranvikチャートsup ");
+    EXPECT_EQ(Program().app.DebugPages, kFalse);
 }
 
 TEST_F(MainWindowTest, TheHelpItemShowsThePageOfWhatIsOnScreen) {
