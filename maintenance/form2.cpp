@@ -192,6 +192,9 @@ void Form2::BuildPanels() {
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(新ファイルCMD, &QPushButton::clicked, this, &Form2::新ファイルCMD_Click);
     connect(銘柄削除CMD, &QPushButton::clicked, this, &Form2::銘柄削除CMD_Click);
+    connect(範囲指定BTN, &QPushButton::clicked, this, &Form2::範囲指定BTN_Click);
+    connect(範囲削除BTN, &QPushButton::clicked, this, &Form2::範囲削除BTN_Click);
+    connect(範囲削除保存BTN, &QPushButton::clicked, this, &Form2::範囲削除保存BTN_Click);
 
     for (LabelButton* normal : {Picture1, Picture4, Picture6, Picture8}) {
         connect(normal, &LabelButton::MouseMove, this, [this, normal](int, int, double, double) {

@@ -11,14 +11,17 @@
 // the grid), form2_grid.cpp (clicks, presses and the cell editor's place),
 // form2_edit.cpp (the editor's keys and the record changes) and
 // form2_panels.cpp (hover looks, panel drag, display items, resize),
-// form2_files.cpp (new and deleted data files).
+// form2_files.cpp (new and deleted data files), form2_range.cpp (range
+// delete through the work file).
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/child_form.h"
 #include "maintenance/operation_states.h"
 #include "maintenance/record_rows.h"
+#include "platform/runtime/folder.h"
 #include "platform/runtime/record_file.h"
 #include "platform/ui/hidden_controls.h"
 
@@ -101,6 +104,13 @@ public:
     // DataFilePath empty when the name is taken or the file cannot be made.
     void CreateStockFile();
     void 銘柄削除CMD_Click();
+
+    // Range delete through the work file.
+    void 範囲指定BTN_Click();
+    void 範囲削除BTN_Click();
+    void 範囲削除保存BTN_Click();
+    // Puts the work file in the data file's place; a test makes it fail.
+    std::function<bool(const std::string& from, const std::string& to)> ReplaceDataFile = RenameFile;
 
     // Loading.
     void SetGridHeader();
