@@ -1,0 +1,17 @@
+#pragma once
+// The split correction's multipliers apart from the window: the multiplier
+// of a price jump as the correction table shows it.
+#include <optional>
+#include <string>
+
+namespace ranvik {
+
+// The multiplier of the jump from the older neighbour's opening price `prev`
+// to the picked row's `cur`, in display form: a fall as a whole number ("2"
+// for one half), a rise with one decimal ("0.5" for twice), a rise that
+// rounds to a whole number as that number.  nullopt where no stored form
+// exists: a price of 0 or below, a rise that rounds to nothing, or a ratio
+// of 100 or more, which the two-character field cannot hold.
+std::optional<std::string> JumpMultiplier(double prev, double cur);
+
+}  // namespace ranvik
