@@ -223,6 +223,7 @@ private:
     // the idle state and the file shown as it is now.
     void FileFailure();
     void BuildNewFilePanel();
+    void PickCorrectionPoint(int row);
     void CreateFromCode();
     void RefreshMainFileList();
     bool HeaderOnlyFileDeleted();
