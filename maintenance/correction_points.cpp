@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "maintenance/record_entries.h"
+
 namespace ranvik {
 
 std::optional<std::string> JumpMultiplier(double prev, double cur) {
@@ -20,6 +22,20 @@ std::optional<std::string> JumpMultiplier(double prev, double cur) {
         text = "0." + std::to_string(tenths);
     }
     return text;
+}
+
+std::optional<std::string> StoredMultiplier(const std::string& shown) {
+    const std::optional<float> number = EntryNumber(shown);
+    if (!number) return std::nullopt;
+    const double v = *number;
+    if (v == 1) return std::string();
+    if (v >= 0.1 && v < 1) {
+        const int tenths = static_cast<int>(std::floor(v * 10 + 1e-6));
+        if (tenths >= 1 && tenths <= 9) return "0" + std::to_string(tenths);
+        return std::nullopt;
+    }
+    if (v >= 2 && v <= 99 && v == std::floor(v)) return std::to_string(static_cast<int>(v));
+    return std::nullopt;
 }
 
 }  // namespace ranvik

@@ -14,4 +14,9 @@ namespace ranvik {
 // of 100 or more, which the two-character field cannot hold.
 std::optional<std::string> JumpMultiplier(double prev, double cur);
 
+// The stored form of a multiplier the table shows: "" for 1 (no point),
+// "2" to "99" for a whole factor, "0" and a digit for tenths from 0.1 to
+// 0.9.  nullopt for any other text, which has no stored form.
+std::optional<std::string> StoredMultiplier(const std::string& shown);
+
 }  // namespace ranvik

@@ -192,6 +192,7 @@ void Form2::BuildPanels() {
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(新ファイルCMD, &QPushButton::clicked, this, &Form2::新ファイルCMD_Click);
     connect(銘柄削除CMD, &QPushButton::clicked, this, &Form2::銘柄削除CMD_Click);
+    connect(チャート補正保存, &QPushButton::clicked, this, &Form2::チャート補正保存_Click);
     connect(範囲指定BTN, &QPushButton::clicked, this, &Form2::範囲指定BTN_Click);
     connect(範囲削除BTN, &QPushButton::clicked, this, &Form2::範囲削除BTN_Click);
     connect(範囲削除保存BTN, &QPushButton::clicked, this, &Form2::範囲削除保存BTN_Click);

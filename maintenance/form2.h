@@ -109,6 +109,10 @@ public:
     void 範囲指定BTN_Click();
     void 範囲削除BTN_Click();
     void 範囲削除保存BTN_Click();
+
+    // Writes the correction table's points into their records and point 1
+    // into the header.
+    void チャート補正保存_Click();
     // Puts the work file in the data file's place; a test makes it fail.
     std::function<bool(const std::string& from, const std::string& to)> ReplaceDataFile = RenameFile;
 
