@@ -180,6 +180,7 @@ void Form2::BuildPanels() {
     Picture8 = AddCloseImage(Frame4, "Picture8", 2450, false);
     Picture9 = AddCloseImage(Frame4, "Picture9", 2450, true);
     Picture8->setToolTip("操作ボタンを隠す");
+    BuildNewFilePanel();
     Frame4->hide();
 
     connect(表示CMD, &QPushButton::clicked, this, &Form2::表示CMD_Click);
@@ -189,6 +190,12 @@ void Form2::BuildPanels() {
     connect(リセットCMD, &QPushButton::clicked, this, &Form2::リセットCMD_Click);
     connect(終了CMD, &QPushButton::clicked, this, &Form2::終了CMD_Click);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(新ファイルCMD, &QPushButton::clicked, this, &Form2::新ファイルCMD_Click);
+    connect(銘柄削除CMD, &QPushButton::clicked, this, &Form2::銘柄削除CMD_Click);
+    connect(チャート補正保存, &QPushButton::clicked, this, &Form2::チャート補正保存_Click);
+    connect(範囲指定BTN, &QPushButton::clicked, this, &Form2::範囲指定BTN_Click);
+    connect(範囲削除BTN, &QPushButton::clicked, this, &Form2::範囲削除BTN_Click);
+    connect(範囲削除保存BTN, &QPushButton::clicked, this, &Form2::範囲削除保存BTN_Click);
 
     for (LabelButton* normal : {Picture1, Picture4, Picture6, Picture8}) {
         connect(normal, &LabelButton::MouseMove, this, [this, normal](int, int, double, double) {

@@ -10,14 +10,18 @@
 // reset, the main window's requests), form2_load.cpp (reading a file into
 // the grid), form2_grid.cpp (clicks, presses and the cell editor's place),
 // form2_edit.cpp (the editor's keys and the record changes) and
-// form2_panels.cpp (hover looks, panel drag, display items, resize).
+// form2_panels.cpp (hover looks, panel drag, display items, resize),
+// form2_files.cpp (new and deleted data files), form2_range.cpp (range
+// delete through the work file).
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/child_form.h"
 #include "maintenance/operation_states.h"
 #include "maintenance/record_rows.h"
+#include "platform/runtime/folder.h"
 #include "platform/runtime/record_file.h"
 #include "platform/ui/hidden_controls.h"
 
@@ -25,6 +29,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QRadioButton;
 
 namespace ranvik {
 
@@ -89,6 +94,28 @@ public:
     void 終了CMD_Click();
     void Command1_Click();
 
+    // New and deleted data files.
+    void 新ファイルCMD_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Text2_KeyPress(int& keyAscii);
+    void Text2_KeyDown(int keyCode, int shift);
+    // Creates AppDir & SelectedFileName holding only its header; leaves
+    // DataFilePath empty when the name is taken or the file cannot be made.
+    void CreateStockFile();
+    void 銘柄削除CMD_Click();
+
+    // Range delete through the work file.
+    void 範囲指定BTN_Click();
+    void 範囲削除BTN_Click();
+    void 範囲削除保存BTN_Click();
+
+    // Writes the correction table's points into their records and point 1
+    // into the header.
+    void チャート補正保存_Click();
+    // Puts the work file in the data file's place; a test makes it fail.
+    std::function<bool(const std::string& from, const std::string& to)> ReplaceDataFile = RenameFile;
+
     // Loading.
     void SetGridHeader();
     // Reads DataFilePath into the record grid and the correction table;
@@ -151,6 +178,11 @@ public:
     QPushButton* Command1 = nullptr;           // "(R)": the file again
     QPushButton* チャート補正保存 = nullptr;
     QGroupBox* Frame4 = nullptr; // new-file panel
+    QLabel* Label6 = nullptr;
+    TextBox* Text2 = nullptr;    // the stock code
+    QLabel* Label2 = nullptr;
+    QRadioButton* Option1 = nullptr;  // daily
+    QRadioButton* Option2 = nullptr;  // weekly
     // Close images: a normal image and the hover image that takes its place.
     LabelButton* Picture1 = nullptr;  // operation panel
     LabelButton* Picture2 = nullptr;
@@ -194,6 +226,10 @@ private:
     // Ends an operation after a file error: a message, the editor closed,
     // the idle state and the file shown as it is now.
     void FileFailure();
+    void BuildNewFilePanel();
+    void PickCorrectionPoint(int row);
+    void CreateFromCode();
+    void RefreshMainFileList();
     bool HeaderOnlyFileDeleted();
     RecordFile OpenDataFile() const;
 

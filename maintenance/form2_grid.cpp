@@ -3,8 +3,10 @@
 #include <QPushButton>
 
 #include "core/program_state.h"
+#include "maintenance/correction_points.h"
 #include "maintenance/form2.h"
 #include "maintenance/form2_internal.h"
+#include "maintenance/record_entries.h"
 #include "platform/runtime/message_service.h"
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/keys.h"
@@ -88,7 +90,10 @@ void Form2::FGrid1_Click() {
     }
     // While the correction panel's item has its mark, a click picks a
     // correction point, even when an operation has hidden the panel.
-    if (Item("mnuOperItem", 11).Checked()) return;
+    if (Item("mnuOperItem", 11).Checked()) {
+        PickCorrectionPoint(r);
+        return;
+    }
     if (IsDeleteState(OperationState)) {
         const int record = RecordOfGridRow(r);
         if (Program().app.AdminMode == kTrue) {
@@ -131,6 +136,33 @@ void Form2::FGrid1_Scroll() {
     if (placingEditor_) return;
     Text1->hide();
     if (const auto next = StateAfter(OperationState, StateEvent::Scroll)) OperationState = *next;
+}
+
+void Form2::PickCorrectionPoint(int r) {
+    if (IsAddState(OperationState) || IsModifyState(OperationState)) return;
+    // The older neighbour: above in the oldest-first order, below when the
+    // newest comes first.
+    const int older = shownNewestFirst_ ? r + 1 : r - 1;
+    const int record = RecordOfGridRow(r);
+    const int olderRecord = older >= 1 && older < FGrid1->Rows() ? RecordOfGridRow(older) : 0;
+    const std::optional<float> prev = EntryNumber(FGrid1->TextMatrix(older >= 0 ? older : 0, 2));
+    const std::optional<float> cur = EntryNumber(FGrid1->TextMatrix(r, 2));
+    const std::optional<float> listed = EntryNumber(FGrid3->TextMatrix(0, 0));
+    const int k = listed ? static_cast<int>(*listed) : 0;
+    std::optional<std::string> multiplier;
+    if (record >= 2 && olderRecord >= 2 && prev && cur) multiplier = JumpMultiplier(*prev, *cur);
+    // A point needs a bar after a jump, a multiplier that can be stored and
+    // a row of the table to go in.
+    if (!multiplier || k < 0 || k + 1 > 4) {
+        Beep();
+        return;
+    }
+    const int row = k + 1;
+    FGrid3->SetTextMatrix(row, 1, FGrid1->TextMatrix(r, 1));
+    FGrid3->SetTextMatrix(row, 0, std::to_string(row));
+    FGrid3->SetTextMatrix(row, 3, std::to_string(record));
+    FGrid3->SetTextMatrix(row, 2, *multiplier);
+    チャート補正保存->setEnabled(true);
 }
 
 }  // namespace ranvik

@@ -73,4 +73,11 @@ std::string MultiplierShown(std::string_view field) {
     return text;
 }
 
+bool IsNewFileCode(std::string_view entry) {
+    if (entry.size() != 4 || entry == "0000") return false;
+    for (char c : entry)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
 }  // namespace ranvik

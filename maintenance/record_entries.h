@@ -33,4 +33,9 @@ bool IsStoredDate(std::string_view field);
 // stored "0" with a digit as "0." and that digit ("05" is one half).
 std::string MultiplierShown(std::string_view field);
 
+// A stock code for a new data file: four ASCII digits, not all zero.  A
+// looser number ("1.50", "1e03", "+123") would name a file the name-based
+// lookups cannot read back.
+bool IsNewFileCode(std::string_view entry);
+
 }  // namespace ranvik
