@@ -63,6 +63,17 @@ std::vector<DailyPageRow> ReadDailyRows(const PageText& page, bool readVolume) {
     return rows;
 }
 
+std::optional<PageText> LoadFirstHistoryPage(const std::vector<std::string>& files, int mode, bool rate) {
+    std::optional<PageText> page = PageText::Load(files.front());
+    if (page && mode >= 2 && !rate) {
+        auto& net = Program().collection;
+        PagePrice price = ReadPagePrice(*page);
+        net.PagePriceText = std::move(price.price);
+        net.PagePriceNote = std::move(price.note);
+    }
+    return page;
+}
+
 void ImportDailyHistory(const std::string& dataFile, const std::string& code, const std::string& /*targetDate*/,
                         int mode) {
     auto& net = Program().collection;
@@ -72,12 +83,7 @@ void ImportDailyHistory(const std::string& dataFile, const std::string& code, co
     net.PagePriceNote.clear();
 
     const std::vector<std::string> files = HistoryPageFiles();
-    std::optional<PageText> page = PageText::Load(files.front());
-    if (page && mode >= 2 && !rate) {
-        PagePrice price = ReadPagePrice(*page);
-        net.PagePriceText = std::move(price.price);
-        net.PagePriceNote = std::move(price.note);
-    }
+    std::optional<PageText> page = LoadFirstHistoryPage(files, mode, rate);
 
     const Date latest = LatestTradingDay(Now(), code);
     const bool readVolume = CodeNumber(code) > 50;

@@ -12,6 +12,7 @@
 // names no calendar day or a date an earlier row of the run already carried
 // (the first one is kept), are left out and reported by message 060 at the
 // end of the run.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,10 @@ struct DailyPageRow {
 // the first date cell after that word.  Columns after the date: open, high,
 // low, close, volume (read when `readVolume`), adjusted close (not used).
 std::vector<DailyPageRow> ReadDailyRows(const PageText& page, bool readVolume);
+
+// The first page of a history, and, from mode 2 on and not for a rate code,
+// the price block at its head into PagePriceText and PagePriceNote.
+std::optional<PageText> LoadFirstHistoryPage(const std::vector<std::string>& files, int mode, bool rate);
 
 // The reader's calling form.  `dataFile` is the stock data file (it must
 // exist: the caller creates a new one); `code` the stock code, of which only

@@ -136,12 +136,7 @@ void ImportWeeklyHistory(const std::string& dataFile, const std::string& code, s
     net.PagePriceNote.clear();
 
     const std::vector<std::string> files = HistoryPageFiles();
-    std::optional<PageText> page = PageText::Load(files.front());
-    if (page && mode >= 2 && !rate) {
-        PagePrice price = ReadPagePrice(*page);
-        net.PagePriceText = std::move(price.price);
-        net.PagePriceNote = std::move(price.note);
-    }
+    std::optional<PageText> page = LoadFirstHistoryPage(files, mode, rate);
 
     const Date latest = LatestTradingDay(Now(), code);
     const bool readVolume = CodeNumber(code) > 50;
