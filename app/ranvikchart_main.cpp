@@ -29,7 +29,10 @@ int main(int argc, char* argv[]) {
     // which the shell has already freed of its quotes (one split at its
     // blanks is joined again).
     std::string commandLine;
-    for (int i = 1; i < argc; ++i) commandLine += (i > 1 ? " " : "") + std::string(argv[i]);
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) commandLine += ' ';
+        commandLine += argv[i];
+    }
     ranvik::SetCommandLine(commandLine);
 
     ranvik::InstallChartWindowMaker();

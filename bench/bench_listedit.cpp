@@ -33,7 +33,7 @@ void WriteLargeTable(const std::string& path) {
             e.StockName = "業種 " + std::to_string(i / 50);
         } else {
             e.Code = std::to_string(1000 + i % 9000);
-            e.StockName = "銘柄名称 " + std::to_string(i);
+            e.StockName = std::string("銘柄名称 ").append(std::to_string(i));
             e.Market = "t";
             e.Section = static_cast<std::uint8_t>(1 + i % 3);
             e.TradingUnit = 100;

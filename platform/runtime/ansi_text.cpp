@@ -69,16 +69,6 @@ bool IsLeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-// CP932 is ASCII below 0x80 both ways (unlike plain Shift-JIS, 0x5C stays a
-// backslash and 0x7E a tilde), so such a text needs no converter.  Record
-// fields are nearly always plain ASCII dates and blanks, and the store
-// converts several of them for every bar it merges.
-bool IsAscii(std::string_view s) {
-    for (char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
-}
-
 }  // namespace
 
 std::string ToAnsi(std::string_view utf8) {
@@ -297,6 +287,12 @@ std::string ToLower(std::string_view utf8) {
         utf8::Append(out, c);
     }
     return out;
+}
+
+bool IsAscii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
 }
 
 }  // namespace ranvik

@@ -52,4 +52,10 @@ std::string ToNarrow(std::string_view utf8);
 std::string ToUpper(std::string_view utf8);
 std::string ToLower(std::string_view utf8);
 
+// Whether every byte is below 0x80.  CP932 is ASCII there both ways (unlike
+// plain Shift-JIS, 0x5C stays a backslash and 0x7E a tilde), so such a text
+// needs no converter and no narrowing; record fields and page numbers are
+// nearly always such texts, and the store and the readers handle many.
+bool IsAscii(std::string_view s);
+
 }  // namespace ranvik

@@ -74,7 +74,9 @@ double Val(std::string_view text) {
 }
 
 bool IsNumeric(std::string_view text) {
-    const std::string s = Trim(ToNarrow(text));
+    // Narrowing costs more than the whole test, and an ASCII text has
+    // nothing to narrow.
+    const std::string s = Trim(IsAscii(text) ? std::string(text) : ToNarrow(text));
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     bool anyDigit = false;

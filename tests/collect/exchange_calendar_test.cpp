@@ -181,7 +181,7 @@ TEST_F(Calendar, DateMinusDaysAgreesWithTheCalendarOverTheWholeRange) {
 
 TEST_F(Calendar, DateMinusDaysOfATextThatIsNoDateLeavesNoParts) {
     for (const char* text : {"", "13/01/24", "00/10/24", "05/00/24", "05/32/24", "ab/cd/ef", "5/10/24", "05-10-24"}) {
-        Program().collection.DateYearPart = "x";
+        Program().collection.DateYearPart.assign(1, 'x');
         DateMinusDays(5, text);
         EXPECT_EQ(Parts(), ",,") << text;
     }
