@@ -94,6 +94,10 @@ public:
     virtual void DrawPointFigure(ChartFile& file1) = 0;
     virtual void DrawYearCompare(ChartFile& file1) = 0;
     virtual void DrawThreeLineBreak(ChartFile& file1) = 0;
+
+    // The indicator pane of the chart in force, on screen or, while the
+    // window prints, on the printed indicator band; file number 1 stays open.
+    void gcv(ChartFile& file1);
 };
 
 }  // namespace ranvik
