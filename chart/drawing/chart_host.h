@@ -37,6 +37,9 @@ public:
     virtual Surface& YearPane() = 0;
     // Picture11, the bar read-out panel.
     virtual Surface& DataPanel() = 0;
+    // The page of the print job in force, which the drawers that also print
+    // draw on while PrintingNow is -1; none outside a print job.
+    virtual Surface* PrintPage() { return nullptr; }
     // The main window's quick parameter bar (its Picture3), which the
     // drawers print period units on; in twips, never scaled.
     virtual Surface& QuickBar() = 0;

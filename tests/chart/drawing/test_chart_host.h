@@ -83,6 +83,7 @@ public:
     Surface& YearPane() override { return yearPane; }
     Surface& DataPanel() override { return dataPanel; }
     Surface& QuickBar() override { return quickBar; }
+    Surface* PrintPage() override { return &printer; }
     int PaneTop(Pane pane) const override { return tops.at(pane); }
     int PaneHeight(Pane pane) const override { return static_cast<int>(Of(pane).Height()); }
     bool PaneVisible(Pane pane) const override { return visible.count(pane) == 0 || visible.at(pane); }
