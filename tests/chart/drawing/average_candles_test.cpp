@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chart/drawing/overlay_pass.h"
+#include "chart/drawing/print_scale.h"
 #include "tests/chart/drawing/price_pane_fixture.h"
 
 namespace ranvik {
@@ -188,6 +189,50 @@ TEST_F(AverageCandles, InYoLineAndBoxes) {
         EXPECT_GT(white, 0u);
         EXPECT_LT(white, filled.size());
     }
+}
+
+// On paper the 陰陽足 boxes are drawn with the printer's scale derived from
+// the sub-pane's as the print routine derives the price area's, the line
+// with the price area's; after every bar the price area's scale is back.
+TEST_F(AverageCandles, PrintedInYo) {
+    w.mainBoxes[66] = "3";
+    Check("mnu陰陽足");
+    Prepare(DataFileBuilder(300), 100);
+    ChartWindowState& f = w.fields;
+    SetPrinterPriceScale(f, w.price, w.printer);
+    const double priceTop = f.SavedScaleTop;
+    SetSubPaneScale(f, w.price);
+    const double h = 0.33 * w.price.ScaleHeight();
+    const double subTop = w.price.ScaleTop() - h / 2;
+    const double subHeight = h / 2 * 2.37 + w.price.ScaleHeight() * 1.1;
+    RestorePricePaneScale(f, w.price);
+    const double pane = w.price.ScaleTop();
+    f.PrintingNow = -1;
+    Draw();
+    EXPECT_TRUE(w.price.CallsOf(Kind::Line).empty());
+    EXPECT_TRUE(w.price.CallsOf(Kind::FilledBox).empty());
+    double top = priceTop;
+    double height = f.SavedScaleHeight;
+    int boxes = 0;
+    int lines = 0;
+    for (const RecordedCall& c : w.printer.Calls()) {
+        if (c.kind == Kind::Scale) {
+            top = c.y1;
+            height = c.y2 - c.y1;
+        } else if (c.kind == Kind::FilledBox) {
+            ++boxes;
+            EXPECT_NEAR(top, subTop, 1e-6) << Describe(c);
+            EXPECT_NEAR(height, subHeight, 1e-6) << Describe(c);
+        } else if (c.kind == Kind::Line) {
+            ++lines;
+            EXPECT_NEAR(top, priceTop, 1e-3) << Describe(c);
+        }
+    }
+    EXPECT_GT(boxes, 100);
+    EXPECT_GT(lines, 100);
+    EXPECT_NEAR(w.printer.ScaleTop(), priceTop, 1e-3);
+    EXPECT_EQ(w.printer.ScaleHeight(), f.SavedScaleHeight);
+    EXPECT_EQ(w.price.ScaleTop(), pane);
 }
 
 }  // namespace
