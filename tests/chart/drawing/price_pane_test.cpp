@@ -214,38 +214,90 @@ TEST_F(PricePane, PeriodsAndWriteBacks) {
     }
 }
 
-// Monthly candles: the monthly file's records and widths place the line,
-// and file number 1, FirstRecord and RecordCount are the data file's again.
+// Monthly candles: the monthly file's records and slot widths place the
+// line at the centre of each month's slot, also when the warm-up has to
+// start at record 2 (x0 from the widths); file number 1, FirstRecord and
+// RecordCount are the data file's again afterwards.
 TEST_F(PricePane, MonthlyCandles) {
-    w.mainBoxes[75] = "2";
-    Check("mnuIdouHeikin");
-    Prepare(DataFileBuilder(300), 200);
-    MakeMonthlyFile(w, file1);
-    ChartFile monthly;
-    monthly.Open(Program().app.AppDir + w.fields.MonthlyFileName);
-    std::vector<float> closes(30, 0);
-    const int count = monthly.ReadHeader()->RecordNo;
-    for (int r = 2; r <= count; ++r) closes[static_cast<std::size_t>(r)] = monthly.Values(r).Close;
-    ChartWindowState& f = w.fields;
-    f.MonthlyFirstRecord = 5;
-    f.MonthlyRecordCount = static_cast<std::int16_t>(count);
-    f.MonthCutDays = 3;
-    w.checks[8] = 1;
-    const std::int16_t first = f.FirstRecord;
-    const std::int16_t records = f.RecordCount;
-    Draw();
-    EXPECT_EQ(f.FirstRecord, first);
-    EXPECT_EQ(f.RecordCount, records);
-    EXPECT_EQ(file1.Path(), f.DataFileName);
-    const auto drawn = test::ChainSegments(w.price.Calls(), QBColor(8));
-    ASSERT_EQ(drawn.size(), 1u);
-    Polyline expected;
-    // Every month of daily data is 20 units wide; the first shown month
-    // starts MonthCutDays left of 0.
-    for (int r = 4; r <= count; ++r) {
-        expected.push_back({20.0 * (r - 5) + 10 - 3, (closes[static_cast<std::size_t>(r)] + closes[static_cast<std::size_t>(r - 1)]) / 2.0});
+    struct Case {
+        const char* what;
+        bool daily;
+        int firstMonth;
+        const char* period;
+    };
+    const Case cases[] = {
+        {"daily", true, 5, "2"},
+        {"weekly", false, 8, "3"},
+        {"weekly, short history", false, 3, "4"},
+    };
+    for (const Case& c : cases) {
+        w.mainBoxes = {{75, c.period}};
+        Check("mnuIdouHeikin");
+        w.checks[8] = 0;
+        w.fields.MonthlyFileName.clear();
+        // Weekly data from the 20th: a first month of two weeks, 14 units wide.
+        const DataFileBuilder file = c.daily ? DataFileBuilder(300) : DataFileBuilder(300, test::Spacing::Weeks, {2020, 1, 20});
+        Prepare(file, 100, 903, c.daily);
+        MakeMonthlyFile(w, file1);
+        ChartFile monthly;
+        monthly.Open(Program().app.AppDir + w.fields.MonthlyFileName);
+        const int count = monthly.ReadHeader()->RecordNo;
+        std::vector<double> closes(static_cast<std::size_t>(count) + 1, 0);
+        std::vector<double> widths(static_cast<std::size_t>(count) + 1, 0);
+        for (int r = 2; r <= count; ++r) {
+            closes[static_cast<std::size_t>(r)] = monthly.Values(r).Close;
+            widths[static_cast<std::size_t>(r)] = monthly.Values(r).RecordNo;
+        }
+        if (!c.daily) {
+            ASSERT_EQ(widths[2], 14);
+        }
+        ChartWindowState& f = w.fields;
+        f.MonthlyFirstRecord = static_cast<std::int16_t>(c.firstMonth);
+        f.MonthlyRecordCount = static_cast<std::int16_t>(count);
+        f.MonthCutDays = 3;
+        w.checks[8] = 1;
+        const std::int16_t first = f.FirstRecord;
+        const std::int16_t records = f.RecordCount;
+        Draw();
+        EXPECT_EQ(f.FirstRecord, first) << c.what;
+        EXPECT_EQ(f.RecordCount, records) << c.what;
+        EXPECT_EQ(file1.Path(), f.DataFileName) << c.what;
+        // The slot of the first shown month starts MonthCutDays left of 0.
+        auto centre = [&](int r) {
+            double x = -f.MonthCutDays;
+            for (int i = c.firstMonth; i < r; ++i) x += widths[static_cast<std::size_t>(i)];
+            for (int i = r; i < c.firstMonth; ++i) x -= widths[static_cast<std::size_t>(i)];
+            return x + widths[static_cast<std::size_t>(r)] / 2;
+        };
+        const int p = std::stoi(c.period);
+        test::Polyline expected;
+        for (int r = std::max(c.firstMonth - 1, p + 1); r <= count; ++r) {
+            double sum = 0;
+            for (int i = r - p + 1; i <= r; ++i) sum += closes[static_cast<std::size_t>(i)];
+            expected.push_back({centre(r), sum / p});
+            if (expected.size() > 1 && centre(r) > 903) break;
+        }
+        const auto drawn = test::ChainSegments(w.price.Calls(), QBColor(8));
+        ASSERT_EQ(drawn.size(), 1u) << c.what;
+        ExpectLine(drawn[0], expected, 0.01, c.what);
     }
-    ExpectLine(drawn[0], expected, 0.01, "monthly");
+}
+
+// 陰陽足 with monthly candles: the daily box is read and replaced first, then
+// the monthly box's value is taken as it is.
+TEST_F(PricePane, MonthlyInYoPeriod) {
+    w.mainBoxes = {{66, "0"}, {78, "7"}};
+    Check("mnu陰陽足");
+    Prepare(DataFileBuilder(300), 100);
+    MakeMonthlyFile(w, file1);
+    w.fields.MonthlyFirstRecord = 8;
+    w.fields.MonthlyRecordCount = 15;
+    w.checks[8] = 1;
+    Draw();
+    EXPECT_EQ(w.mainBoxes[66], "3");
+    EXPECT_EQ(w.mainBoxes[78], "7");
+    EXPECT_EQ(w.fields.BandPeriod, 7);
+    EXPECT_EQ(w.mainBoxes[4], "7");
 }
 
 // On paper the lines stay within the price band: every end between the clip
