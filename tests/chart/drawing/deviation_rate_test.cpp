@@ -148,5 +148,39 @@ TEST_F(DeviationRate, PrintedRates) {
     }
 }
 
+// With the trading-value average the rates are taken on it: the close
+// against the pass's Σ V·C / Σ V, and the newest five bars' average against
+// the pass's.
+TEST_F(DeviationRate, RatesOnTheTradingValueAverage) {
+    w.mainBoxes = {{20, "5"}, {21, "25"}, {22, ""}};
+    Check("mnuBBdaikin");
+    DataFileBuilder file(300);
+    for (int r = 2; r <= 300; ++r) file[r].Volume = static_cast<float>(1000 + 137 * (r % 7));
+    const auto average = [&](int r, int p) {
+        double sv = 0;
+        double v = 0;
+        for (int i = r - p + 1; i <= r; ++i) {
+            sv += static_cast<double>(bars[i].Volume) * bars[i].Close;
+            v += bars[i].Volume;
+        }
+        return sv / v;
+    };
+    for (const char* item : {"mnuKairiRitsu", "mnu2LineKairiRitsu"}) {
+        Check("mnuKairiRitsu", std::string(item) == "mnuKairiRitsu");
+        Check("mnu2LineKairiRitsu", std::string(item) == "mnu2LineKairiRitsu");
+        Prepare(file.Seal(), 150);
+        Draw();
+        const bool single = std::string(item) == "mnuKairiRitsu";
+        const auto drawn = test::ChainSegments(w.indicator.Calls(), QBColor(12));
+        ASSERT_EQ(drawn.size(), 1u) << item;
+        ExpectLine(drawn[0], Rates(25, [&](int r) {
+                       const double against = single ? close(r) : average(r, 5);
+                       return (against / average(r, 25) - 1) * 100;
+                   }),
+                   2e-3, item);
+        EXPECT_EQ(test::ChainSegments(w.indicator.Calls(), QBColor(8)).size(), single ? 1u : 0u) << item;
+    }
+}
+
 }  // namespace
 }  // namespace ranvik
