@@ -62,7 +62,7 @@ struct OverlayPass {
     int curWidth = 0;
     float markRadius = 0;
 
-    // The band of this draw, its percentages (envelope) and its pass colour.
+    // The band of this draw and the envelope's three percentages.
     BandKind band = BandKind::Bollinger;
     std::array<float, 3> percents{};
 
@@ -84,7 +84,7 @@ void DrawAverageSegment(OverlayPass& pass, LineEnd& line, float value);
 void DrawTradingValueSegment(OverlayPass& pass, LineEnd& line, float value);
 
 // Three-day candles and 陰陽足 (average_candles.cpp).  The candle of the bar
-// whose slot runs from xl to xr, its own close cl.
+// whose slot runs from xl to xNew - 1, with the bar's own close cl.
 void DrawThreeDayCandle(OverlayPass& pass, const AverageCandle& a, float cl, double xl, double xr);
 void DrawInYoStep(OverlayPass& pass, float previous, float average);
 // The scale of Picture1's sub-pane and the price scale it returns to.
