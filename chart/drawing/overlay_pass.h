@@ -85,7 +85,7 @@ void DrawTradingValueSegment(OverlayPass& pass, LineEnd& line, float value);
 
 // Three-day candles and 陰陽足 (average_candles.cpp).  The candle of the bar
 // whose slot runs from xl to xNew - 1, with the bar's own close cl.
-void DrawThreeDayCandle(OverlayPass& pass, const AverageCandle& a, float cl, double xl, double xr);
+void DrawThreeDayCandle(OverlayPass& pass, const AverageCandle& a, float cl, double xl, double xNew);
 void DrawInYoStep(OverlayPass& pass, float previous, float average);
 // The scale of Picture1's sub-pane and the price scale it returns to.
 void SetSubPaneScale(const ChartWindowState& f, Surface& price);
