@@ -88,6 +88,20 @@ public:
     // Brings the quick parameter bar in line with this window's indicators.
     virtual void SyncParamPanel() = 0;
 
+    // The volume-area indicators' part of the quick parameter bar: whether a
+    // box takes input, where it lies on the bar (twips, for the period unit
+    // printed beside it), and the caption, colour and state of a caption
+    // label (Label6 names the volume indicator).  No box or label: nothing.
+    struct BoxPlace {
+        double left = 0;
+        double top = 0;
+        double width = 0;
+    };
+    virtual void SetMainBoxEnabled(int /*textNo*/, bool /*enabled*/) {}
+    virtual BoxPlace MainBoxPlace(int /*textNo*/) const { return {}; }
+    virtual void SetMainLabel(int /*labelNo*/, const std::string& /*caption*/, Color /*color*/) {}
+    virtual void SetMainLabelEnabled(int /*labelNo*/, bool /*enabled*/) {}
+
     // The drawers of the other chart kinds.  Each draws from the data file
     // open as file number 1 and leaves it open; the restart fields
     // (CompareRestart, YearCompareRestart, PnfBoxSize 0) are set by the

@@ -262,6 +262,36 @@ void Form3::SetMainBoxText(int textNo, const std::string& text) {
     if (QLineEdit* box = MainBox(textNo)) box->setText(QString::fromStdString(text));
 }
 
+void Form3::SetMainBoxEnabled(int textNo, bool enabled) {
+    if (QLineEdit* box = MainBox(textNo)) box->setEnabled(enabled);
+}
+
+ChartHost::BoxPlace Form3::MainBoxPlace(int textNo) const {
+    QLineEdit* box = MainBox(textNo);
+    if (box == nullptr) return {};
+    return {static_cast<double>(LeftOf(box)), static_cast<double>(TopOf(box)), static_cast<double>(WidthOf(box))};
+}
+
+namespace {
+QLabel* MainLabel(int labelNo) {
+    MDIForm1* main = Main();
+    if (main == nullptr) return nullptr;
+    const auto it = main->QuickLabels.find(labelNo);
+    return it != main->QuickLabels.end() ? it->second : nullptr;
+}
+}  // namespace
+
+void Form3::SetMainLabel(int labelNo, const std::string& caption, Color color) {
+    QLabel* label = MainLabel(labelNo);
+    if (label == nullptr) return;
+    label->setText(QString::fromStdString(caption));
+    SetForeColor(label, color);
+}
+
+void Form3::SetMainLabelEnabled(int labelNo, bool enabled) {
+    if (QLabel* label = MainLabel(labelNo)) label->setEnabled(enabled);
+}
+
 void Form3::SetMainWindowCaption(const std::string& caption) {
     if (MDIForm1* main = Main()) main->setWindowTitle(QString::fromStdString(caption));
 }

@@ -107,6 +107,10 @@ public:
     void SetWindowCaption(const std::string& caption) override;
     std::string MainBoxText(int textNo) const override;
     void SetMainBoxText(int textNo, const std::string& text) override;
+    void SetMainBoxEnabled(int textNo, bool enabled) override;
+    BoxPlace MainBoxPlace(int textNo) const override;
+    void SetMainLabel(int labelNo, const std::string& caption, Color color) override;
+    void SetMainLabelEnabled(int labelNo, bool enabled) override;
     void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) override;
     void SetToolbarButtonEnabled(const std::string& key, bool enabled) override;
     void FocusToolbarStrip() override;

@@ -113,6 +113,16 @@ public:
     }
     void SetMainBoxText(int textNo, const std::string& text) override { mainBoxes[textNo] = text; }
     void SyncParamPanel() override { ++syncCalls; }
+    void SetMainBoxEnabled(int textNo, bool enabled) override { mainBoxEnabled[textNo] = enabled; }
+    BoxPlace MainBoxPlace(int textNo) const override {
+        const auto it = mainBoxPlaces.find(textNo);
+        return it == mainBoxPlaces.end() ? BoxPlace{} : it->second;
+    }
+    void SetMainLabel(int labelNo, const std::string& caption, Color color) override {
+        mainLabels[labelNo].caption = caption;
+        mainLabels[labelNo].color = color;
+    }
+    void SetMainLabelEnabled(int labelNo, bool enabled) override { mainLabels[labelNo].enabled = enabled; }
     void DrawStockCompare(ChartFile& file1) override { Drawn("stock comparison", file1); }
     void DrawReverseWatch(ChartFile& file1) override { Drawn("reverse watch", file1); }
     void DrawPointFigure(ChartFile& file1) override { Drawn("point and figure", file1); }
@@ -161,6 +171,16 @@ public:
     int focusCalls = 0;
     int syncCalls = 0;
     std::vector<ScrollChange> scrollChanges;
+    // The quick bar's boxes and caption labels as the volume-area drawers
+    // leave them; Text2 lies where the main window puts it.
+    struct MainLabelState {
+        std::string caption;
+        Color color;
+        bool enabled = false;
+    };
+    std::map<int, bool> mainBoxEnabled;
+    std::map<int, BoxPlace> mainBoxPlaces{{2, BoxPlace{120, 285, 500}}};
+    std::map<int, MainLabelState> mainLabels;
 
 private:
     void AddItems(const std::string& array, int first, int last) {

@@ -1,0 +1,72 @@
+#pragma once
+// A chart window whose candlestick chart has just been drawn from a test's
+// data file, ready for the volume-area drawers: file number 1 open on the
+// data file, the view from a chosen first record, the panes' logs cleared.
+#include <string>
+
+#include "chart/drawing/candle_chart.h"
+#include "chart/drawing/chart_file.h"
+#include "core/program_state.h"
+#include "tests/chart/drawing/drawing_fixture.h"
+
+namespace ranvik::test {
+
+class VolumeAreaTest : public DrawingTest {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        Program().windows.ActiveWindowNo = 1;
+        w.mainBoxes[32] = "5";
+        w.mainBoxes[33] = "25";
+        w.mainBoxes[34] = "5";
+        w.mainBoxes[35] = "26";
+    }
+    void TearDown() override {
+        if (file1.IsOpen()) file1.Close();
+        DrawingTest::TearDown();
+    }
+
+    // Draws the chart of `file` from `first` as the candlestick drawer does
+    // before it hands over to the volume area.
+    void DrawChart(const DataFileBuilder& file, int first = 2, float viewWidth = 903, bool daily = true) {
+        file.Write(dir.File("1301d.KDT"));
+        ChartWindowState& f = w.fields;
+        DataFileBuilder copy = file;
+        const QuoteRecord& h = copy.Header();
+        f.DataFileName = dir.File("1301d.KDT");
+        f.FirstRecord = static_cast<std::int16_t>(first);
+        f.RecordCount = h.RecordNo;
+        f.ViewWidth = viewWidth;
+        f.ViewHigh = 0;
+        f.IsDaily = daily ? -1 : 0;
+        f.ParamsIsDaily = f.IsDaily;
+        f.PeriodUnit = daily ? "日" : "週";
+        f.FileHigh = h.High;
+        f.FileLow = h.Low;
+        f.FileMaxVolume = h.Volume;
+        w.price.Scale(0, 1, viewWidth, 0);
+        w.indicator.Scale(0, 1, viewWidth, 0);
+        if (file1.IsOpen()) file1.Close();
+        file1.Open(f.DataFileName);
+        DrawCandleChart(w, file1);
+        w.price.ClearLog();
+        w.printer.ClearLog();
+        w.quickBar.ClearLog();
+    }
+
+    // The print routine's scales for the volume area: the printer's price
+    // scale saved, x as on the screen.
+    void StartPrinting(double paneFactor = 1.2) {
+        ChartWindowState& f = w.fields;
+        f.PrintingNow = -1;
+        f.VolumePaneFactor = paneFactor;
+        w.printer.Scale(-0.1 * f.ViewWidth, 3000, 1.1 * f.ViewWidth, 500);
+        f.SavedScaleHeight = w.printer.ScaleHeight();
+        f.SavedScaleTop = static_cast<float>(w.printer.ScaleTop());
+        w.printer.ClearLog();
+    }
+
+    ChartFile file1;
+};
+
+}  // namespace ranvik::test
