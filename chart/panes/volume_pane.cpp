@@ -133,6 +133,8 @@ private:
 
 // What every pass of one draw shares.
 struct PaneDraw {
+    PaneDraw(ChartHost& window, ChartFile& file, Surface& onto)
+        : w(window), f(window.Fields()), file1(file), target(onto) {}
     ChartHost& w;
     ChartWindowState& f;
     ChartFile& file1;
@@ -279,7 +281,7 @@ void DrawVolumePane(ChartHost& w, ChartFile& file1) {
     }
 
     Surface& price = w.PricePane();
-    PaneDraw d{w, f, file1, printing ? *paper : price};
+    PaneDraw d(w, file1, printing ? *paper : price);
     d.printing = printing;
     d.monthly = monthly;
     d.corrected = !monthly && CorrectionOn(w);
