@@ -314,3 +314,28 @@ TEST_F(VolumeAverages, MonthlyCandles) {
 
 }  // namespace
 }  // namespace ranvik
+
+namespace ranvik {
+namespace {
+
+// With the split correction on, bars before the point count with their
+// volume multiplied by the factor, in the warm-up as in the view.
+TEST_F(VolumeAverages, SplitCorrectedVolumes) {
+    DataFileBuilder file = VolumeFile(120);
+    DrawChart(file, 40);
+    ChartWindowState& f = w.fields;
+    f.CorrectionRecord = 45;
+    f.CorrectionFactor = 2;
+    f.CorrectionFactors = {1, 2, 0, 0, 0, 0};
+    f.CorrectionRecords = {0, 45, 0, 0, 0, 0};
+    w.menus.Item("mnuHosei", 1).SetEnabled(true);
+    w.SetItem("mnuHosei", 1, true);
+    DataFileBuilder corrected = file;
+    for (int r = 2; r < 45; ++r) corrected[r].Volume = file[r].Volume * 2;
+    DrawVolumePane(w, file1);
+    ExpectSameLines(test::ChainSegments(w.price.Calls(), QBColor(12)), ExpectedLines(corrected, 40, 25, 1, 903),
+                    "second");
+}
+
+}  // namespace
+}  // namespace ranvik
