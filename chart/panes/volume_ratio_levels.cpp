@@ -38,7 +38,11 @@ bool Mirrored(const RatioFrame& f) {
 }
 
 std::string Percent(int v) { return std::to_string(v) + "%"; }
-std::string SignedPercent(int v) { return (v > 0 ? "+" : "") + Percent(v); }
+std::string SignedPercent(int v) {
+    std::string text = v > 0 ? "+" : "";
+    text += Percent(v);
+    return text;
+}
 
 // The grey line of a level, left out where a label or the middle line
 // stands.

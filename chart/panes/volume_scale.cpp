@@ -18,6 +18,14 @@ namespace {
 
 bool Checked(ChartHost& w, const char* item, int index = 1) { return w.Item(item, index).Checked(); }
 
+// "x" & U & "株": the trading unit the labels count in.
+std::string UnitLabel(int u) {
+    std::string text = "x";
+    text += std::to_string(u);
+    text += "株";
+    return text;
+}
+
 void PrintAt(Surface& s, double x, double y, const std::string& text) {
     s.SetCurrentX(x);
     s.SetCurrentY(y);
@@ -46,7 +54,7 @@ void DrawOnScreen(ChartHost& window, double m, double unit, int u, double step) 
         PrintAt(price, 0, y + d, label);
     }
     const double x = price.FontSize() > 9 ? w * 1.3 : w + 7;
-    PrintAt(price, x, (k - 1) * step + 2 * d, "x" + std::to_string(u) + "株");
+    PrintAt(price, x, (k - 1) * step + 2 * d, UnitLabel(u));
     const ScaleCorners c = PricePaneScale(f);
     price.Scale(c.x1, c.y1, c.x2, c.y2);
     price.SetDrawStyle(DrawStyle::Solid);
@@ -73,7 +81,7 @@ void DrawOnPaper(ChartHost& w, Surface& printer, double m, double unit, int u, d
     --k;
     const double width =
         RoundHalfEven(price.ScaleWidth() / price.Width() * 95 * static_cast<double>(NumberText(v).size()));
-    PrintAt(printer, b - margin / 2 + width, base - k * step - 2 * d, "x" + std::to_string(u) + "株");
+    PrintAt(printer, b - margin / 2 + width, base - k * step - 2 * d, UnitLabel(u));
     printer.SetDrawStyle(DrawStyle::Solid);
 }
 
