@@ -87,6 +87,7 @@ public:
     Surface& PricePane() override;
     Surface& IndicatorPane() override;
     Surface& YearPane() override;
+    Surface& BandVolumePane() override;
     Surface& DataPanel() override;
     Surface& QuickBar() override;
     int PaneTop(Pane pane) const override;
@@ -95,6 +96,7 @@ public:
     void SetPaneTop(Pane pane, int top) override;
     void SetPaneHeight(Pane pane, int height) override;
     void SetPaneVisible(Pane pane, bool visible) override;
+    void SetPaneToolTip(Pane pane, const std::string& text) override;
     int FormHeight() const override { return FormHeightTw(); }
     QScrollBar& ScrollBar() override;
     int CheckValue(int box) const override;
