@@ -169,6 +169,9 @@ void Form3::BuildControls() {
     Check1.SetValue(1);
     CommCheck.OnClick = [this] { CommCheck_Click(); };
     Activate10.OnClick = [this] { Activate10_Click(); };
+    Check7.OnClick = [this] { Check7_Click(); };
+    Picture4->installEventFilter(this);
+    Picture5->installEventFilter(this);
 
     // Every change of the value, by the arrows, the track, dragging or code.
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });

@@ -69,6 +69,7 @@ public:
         AddItems("mnuKagiAshi", 1, 2);
         AddItems("mnuVolRate", 1, 3);
         AddItems("mnuTopicsDisp", 1, 2);
+        AddItems("mnuMisc", 0, 4);
         AddItems("mnuFuncExItem", 0, 8);
         for (int no : {1, 5, 6, 7, 10, 12, 14, 20, 21}) labels[no] = std::make_unique<QLabel>(&owner);
         checks[1] = 1;
