@@ -24,15 +24,9 @@ constexpr double kCloseArcEnd = 5.65488;
 
 bool IsVoicingMark(char32_t c) { return c == U'ﾞ' || c == U'ﾟ'; }
 
-// "/" and what reads as a number; the full-width digits stand upright in a
-// column as they are.
-bool TakesBlankAsNumber(char32_t c) {
-    if (c >= U'０' && c <= U'９') return false;
-    if (c == U'/') return true;
-    std::string one;
-    utf8::Append(one, c);
-    return IsNumeric(one);
-}
+// "/" and what reads as a number: alone, only a digit does.  The full-width
+// digits, which read as numbers too, stand upright in a column as they are.
+bool TakesBlankAsNumber(char32_t c) { return c == U'/' || (c >= U'0' && c <= U'9'); }
 
 bool TakesBlankAsLetter(char32_t c) {
     return c == U'I' || c == U'Ｉ' || (c >= U'a' && c <= U'z') || (c >= U'ａ' && c <= U'ｚ');
