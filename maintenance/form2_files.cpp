@@ -115,8 +115,9 @@ void Form2::CreateStockFile() {
     try {
         CreateDataFile(DataFilePath);
     } catch (const FileError&) {
-        // A half-made file must not be listed as a stock.
-        DeleteFile(DataFilePath);
+        // A half-made file must not be listed as a stock; whatever else
+        // stands under the name (a folder) is not this window's to remove.
+        if (FileExists(DataFilePath)) DeleteFile(DataFilePath);
         ShowMessage(NotCreatedMessage(SelectedFileName), kWindowTitle);
         DataFilePath.clear();
         // The operation ends on the file shown before.
