@@ -153,7 +153,9 @@ void Form2::チャート補正保存_Click() {
         const std::optional<std::string> s = StoredMultiplier(FGrid3->TextMatrix(1, 2));
         const std::string date = FGrid3->TextMatrix(1, 1);
         const bool headerNumeric = IsNumber(header.CorrectionMultiplier);
-        if (count > 0 && s) {
+        // Point 1 goes into the header only with a date of its own: the
+        // "mm/dd/yy" of a table without point 1 would name no record.
+        if (count > 0 && s && IsAcceptedDate(date)) {
             if (s->empty() && headerNumeric && count == 1) {
                 header.CorrectionMultiplier.clear();
                 file.Write(1, header.Encode());

@@ -233,6 +233,21 @@ TEST_F(Form2CorrectionTest, TypedPointsAreSavedIntoTheirRecordsAndTheHeader) {
     EXPECT_EQ(Bytes(), test::BytesOf(expected));
 }
 
+TEST_F(Form2CorrectionTest, WithoutPoint1TheHeaderKeepsItsDateWhateverRow1Holds) {
+    Load(FileOf(SplitBars()));
+    window->mnuOperItem_Click(11);
+    EXPECT_EQ(TableRow(1), (std::vector<std::string>{"1", "mm/dd/yy", "", ""}));
+    // A multiplier typed into row 1 without its date, a point in row 2.
+    ClickTable(1, 2);
+    TypeInTable("2");
+    ClickTable(2, 1);
+    TypeInTable("05/08/24");
+    window->チャート補正保存_Click();
+    std::vector<QuoteRecord> expected = FileOf(SplitBars());
+    expected[3].CorrectionMultiplier = "2 ";
+    EXPECT_EQ(Bytes(), test::BytesOf(expected));
+}
+
 TEST(StoredMultiplier, WholeFactorsTenthsAndOne) {
     const struct {
         const char* shown;
