@@ -189,19 +189,20 @@ void Form2::銘柄削除CMD_Click() {
     const MessageAnswer answer = ShowMessage("201, <" + name + ">を削除してよろしいですか　　", kWindowTitle,
                                              MessageIcon::Exclamation, MessageButtons::YesNo);
     if (answer == MessageAnswer::Yes) {
-        // 4.
+        // 4.  The file goes first: a file that stays is still shown by the
+        // chart windows that show it.
         auto& program = Program();
-        program.commands.RemovedDataFile = DataFilePath;
-        program.commands.ChartCommand = 98;
-        for (int no = 1; no <= 3; ++no) {
-            // Each window handles the command at once and clears its box.
-            if (auto* chart = dynamic_cast<Form3*>(program.windows.ChartWindow(no))) {
-                chart->CommCheck.SetValue(1);
-            }
-        }
         if (!DeleteFile(DataFilePath)) {
             ShowMessage(NotDeletedMessage(SelectedFileName), kWindowTitle);
         } else {
+            program.commands.RemovedDataFile = DataFilePath;
+            program.commands.ChartCommand = 98;
+            for (int no = 1; no <= 3; ++no) {
+                // Each window handles the command at once and clears its box.
+                if (auto* chart = dynamic_cast<Form3*>(program.windows.ChartWindow(no))) {
+                    chart->CommCheck.SetValue(1);
+                }
+            }
             DataFilePath.clear();
             if (main != nullptr) main->FillDataFileList(program.app.AppDir);
             SetForeColor(Label1, QBColor(12));

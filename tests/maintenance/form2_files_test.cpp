@@ -267,6 +267,26 @@ TEST_F(Form2DeleteWithChartsTest, EveryChartWindowIsToldAndOnlyThoseShowingTheFi
     }
 }
 
+TEST_F(Form2DeleteWithChartsTest, AFileThatCannotBeDeletedIsReportedAndStaysShown) {
+    Load(FileOf(ThreeBars()));
+    Shows(1, "1301d.KDT");
+    // The file has given way to a folder that is not empty: nothing removes it.
+    DeleteFile(Path());
+    std::filesystem::create_directory(Path());
+    test::WriteBytes(Path() + "/inside", "x");
+    messages->QueueAnswer(MessageAnswer::Yes);
+    window->銘柄削除CMD_Click();
+    ASSERT_EQ(messages->shown.size(), 2u);
+    EXPECT_EQ(messages->shown[1].text, "株価データファイル 1301d.KDT を削除できませんでした");
+    EXPECT_EQ(messages->shown[1].title, "株価データ保守");
+    EXPECT_EQ(window->OperationState, 0);
+    EXPECT_EQ(window->DataFilePath, Path());
+    EXPECT_EQ(Program().commands.ChartCommand, 0);
+    EXPECT_EQ(Chart(1).Fields().DataFileName, Path());
+    EXPECT_FALSE(Chart(1).BlinkRunning());
+    EXPECT_EQ(window->Label1->text().toStdString().find(" deleted"), std::string::npos);
+}
+
 TEST_F(Form2DeleteWithChartsTest, AnsweringNoLeavesEveryChartWindowAsItWas) {
     Load(FileOf(ThreeBars()));
     Shows(1, "1301d.KDT");
