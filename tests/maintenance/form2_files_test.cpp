@@ -219,7 +219,7 @@ protected:
         f.CorrectedSourceName.clear();
         f.DataFileName = Path(name);
         if (throughCopy) {
-            f.CorrectedFileName = "Hosei" + std::to_string(no) + "d.KDT";
+            f.CorrectedFileName = std::string("Hosei").append(std::to_string(no)).append("d.KDT");
             f.CorrectedSourceName = name;
             f.DataFileName = Path(f.CorrectedFileName);
         }
