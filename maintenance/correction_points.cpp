@@ -20,7 +20,7 @@ std::optional<std::string> JumpMultiplier(double prev, double cur) {
     } else {
         const int tenths = static_cast<int>(whole(ratio * 10));
         if (tenths == 0) return std::nullopt;
-        text = "0." + std::to_string(tenths);
+        text = std::string("0.").append(std::to_string(tenths));
     }
     return text;
 }
@@ -32,7 +32,7 @@ std::optional<std::string> StoredMultiplier(const std::string& shown) {
     if (v == 1) return std::string();
     if (v >= 0.1 && v < 1) {
         const int tenths = static_cast<int>(std::floor(v * 10 + 1e-6));
-        if (tenths >= 1 && tenths <= 9) return "0" + std::to_string(tenths);
+        if (tenths >= 1 && tenths <= 9) return std::string("0").append(std::to_string(tenths));
         return std::nullopt;
     }
     if (v >= 2 && v <= 99 && v == std::floor(v)) return std::to_string(static_cast<int>(v));

@@ -169,7 +169,7 @@ void Form2::RefreshMainFileList() {
         DisplayName = Trim(grid.TextMatrix(row, 1));
         const std::optional<float> unit = EntryNumber(grid.TextMatrix(row, 3));
         std::string& unitText = Program().selection.CurrentUnitText;
-        unitText = unit && *unit > 0 ? "(" + grid.TextMatrix(row, 3) + "株)" : std::string();
+        unitText = unit && *unit > 0 ? std::string("(").append(grid.TextMatrix(row, 3)).append("株)") : std::string();
         Label1->setText(QString::fromStdString(DisplayName + unitText));
         Label1->adjustSize();
         grid.SetRow(row);
