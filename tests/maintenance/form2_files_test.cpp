@@ -297,6 +297,36 @@ TEST_F(Form2DeleteWithChartsTest, AnsweringNoLeavesEveryChartWindowAsItWas) {
     EXPECT_FALSE(Chart(1).BlinkRunning());
 }
 
+// Answers every question and notes the window's state while it is open.
+class StateNotingMessages : public MessageService {
+public:
+    StateNotingMessages(const Form2& window, MessageAnswer answer) : window_(window), answer_(answer) {}
+    MessageAnswer Show(const ShownMessage&) override {
+        states.push_back(window_.OperationState);
+        return answer_;
+    }
+    void Beep() override {}
+    std::vector<int> states;
+
+private:
+    const Form2& window_;
+    MessageAnswer answer_;
+};
+
+TEST_F(Form2FilesTest, TheWindowIsInTheDeleteStateWhileTheQuestionIsOpen) {
+    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        Load(FileOf(ThreeBars()));
+        auto noting = std::make_unique<StateNotingMessages>(*window, answer);
+        StateNotingMessages* seen = noting.get();
+        std::unique_ptr<MessageService> previous = InstallMessageService(std::move(noting));
+        window->銘柄削除CMD_Click();
+        EXPECT_EQ(seen->states, std::vector<int>{3});
+        InstallMessageService(std::move(previous));
+        EXPECT_EQ(window->OperationState, 0);
+        EXPECT_EQ(FileExists(Path()), answer == MessageAnswer::No);
+    }
+}
+
 TEST_F(Form2FilesTest, TheFileDeleteWorksOnlyWhenIdle) {
     Load(FileOf(ThreeBars()));
     window->修正CMD_Click();
