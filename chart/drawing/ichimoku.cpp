@@ -6,6 +6,7 @@
 #include "chart/drawing/ichimoku.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -20,6 +21,9 @@
 namespace ranvik {
 
 namespace {
+
+// The screen's pixel in twips, 96 to the inch.
+constexpr double kTwipsPerPixel = 15;
 
 // The base period's double must stay an Integer.
 constexpr int kLongestBase = kIntegerMax / 2;
@@ -120,10 +124,18 @@ public:
         : w_(w), f_(w.Fields()), p_(p), price_(w.PricePane()) {
         printing_ = f_.PrintingNow != 0;
         monthly_ = w.CheckValue(8) == 1;
+        cloudOnly_ = w.Item("mnu一目雲のみ", 1).Checked();
         levels_.ClipLevelH = static_cast<float>(f_.ClipLevelH);
         levels_.ClipLevelL = f_.ClipLevelL;
         target_ = printing_ ? w.PrintPage() : &price_;
         if (target_ != nullptr && printing_) limit_ = target_->ScaleWidth() + 1.7 * target_->ScaleLeft();
+        // On the screen a pixel column shows one fill line: in a wide view
+        // dozens of quarter steps fall into one column, and drawing them all
+        // would take several frames' time for what one line shows.
+        if (!printing_) {
+            columnOrigin_ = price_.FromTwipsX(0);
+            columnWidth_ = std::abs(price_.FromTwipsX(kTwipsPerPixel) - columnOrigin_);
+        }
         file1_ = &file1;
     }
 
@@ -157,8 +169,12 @@ private:
     ChartFile* file1_ = nullptr;
     bool printing_ = false;
     bool monthly_ = false;
+    bool cloudOnly_ = false;
     ClipLevels levels_;
     double limit_ = 0;
+    double columnOrigin_ = 0;
+    double columnWidth_ = 0;  // 0: every quarter step is drawn
+    double lastColumn_ = -1e300;
 
     std::optional<Bars> bars_;
     std::int64_t earliest_ = 0;
@@ -240,14 +256,20 @@ void IchimokuDraw::CloudStep(std::int64_t r) {
         // Both spans advance a quarter of their change per x unit; taken
         // from the segment's start each time, the last step meets its end.
         for (int i = 1; 0.25 * i <= dx; ++i) {
+            const double xi = xa + 0.25 * i;
+            if (columnWidth_ > 0.25) {
+                const double column = std::floor((xi - columnOrigin_) / columnWidth_);
+                if (column == lastColumn_) continue;
+                lastColumn_ = column;
+            }
             const double t = 0.25 * i / dx;
             const double v1 = a1 + (static_cast<double>(b1) - a1) * t;
             const double v2 = a2 + (static_cast<double>(b2) - a2) * t;
             const Color fill = v1 <= v2 ? RGB(250, 220, 240) : RGB(190, 220, 250);
-            target_->Line(xa + 0.25 * i, v1, xa + 0.25 * i, v2, fill);
+            target_->Line(xi, v1, xi, v2, fill);
         }
     }
-    if (w_.Item("mnu一目雲のみ", 1).Checked()) return;
+    if (cloudOnly_) return;
     for (const auto& [ya, yb, color] : {std::tuple{a2, b2, QBColor(13)}, std::tuple{a1, b1, QBColor(9)}}) {
         if (printing_ && OnOneLevel(ya, yb)) continue;
         target_->Line(xa, ya, xb, yb, color);

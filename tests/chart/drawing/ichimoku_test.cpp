@@ -32,6 +32,9 @@ protected:
     void SetUp() override {
         PricePaneTest::SetUp();
         Check("mnu一目");
+        // A pane of 8 pixels to the x unit, where every quarter step of the
+        // cloud's fill has a pixel column of its own.
+        w.price.Resize(903 * 8 * 15, w.price.Height());
     }
 
     void Pass(bool cloud) {
@@ -314,6 +317,39 @@ TEST_F(Ichimoku, CloudPass) {
                                               std::to_string(first));
         }
     }
+}
+
+// In a view wider than the pane has pixel columns for the quarter steps,
+// each column gets one fill line, at the first quarter step within it, from
+// span 1 to span 2 there; no column of the cloud is left empty.
+TEST_F(Ichimoku, FillOfOneLinePerPixelColumn) {
+    w.price.Resize(9000, w.price.Height());  // 600 columns for 903 units
+    Prepare(DataFileBuilder(400), 150);
+    Pass(true);
+    const Lines l = Expect(9, 26, 182, 123, 123, 97);
+    const double column = 903.0 * 15 / 9000;
+    std::vector<RecordedCall> fills;
+    for (const RecordedCall& c : w.price.CallsOf(Kind::Line)) {
+        if (c.color == RGB(250, 220, 240) || c.color == RGB(190, 220, 250)) fills.push_back(c);
+    }
+    ASSERT_GT(fills.size(), 100u);
+    for (std::size_t i = 0; i < fills.size(); ++i) {
+        const RecordedCall& c = fills[i];
+        EXPECT_EQ(c.x1, c.x2);
+        EXPECT_EQ(std::fmod(c.x1 * 4, 1.0), 0.0) << c.x1;
+        const double col = std::floor(c.x1 / column);
+        if (i > 0) {
+            EXPECT_EQ(col, std::floor(fills[i - 1].x1 / column) + 1) << c.x1;
+            // The first quarter step of its column.
+            EXPECT_LT(std::floor((c.x1 - 0.25) / column), col) << c.x1;
+        }
+        const int r = 150 + static_cast<int>(std::ceil((c.x1 - 182 - 3) / 7));
+        const double t = (c.x1 - (X(r - 1) + 182)) / 7;
+        EXPECT_NEAR(c.y1, l.span1(r - 1) + (l.span1(r) - l.span1(r - 1)) * t, 0.01) << c.x1;
+        EXPECT_NEAR(c.y2, l.span2(r - 1) + (l.span2(r) - l.span2(r - 1)) * t, 0.01) << c.x1;
+    }
+    EXPECT_LE(fills.front().x1, X(124) + 182);
+    EXPECT_GE(fills.back().x1, X(l.e2) + 182 - column);
 }
 
 // A file that ends inside a line's first window draws the others: 40 bars
