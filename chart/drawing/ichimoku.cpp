@@ -159,7 +159,12 @@ private:
     // pane's left edge; on paper also within the page's price area and not
     // lying along a level.
     void Segment(double xa, float ya, double xb, float yb, Color color, double rightLimitX);
-    void CloudStep(std::int64_t r);
+    // The cloud's segment from record r - 1 to r where both spans have
+    // values and it lies within the pane (the page); its fill; one span's
+    // line over it.
+    bool CloudSegment(std::int64_t r, double& xa, double& xb) const;
+    void CloudFill(std::int64_t r);
+    void CloudEdge(std::int64_t r, const Series& span, Color color);
 
     ChartHost& w_;
     ChartWindowState& f_;
@@ -241,39 +246,48 @@ void IchimokuDraw::Segment(double xa, float ya, double xb, float yb, Color color
     target_->Line(xa, ya, xb, yb, color);
 }
 
-void IchimokuDraw::CloudStep(std::int64_t r) {
-    if (!span1_.Has(r - 1) || !span1_.Has(r) || !span2_.Has(r - 1) || !span2_.Has(r)) return;
-    const double xa = X(r - 1) + shift_;
-    const double xb = X(r) + shift_;
-    if (xb < price_.ScaleLeft()) return;
-    if (printing_ && (!(xb > 0) || xa > limit_)) return;
+bool IchimokuDraw::CloudSegment(std::int64_t r, double& xa, double& xb) const {
+    if (!span1_.Has(r - 1) || !span1_.Has(r) || !span2_.Has(r - 1) || !span2_.Has(r)) return false;
+    xa = X(r - 1) + shift_;
+    xb = X(r) + shift_;
+    if (xb < price_.ScaleLeft()) return false;
+    return !printing_ || (xb > 0 && xa <= limit_);
+}
+
+void IchimokuDraw::CloudFill(std::int64_t r) {
+    double xa = 0;
+    double xb = 0;
+    if (!CloudSegment(r, xa, xb)) return;
     const float a1 = span1_.At(r - 1);
     const float b1 = span1_.At(r);
     const float a2 = span2_.At(r - 1);
     const float b2 = span2_.At(r);
     const double dx = xb - xa;
-    if (dx > 0) {
-        // Both spans advance a quarter of their change per x unit; taken
-        // from the segment's start each time, the last step meets its end.
-        for (int i = 1; 0.25 * i <= dx; ++i) {
-            const double xi = xa + 0.25 * i;
-            if (columnWidth_ > 0.25) {
-                const double column = std::floor((xi - columnOrigin_) / columnWidth_);
-                if (column == lastColumn_) continue;
-                lastColumn_ = column;
-            }
-            const double t = 0.25 * i / dx;
-            const double v1 = a1 + (static_cast<double>(b1) - a1) * t;
-            const double v2 = a2 + (static_cast<double>(b2) - a2) * t;
-            const Color fill = v1 <= v2 ? RGB(250, 220, 240) : RGB(190, 220, 250);
-            target_->Line(xi, v1, xi, v2, fill);
+    // Both spans advance a quarter of their change per x unit; taken from
+    // the segment's start each time, the last step meets its end.
+    for (int i = 1; 0.25 * i <= dx; ++i) {
+        const double xi = xa + 0.25 * i;
+        if (columnWidth_ > 0.25) {
+            const double column = std::floor((xi - columnOrigin_) / columnWidth_);
+            if (column == lastColumn_) continue;
+            lastColumn_ = column;
         }
+        const double t = 0.25 * i / dx;
+        const double v1 = a1 + (static_cast<double>(b1) - a1) * t;
+        const double v2 = a2 + (static_cast<double>(b2) - a2) * t;
+        const Color fill = v1 <= v2 ? RGB(250, 220, 240) : RGB(190, 220, 250);
+        target_->Line(xi, v1, xi, v2, fill);
     }
-    if (cloudOnly_) return;
-    for (const auto& [ya, yb, color] : {std::tuple{a2, b2, QBColor(13)}, std::tuple{a1, b1, QBColor(9)}}) {
-        if (printing_ && OnOneLevel(ya, yb)) continue;
-        target_->Line(xa, ya, xb, yb, color);
-    }
+}
+
+void IchimokuDraw::CloudEdge(std::int64_t r, const Series& span, Color color) {
+    double xa = 0;
+    double xb = 0;
+    if (!CloudSegment(r, xa, xb)) return;
+    const float ya = span.At(r - 1);
+    const float yb = span.At(r);
+    if (printing_ && OnOneLevel(ya, yb)) return;
+    target_->Line(xa, ya, xb, yb, color);
 }
 
 void IchimokuDraw::Run() {
@@ -349,8 +363,13 @@ void IchimokuDraw::Run() {
         lagging_.last = r;
     }
 
+    // Each line is drawn whole before the next, so that the surface joins
+    // its segments into one polyline; the span lines go over the whole fill.
     if (f_.IchimokuCloudPass != 0) {
-        for (std::int64_t r = f2_ + 1; r <= e2; ++r) CloudStep(r);
+        for (std::int64_t r = f2_ + 1; r <= e2; ++r) CloudFill(r);
+        if (cloudOnly_) return;
+        for (std::int64_t r = f2_ + 1; r <= e2; ++r) CloudEdge(r, span2_, QBColor(13));
+        for (std::int64_t r = f2_ + 1; r <= e2; ++r) CloudEdge(r, span1_, QBColor(9));
         return;
     }
     for (std::int64_t r = f0_ + 1; r <= e0; ++r) {
@@ -358,11 +377,14 @@ void IchimokuDraw::Run() {
     }
     for (std::int64_t r = f1_ + 1; r <= e1; ++r) {
         Segment(X(r - 1), base_.At(r - 1), X(r), base_.At(r), QBColor(12), X(r));
-        // The head of leading span 1, left of where the cloud begins.
-        if (r <= f2_ && span1_.Has(r - 1)) {
-            const double xb = X(r) + shift_;
-            Segment(X(r - 1) + shift_, span1_.At(r - 1), xb, span1_.At(r), QBColor(9), xb);
-        }
+    }
+    // The head of leading span 1, left of where the cloud begins.
+    for (std::int64_t r = f1_ + 1; r <= std::min(e1, f2_); ++r) {
+        if (!span1_.Has(r - 1)) continue;
+        const double xb = X(r) + shift_;
+        Segment(X(r - 1) + shift_, span1_.At(r - 1), xb, span1_.At(r), QBColor(9), xb);
+    }
+    for (std::int64_t r = f1_ + 1; r <= e1; ++r) {
         const double back = monthly_ ? shift_ : 7.0 * p_.p1;
         const double xa = X(r - 1) - back + (monthly_ ? (*bars_)[r - 1].width : 7);
         const double xb = X(r) - back + (monthly_ ? (*bars_)[r].width : 7);
