@@ -110,10 +110,8 @@ void Form7::Form_Activate() {
                 collection.WebUpdateBusy = kFalse;
                 return;
             }
-            if (!download.InfoLink0.empty()) {
-                ParseQuoteIndicators();
-                if (!download.InfoLink1.empty()) ParseAnnualResults();
-            }
+            if (!download.InfoLink0.empty()) ParseQuoteIndicators();
+            if (!download.InfoLink1.empty()) ParseAnnualResults();
             f.LoadedCode = selection.CurrentCode;
             f.SelectedName = selection.CurrentName;
             collection.WebUpdateBusy = kFalse;

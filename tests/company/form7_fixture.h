@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@ class RecordingTransfer {
 public:
     PageReply operator()(const std::string& address, const PageStateHandler& stateChanged) {
         log.push_back(address);
+        if (onRequest) onRequest();
         const auto it = answers.find(address);
         const Answer answer = it != answers.end() ? it->second : Answer::Page;
         switch (answer) {
@@ -45,6 +47,7 @@ public:
     }
     std::vector<std::string> log;
     std::map<std::string, Answer> answers;
+    std::function<void()> onRequest;  // runs inside every request
 };
 
 inline const char* kResultsLink = "https://results.example/fin";
