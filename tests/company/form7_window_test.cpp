@@ -271,3 +271,49 @@ TEST_F(Form7WindowTest, TheResultsGridFollowsTheCompanyMenuMark) {
 
 }  // namespace
 }  // namespace ranvik
+
+namespace ranvik {
+namespace {
+
+// Records the requests the main window's company menu sends.
+class RecordingCompanyWindow : public ChildForm {
+public:
+    void FG1Text6_Change() override {
+        if (FG1Text6.Text().empty()) return;
+        requests.push_back(Program().selection.ChartLoadMode + FG1Text6.Text());
+        FG1Text6.SetText("");
+    }
+    std::vector<std::string> requests;
+};
+
+class CompanyMenuTest : public test::MainWindowTest {};
+
+TEST_F(CompanyMenuTest, TheFirstChoiceOpensTheWindowAndLaterOnesSendTheSelection) {
+    WriteUrlList();
+    Start();
+    RecordingCompanyWindow* made = nullptr;
+    Makers().companyWindow = [&made] { return made = new RecordingCompanyWindow; };
+    form->SetToolbarButtonEnabled("窓ＬＲ", false);
+    form->SetToolbarButtonEnabled("窓ＵＤ", false);
+    form->mnu会社Item_Click(0);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(Program().windows.CompanyInfoWindow, made);
+    EXPECT_EQ(form->ActiveChild(), made);
+    EXPECT_TRUE(form->ToolbarButtonEnabled("窓ＬＲ"));
+    EXPECT_TRUE(form->ToolbarButtonEnabled("窓ＵＤ"));
+    EXPECT_TRUE(made->requests.empty());  // a new window takes the selection at its load
+    // Then "4" when the last pick was in the data-file grid, else "5".
+    struct Case {
+        std::int16_t lastGrid;
+        const char* request;
+    };
+    for (const Case& c : {Case{1, "d4"}, Case{2, "d5"}, Case{0, "d5"}}) {
+        made->requests.clear();
+        form->LastSelectedGrid = c.lastGrid;
+        form->mnu会社Item_Click(0);
+        EXPECT_EQ(made->requests, std::vector<std::string>{c.request}) << c.lastGrid;
+    }
+}
+
+}  // namespace
+}  // namespace ranvik
