@@ -2,8 +2,12 @@
 #include <QGroupBox>
 #include <QTimer>
 
+#include <QMenu>
+
+#include "core/window_management.h"
 #include "platform/ui/chart_control.h"
 #include "tests/company/form7_fixture.h"
+#include "tests/core/recording_windows.h"
 
 namespace ranvik {
 namespace {
@@ -287,6 +291,46 @@ public:
 };
 
 class CompanyMenuTest : public test::MainWindowTest {};
+
+// A chart window with the two menu items the company window switches.
+class ChartWindowWithMenus : public test::RecordingChartWindow {
+public:
+    explicit ChartWindowWithMenus(std::vector<test::SeenRequest>& seen) : RecordingChartWindow(seen) {
+        QMenuBar* bar = EnsureMenuBar();
+        MenuItemArray* win = AddMenuArray(bar->addMenu("win"), "mnuWinItem");
+        win->Add(6, "業績情報(&K)");
+        win->SetVisible(6, false);
+        MenuItemArray* company = AddMenuArray(bar->addMenu("company"), "mnu会社Item");
+        company->Add(1, "業績データ(&D)");
+        company->SetVisible(1, false);
+    }
+};
+
+TEST_F(Form7WindowTest, MenuItemsOfOpenChartWindows) {
+    std::vector<test::SeenRequest> seen;
+    Makers().chartWindow = [&seen] { return new ChartWindowWithMenus(seen); };
+    RunWindowMenu(8);
+    RunWindowMenu(8);
+    ChartWindowBase* one = Program().windows.ChartWindow1;
+    ChartWindowBase* two = Program().windows.ChartWindow2;
+    ASSERT_NE(one, nullptr);
+    ASSERT_NE(two, nullptr);
+    for (bool admin : {false, true}) {
+        Program().app.AdminMode = admin ? kTrue : kFalse;
+        OpenFor("1301", "極洋");
+        EXPECT_TRUE(one->Item("mnuWinItem", 6).Visible()) << admin;
+        EXPECT_TRUE(two->Item("mnuWinItem", 6).Visible()) << admin;
+        EXPECT_EQ(one->Item("mnu会社Item", 1).Visible(), admin);
+        EXPECT_FALSE(two->Item("mnu会社Item", 1).Visible()) << admin;  // chart window 1 only
+        form->mnuGyouEnd_Click();
+        EXPECT_FALSE(one->Item("mnuWinItem", 6).Visible()) << admin;
+        EXPECT_FALSE(two->Item("mnuWinItem", 6).Visible()) << admin;
+        EXPECT_FALSE(one->Item("mnu会社Item", 1).Visible()) << admin;
+        // The layout buttons still serve the chart windows.
+        EXPECT_TRUE(form->ToolbarButtonEnabled("窓ＬＲ")) << admin;
+        EXPECT_TRUE(form->ToolbarButtonEnabled("窓ＵＤ")) << admin;
+    }
+}
 
 TEST_F(CompanyMenuTest, TheFirstChoiceOpensTheWindowAndLaterOnesSendTheSelection) {
     WriteUrlList();
