@@ -60,7 +60,9 @@ void Form7::Form_Resize() {
         setWindowTitle(QString());
     } else {
         setWindowTitle(QString::fromStdString(StockTitle(f.SelectedName)));
-        if (selection.CurrentCode != f.LoadedCode) StartBlink();
+        // Not while the window is still opening: its first activation
+        // decides whether the stock loads.
+        if (selection.CurrentCode != f.LoadedCode && !awaitingMaximize_) StartBlink();
     }
     // 3. The caption belongs to the active child: a window resized behind
     // another one leaves that one's caption alone.

@@ -50,6 +50,7 @@ TEST_F(Form7WindowTest, TheCodeCheckDecidesWhetherAStockIsLoaded) {
             EXPECT_EQ(messages->shown[0].icon, MessageIcon::Exclamation);
             EXPECT_EQ(window->Fields().LoadedCode, "");
             EXPECT_EQ(window->Fields().LoadPending, kFalse);
+            EXPECT_FALSE(window->Timer3->isActive()) << c.code;
         }
         form->mnuGyouEnd_Click();
         ASSERT_EQ(Window(), nullptr);
