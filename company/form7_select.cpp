@@ -78,12 +78,14 @@ void Form7::Form_Activate() {
     if (f.LoadPending == kTrue) {
         auto& download = Program().download;
         const auto& app = Program().app;
-        // 3.1 The download then fetches nothing and the readers read these.
-        if (app.DebugPages == kTrue) {
-            download.PageFile1 = app.SavedPageDir + "株HTML.htm";
-            download.PageFile2 = app.SavedPageDir + "株HTML2.htm";
-            download.PageFile3 = app.SavedPageDir + "株HTML3.htm";
-        }
+        // 3.1 In debug mode the download fetches nothing and the readers
+        // read the saved pages.  Otherwise the names are set again for every
+        // load: a collection run empties PageFile2 on, and a load after the
+        // debug item was turned off must not write into the saved pages.
+        const std::string& folder = app.DebugPages == kTrue ? app.SavedPageDir : app.AppDir;
+        download.PageFile1 = folder + "株HTML.htm";
+        download.PageFile2 = folder + "株HTML2.htm";
+        download.PageFile3 = folder + "株HTML3.htm";
         // 3.2
         if (!CompanyCode(selection.CurrentCode)) {
             ShowMessage("702, 銘柄を指定して下さい（コード1000以上）    ", "業績情報", MessageIcon::Exclamation,

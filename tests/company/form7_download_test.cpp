@@ -181,6 +181,28 @@ TEST_F(Form7DownloadTest, DebugModeReadsTheSavedPagesAndFetchesNothing) {
     EXPECT_TRUE(window->Frame1->isVisibleTo(window));
     EXPECT_EQ(Page("株HTML2.htm"), "old page\r\n");
     EXPECT_TRUE(messages->shown.empty());
+
+    // Debug item off: the next load writes the program folder's pages, not
+    // the saved ones.
+    test::WriteBytes(saved.File("株HTML.htm"), "saved page\r\n");
+    form->mnuFuncExItem_Click(7);
+    ASSERT_EQ(app.DebugPages, kFalse);
+    OpenFor("8058", "三菱商事");
+    EXPECT_EQ(transfer.log.size(), 3u);
+    EXPECT_EQ(Page("株HTML.htm"), "<p>" + Results("8058") + "</p>\r\n");
+    EXPECT_EQ(test::ReadBytes(saved.File("株HTML.htm")), "saved page\r\n");
+}
+
+TEST_F(Form7DownloadTest, ALoadAfterACollectionRunFindsItsPageFilesAgain) {
+    OpenFor("1301", "極洋");
+    // A collection run empties the names of the pages after the first.
+    auto& download = Program().download;
+    download.PageFile2.clear();
+    download.PageFile3.clear();
+    OpenFor("8058", "三菱商事");
+    EXPECT_TRUE(messages->shown.empty());
+    EXPECT_EQ(Window()->Fields().LoadedCode, "8058");
+    EXPECT_EQ(Page("株HTML2.htm"), "<p>" + Indicators("8058") + "</p>\r\n");
 }
 
 TEST_F(Form7DownloadTest, EveryStatePrintsTheProgressTextInTheNextColour) {
