@@ -65,6 +65,16 @@ void Form7::DownloadCompanyPages() {
         download.InfoLink1, download.InfoLink0, download.QuoteSiteUrl, f.RequestCode, Program().selection.CurrentMarket);
     // 7.
     BusyLook busy;
+    // The progress text is drawn on the window while the pages come and is
+    // gone with the download, as drawing on a window that keeps no picture
+    // is; it would otherwise stay behind the title.
+    struct ProgressText {
+        ScreenSurface* surface;
+        ~ProgressText() {
+            surface->Cls();
+            surface->Refresh();
+        }
+    } progress{Surface};
     // 8.
     const std::array<std::string*, 3> files = {&download.PageFile1, &download.PageFile2, &download.PageFile3};
     for (std::size_t page = 0; page < 3; ++page) {

@@ -14,6 +14,16 @@ using test::Answer;
 const char* kFailed700 = "700, インターネットのアクセスに失敗しました\r\nモデムの電源などを確認して下さい";
 const char* kFailed701 = "701, インターネット異常(タイムアウト)。再試行して下さい";
 
+bool OneColour(const QImage& image) {
+    const QImage img = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            if (img.pixel(x, y) != img.pixel(0, 0)) return false;
+        }
+    }
+    return true;
+}
+
 class Form7DownloadTest : public test::Form7Test {
 protected:
     void WriteOldPages() {
@@ -26,13 +36,18 @@ protected:
 TEST_F(Form7DownloadTest, ThePagesAreFetchedInOrderWhileTheMainWindowWaits) {
     std::vector<bool> enabled;
     std::vector<bool> hourglass;
+    std::vector<bool> progressShown;
     transfer.onRequest = [&] {
+        // The states of the requests before have printed the progress text.
+        progressShown.push_back(!OneColour(Window()->Surface->Image()));
         enabled.push_back(form->isEnabled());
         hourglass.push_back(QApplication::overrideCursor() != nullptr);
     };
     Form7* window = OpenFor("1301", "極洋");
     EXPECT_EQ(transfer.log, (std::vector<std::string>{Results("1301"), Indicators("1301"), Quote("1301")}));
     EXPECT_EQ(enabled, (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(progressShown, (std::vector<bool>{false, true, true}));
+    EXPECT_TRUE(OneColour(window->Surface->Image()));  // gone with the download
     EXPECT_EQ(hourglass, (std::vector<bool>{true, true, true}));
     EXPECT_TRUE(form->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
