@@ -1,0 +1,33 @@
+// Form3: the other chart kinds and the year-selection panel.
+#include <QComboBox>
+#include <QGroupBox>
+
+#include "chart/kinds/stock_compare.h"
+#include "chart/window/form3.h"
+
+namespace ranvik {
+
+void Form3::DrawStockCompare(ChartFile& file1) { ranvik::DrawStockCompare(*this, file1); }
+void Form3::DrawReverseWatch(ChartFile&) {}
+void Form3::DrawPointFigure(ChartFile&) {}
+void Form3::DrawYearCompare(ChartFile&) {}
+void Form3::DrawThreeLineBreak(ChartFile&) {}
+
+void Form3::SetYearPanelVisible(bool visible) { Frame3->setVisible(visible); }
+
+void Form3::ClearYearList() { Combo1->clear(); }
+
+void Form3::AddYearToList(const std::string& year) { Combo1->addItem(QString::fromStdString(year)); }
+
+void Form3::SetYearListText(const std::string& text) {
+    Combo1->setEditable(true);
+    Combo1->setEditText(QString::fromStdString(text));
+}
+
+std::string Form3::YearListText() const { return Combo1->currentText().toStdString(); }
+
+void Form3::Combo1_Click() {}
+
+void Form3::Command1_Click() {}
+
+}  // namespace ranvik
