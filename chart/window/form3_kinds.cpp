@@ -3,6 +3,7 @@
 #include <QGroupBox>
 
 #include "chart/kinds/stock_compare.h"
+#include "chart/kinds/year_compare.h"
 #include "chart/window/form3.h"
 
 namespace ranvik {
@@ -10,7 +11,7 @@ namespace ranvik {
 void Form3::DrawStockCompare(ChartFile& file1) { ranvik::DrawStockCompare(*this, file1); }
 void Form3::DrawReverseWatch(ChartFile&) {}
 void Form3::DrawPointFigure(ChartFile&) {}
-void Form3::DrawYearCompare(ChartFile&) {}
+void Form3::DrawYearCompare(ChartFile& file1) { ranvik::DrawYearCompare(*this, file1); }
 void Form3::DrawThreeLineBreak(ChartFile&) {}
 
 void Form3::SetYearPanelVisible(bool visible) { Frame3->setVisible(visible); }
@@ -26,8 +27,8 @@ void Form3::SetYearListText(const std::string& text) {
 
 std::string Form3::YearListText() const { return Combo1->currentText().toStdString(); }
 
-void Form3::Combo1_Click() {}
+void Form3::Combo1_Click() { PickYear(*this); }
 
-void Form3::Command1_Click() {}
+void Form3::Command1_Click() { ResetYearChart(*this); }
 
 }  // namespace ranvik

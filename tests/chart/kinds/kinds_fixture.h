@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chart/kinds/stock_compare.h"
+#include "chart/kinds/year_compare.h"
 #include "core/startup_checks.h"
 #include "tests/chart/drawing/drawing_fixture.h"
 
@@ -22,6 +23,7 @@ public:
         items->Add(2, "年毎比較2(&M)");
     }
     void DrawStockCompare(ChartFile& file1) override { ranvik::DrawStockCompare(*this, file1); }
+    void DrawYearCompare(ChartFile& file1) override { ranvik::DrawYearCompare(*this, file1); }
     void SetYearPanelVisible(bool shown) override { yearPanelVisible = shown; }
     void ClearYearList() override { yearList.clear(); }
     void AddYearToList(const std::string& year) override { yearList.push_back(year); }
