@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/kinds/reverse_watch.h"
 #include "chart/kinds/stock_compare.h"
 #include "chart/kinds/year_compare.h"
 #include "core/startup_checks.h"
@@ -23,6 +24,7 @@ public:
         items->Add(2, "年毎比較2(&M)");
     }
     void DrawStockCompare(ChartFile& file1) override { ranvik::DrawStockCompare(*this, file1); }
+    void DrawReverseWatch(ChartFile& file1) override { ranvik::DrawReverseWatch(*this, file1); }
     void DrawYearCompare(ChartFile& file1) override { ranvik::DrawYearCompare(*this, file1); }
     void SetYearPanelVisible(bool shown) override { yearPanelVisible = shown; }
     void ClearYearList() override { yearList.clear(); }
