@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 
+#include "chart/kinds/point_figure.h"
 #include "chart/kinds/reverse_watch.h"
 #include "chart/kinds/stock_compare.h"
 #include "chart/kinds/year_compare.h"
@@ -11,7 +12,7 @@ namespace ranvik {
 
 void Form3::DrawStockCompare(ChartFile& file1) { ranvik::DrawStockCompare(*this, file1); }
 void Form3::DrawReverseWatch(ChartFile& file1) { ranvik::DrawReverseWatch(*this, file1); }
-void Form3::DrawPointFigure(ChartFile&) {}
+void Form3::DrawPointFigure(ChartFile& file1) { ranvik::DrawPointFigure(*this, file1); }
 void Form3::DrawYearCompare(ChartFile& file1) { ranvik::DrawYearCompare(*this, file1); }
 void Form3::DrawThreeLineBreak(ChartFile&) {}
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/kinds/point_figure.h"
 #include "chart/kinds/reverse_watch.h"
 #include "chart/kinds/stock_compare.h"
 #include "chart/kinds/year_compare.h"
@@ -25,6 +26,7 @@ public:
     }
     void DrawStockCompare(ChartFile& file1) override { ranvik::DrawStockCompare(*this, file1); }
     void DrawReverseWatch(ChartFile& file1) override { ranvik::DrawReverseWatch(*this, file1); }
+    void DrawPointFigure(ChartFile& file1) override { ranvik::DrawPointFigure(*this, file1); }
     void DrawYearCompare(ChartFile& file1) override { ranvik::DrawYearCompare(*this, file1); }
     void SetYearPanelVisible(bool shown) override { yearPanelVisible = shown; }
     void ClearYearList() override { yearList.clear(); }
