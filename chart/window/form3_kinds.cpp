@@ -5,6 +5,7 @@
 #include "chart/kinds/point_figure.h"
 #include "chart/kinds/reverse_watch.h"
 #include "chart/kinds/stock_compare.h"
+#include "chart/kinds/three_line_break.h"
 #include "chart/kinds/year_compare.h"
 #include "chart/window/form3.h"
 
@@ -14,7 +15,7 @@ void Form3::DrawStockCompare(ChartFile& file1) { ranvik::DrawStockCompare(*this,
 void Form3::DrawReverseWatch(ChartFile& file1) { ranvik::DrawReverseWatch(*this, file1); }
 void Form3::DrawPointFigure(ChartFile& file1) { ranvik::DrawPointFigure(*this, file1); }
 void Form3::DrawYearCompare(ChartFile& file1) { ranvik::DrawYearCompare(*this, file1); }
-void Form3::DrawThreeLineBreak(ChartFile&) {}
+void Form3::DrawThreeLineBreak(ChartFile& file1) { ranvik::DrawThreeLineBreak(*this, file1); }
 
 void Form3::SetYearPanelVisible(bool visible) { Frame3->setVisible(visible); }
 

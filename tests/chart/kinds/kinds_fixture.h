@@ -11,6 +11,7 @@
 #include "chart/kinds/point_figure.h"
 #include "chart/kinds/reverse_watch.h"
 #include "chart/kinds/stock_compare.h"
+#include "chart/kinds/three_line_break.h"
 #include "chart/kinds/year_compare.h"
 #include "core/startup_checks.h"
 #include "tests/chart/drawing/drawing_fixture.h"
@@ -27,6 +28,7 @@ public:
     void DrawStockCompare(ChartFile& file1) override { ranvik::DrawStockCompare(*this, file1); }
     void DrawReverseWatch(ChartFile& file1) override { ranvik::DrawReverseWatch(*this, file1); }
     void DrawPointFigure(ChartFile& file1) override { ranvik::DrawPointFigure(*this, file1); }
+    void DrawThreeLineBreak(ChartFile& file1) override { ranvik::DrawThreeLineBreak(*this, file1); }
     void DrawYearCompare(ChartFile& file1) override { ranvik::DrawYearCompare(*this, file1); }
     void SetYearPanelVisible(bool shown) override { yearPanelVisible = shown; }
     void ClearYearList() override { yearList.clear(); }
