@@ -4,6 +4,7 @@
 // pipeline, and left in QuoteBufA as the last record read; the active-window
 // test; text placed at a position.
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,9 @@ private:
 bool IsActiveWindow(const ChartWindowState& fields);
 
 void PrintAt(Surface& s, double x, double y, std::string_view text);
+
+// Texts put together by appending, part after part.
+std::string Joined(std::initializer_list<std::string_view> parts);
 
 // The four-digit year of the comparison charts: above 60 19yy, else 20yy.
 int CompareYear(int year2);

@@ -70,13 +70,13 @@ struct Pass {
                         if (draw) {
                             p.Line(s.x, p.ScaleTop(), s.x, p.ScaleTop() + p.ScaleHeight(), lines);
                             p.SetForeColor(RGB(50, 130, 255));
-                            PrintAt(p, s.x, f.PriceBottom + 1.5 * t, " '" + year);
+                            PrintAt(p, s.x, f.PriceBottom + 1.5 * t, Joined({" '", year}));
                             p.SetForeColor(RGB(80, 150, 100));
                         }
                     }
                     if (fewColumns && s.x != s.xOfChange && f.IsDaily == kTrue) {
                         s.monthMark = month;
-                        if (draw) PrintAt(p, s.x, f.PriceBottom + 3 * t, " " + std::to_string(bar.Month()));
+                        if (draw) PrintAt(p, s.x, f.PriceBottom + 3 * t, Joined({" ", std::to_string(bar.Month())}));
                     }
                     s.xOfChange = s.x;
                 }
@@ -236,8 +236,8 @@ void DrawPointFigure(ChartHost& w, ChartFile& file1) {
     const std::string first = f.FirstShownDate.Text();
     const std::string yy1 = first.substr(6, 2), yy2 = lastDate.substr(6, 2);
     QLabel& info = w.LabelNo(20);
-    info.setText(QString::fromStdString("期間：" + Century(yy1) + yy1 + "/" + first.substr(0, 5) + "～" +
-                                        Century(yy2) + yy2 + "/" + lastDate.substr(0, 5)));
+    info.setText(QString::fromStdString(Joined({"期間：", Century(yy1), yy1, "/", first.substr(0, 5), "～",
+                                               Century(yy2), yy2, "/", lastDate.substr(0, 5)})));
     info.setVisible(true);
     p.Line(0, p.ScaleTop(), p.ScaleWidth(), p.ScaleTop(), RGB(100, 120, 200));
 }

@@ -47,7 +47,9 @@ int TakePeriod(ChartHost& w) {
     return period;
 }
 
-std::string PeriodEnd(const KindBar& bar) { return std::to_string(ExpandYear(bar.YearText())) + "/" + bar.MonthDay(); }
+std::string PeriodEnd(const KindBar& bar) {
+    return Joined({std::to_string(ExpandYear(bar.YearText())), "/", bar.MonthDay()});
+}
 
 float WindowAverage(const std::deque<float>& window, int period) {
     float sum = 0;
@@ -90,8 +92,8 @@ void DrawReverseWatch(ChartHost& w, ChartFile& file1) {
         }
     }
     QLabel& info = w.LabelNo(20);
-    info.setText(QString::fromStdString("  　期間：" + PeriodEnd(reader.ReadRaw(first)) + " ～ " +
-                                        PeriodEnd(reader.ReadRaw(last))));
+    info.setText(QString::fromStdString(
+        Joined({"  　期間：", PeriodEnd(reader.ReadRaw(first)), " ～ ", PeriodEnd(reader.ReadRaw(last))})));
     info.setVisible(true);
     const bool black = f.BackColorNo == 2;
     const int g = black ? 80 : 200;

@@ -68,8 +68,7 @@ void NextColour(ChartWindowState& f) {
 
 std::string TwoDigits(int n) {
     std::string t = std::to_string(n);
-    if (t.size() < 2) t.insert(0, "0");
-    return t;
+    return t.size() < 2 ? Joined({"0", t}) : t;
 }
 
 void DrawMonthAxis(ChartHost& w, double unit) {
@@ -107,7 +106,7 @@ void DrawMonthAxis(ChartHost& w, double unit) {
             p.Line(x, f.PriceBottom, x, f.PriceTop, QBColor(7));
             ++year;
             p.SetForeColor(QBColor(3));
-            PrintAt(p, x, f.PriceBottom + 2 * unit, " '" + TwoDigits(year < 2000 ? year - 1900 : year - 2000));
+            PrintAt(p, x, f.PriceBottom + 2 * unit, Joined({" '", TwoDigits(year < 2000 ? year - 1900 : year - 2000)}));
             m = 0;
         }
         ++m;
@@ -186,8 +185,7 @@ void DrawLine(ChartHost& w, KindReader& reader, std::int64_t r0, double x0) {
     PrintLegend(w);
     const KindBar first = reader.Read(r0, false);
     QLabel& info = w.LabelNo(20);
-    info.setText(QString::fromStdString(" 基準 : " + std::to_string(CompareYear(first.Year2())) + "/" +
-                                        first.MonthDay()));
+    info.setText(QString::fromStdString(Joined({" 基準 : ", std::to_string(CompareYear(first.Year2())), "/", first.MonthDay()})));
     info.setVisible(true);
     f.LineBaseClose = first.v.Close;
     // A first close of 0 has no percent: the stock keeps its legend entry

@@ -198,7 +198,7 @@ private:
         if (!sameYear) {
             p_.Line(X_, top, X_, bottom, QBColor(7));
             p_.SetForeColor(RGB(0, 150, 255));
-            PrintAt(p_, X_, YL_, " '" + bar.YearText());
+            PrintAt(p_, X_, YL_, Joined({" '", bar.YearText()}));
         }
         if (sw <= 4000) {
             if (daily && sameYear) {
@@ -276,7 +276,7 @@ private:
 
 std::string Year4(const std::string& date) {
     const std::string yy = date.substr(6, 2);
-    return (yy <= "50" ? "20" : "19") + yy;
+    return Joined({yy <= "50" ? "20" : "19", yy});
 }
 
 }  // namespace
@@ -353,8 +353,8 @@ void DrawThreeLineBreak(ChartHost& w, ChartFile& file1) {
         const std::string first = f.FirstShownDate.Text();
         const std::string& lastDate = run.LastDate();
         QLabel& info = w.LabelNo(20);
-        info.setText(QString::fromStdString("    期間：" + Year4(first) + "/" + first.substr(0, 5) + "～" +
-                                            Year4(lastDate) + "/" + lastDate.substr(0, 5)));
+        info.setText(QString::fromStdString(Joined({"    期間：", Year4(first), "/", first.substr(0, 5), "～",
+                                                   Year4(lastDate), "/", lastDate.substr(0, 5)})));
         info.setVisible(true);
         p.Line(0, p.ScaleTop(), p.ScaleWidth(), p.ScaleTop(), RGB(100, 120, 200));
         break;

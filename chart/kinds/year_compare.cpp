@@ -27,8 +27,7 @@ int Year4(const KindBar& bar) { return CompareYear(bar.Year2()); }
 
 std::string TwoDigitsOf(int year) {
     std::string t = std::to_string(year % 100);
-    if (t.size() < 2) t.insert(0, "0");
-    return t;
+    return t.size() < 2 ? Joined({"0", t}) : t;
 }
 
 struct Setup {
@@ -97,7 +96,7 @@ int SetUp(ChartHost& w, KindReader& reader, bool variant2) {
     const bool inRange = start < f.RecordCount;
     if (inRange) {
         s.startYear = Year4(bar);
-        info.setText(QString::fromStdString("  　開始年/月 ： " + std::to_string(s.startYear) + "/" + bar.MonthText()));
+        info.setText(QString::fromStdString(Joined({"  　開始年/月 ： ", std::to_string(s.startYear), "/", bar.MonthText()})));
     } else {
         info.setText(" 表示範囲外");
     }
@@ -246,7 +245,7 @@ void DrawYears(ChartHost& w, KindReader& reader, int year, bool variant2) {
             if (!newYear && drawable) p.Line(prevX, prevY, x, y, QBColor(f.YearColorNo));
             const bool last = r == f.RecordCount;
             if (newYear || last) {
-                const std::string text = " '" + TwoDigitsOf(labelYear);
+                const std::string text = Joined({" '", TwoDigitsOf(labelYear)});
                 if (newYear) {
                     PrintAt(p, endX, endY, text);
                 } else {
@@ -283,7 +282,7 @@ void DrawYearCompare(ChartHost& w, ChartFile& file1) {
     const bool variant2 = w.Item("mnuChartItemeyc", 2).Checked();
     if (IsActiveWindow(f)) {
         w.SetMainWindowCaption(Program().app.AppTitle + f.StockTitle);
-        w.SetWindowCaption(f.PeriodUnit.Text() + "ﾃﾞｰﾀ + " + (variant2 ? "年毎比較チャート２" : "年毎比較チャート１"));
+        w.SetWindowCaption(Joined({f.PeriodUnit.Text(), "ﾃﾞｰﾀ + ", variant2 ? "年毎比較チャート２" : "年毎比較チャート１"}));
     }
     if (!(f.RecordCount > 3)) return;
     KindReader reader(w, file1);

@@ -190,6 +190,21 @@ TEST_F(StockCompare, ALineAcrossALeapYearsEndLandsOnTheAxisDates) {
     EXPECT_EQ(std::vector<double>(ticks.begin(), ticks.begin() + 5), (std::vector<double>{0, 30, 61, 92, 120}));
 }
 
+// A base in March of a leap year: the axis starts at the end of February,
+// so the end of March lies 31 days on, where a point of March 31st lies.
+TEST_F(StockCompare, AnAxisStartingAtTheEndOfALeapFebruary) {
+    Draw(Bars({{"03/05/24", 100}, {"03/31/24", 110}}));
+    std::vector<double> ticks;
+    for (const RecordedCall& c : Of(w.price, Kind::Line, QBColor(8)))
+        if (c.y1 == 100) ticks.push_back(c.x1);
+    ASSERT_GE(ticks.size(), 2u);
+    EXPECT_EQ(ticks[0], 0);
+    EXPECT_EQ(ticks[1], 31);
+    const auto lines = LinesOf(7);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].x2, 31);
+}
+
 TEST_F(StockCompare, PercentGridAndLabels) {
     const struct {
         int top, bottom;
