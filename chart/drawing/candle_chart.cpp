@@ -183,6 +183,8 @@ void DrawThroughBothPanes(ChartHost& w, double x, Color grey, DrawStyle style) {
     }
 }
 
+// The topics take x and the text height by reference and give them back
+// unchanged; copies keep the pass's own x out of their reach.
 void DrawTopicsFrom(ChartHost& w, const CandleLayers& layers, double x, double textHeight, int year) {
     layers.topics(w, x, textHeight, year);
 }
