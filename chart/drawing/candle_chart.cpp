@@ -12,6 +12,7 @@
 #include "chart/drawing/price_overlays.h"
 #include "chart/drawing/split_correction.h"
 #include "chart/drawing/visible_range.h"
+#include "core/data_store.h"
 #include "core/program_state.h"
 #include "platform/runtime/number_format.h"
 #include "platform/runtime/values.h"
@@ -434,7 +435,11 @@ void DrawCandleChart(ChartHost& w, ChartFile& file1, const CandleLayers& layers)
     // 2.
     const bool monthly = w.CheckValue(8) == 1;
     if (monthly) {
-        if (f.MonthlyFileName.empty()) MakeMonthlyFile(w, file1);
+        // A monthly file removed behind the window's back is made again
+        // under its name: the draw would otherwise fail on opening it.
+        if (f.MonthlyFileName.empty() || FileExistsIn(f.MonthlyFileName, Program().app.AppDir) != 1) {
+            MakeMonthlyFile(w, file1);
+        }
         PrepareMonthlyView(w, file1);
     } else {
         ScanVisibleRange(w, file1);

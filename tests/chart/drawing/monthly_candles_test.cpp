@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -435,6 +436,25 @@ std::vector<Box> LinesOf(const RecordingSurface& s, Color color) {
         if (b.kind == Kind::Line && b.color == color) out.push_back(b);
     }
     return out;
+}
+
+// The monthly file is made once and then kept; one removed meanwhile is
+// made again under the same name.
+TEST_F(MonthlyCandles, MonthlyFileKeptOrMadeAgain) {
+    DataFileBuilder file(60);
+    Draw(file, 2, 903);
+    const std::string name = w.fields.MonthlyFileName;
+    ASSERT_EQ(name, "Temp1m.KDT");
+    const std::vector<QuoteRecord> first = months;
+    DataFileBuilder changed = file;
+    changed[2].Open = 500;  // not in the kept file
+    changed.Seal();
+    Draw(changed, 2, 903);
+    EXPECT_EQ(months, first);
+    std::remove(dir.File(name).c_str());
+    Draw(changed, 2, 903);
+    EXPECT_EQ(w.fields.MonthlyFileName, name);
+    EXPECT_EQ(Month(2).Open, 500);
 }
 
 // Pivot segments from the previous month's centre to this one's; the month
