@@ -2,9 +2,9 @@
 // view, on a 1920 x 1080 screen (price and indicator panes, pixel ratio 1)
 // and on recording surfaces of the same size, with the layers of the
 // candlestick pass on (volume bars, balances, parabolic, kagi, topics, date
-// range) and the other layers as they have landed.  Daily candles, and
-// monthly candles from the monthly file of the last draw or rebuilt for
-// every draw.
+// range, regression) and the other layers as they have landed.  Daily
+// candles, and monthly candles from the monthly file of the last draw or
+// rebuilt for every draw.
 //
 //   bench_candle_chart [--png=<prefix>]   also writes <prefix>daily.png and
 //                                         <prefix>monthly.png (price pane)
@@ -99,7 +99,8 @@ void SetUp(BenchHost& w, bool monthly) {
     w.fields.WindowNo = 1;
     for (const auto& [array, index] : {std::pair<const char*, int>{"mnuDekidaka", 1}, {"mnuDekiIdou", 1},
                                        {"mnuSinyouBB", 1}, {"mnuParabolic", 1}, {"mnuKagiAshi", 1},
-                                       {"mnuTopicsDisp", 1}, {"mnuFuncExItem", 1}, {"mnuIdouHeikin", 1}}) {
+                                       {"mnuTopicsDisp", 1}, {"mnuFuncExItem", 1}, {"mnuIdouHeikin", 1},
+                                       {"mnu線形回帰", 1}}) {
         w.SetItem(array, index, true);
     }
     w.fields.DataFileName = Holder()->dir.File("7203d.KDT");
