@@ -73,6 +73,7 @@ struct DownloadState {
     std::string PageFile1, PageFile2, PageFile3, PageFile4;
     std::string PageFile5, PageFile6, PageFile7, PageFile8;
     std::string PageHeadFile;
+    std::string CurrentPageFile;  // the page file a download is writing
 };
 
 // Price data collection and the chart windows' web update.  NetFailed and
@@ -85,9 +86,16 @@ struct CollectionState {
     std::string UpdateLog;                // report of the last import; "更新..." means nothing was stored
     std::string PagePriceText;            // current price read from a quote page
     std::string PagePriceNote;            // the text beside it
+    std::int16_t InetState = 0;           // the last state any transfer control reported
     // The address bar's quote-site kind: at most one is -1.
     std::int16_t QuoteSiteKind1 = kFalse;
     std::int16_t QuoteSiteKind2 = kFalse;
+    std::int16_t QuoteSiteKind3 = kFalse;
+    std::int16_t QuoteSiteKind4 = kFalse;
+    std::int16_t QuoteSiteKind5 = kFalse;
+    // -1 while the program itself writes into the address bar: the write is
+    // not classified.
+    std::int16_t AddressBarGuard = kFalse;
     // Results of the exchange calendar's routines, kept until the next call.
     std::int16_t MondayHolidayFlag = kFalse;
     std::int16_t FixedHolidayFlag = kFalse;
