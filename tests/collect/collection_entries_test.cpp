@@ -200,6 +200,21 @@ TEST_F(CollectionEntriesTest, APageFileThatCannotBeWrittenIsReportedAndTheNewFil
     ExpectIdle("unwritable");
 }
 
+TEST_F(CollectionEntriesTest, ANewDataFileThatCannotBeCreatedIsReportedBeforeAnyRequest) {
+    server.Fallback(test::HistoryPage({}));
+    StartAt("/yahoo/quote/9999.T/history?");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(dir.File("1301d.KDT"))));
+    form->Option1->click();
+    panel->Option4->click();
+    Target("1301", ".t", false, true);
+    panel->更新作成_MouseUp(1, 1);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{dir.File("1301d.KDT") + " --- データファイルに書き込めません"});
+    EXPECT_TRUE(server.Requests().empty());
+    EXPECT_EQ(form->CollectFilePath, "");
+    EXPECT_EQ(Program().collection.NetFailed, 1);
+    ExpectIdle("no data file");
+}
+
 TEST_F(CollectionEntriesTest, ClosingDuringARequestCancelsItWithoutAFalseError) {
     server.Slow("/yahoo/quote/1301.t/history", 5000ms, "late");
     StartAt("/yahoo/quote/9999.T/history?");

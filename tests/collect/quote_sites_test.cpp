@@ -48,6 +48,13 @@ TEST(QuoteSiteKindTest, FragmentsAnywhereLetterCaseCountingInTheOrder12435) {
     }
     // Kind 1 is the URL list's quote site.
     EXPECT_EQ(DefaultQuoteSiteFragments().kind1, "yahoo");
+
+    // Fragments of a test's own stand in the path of a local address.
+    SetQuoteSiteFragments({"one", "two", "three", "four", "five"});
+    EXPECT_EQ(QuoteSiteKindOf("http://127.0.0.1:8080/five/quote/"), 5);
+    EXPECT_EQ(QuoteSiteKindOf("http://127.0.0.1:8080/three-four/"), 4);
+    EXPECT_EQ(QuoteSiteKindOf("https://finance.yahoo.co.jp/quote/"), 0);
+    SetQuoteSiteFragments(DefaultQuoteSiteFragments());
     ResetProgramState();
 }
 

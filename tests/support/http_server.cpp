@@ -113,6 +113,9 @@ HttpServer::HttpServer() : impl_(std::make_unique<Impl>()) {
         impl.Handle(request, response);
     };
     impl.server.Get(".*", handler);
+    // Headers and body leave at once: without it a kept connection waits
+    // for the client's delayed acknowledgement on every answer.
+    impl.server.set_tcp_nodelay(true);
     impl.port = impl.server.bind_to_any_port("127.0.0.1");
     if (impl.port <= 0) throw std::runtime_error("the test server found no free port");
     // The socket listens from here on: a request made before the thread
