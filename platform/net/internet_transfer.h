@@ -3,10 +3,11 @@
 // returns the page's bytes unchanged and reports the states of the request
 // as events on the calling thread.
 //
-// The request itself runs on a worker thread; the caller waits in a local
-// event loop that delivers timers, repaints and the state events but no
-// keyboard or mouse input, so a window stays painted and its blink runs
-// while nothing can start a second download.
+// The request runs on the calling thread inside a local event loop: the
+// transfer's sockets and time-outs are watched by that loop, which also
+// delivers timers, repaints and the state events but no keyboard or mouse
+// input, so a window stays painted and its blink runs while nothing can
+// start a second download.  Nothing polls and nothing waits a fixed time.
 //
 // States, in the numbering the windows show:
 //   1 resolving the host, 3 connecting, 5 sending the request,
@@ -82,11 +83,13 @@ signals:
 private:
     struct Job;
     void Deliver(int state);
+    // Hands the states the transfer reached to the handlers, in order.
+    void DeliverPending();
 
     TransferTimeouts timeouts_;
     std::string scheme_ = "http";
     TransferOutcome outcome_;
-    std::shared_ptr<Job> job_;
+    std::unique_ptr<Job> job_;
     bool running_ = false;
 };
 
