@@ -169,6 +169,39 @@ TEST_F(CollectionRunTest, EveryFailureOfANewStockDeletesTheFileItMadeAndLeavesTh
     }
 }
 
+TEST_F(CollectionRunTest, AWeeklyUpdateDeletesThePagesOfALongerRunAndASeriesGoesByItsUrlListCode) {
+    server.Fallback(test::HistoryPage({}));
+    const std::string site = "/yahoo/quote/9999.T/history?";
+    StartAt(site, {"%0010=998407.O  日経平均"});
+    CreateDataFile(dir.File("1301d.KDT"));
+    CreateDataFile(dir.File("0400w.KDT"));
+    Target("1301", ".t", true, true);
+    panel->更新作成_MouseUp(1, 1);
+    for (int k = 5; k <= 8; ++k) EXPECT_TRUE(FileExists(dir.File("株HTML" + std::to_string(k) + ".htm")));
+
+    server.ClearRequests();
+    Target("0400", ".t", true, false);  // weekly, no margin run at this code
+    panel->更新作成_MouseUp(1, 1);
+    EXPECT_EQ(server.Requests().size(), 4u);
+    const auto& d = Program().download;
+    for (const std::string* name : {&d.PageFile5, &d.PageFile6, &d.PageFile7, &d.PageFile8}) {
+        EXPECT_EQ(*name, "");
+    }
+    for (int k = 5; k <= 8; ++k) EXPECT_FALSE(FileExists(dir.File("株HTML" + std::to_string(k) + ".htm")));
+    EXPECT_TRUE(FileExists(dir.File("株HTML4.htm")));
+
+    // A series below 100: the URL list's code under this address, no market.
+    server.ClearRequests();
+    panel->Option4->click();
+    form->Option1->click();
+    Target("0010", ".t", false, true);
+    panel->更新作成_MouseUp(1, 1);
+    EXPECT_EQ(server.Requests(),
+              Targets("/yahoo/quote/998407.O/history?from=20230725&to=20240520&timeFrame=d&page=", 1, 8));
+    EXPECT_EQ(Program().selection.CurrentMarket, "");
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"106, データ無し。   "});
+}
+
 TEST_F(CollectionRunTest, ARequestAfterAFailureIsJudgedOnItsOwn) {
     CreateDataFile(dir.File("1301d.KDT"));
     server.Fallback(test::HistoryPage({}));
