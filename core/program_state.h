@@ -82,11 +82,11 @@ struct DownloadState {
 struct CollectionState {
     std::int16_t WebUpdateBusy = kFalse;  // -1 while a download runs: a second one is refused
     std::int16_t NetFailed = 0;           // 1 from the start of a download until it has succeeded
+    std::int16_t InetState = 0;           // last state a page transfer reported; 8 and 10 are success
     std::int16_t WebDataFetched = 0;      // 1 once a list stock was fetched into a window's temporary file
     std::string UpdateLog;                // report of the last import; "更新..." means nothing was stored
     std::string PagePriceText;            // current price read from a quote page
     std::string PagePriceNote;            // the text beside it
-    std::int16_t InetState = 0;           // the last state any transfer control reported
     // The address bar's quote-site kind: at most one is -1.
     std::int16_t QuoteSiteKind1 = kFalse;
     std::int16_t QuoteSiteKind2 = kFalse;
