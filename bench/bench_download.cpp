@@ -141,7 +141,10 @@ void BM_BareCurlLoop(benchmark::State& state) {
                 curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
                 if (curl_easy_perform(easy) != CURLE_OK) state.SkipWithError("a request failed");
                 body += "\r\n";
+                // A fresh file each time, as the program replaces its pages:
+                // truncating a file in place makes the file system flush it.
                 const std::string file = f.dir.File("bare" + std::to_string(page) + ".htm");
+                std::remove(file.c_str());
                 if (FILE* out = std::fopen(file.c_str(), "wb")) {
                     std::fwrite(body.data(), 1, body.size(), out);
                     std::fclose(out);

@@ -112,6 +112,7 @@ CollectionPanel::CollectionPanel(QWidget* parent) : CollectionPanelBase(parent) 
 
     Text9 = new QTextEdit(this);
     Text9->setObjectName("Text9");
+    Text9->setUndoRedoEnabled(false);  // a status box: each text replaces the last
     MoveTwips(Text9, 60, 2740, 4450, 3000);
 
     Timer1 = new QTimer(this);
@@ -257,7 +258,8 @@ void CollectionPanel::Timer1_Timer() {
 
 void CollectionPanel::Inet1_StateChanged(int state) {
     Program().collection.InetState = static_cast<std::int16_t>(state);
-    SetForeColor(Text9, QBColor(0));
+    // Recolouring repolishes the box: only when the blink left it another colour.
+    if (ForeColorOf(Text9) != QBColor(0)) SetForeColor(Text9, QBColor(0));
     if (!Timer1->isActive()) return;
     switch (state) {
     case 1: Text9->setPlainText("ネット接続要求中"); break;

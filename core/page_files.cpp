@@ -52,7 +52,12 @@ bool WritePageFile(const std::string& path, std::string_view page) {
         }
     }
     if (::close(fd) != 0) ok = false;
-    if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    // The old page goes first: renaming over an existing file makes the
+    // file system push the new one to the disk at once.
+    if (ok) {
+        std::remove(path.c_str());
+        ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    }
     if (!ok) std::remove(temp.c_str());
     return ok;
 }

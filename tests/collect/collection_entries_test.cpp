@@ -188,7 +188,9 @@ TEST_F(CollectionEntriesTest, DebugModeRequestsNothingAndReadsThePagesWhereTheNa
 TEST_F(CollectionEntriesTest, APageFileThatCannotBeWrittenIsReportedAndTheNewFileGoes) {
     server.Fallback(test::HistoryPage({}));
     StartAt("/yahoo/quote/9999.T/history?");
+    // A folder holding a file where the second page should go.
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(dir.File("株HTML2.htm"))));
+    test::WriteBytes(dir.File("株HTML2.htm/keep"), "x");
     form->Option1->click();
     panel->Option4->click();
     Target("1301", ".t", false, true);
