@@ -31,8 +31,20 @@ TEST_F(CollectionRunTest, AnUpdateFetchesEightDailyPagesIntoThePageFilesAndStore
     emit form->MSFGrid1->MouseDown(1, 0, 100.0, 300.0);
     ASSERT_EQ(form->CollectCode, "1301");
     std::vector<int> states;
-    QObject::connect(panel->Inet1, &InternetTransfer::StateChanged, [&](int s) { states.push_back(s); });
+    bool enabledDuring = false, busyLook = true, blinking = true, barShown = true;
+    QObject::connect(panel->Inet1, &InternetTransfer::StateChanged, [&](int s) {
+        states.push_back(s);
+        enabledDuring |= form->isEnabled();
+        busyLook &= MousePointerOf(form.get()) == 11;
+        blinking &= panel->Timer1->isActive();
+        barShown &= !panel->Picture12->isHidden();
+    });
     panel->更新作成_MouseUp(1, 1);
+    // While pages are requested the window takes no input and says so.
+    EXPECT_FALSE(enabledDuring);
+    EXPECT_TRUE(busyLook);
+    EXPECT_TRUE(blinking);
+    EXPECT_TRUE(barShown);
 
     EXPECT_EQ(server.Requests(), Targets(kDaily1301, 1, 8));
     EXPECT_TRUE(messages->shown.empty()) << (messages->shown.empty() ? "" : messages->shown[0].text);
