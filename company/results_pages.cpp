@@ -244,21 +244,23 @@ InterimResults ParseInterimResults(const PageText* page) {
 
 std::string ParseDividendPerShare(const PageText* page) {
     PageCursor cursor(page);
-    const std::size_t marker = cursor.Advance("1株配\xE5");
-    if (marker == 0) return "---";
-    const std::string& line = cursor.Line();
+    if (cursor.Advance("1株配\xE5") == 0) return "---";
+    // The quote page may stand on one long line: the walk goes by bytes,
+    // which in UTF-8 find the same tags as characters would.
+    const std::string_view line = cursor.Line();
+    constexpr auto npos = std::string_view::npos;
 
     // The value: the first text between tags of two characters or more that
     // is a number, or a "---" closed by "</".
     std::string value;
-    std::size_t valueEnd = 0;
-    for (std::size_t from = marker;;) {
-        const std::size_t open = FindIn(line, ">", from);
-        if (open == 0) break;
-        const std::size_t lt = FindIn(line, "<", open + 1);
-        if (lt == 0) break;
-        const std::string text = MidChars(line, open + 1, lt - open - 1);
-        if ((CharCount(text) >= 2 && IsNumeric(text)) || (text == "---" && MidChars(line, lt, 2) == "</")) {
+    std::size_t valueEnd = npos;
+    for (std::size_t from = line.find("1株配\xE5");;) {
+        const std::size_t open = line.find('>', from);
+        if (open == npos) break;
+        const std::size_t lt = line.find('<', open + 1);
+        if (lt == npos) break;
+        const std::string_view text = line.substr(open + 1, lt - open - 1);
+        if ((CharCount(text) >= 2 && IsNumeric(text)) || (text == "---" && line.substr(lt, 2) == "</")) {
             value = text;
             valueEnd = lt;
             break;
@@ -267,12 +269,12 @@ std::string ParseDividendPerShare(const PageText* page) {
     }
     // The period behind it: a text of seven characters opening with a year.
     std::string period;
-    for (std::size_t lt = valueEnd; lt > 0;) {
-        const std::size_t open = FindIn(line, ">", lt + 1);
-        if (open == 0) break;
-        lt = FindIn(line, "<", open + 1);
-        if (lt == 0) break;
-        const std::string text = MidChars(line, open + 1, lt - open - 1);
+    for (std::size_t lt = valueEnd; lt != npos;) {
+        const std::size_t open = line.find('>', lt + 1);
+        if (open == npos) break;
+        lt = line.find('<', open + 1);
+        if (lt == npos) break;
+        const std::string_view text = line.substr(open + 1, lt - open - 1);
         if (CharCount(text) == 7 && IsNumeric(LeftChars(text, 4))) {
             period = text;
             break;

@@ -5,6 +5,8 @@
 #include <functional>
 #include <map>
 
+#include "platform/runtime/ansi_text.h"
+
 namespace ranvik {
 namespace {
 
@@ -415,6 +417,16 @@ TEST(ResultsPagesTest, PagesCutAnywhereOrInAnotherCodePageAreReadWithoutFailing)
     EXPECT_EQ(ParseAnnualResults(&whole).Label3, "50(+10.00) 円");
     EXPECT_EQ(ParseInterimResults(&whole).Label19, "25(+5.00) 円");
 
+    // In Shift-JIS none of the Japanese markers is there.
+    const PageText sjis(ToAnsi(bytes));
+    const AnnualResults annual = ParseAnnualResults(&sjis);
+    EXPECT_EQ(annual.MSChart1.title, "損益計算書 ");
+    EXPECT_EQ(annual.Label3, " -");
+    EXPECT_EQ(annual.Label8, " -");
+    EXPECT_EQ(Written(annual.grid)[1][1], "-");
+    EXPECT_EQ(ParseInterimResults(&sjis).MSChart4.title, "中間損益計算書 ");
+    EXPECT_EQ(ParseDividendPerShare(&sjis), "---");
+
     // A value line without "</td>" counts as 0 and ends its row.
     Table t = AnnualTable();
     t.Row("売上高")[1] = "1,000,000<br>";
@@ -448,6 +460,13 @@ TEST(DividendPerShareTest, ValueAndPeriodOfTheMarkerLine) {
         EXPECT_EQ(ParseDividendPerShare(&page), c.caption) << c.line;
     }
     EXPECT_EQ(ParseDividendPerShare(nullptr), "---");
+
+    // A quote page on one long line, its marker followed by many cells and
+    // no period: read to the line's end in good time.
+    std::string longLine = "<dt>1株配当</dt><dd>12.5</dd>";
+    for (int i = 0; i < 40000; ++i) longLine += "<td>株</td>";
+    const PageText page(longLine);
+    EXPECT_EQ(ParseDividendPerShare(&page), "12.5 円 ()");
 }
 
 }  // namespace
