@@ -159,6 +159,10 @@ TEST_F(Form7ReadersTest, ADownloadedCompanyFillsLabelsGridAndCharts) {
     EXPECT_EQ(Text(w->Label8), " -");
     EXPECT_EQ(Text(w->Label21), "---");
     EXPECT_EQ(Label17(), "三菱商事(100株)");
+    // The title takes the width of its text, whichever title came before.
+    EXPECT_EQ(w->Label17->width(), w->Label17->sizeHint().width());
+    OpenFor("1301", "<東証>極洋ホールディングス・インターナショナル・グループ株式会社");
+    EXPECT_EQ(w->Label17->width(), w->Label17->sizeHint().width());
     EXPECT_EQ(w->Frame1->title().toStdString(), "投 資 指 標 ");
     EXPECT_EQ(w->MSChart[1]->Title(), "損益計算書 ");
     EXPECT_DOUBLE_EQ(w->MSChart[1]->DataAt(1, 5), 0);
