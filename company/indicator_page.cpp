@@ -101,7 +101,8 @@ QuoteIndicators ParseQuoteIndicators(const PageText* page, const IndicatorPageIn
         }
         // A date written as "2025/03/14(金)" or with a closing bracket loses
         // its last character, which is no digit.
-        std::string line = " " + date;
+        std::string line(" ");
+        line.append(date);
         if (const char last = line.back(); last < '0' || last > '9') line = LeftChars(line, CharCount(line) - 1);
         line.append(" ").append(time).append(" 株価：").append(price);
         out.PriceLine = line;

@@ -51,6 +51,13 @@ ChartTexts EmptyChart(std::size_t rows) {
     return chart;
 }
 
+// A caption and what follows it, joined by appending.
+std::string Joined(const char* caption, const std::string& rest) {
+    std::string text(caption);
+    text.append(rest);
+    return text;
+}
+
 std::string DashForZero(float value, const std::string& text) { return value == 0 ? "-" : text; }
 
 }  // namespace
@@ -126,8 +133,8 @@ AnnualResults ParseAnnualResults(const PageText* page) {
     }
 
     const bool anyPeriod = head.AnyPeriod();
-    out.MSChart1.title = anyPeriod ? "損益計算書 " + head.unitLabel : "損益計算書 ";
-    out.MSChart3.title = anyPeriod ? "貸借対照表 " + head.unitLabel : "貸借対照表 ";
+    out.MSChart1.title = Joined("損益計算書 ", anyPeriod ? head.unitLabel : "");
+    out.MSChart3.title = Joined("貸借対照表 ", anyPeriod ? head.unitLabel : "");
     out.MSChart5.legend = anyPeriod;
     for (std::size_t k = 0; k < 5; ++k) {
         const std::string& period = head.periods[k];
@@ -136,7 +143,7 @@ AnnualResults ParseAnnualResults(const PageText* page) {
             continue;
         }
         grid[0][k + 1] = PeriodLabel(period) + "  ";
-        if (k == 4) out.Frame1Caption = "投 資 指 標 " + PeriodLabel(period);
+        if (k == 4) out.Frame1Caption = Joined("投 資 指 標 ", PeriodLabel(period));
         out.MSChart5.columnLabels[k] = PeriodChartLabel(period);
     }
     for (std::size_t r = 0; r < 4; ++r) {
@@ -231,12 +238,12 @@ InterimResults ParseInterimResults(const PageText* page) {
     }
 
     const bool anyPeriod = head.AnyPeriod();
-    out.MSChart4.title = anyPeriod ? "中間損益計算書 " + head.unitLabel : "中間損益計算書 ";
+    out.MSChart4.title = Joined("中間損益計算書 ", anyPeriod ? head.unitLabel : "");
     out.MSChart4.legend = anyPeriod;
     for (std::size_t k = 0; k < 5; ++k) {
         const std::string& period = head.periods[k];
         out.MSChart4.columnLabels[k] = period.empty() ? std::string() : PeriodChartLabel(period);
-        if (!period.empty() && k >= 3) out.Frame2Caption = "中間投資指標 " + PeriodLabel(period);
+        if (!period.empty() && k >= 3) out.Frame2Caption = Joined("中間投資指標 ", PeriodLabel(period));
         for (std::size_t r = 0; r < 4; ++r) out.MSChart4.values[r][k] = FigureText(interim[r][k]);
     }
     return out;
