@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart/drawing/ichimoku.h"
+#include "chart/drawing/monthly_candles.h"
 #include "chart/drawing/topics.h"
 #include "core/program_state.h"
 #include "platform/runtime/number_format.h"
@@ -298,9 +299,12 @@ void PrintCandleChart(ChartHost& w, Surface& page, int paperSize, int orientatio
         page.Print(" 信用買残", PrintEnd::SameLine);
         if (paperSize == 43) page.SetFontSize(7);
     }
-    // 8.  Monthly candles come with the monthly drawer; daily and weekly
-    // bars are drawn here.
-    if (w.CheckValue(8) != 1) PrintBarPass(w, page, v, file1);
+    // 8.
+    if (w.CheckValue(8) == 1) {
+        DrawMonthlyCandles(w, file1);
+    } else {
+        PrintBarPass(w, page, v, file1);
+    }
     // 9.
     PrintLegendsAndTitle(w, page, v, file1);
 }
