@@ -36,8 +36,9 @@ SystemPrinter::SystemPrinter(std::string folder, std::string printerName)
 }
 
 std::unique_ptr<SystemPrinter> SystemPrinter::PdfInFolder(std::string folder) {
-    if (folder.empty()) folder = ".";
-    return std::unique_ptr<SystemPrinter>(new SystemPrinter(std::move(folder), std::string()));
+    if (folder.empty()) folder.push_back('.');
+    std::unique_ptr<SystemPrinter> printer(new SystemPrinter(folder, std::string()));
+    return printer;
 }
 
 std::unique_ptr<SystemPrinter> SystemPrinter::Named(const std::string& name) {
