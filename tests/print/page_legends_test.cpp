@@ -192,3 +192,47 @@ TEST_F(PrintTest, WeeklyAxisTicksAndMonthNumbers) {
 
 }  // namespace
 }  // namespace ranvik::test
+
+namespace ranvik::test {
+namespace {
+
+// Monthly candles: the axis follows the monthly file, read as number 2 and
+// closed again; the monthly drawer puts its candles on the page; the title
+// says "(月足)".
+TEST_F(PrintTest, MonthlyAxisFromTheMonthlyFile) {
+    w.checks[8] = 1;
+    Show(DataFileBuilder(900, Spacing::Weekdays, {2015, 3, 2}));
+    ASSERT_FALSE(w.fields.MonthlyFileName.empty());
+    w.price.Scale(0, w.fields.PriceTop, 2000, w.fields.ClipLevelL);
+    EXPECT_EQ(Print(), PrintOutcome::Printed) << (messages->shown.empty() ? "" : messages->shown[0].text);
+    std::vector<std::string> years;
+    for (const auto& t : Texts()) {
+        if (t.text.rfind(" '", 0) == 0 && t.color == QBColor(3)) years.push_back(t.text);
+    }
+    ChartFile file1;
+    file1.Open(w.fields.DataFileName);
+    const std::string first = file1.Read(w.fields.FirstRecord, Program().store.QuoteBufB).QuoteDate;
+    file1.Close();
+    ASSERT_GE(years.size(), 2u);
+    for (std::size_t i = 0; i < years.size(); ++i) {
+        EXPECT_EQ(std::stoi(years[i].substr(2)), std::stoi(first.substr(6, 2)) + 1 + static_cast<int>(i)) << first;
+    }
+    EXPECT_NE(FindText("極洋(月足)    "), nullptr);
+    EXPECT_FALSE(Calls(Kind::FilledBox).empty());
+    EXPECT_EQ(std::remove((Program().app.AppDir + w.fields.MonthlyFileName).c_str()), 0);
+}
+
+// A monthly file shorter than the first shown month prints nothing.
+TEST_F(PrintTest, ShortMonthlyFileIsRefused) {
+    w.checks[8] = 1;
+    Show(DataFileBuilder(300, Spacing::Weekdays, {2015, 3, 2}));
+    w.fields.MonthlyFirstRecord = 400;
+    EXPECT_EQ(Print(), PrintOutcome::Refused);
+    EXPECT_EQ(w.recording.endDocs, 0);
+    EXPECT_EQ(w.recording.killDocs, 1);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_NE(messages->shown[0].text.find("月足"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace ranvik::test
