@@ -88,7 +88,7 @@ bool SystemPrinter::EndDoc() {
 }
 
 void SystemPrinter::KillDoc() {
-    // The surface drops a document it never ended, its partial file included.
+    surface_->KillDoc();
     NewSurface();
 }
 
