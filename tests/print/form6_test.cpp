@@ -139,6 +139,11 @@ TEST_F(Form6Test, ProbeDisablesWhatThePrinterRefuses) {
 
 TEST_F(Form6Test, NoTargetShowsMessage600AndStays) {
     Form6& f = Form();
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_FALSE(f.TargetBox(k)->isEnabled());
+        EXPECT_FALSE(f.TargetBox(k)->isChecked());
+        EXPECT_TRUE(f.TargetBox(k)->text().isEmpty());
+    }
     f.印刷実行_Click();
     ASSERT_EQ(messages->shown.size(), 1u);
     EXPECT_EQ(messages->shown[0].text, "600, 印刷対象を指定して下さい    ");

@@ -142,5 +142,41 @@ TEST_F(BandTest, DeviationRateTitlesAndPercents) {
     }
 }
 
+TEST_F(BandTest, StochasticsLegendAndTwoLineDeviationLegend) {
+    Only("mnuストキャス");
+    Band();
+    const RecordedCall* k = FindText("%K,");
+    ASSERT_NE(k, nullptr);
+    EXPECT_EQ(k->x1, 0);
+    EXPECT_EQ(k->y1, 0);
+    EXPECT_EQ(k->color, QBColor(8));
+    ASSERT_NE(FindText("  %D,"), nullptr);
+    EXPECT_EQ(FindText("  %D,")->color, QBColor(1));
+    EXPECT_NE(FindText("ｽﾄｷｬｽﾃｲｸｽ  14日"), nullptr);
+    Only("mnu2LineKairiRitsu");
+    w.fields.OverlayPeriods = {5, 25, 0, 75};
+    Band();
+    EXPECT_NE(FindText("5 / "), nullptr);
+    ASSERT_NE(FindText(" 25 "), nullptr);
+    EXPECT_EQ(FindText(" 25 ")->color, QBColor(12));
+    ASSERT_NE(FindText(" :75"), nullptr);
+    EXPECT_EQ(FindText(" :75")->color, QBColor(3));
+}
+
+// Vector and OBV: level lines only at 40, 80 and 100 either side.
+TEST_F(BandTest, VectorAndObvLevelsWithoutLabels) {
+    for (const char* item : {"mnuVector", "mnuOBV"}) {
+        Only(item);
+        Band();
+        std::vector<double> levels;
+        for (const auto& l : Calls(Kind::Line)) {
+            if (l.color == QBColor(8) && l.y1 == l.y2) levels.push_back(l.y1);
+        }
+        EXPECT_EQ(levels, (std::vector<double>{-100, -80, -40, 40, 80, 100})) << item;
+        EXPECT_EQ(FindText("-80%"), nullptr);
+        EXPECT_NE(FindText(std::string(item) == "mnuVector" ? "ﾍﾞｸﾄﾙ14日" : "OBV  14日"), nullptr);
+    }
+}
+
 }  // namespace
 }  // namespace ranvik::test
