@@ -114,10 +114,11 @@ TEST_F(BandTest, MacdBandAndLegend) {
         Band();
         EXPECT_FLOAT_EQ(w.fields.MacdClipLevel, static_cast<float>(w.fields.PriceSpan / (c.d / 2)));
         const std::string u = c.monthly ? "月" : "日";
-        EXPECT_NE(FindText("短期     12" + u), nullptr);
-        EXPECT_NE(FindText("長期     26" + u), nullptr);
-        ASSERT_NE(FindText("シグナル 9" + u), nullptr);
-        EXPECT_EQ(FindText("シグナル 9" + u)->color, QBColor(1));
+        EXPECT_NE(FindText(std::string("短期     12").append(u)), nullptr);
+        EXPECT_NE(FindText(std::string("長期     26").append(u)), nullptr);
+        const std::string signal = std::string("シグナル 9").append(u);
+        ASSERT_NE(FindText(signal), nullptr);
+        EXPECT_EQ(FindText(signal)->color, QBColor(1));
     }
 }
 

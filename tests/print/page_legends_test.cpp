@@ -27,8 +27,8 @@ TEST_F(PrintTest, FirstLegendColumnByFamily) {
         {"ichimoku",
          {{"mnu一目", 1}},
          [&] {
-             return std::vector<Line>{{"転換線(" + n(0) + "日)", 4},
-                                      {"基準線(" + n(1) + "日)", 12},
+             return std::vector<Line>{{std::string("転換線(").append(n(0)).append("日)"), 4},
+                                      {std::string("基準線(").append(n(1)).append("日)"), 12},
                                       {"先行スパン１上限線", 9},
                                       {"先行スパン２下限線", 13},
                                       {"遅行スパン", 3}};
