@@ -15,6 +15,7 @@
 #include "core/program_state.h"
 #include "core/quick_bar.h"
 #include "platform/runtime/values.h"
+#include "platform/surface/printer.h"
 #include "platform/surface/screen_surface.h"
 #include "platform/ui/control_colors.h"
 #include "platform/ui/twips.h"
@@ -320,6 +321,14 @@ int Form3::CheckValue(int box) const {
 }
 
 QLabel& Form3::LabelNo(int number) { return *labels_.at(number); }
+
+std::string Form3::TitleStrip() const { return Label1->text().toStdString(); }
+
+Surface* Form3::PrintPage() {
+    if (fields_.PrintingNow == 0) return nullptr;
+    const auto& printer = Program().print.CurrentPrinter;
+    return printer ? &printer->Page() : nullptr;
+}
 
 bool Form3::BlinkRunning() const { return Timer1->isActive(); }
 

@@ -48,6 +48,11 @@ public:
     // ActiveWindowNo; then the box goes back to 0.
     void Activate10_Click();
     void CommCheck_Click();
+    // The print settings window's view of the window.
+    int ChartKindBox() const override { return CheckValue(1); }
+    bool LoadPending() const override { return BlinkRunning(); }
+    std::string TitleStrip() const override;
+    void SetCommCheck(int value) override { CommCheck.SetValue(value); }
     // The data maintenance window has deleted RemovedDataFile: a window
     // showing it forgets it and waits for another load.
     void DropRemovedDataFile();
@@ -100,6 +105,8 @@ public:
     Surface& BandVolumePane() override;
     Surface& DataPanel() override;
     Surface& QuickBar() override;
+    // The current printer's page while the window prints.
+    Surface* PrintPage() override;
     int PaneTop(Pane pane) const override;
     int PaneHeight(Pane pane) const override;
     bool PaneVisible(Pane pane) const override;

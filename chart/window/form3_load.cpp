@@ -23,6 +23,8 @@
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/pointers.h"
 #include "platform/ui/twips.h"
+#include "print/form6.h"
+#include "print/print_job.h"
 
 namespace ranvik {
 
@@ -197,6 +199,9 @@ void Form3::CommCheck_Click() {
     // A printing window takes no command; the box goes back to 0 in every
     // case so that the next command is seen.
     if (fields_.PrintingNow == 0 && Program().commands.ChartCommand == 98) DropRemovedDataFile();
+    if (fields_.PrintingNow == 0 && Program().commands.ChartCommand == 200) {
+        PrintChart(*this, CurrentPrinter(), PrintSettingsInForce());
+    }
     CommCheck.SetValue(0);
 }
 
