@@ -295,5 +295,43 @@ TEST_F(IndicatorFrames, TooFewBars) {
     EXPECT_EQ(drawn[0].x1, 7.0 * (20 - 2) + 3);
 }
 
+
+// The vector's labels beside the printed band: 80 units to S, read as the
+// band shows them; an inverted chart reads the other way.
+TEST_F(IndicatorFrames, PaperLabelsOfTheVector) {
+    struct Case {
+        bool inverted;
+        bool enlarged;
+        std::vector<std::string> texts;
+    };
+    const Case cases[] = {
+        {false, false, {"-3", "-1.5", "+1.5", "+3"}},
+        {true, false, {"+3", "+1.5", "-1.5", "-3"}},
+        {false, true, {"-6", "-3", "+3", "+6"}},
+    };
+    for (const Case& c : cases) {
+        Choose("mnuVector");
+        w.SetItem("mnuGamen比", 1, c.enlarged);
+        w.fields.InvertedChart = c.inverted ? -1 : 0;
+        DrawChart(test::ShownBars());
+        w.fields.ViewHigh = 1000;
+        w.fields.ViewLow = 880;
+        w.fields.OscPeriodDaily = 6;
+        StartPrinting();
+        PrintIndicatorBand(w, file1);
+        std::vector<std::string> texts;
+        std::vector<double> ys;
+        for (const RecordedCall& t : w.printer.CallsOf(Kind::Text)) {
+            texts.push_back(t.text);
+            ys.push_back(t.y1);
+            EXPECT_NEAR(t.x1, -0.1 * 903 + 45, 1e-9);
+            EXPECT_EQ(t.color, QBColor(13));
+        }
+        EXPECT_EQ(texts, c.texts);
+        EXPECT_EQ(ys, (std::vector<double>{70, 30, -50, -90}));
+        EXPECT_TRUE(w.indicator.Calls().empty());
+    }
+}
+
 }  // namespace
 }  // namespace ranvik

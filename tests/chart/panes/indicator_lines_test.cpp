@@ -427,3 +427,88 @@ TEST_F(OscillatorLines, ObvFromItsStartRecord) {
 
 }  // namespace
 }  // namespace ranvik
+
+namespace ranvik {
+namespace {
+
+// On a narrow printed band the MACD and signal lines are cut at the level
+// (102 units), segments wholly beyond it left out, the histogram not cut.
+TEST_F(OscillatorLines, MacdCutAtTheBandsLevel) {
+    Choose("mnuMACD");
+    DrawCorrectedChart(shown_, kFirst);
+    w.fields.MacdShortPeriod = 5;
+    w.fields.MacdLongPeriod = 9;
+    w.fields.MacdSignalPeriod = 4;
+    w.fields.PriceSpan = 16;  // a level of 2 price units
+    StartPrinting();
+    PrintIndicatorBand(w, file1);
+    ASSERT_NEAR(w.fields.MacdClipLevel, 2, 1e-6);
+    bool crossing = false;
+    for (Color color : {QBColor(13), QBColor(9)}) {
+        const std::vector<Segment> lines = LinesIn(w.printer, color);
+        EXPECT_FALSE(lines.empty());
+        EXPECT_LT(lines.size(), static_cast<std::size_t>(last_ - kFirst + 1));
+        for (const Segment& s : lines) {
+            EXPECT_LE(std::abs(s.y2), 102 + 1e-3);
+            // Only a segment that runs from beyond one level past the other
+            // is cut at its end alone.
+            if (std::abs(s.y1) > 102 + 1e-3) {
+                EXPECT_NEAR(std::abs(s.y2), 102, 1e-3);
+                EXPECT_LT(s.y1 * s.y2, 0);
+            }
+            if (std::abs(std::abs(s.y2) - 102) < 1e-3 && s.x2 < s.x1 + 7) crossing = true;
+        }
+    }
+    EXPECT_TRUE(crossing);
+    double tallest = 0;
+    for (const Segment& s : UprightsIn(w.printer, QBColor(12))) tallest = std::max(tallest, std::abs(s.y1));
+    EXPECT_GT(tallest, 102);
+}
+
+// Stochastics on an inverted printout: drawn as on the screen, unflipped.
+TEST_F(OscillatorLines, StochasticsOnAnInvertedPrintout) {
+    Fresh fresh(shown_);
+    const int n = 6;
+    Draw("mnuストキャス", n, true, true);
+    ExpectSegments(LinesIn(w.printer, QBColor(8)), Expected(kFirst, last_, [&](int r) { return fresh.K(r, n); }),
+                   1e-3, "%K");
+}
+
+}  // namespace
+}  // namespace ranvik
+
+namespace ranvik {
+namespace {
+
+// The line from the last warm-up bar (x = -4) to the first bar at or beyond
+// the price pane's right edge; near the start of the file the warm-up is
+// records 2 to n + 1 and the line starts inside the view.
+TEST_F(OscillatorLines, WhereTheLineStartsAndEnds) {
+    struct Case {
+        int first;
+        float viewWidth;
+        double startX;
+        double endX;
+    };
+    const Case cases[] = {
+        {20, 203, -4, 206},           // ends at record 49, the first x past 203
+        {5, 903, 7 * (10 - 5) + 3, 7 * (91 - 5) + 3},  // starts at record 10
+    };
+    const int n = 9;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first);
+        Choose("mnuモメンタム");
+        DrawChart(shown_, c.first, c.viewWidth);
+        w.fields.OscPeriodDaily = n;
+        DrawIndicatorPane(w, file1);
+        const std::vector<Segment> lines = LinesIn(w.indicator, QBColor(8));
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.front().x1, c.startX);
+        EXPECT_EQ(lines.back().x2, c.endX);
+        // Momentum opens the quick bar's period box.
+        EXPECT_TRUE(w.mainBoxEnabled[3]);
+    }
+}
+
+}  // namespace
+}  // namespace ranvik
