@@ -63,30 +63,58 @@ bool MacdPeriodsValid(const MacdPeriods& p) {
     return p.longPeriod + p.signal <= kIntegerMax;
 }
 
-float RciOf(const ValueWindow& closes, int n, std::vector<std::int32_t>& ranks, std::vector<std::int32_t>& order) {
-    const auto size = static_cast<std::size_t>(n) + 1;
-    if (ranks.size() < size) ranks.resize(size);
-    order.resize(static_cast<std::size_t>(n));
-    std::iota(order.begin(), order.end(), 1);
-    std::sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) {
+void RciRanker::Reset(const ValueWindow& closes, int n) {
+    order_.resize(static_cast<std::size_t>(n));
+    std::iota(order_.begin(), order_.end(), 1);
+    std::stable_sort(order_.begin(), order_.end(), [&](std::int32_t a, std::int32_t b) {
         return closes[static_cast<std::size_t>(a)] > closes[static_cast<std::size_t>(b)];
     });
+}
+
+void RciRanker::Slide(const ValueWindow& closes, int n) {
+    if (order_.size() != static_cast<std::size_t>(n)) {
+        Reset(closes, n);
+        return;
+    }
+    for (std::int32_t& p : order_) {
+        p = p == 1 ? n : p - 1;
+    }
+    // Insertion into place of the one position out of order.
+    for (std::size_t k = 1; k < order_.size(); ++k) {
+        const std::int32_t p = order_[k];
+        const float v = closes[static_cast<std::size_t>(p)];
+        std::size_t j = k;
+        while (j > 0 && closes[static_cast<std::size_t>(order_[j - 1])] < v) {
+            order_[j] = order_[j - 1];
+            --j;
+        }
+        order_[j] = p;
+    }
+}
+
+float RciRanker::Value(const ValueWindow& closes, int n) {
+    ranks_.resize(static_cast<std::size_t>(n) + 1);
     // A group of equal closes shares the rank of its first member; the next
     // group's rank counts every close above it.
     for (int k = 0; k < n; ++k) {
-        const std::int32_t i = order[static_cast<std::size_t>(k)];
-        const bool tie = k > 0 && closes[static_cast<std::size_t>(order[static_cast<std::size_t>(k - 1)])] ==
-                                      closes[static_cast<std::size_t>(i)];
-        ranks[static_cast<std::size_t>(i)] = tie ? ranks[static_cast<std::size_t>(order[static_cast<std::size_t>(k - 1)])]
-                                                 : k + 1;
+        const std::int32_t i = order_[static_cast<std::size_t>(k)];
+        const std::int32_t before = k > 0 ? order_[static_cast<std::size_t>(k - 1)] : 0;
+        const bool tie = k > 0 && closes[static_cast<std::size_t>(before)] == closes[static_cast<std::size_t>(i)];
+        ranks_[static_cast<std::size_t>(i)] = tie ? ranks_[static_cast<std::size_t>(before)] : k + 1;
     }
     float d = 0;
     for (int i = 1; i <= n; ++i) {
-        const float diff = static_cast<float>(n + 1 - i - ranks[static_cast<std::size_t>(i)]);
+        const float diff = static_cast<float>(n + 1 - i - ranks_[static_cast<std::size_t>(i)]);
         d += diff * diff;
     }
     const float nf = static_cast<float>(n);
     return 100 * (1 - 6 * d / (nf * (nf * nf - 1)));
+}
+
+float RciOf(const ValueWindow& closes, int n) {
+    RciRanker ranker;
+    ranker.Reset(closes, n);
+    return ranker.Value(closes, n);
 }
 
 int VectorCentre(int n) { return static_cast<int>(RoundHalfEven((n + 1) / 2.0)); }

@@ -63,9 +63,25 @@ bool MacdPeriodsValid(const MacdPeriods& p);
 
 // RCI of positions 1 to n: closes ranked from the highest (rank 1), ties
 // sharing the smallest rank of their group; dates ranked from the newest.
-// `ranks` is work storage of the caller's.
-float RciOf(const ValueWindow& closes, int n, std::vector<std::int32_t>& ranks,
-            std::vector<std::int32_t>& order);
+// The ranker keeps the positions in the order of their closes from bar to
+// bar: when the window moves on by one bar only the new close is out of
+// place, so each bar costs n steps rather than a sort.
+class RciRanker {
+public:
+    // The order of a filled window, sorted afresh.
+    void Reset(const ValueWindow& closes, int n);
+    // The window moved on by one bar: every position one lower, the oldest
+    // gone and the new close at position n.
+    void Slide(const ValueWindow& closes, int n);
+    float Value(const ValueWindow& closes, int n);
+
+private:
+    std::vector<std::int32_t> order_;  // positions, highest close first
+    std::vector<std::int32_t> ranks_;  // by position
+};
+
+// RCI of a window on its own.
+float RciOf(const ValueWindow& closes, int n);
 
 // Vector: the slope of the least-squares line through positions 1 to n about
 // the centre index m, in thousandths of the mean per bar; 0 for a mean of 0.

@@ -16,10 +16,14 @@ namespace {
 class RciLine : public OscillatorLine {
 public:
     bool Start(IndicatorDraw& d, double) override {
+        ranker_.Reset(d.window, d.n);
         previous_ = Value(d);
         return true;
     }
-    void Step(IndicatorDraw& d, const BarValues&) override { value_ = Value(d); }
+    void Step(IndicatorDraw& d, const BarValues&) override {
+        ranker_.Slide(d.window, d.n);
+        value_ = Value(d);
+    }
     void Draw(IndicatorDraw& d, double x0, double x1) override {
         d.target->Line(x0, previous_, x1, value_, d.text);
         previous_ = value_;
@@ -27,11 +31,10 @@ public:
 
 private:
     float Value(const IndicatorDraw& d) {
-        const float v = RciOf(d.window, d.n, ranks_, order_);
+        const float v = ranker_.Value(d.window, d.n);
         return d.printing && !d.inverted ? -v : v;
     }
-    std::vector<std::int32_t> ranks_;
-    std::vector<std::int32_t> order_;
+    RciRanker ranker_;
     float previous_ = 0;
     float value_ = 0;
 };

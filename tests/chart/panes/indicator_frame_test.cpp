@@ -333,5 +333,36 @@ TEST_F(IndicatorFrames, PaperLabelsOfTheVector) {
     }
 }
 
+
+// A price pane of no height leaves MACD no scale: no ladder (whose step
+// would be 0), and the draw still ends; momentum without a grid step draws
+// its price line at 0.
+TEST_F(IndicatorFrames, NoPriceSpanOrGridStep) {
+    Choose("mnuMACD");
+    DrawChart(test::ShownBars());
+    w.fields.PriceSpan = 0;
+    w.fields.MacdShortPeriod = 0;
+    w.mainBoxes = {{26, "5"}, {27, "9"}, {28, "4"}};
+    DrawIndicatorPane(w, file1);
+    EXPECT_TRUE(w.indicator.CallsOf(Kind::Text).empty());
+    EXPECT_FALSE(w.indicator.CallsOf(Kind::Line).empty());
+
+    Choose("mnuモメンタム");
+    DrawChart(test::ShownBars());
+    w.fields.PriceGridStep = 0;
+    w.fields.OscPeriodDaily = 5;
+    DrawIndicatorPane(w, file1);
+    const std::vector<RecordedCall> lines = w.indicator.CallsOf(Kind::Line);
+    bool drawn = false;
+    for (const RecordedCall& l : lines) {
+        if (l.color == QBColor(8)) {
+            drawn = true;
+            EXPECT_EQ(l.y1, 0);
+            EXPECT_EQ(l.y2, 0);
+        }
+    }
+    EXPECT_TRUE(drawn);
+}
+
 }  // namespace
 }  // namespace ranvik

@@ -27,11 +27,29 @@ TEST(OscillatorMath, RciRanksWithTies) {
         {std::vector<float>(15, 100), -81.25f},  // all equal: rank 1 each
         {{3, 1, 2}, -50},
     };
-    std::vector<std::int32_t> ranks;
-    std::vector<std::int32_t> order;
     for (const Case& c : cases) {
         const int n = static_cast<int>(c.closes.size());
-        EXPECT_NEAR(RciOf(WindowOf(c.closes), n, ranks, order), c.rci, 1e-4) << n;
+        EXPECT_NEAR(RciOf(WindowOf(c.closes), n), c.rci, 1e-4) << n;
+    }
+}
+
+// The ranker carried along a window moving bar by bar gives what ranking
+// each window afresh gives, ties and all.
+TEST(OscillatorMath, RciRankerSlides) {
+    std::vector<float> closes;
+    for (int i = 0; i < 200; ++i) closes.push_back(static_cast<float>((i * 37) % 23 + (i / 50) * 5));
+    for (int n : {2, 5, 15, 75}) {
+        ValueWindow window(static_cast<std::size_t>(n) + 1);
+        for (int i = 1; i <= n; ++i) window[static_cast<std::size_t>(i)] = closes[static_cast<std::size_t>(i - 1)];
+        RciRanker ranker;
+        ranker.Reset(window, n);
+        EXPECT_NEAR(ranker.Value(window, n), RciOf(window, n), 1e-4);
+        for (std::size_t next = static_cast<std::size_t>(n); next < closes.size(); ++next) {
+            std::copy(window.begin() + 2, window.end(), window.begin() + 1);
+            window[static_cast<std::size_t>(n)] = closes[next];
+            ranker.Slide(window, n);
+            ASSERT_NEAR(ranker.Value(window, n), RciOf(window, n), 1e-4) << n << " " << next;
+        }
     }
 }
 
