@@ -19,4 +19,10 @@ std::optional<std::string> JumpMultiplier(double prev, double cur);
 // 0.9.  nullopt for any other text, which has no stored form.
 std::optional<std::string> StoredMultiplier(const std::string& shown);
 
+// The display form of a multiplier typed into the correction table: above
+// 1 the nearest whole number, 1 as typed, below 1 "0." and the first digit
+// of ten times the value (0.25 gives "0.2").  nullopt for a text that is
+// not a number or a value outside 0.1 to 99.
+std::optional<std::string> TypedMultiplier(const std::string& entry);
+
 }  // namespace ranvik

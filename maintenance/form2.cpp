@@ -167,6 +167,10 @@ void Form2::BuildPanels() {
     Text9 = new TextBox(Frame2);
     Text9->setObjectName("Text9");
     Text9->hide();
+    connect(FGrid3, &FlexGrid::Click, this, &Form2::FGrid3_Click);
+    connect(FGrid3, &FlexGrid::Scroll, this, &Form2::FGrid3_Scroll);
+    connect(Text9, &TextBox::KeyPress, this, &Form2::Text9_KeyPress, Qt::DirectConnection);
+    connect(Text9, &TextBox::KeyUp, this, &Form2::Text9_KeyUp);
     Command1 = AddButton(Frame2, "Command1", "(R)", "リセット", 2060, 330, 500, 300);
     チャート補正保存 = AddButton(Frame2, "チャート補正保存", "保存", "補正データ書き込み", 2060, 750, 500, 300);
     Picture6 = AddCloseImage(Frame2, "Picture6", 2200, false);

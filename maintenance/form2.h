@@ -12,10 +12,12 @@
 // form2_edit.cpp (the editor's keys and the record changes) and
 // form2_panels.cpp (hover looks, panel drag, display items, resize),
 // form2_files.cpp (new and deleted data files), form2_range.cpp (range
-// delete through the work file).
+// delete through the work file), form2_correction.cpp (the correction
+// table's editor and save).
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/child_form.h"
@@ -110,6 +112,11 @@ public:
     void 範囲削除BTN_Click();
     void 範囲削除保存BTN_Click();
 
+    // The correction table's cell editor Text9: a point's date or multiplier.
+    void FGrid3_Click();
+    void FGrid3_Scroll();
+    void Text9_KeyPress(int& keyAscii);
+    void Text9_KeyUp(int keyCode, int shift);
     // Writes the correction table's points into their records and point 1
     // into the header.
     void チャート補正保存_Click();
@@ -228,6 +235,16 @@ private:
     void FileFailure();
     void BuildNewFilePanel();
     void PickCorrectionPoint(int row);
+    // A point a grid row gives: the record it shows and the multiplier of
+    // the jump from its older neighbour.
+    struct GridPoint {
+        int record = 0;
+        std::string multiplier;
+    };
+    // nullopt when the row shows no bar after another or the jump has no
+    // multiplier that can be stored.
+    std::optional<GridPoint> PointOfGridRow(int row) const;
+    void CommitTableDate();
     void CreateFromCode();
     void RefreshMainFileList();
     bool HeaderOnlyFileDeleted();

@@ -1,5 +1,6 @@
-// The correction table's save: each point's multiplier into its record,
-// point 1 into the header.
+// The correction table: its cell editor, which takes a point's date or
+// multiplier, and its save, which writes each point's multiplier into its
+// record and point 1 into the header.
 #include <QPushButton>
 
 #include "core/quote_record.h"
@@ -12,6 +13,7 @@
 #include "platform/runtime/record_file.h"
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/text_box.h"
+#include "platform/ui/twips.h"
 
 namespace ranvik {
 
@@ -22,10 +24,106 @@ constexpr const char* kCorrectionTitle = "ﾁｬｰﾄ補正";
 bool IsNumber(const std::string& text) { return EntryNumber(text).has_value(); }
 }  // namespace
 
+// ---------------------------------------------------------------- editor
+
+void Form2::FGrid3_Click() {
+    const int row = FGrid3->Row();
+    const int col = FGrid3->Col();
+    if (row < 1 || col < 1) return;
+    FGrid3->ShowCell(row, col);
+    const int border = PixelsToTwips(FGrid3->frameWidth());
+    MoveTwips(Text9, LeftOf(FGrid3) + border + FGrid3->CellLeft(), TopOf(FGrid3) + border + FGrid3->CellTop(),
+              FGrid3->CellWidth(), FGrid3->CellHeight());
+    Text9->setText(QString::fromStdString(FGrid3->Text()));
+    // What is typed replaces the cell's text.
+    Text9->selectAll();
+    Text9->show();
+    Text9->raise();
+    Text9->setFocus();
+    EditColumn = col;
+    EditColumnWidth = FGrid3->ColWidth(col);
+}
+
+void Form2::FGrid3_Scroll() {
+    // The editor would no longer lie on its cell; what was typed is dropped.
+    Text9->hide();
+}
+
+void Form2::Text9_KeyPress(int& keyAscii) {
+    // Enter is acted on at its release; swallowed here, the box does not
+    // beep.
+    if (keyAscii == 13) keyAscii = 0;
+}
+
+void Form2::Text9_KeyUp(int keyCode, int) {
+    EntryText = Trim(Text9->text().toStdString());
+    // 2.
+    if (keyCode == 13 && EditColumn == 1) {
+        CommitTableDate();
+        return;
+    }
+    // 1. Digits typed in the date column get their slashes.
+    if (IsTypingAidKey(keyCode)) {
+        CaretPos = static_cast<int>(CharCount(EntryText));
+        if (EditColumn == 1 && (CaretPos == 2 || CaretPos == 5)) {
+            EntryText += "/";
+            Text9->setText(QString::fromStdString(EntryText));
+            Text9->SetSelStart(CaretPos + 1);
+        }
+        return;
+    }
+    if (keyCode != 13) return;
+    if (EntryText.empty()) {
+        Text9->hide();
+        return;
+    }
+    const std::optional<std::string> shown = TypedMultiplier(EntryText);
+    if (!shown) {
+        Beep();
+        return;
+    }
+    FGrid3->SetTextMatrix(FGrid3->Row(), 2, *shown);
+    チャート補正保存->setEnabled(true);
+    Text9->hide();
+}
+
+void Form2::CommitTableDate() {
+    if (EntryText.empty()) {
+        Text9->hide();
+        return;
+    }
+    // Only a real "mm/dd/yy" date that a grid row shows, on a bar after a
+    // jump that has a storable multiplier, makes a point.
+    if (!IsAcceptedDate(EntryText)) {
+        Beep();
+        return;
+    }
+    int gridRow = 0;
+    for (int r = 1; r < FGrid1->Rows(); ++r) {
+        if (FGrid1->TextMatrix(r, 1) == EntryText) {
+            gridRow = r;
+            break;
+        }
+    }
+    const std::optional<GridPoint> point = PointOfGridRow(gridRow);
+    if (!point) {
+        Beep();
+        return;
+    }
+    const int row = FGrid3->Row();
+    FGrid3->SetTextMatrix(row, 1, EntryText);
+    FGrid3->SetTextMatrix(row, 3, std::to_string(point->record));
+    FGrid3->SetTextMatrix(row, 2, point->multiplier);
+    Text9->hide();
+    チャート補正保存->setEnabled(true);
+}
+
+// ---------------------------------------------------------------- save
+
 void Form2::チャート補正保存_Click() {
     // 1.
-    if (Text9->isVisible()) {
-        ShowMessage("  データ補正中です   ", kCorrectionTitle);
+    if (!Text9->isHidden()) {
+        ShowMessage("  データ補正中です   ", kCorrectionTitle, MessageIcon::Information);
         Text9->setFocus();
         return;
     }
@@ -55,7 +153,9 @@ void Form2::チャート補正保存_Click() {
         const std::optional<std::string> s = StoredMultiplier(FGrid3->TextMatrix(1, 2));
         const std::string date = FGrid3->TextMatrix(1, 1);
         const bool headerNumeric = IsNumber(header.CorrectionMultiplier);
-        if (count > 0 && s) {
+        // Point 1 goes into the header only with a date of its own: the
+        // "mm/dd/yy" of a table without point 1 would name no record.
+        if (count > 0 && s && IsAcceptedDate(date)) {
             if (s->empty() && headerNumeric && count == 1) {
                 header.CorrectionMultiplier.clear();
                 file.Write(1, header.Encode());

@@ -115,8 +115,9 @@ void Form2::CreateStockFile() {
     try {
         CreateDataFile(DataFilePath);
     } catch (const FileError&) {
-        // A half-made file must not be listed as a stock.
-        DeleteFile(DataFilePath);
+        // A half-made file must not be listed as a stock; whatever else
+        // stands under the name (a folder) is not this window's to remove.
+        if (FileExists(DataFilePath)) DeleteFile(DataFilePath);
         ShowMessage(NotCreatedMessage(SelectedFileName), kWindowTitle);
         DataFilePath.clear();
         // The operation ends on the file shown before.
@@ -168,7 +169,7 @@ void Form2::RefreshMainFileList() {
         DisplayName = Trim(grid.TextMatrix(row, 1));
         const std::optional<float> unit = EntryNumber(grid.TextMatrix(row, 3));
         std::string& unitText = Program().selection.CurrentUnitText;
-        unitText = unit && *unit > 0 ? "(" + grid.TextMatrix(row, 3) + "株)" : std::string();
+        unitText = unit && *unit > 0 ? std::string("(").append(grid.TextMatrix(row, 3)).append("株)") : std::string();
         Label1->setText(QString::fromStdString(DisplayName + unitText));
         Label1->adjustSize();
         grid.SetRow(row);
@@ -188,19 +189,20 @@ void Form2::銘柄削除CMD_Click() {
     const MessageAnswer answer = ShowMessage("201, <" + name + ">を削除してよろしいですか　　", kWindowTitle,
                                              MessageIcon::Exclamation, MessageButtons::YesNo);
     if (answer == MessageAnswer::Yes) {
-        // 4.
+        // 4.  The file goes first: a file that stays is still shown by the
+        // chart windows that show it.
         auto& program = Program();
-        program.commands.RemovedDataFile = DataFilePath;
-        program.commands.ChartCommand = 98;
-        for (int no = 1; no <= 3; ++no) {
-            // Each window handles the command at once and clears its box.
-            if (auto* chart = dynamic_cast<Form3*>(program.windows.ChartWindow(no))) {
-                chart->CommCheck.SetValue(1);
-            }
-        }
         if (!DeleteFile(DataFilePath)) {
             ShowMessage(NotDeletedMessage(SelectedFileName), kWindowTitle);
         } else {
+            program.commands.RemovedDataFile = DataFilePath;
+            program.commands.ChartCommand = 98;
+            for (int no = 1; no <= 3; ++no) {
+                // Each window handles the command at once and clears its box.
+                if (auto* chart = dynamic_cast<Form3*>(program.windows.ChartWindow(no))) {
+                    chart->CommCheck.SetValue(1);
+                }
+            }
             DataFilePath.clear();
             if (main != nullptr) main->FillDataFileList(program.app.AppDir);
             SetForeColor(Label1, QBColor(12));

@@ -138,30 +138,38 @@ void Form2::FGrid1_Scroll() {
     if (const auto next = StateAfter(OperationState, StateEvent::Scroll)) OperationState = *next;
 }
 
-void Form2::PickCorrectionPoint(int r) {
-    if (IsAddState(OperationState) || IsModifyState(OperationState)) return;
+std::optional<Form2::GridPoint> Form2::PointOfGridRow(int r) const {
+    if (r < 1 || r >= FGrid1->Rows()) return std::nullopt;
     // The older neighbour: above in the oldest-first order, below when the
     // newest comes first.
     const int older = shownNewestFirst_ ? r + 1 : r - 1;
     const int record = RecordOfGridRow(r);
     const int olderRecord = older >= 1 && older < FGrid1->Rows() ? RecordOfGridRow(older) : 0;
-    const std::optional<float> prev = EntryNumber(FGrid1->TextMatrix(older >= 0 ? older : 0, 2));
+    if (record < 2 || olderRecord < 2) return std::nullopt;
+    const std::optional<float> prev = EntryNumber(FGrid1->TextMatrix(older, 2));
     const std::optional<float> cur = EntryNumber(FGrid1->TextMatrix(r, 2));
+    if (!prev || !cur) return std::nullopt;
+    std::optional<std::string> multiplier = JumpMultiplier(*prev, *cur);
+    if (!multiplier) return std::nullopt;
+    return GridPoint{record, *multiplier};
+}
+
+void Form2::PickCorrectionPoint(int r) {
+    if (IsAddState(OperationState) || IsModifyState(OperationState)) return;
     const std::optional<float> listed = EntryNumber(FGrid3->TextMatrix(0, 0));
     const int k = listed ? static_cast<int>(*listed) : 0;
-    std::optional<std::string> multiplier;
-    if (record >= 2 && olderRecord >= 2 && prev && cur) multiplier = JumpMultiplier(*prev, *cur);
+    const std::optional<GridPoint> point = PointOfGridRow(r);
     // A point needs a bar after a jump, a multiplier that can be stored and
     // a row of the table to go in.
-    if (!multiplier || k < 0 || k + 1 > 4) {
+    if (!point || k < 0 || k + 1 > 4) {
         Beep();
         return;
     }
     const int row = k + 1;
     FGrid3->SetTextMatrix(row, 1, FGrid1->TextMatrix(r, 1));
     FGrid3->SetTextMatrix(row, 0, std::to_string(row));
-    FGrid3->SetTextMatrix(row, 3, std::to_string(record));
-    FGrid3->SetTextMatrix(row, 2, *multiplier);
+    FGrid3->SetTextMatrix(row, 3, std::to_string(point->record));
+    FGrid3->SetTextMatrix(row, 2, point->multiplier);
     チャート補正保存->setEnabled(true);
 }
 

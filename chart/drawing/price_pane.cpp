@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "chart/drawing/monthly_in_place.h"
 #include "chart/drawing/overlay_pass.h"
 #include "chart/drawing/split_correction.h"
 #include "core/program_state.h"
@@ -70,45 +71,6 @@ public:
 private:
     ChartHost& w_;
     std::array<bool, kSuspendable.size()> entry_{};
-};
-
-// With monthly candles the monthly file stands in as file number 1 and the
-// monthly counts as FirstRecord and RecordCount; the data file and the
-// window's counts come back however the draw ends.
-class MonthlyFileInPlace {
-public:
-    MonthlyFileInPlace(ChartWindowState& f, ChartFile& file1) : f_(f), file1_(file1) {
-        f.SavedFirstRecord = f.FirstRecord;
-        f.SavedRecordCount = f.RecordCount;
-        file1.Close();
-        try {
-            file1.Open(Program().app.AppDir + f.MonthlyFileName);
-        } catch (const FileError&) {
-            PutBack();
-            throw;
-        }
-        f.FirstRecord = f.MonthlyFirstRecord;
-        f.RecordCount = f.MonthlyRecordCount;
-    }
-    ~MonthlyFileInPlace() { PutBack(); }
-    MonthlyFileInPlace(const MonthlyFileInPlace&) = delete;
-    MonthlyFileInPlace& operator=(const MonthlyFileInPlace&) = delete;
-
-private:
-    void PutBack() {
-        f_.RecordCount = f_.SavedRecordCount;
-        f_.FirstRecord = f_.SavedFirstRecord;
-        file1_.Close();
-        try {
-            file1_.Open(f_.DataFileName);
-        } catch (const FileError&) {
-            // The caller finds file number 1 closed; the window's fields are
-            // whole.
-        }
-    }
-
-    ChartWindowState& f_;
-    ChartFile& file1_;
 };
 
 enum class Family { Average, TradingValue, Band, InYo, ThreeDay };

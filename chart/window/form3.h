@@ -49,6 +49,9 @@ public:
     // ActiveWindowNo; then the box goes back to 0.
     void Activate10_Click();
     void CommCheck_Click();
+    // The data maintenance window has deleted RemovedDataFile: a window
+    // showing it forgets it and waits for another load.
+    void DropRemovedDataFile();
     void mnuEnd_Click();
     void ShowCompanyInfoWindow();
 

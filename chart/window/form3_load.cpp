@@ -193,9 +193,29 @@ void Form3::Activate10_Click() {
 }
 
 void Form3::CommCheck_Click() {
-    // The commands themselves come with the command channel; the box goes
-    // back to 0 so that the next command is seen.
-    if (CommCheck.Value() == 1) CommCheck.SetValue(0);
+    if (CommCheck.Value() != 1) return;
+    // A printing window takes no command; the box goes back to 0 in every
+    // case so that the next command is seen.
+    if (fields_.PrintingNow == 0 && Program().commands.ChartCommand == 98) DropRemovedDataFile();
+    CommCheck.SetValue(0);
+}
+
+void Form3::DropRemovedDataFile() {
+    auto& f = fields_;
+    const std::string& removed = Program().commands.RemovedDataFile;
+    if (removed.empty()) return;
+    // A chart drawn from the split-corrected copy shows the removed file as
+    // much as one drawn from the file itself.
+    const std::string& appDir = Program().app.AppDir;
+    const bool fromCopy = !f.CorrectedFileName.empty() && f.DataFileName == JoinPath(appDir, f.CorrectedFileName) &&
+                          (f.CorrectedSourceName == removed || JoinPath(appDir, f.CorrectedSourceName) == removed);
+    const bool shown = f.DataFileName == removed || fromCopy;
+    if (!shown) return;
+    // The blink is the sign of a load still to come; the chart on screen
+    // stays until then.
+    StartBlink();
+    f.DataFileName.clear();
+    f.ChartShown = 0;
 }
 
 void Form3::Timer1_Timer() {

@@ -26,5 +26,25 @@ TEST(JumpMultiplier, FallsAreWholeRisesHaveOneDecimalAndUnstorableJumpsGiveNone)
     }
 }
 
+TEST(TypedMultiplier, WholeAboveOneAsTypedAtOneTenthsBelowAndNothingOutside) {
+    const struct {
+        const char* entry;
+        const char* shown;  // nullptr: refused
+    } cases[] = {
+        {"2", "2"},       {"1.6", "2"},     {"1.4", "1"},    {"2.5", "3"},    {"99", "99"},    {"98.6", "99"},
+        {"1", "1"},       {"1.0", "1.0"},   {"0.25", "0.2"}, {"0.5", "0.5"},  {"0.7", "0.7"},  {"0.3", "0.3"},
+        {"0.1", "0.1"},   {"0.99", "0.9"},  {"0.09", nullptr}, {"100", nullptr}, {"99.5", nullptr}, {"0", nullptr},
+        {"-2", nullptr},  {"abc", nullptr}, {"2x", nullptr}, {"", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto shown = TypedMultiplier(c.entry);
+        if (c.shown == nullptr) {
+            EXPECT_FALSE(shown.has_value()) << c.entry;
+        } else {
+            EXPECT_EQ(shown.value_or("none"), c.shown) << c.entry;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace ranvik

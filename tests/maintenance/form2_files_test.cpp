@@ -2,9 +2,12 @@
 // file it writes and shows, and the whole-file delete with its question.
 #include <QLabel>
 #include <QRadioButton>
+#include <filesystem>
 
+#include "chart/window/form3.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
+#include "core/window_management.h"
 #include "maintenance/record_entries.h"
 #include "tests/maintenance/form2_fixture.h"
 
@@ -102,6 +105,20 @@ TEST_F(Form2FilesTest, ACodeCreatesAHeaderOnlyFileShowsItListsItAndStartsItsFirs
     EXPECT_TRUE(messages->shown.empty());
 }
 
+TEST_F(Form2FilesTest, ANewFileAmongManyIsListedWithItsNameAndUnitAndMadeCurrent) {
+    // More files than the twelve rows the grid is given at least.
+    for (int k = 0; k < 15; ++k) Write(FileOf(ThreeBars()), std::to_string(2000 + k) + "d.KDT");
+    Load(FileOf(ThreeBars()));
+    TypeCode("6501");
+    const int row = Row("6501d.KDT");
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(form->MSFGrid1->Row(), row);
+    EXPECT_EQ(window->DisplayName, "(日) 日立製作所");
+    EXPECT_EQ(Program().selection.CurrentUnitText, "(100株)");
+    EXPECT_EQ(window->Label1->text().toStdString(), "(日) 日立製作所(100株)");
+    EXPECT_EQ(window->OperationState, 91);
+}
+
 TEST_F(Form2FilesTest, RefusedCodesBeepAndLeaveThePanelOpenWithTheText) {
     Load(FileOf(ThreeBars()));
     for (const char* code : {"0000", "123", "12a4", "12345", "1.50", "1e03", "+123"}) {
@@ -125,6 +142,22 @@ TEST_F(Form2FilesTest, AnExistingNameGives205AndLeavesTheFileUntouched) {
     EXPECT_EQ(window->OperationState, 4);
     EXPECT_FALSE(window->Frame4->isHidden());
     EXPECT_TRUE(window->DataFilePath.empty());
+}
+
+TEST_F(Form2FilesTest, AFileThatCannotBeCreatedIsReportedAndTheEarlierFileShownAgain) {
+    Load(FileOf(ThreeBars()));
+    // A folder under the new name: no file is listed there, none can be made.
+    std::filesystem::create_directory(Path("1234d.KDT"));
+    TypeCode("1234");
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0].text, "株価データファイル 1234d.KDT を作成できませんでした");
+    EXPECT_EQ(messages->shown[0].title, "株価データ保守");
+    EXPECT_EQ(window->OperationState, 0);
+    EXPECT_TRUE(window->Frame4->isHidden());
+    EXPECT_EQ(window->DataFilePath, Path());
+    EXPECT_EQ(Cell(3, 1), "05/07/24");
+    EXPECT_TRUE(std::filesystem::is_directory(Path("1234d.KDT")));
+    EXPECT_EQ(Bytes(), test::BytesOf(FileOf(ThreeBars())));
 }
 
 TEST_F(Form2FilesTest, TheFileDeleteAsksAndOnYesDeletesTheFileAndReportsIt) {
@@ -162,6 +195,136 @@ TEST_F(Form2FilesTest, TheFileDeleteAsksAndOnYesDeletesTheFileAndReportsIt) {
     // Nothing is left to delete.
     window->銘柄削除CMD_Click();
     EXPECT_EQ(messages->shown.size(), 2u);
+}
+
+class Form2DeleteWithChartsTest : public Form2FilesTest {
+protected:
+    void SetUp() override {
+        test::MainWindowTest::SetUp();
+        InstallChartWindowMaker();
+        InstallMaintenanceWindowMaker();
+        WriteUrlList();
+        Start();
+        RunWindowMenu(8);
+        RunWindowMenu(8);
+        ASSERT_NE(Program().windows.ChartWindow3, nullptr);
+        Open();
+    }
+    Form3& Chart(int no) { return *dynamic_cast<Form3*>(Program().windows.ChartWindow(no)); }
+    // A window that has drawn `name`, or its split-corrected copy.
+    void Shows(int no, const std::string& name, bool throughCopy = false) {
+        ChartWindowState& f = Chart(no).Fields();
+        f.ChartShown = 1;
+        f.CorrectedFileName.clear();
+        f.CorrectedSourceName.clear();
+        f.DataFileName = Path(name);
+        if (throughCopy) {
+            f.CorrectedFileName = std::string("Hosei").append(std::to_string(no)).append("d.KDT");
+            f.CorrectedSourceName = name;
+            f.DataFileName = Path(f.CorrectedFileName);
+        }
+        Chart(no).StopBlink();
+    }
+};
+
+TEST_F(Form2DeleteWithChartsTest, EveryChartWindowIsToldAndOnlyThoseShowingTheFileDropIt) {
+    const struct {
+        const char* name;
+        const char* shows;  // the file window 2 shows
+        bool throughCopy;
+        std::int16_t printing;
+        bool drops;
+    } cases[] = {
+        {"the file itself", "1301d.KDT", false, 0, true},
+        {"its corrected copy", "1301d.KDT", true, 0, true},
+        {"another file", "6501d.KDT", false, 0, false},
+        {"another file's copy", "6501d.KDT", true, 0, false},
+        {"the file while printing", "1301d.KDT", false, kTrue, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Load(FileOf(ThreeBars()));
+        Write(FileOf(ThreeBars()), "6501d.KDT");
+        Shows(1, "1301d.KDT");
+        Shows(2, c.shows, c.throughCopy);
+        Shows(3, "6501d.KDT");
+        Chart(2).Fields().PrintingNow = c.printing;
+        messages->QueueAnswer(MessageAnswer::Yes);
+        window->銘柄削除CMD_Click();
+        EXPECT_FALSE(FileExists(Path()));
+        // Window 1 showed the file, window 3 another one.
+        EXPECT_TRUE(Chart(1).Fields().DataFileName.empty());
+        EXPECT_EQ(Chart(1).Fields().ChartShown, 0);
+        EXPECT_TRUE(Chart(1).BlinkRunning());
+        EXPECT_EQ(Chart(3).Fields().DataFileName, Path("6501d.KDT"));
+        EXPECT_EQ(Chart(3).Fields().ChartShown, 1);
+        EXPECT_FALSE(Chart(3).BlinkRunning());
+        EXPECT_EQ(Chart(2).Fields().DataFileName.empty(), c.drops);
+        EXPECT_EQ(Chart(2).Fields().ChartShown, c.drops ? 0 : 1);
+        EXPECT_EQ(Chart(2).BlinkRunning(), c.drops);
+        for (int no = 1; no <= 3; ++no) EXPECT_EQ(Chart(no).CommCheck.Value(), 0) << no;
+        Chart(2).Fields().PrintingNow = 0;
+    }
+}
+
+TEST_F(Form2DeleteWithChartsTest, AFileThatCannotBeDeletedIsReportedAndStaysShown) {
+    Load(FileOf(ThreeBars()));
+    Shows(1, "1301d.KDT");
+    // The file has given way to a folder that is not empty: nothing removes it.
+    DeleteFile(Path());
+    std::filesystem::create_directory(Path());
+    test::WriteBytes(Path() + "/inside", "x");
+    messages->QueueAnswer(MessageAnswer::Yes);
+    window->銘柄削除CMD_Click();
+    ASSERT_EQ(messages->shown.size(), 2u);
+    EXPECT_EQ(messages->shown[1].text, "株価データファイル 1301d.KDT を削除できませんでした");
+    EXPECT_EQ(messages->shown[1].title, "株価データ保守");
+    EXPECT_EQ(window->OperationState, 0);
+    EXPECT_EQ(window->DataFilePath, Path());
+    EXPECT_EQ(Program().commands.ChartCommand, 0);
+    EXPECT_EQ(Chart(1).Fields().DataFileName, Path());
+    EXPECT_FALSE(Chart(1).BlinkRunning());
+    EXPECT_EQ(window->Label1->text().toStdString().find(" deleted"), std::string::npos);
+}
+
+TEST_F(Form2DeleteWithChartsTest, AnsweringNoLeavesEveryChartWindowAsItWas) {
+    Load(FileOf(ThreeBars()));
+    Shows(1, "1301d.KDT");
+    messages->QueueAnswer(MessageAnswer::No);
+    window->銘柄削除CMD_Click();
+    EXPECT_TRUE(FileExists(Path()));
+    EXPECT_EQ(Chart(1).Fields().DataFileName, Path());
+    EXPECT_FALSE(Chart(1).BlinkRunning());
+}
+
+// Answers every question and notes the window's state while it is open.
+class StateNotingMessages : public MessageService {
+public:
+    StateNotingMessages(const Form2& window, MessageAnswer answer) : window_(window), answer_(answer) {}
+    MessageAnswer Show(const ShownMessage&) override {
+        states.push_back(window_.OperationState);
+        return answer_;
+    }
+    void Beep() override {}
+    std::vector<int> states;
+
+private:
+    const Form2& window_;
+    MessageAnswer answer_;
+};
+
+TEST_F(Form2FilesTest, TheWindowIsInTheDeleteStateWhileTheQuestionIsOpen) {
+    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        Load(FileOf(ThreeBars()));
+        auto noting = std::make_unique<StateNotingMessages>(*window, answer);
+        StateNotingMessages* seen = noting.get();
+        std::unique_ptr<MessageService> previous = InstallMessageService(std::move(noting));
+        window->銘柄削除CMD_Click();
+        EXPECT_EQ(seen->states, std::vector<int>{3});
+        InstallMessageService(std::move(previous));
+        EXPECT_EQ(window->OperationState, 0);
+        EXPECT_EQ(FileExists(Path()), answer == MessageAnswer::No);
+    }
 }
 
 TEST_F(Form2FilesTest, TheFileDeleteWorksOnlyWhenIdle) {

@@ -1,6 +1,7 @@
 // Range delete: rows picked on the grid left out of the work file, the save
 // that puts it in the data file's place, and the cancel that drops it.
 #include <QGroupBox>
+#include <filesystem>
 
 #include "core/program_state.h"
 #include "tests/maintenance/form2_fixture.h"
@@ -169,6 +170,23 @@ TEST_F(Form2RangeTest, AFailedReplaceLeavesTheDataFileWholeAndSaysSo) {
     EXPECT_EQ(window->OperationState, 0);
     EXPECT_EQ(window->DataFilePath, Path());
     EXPECT_FALSE(FileExists(Work()));
+}
+
+TEST_F(Form2RangeTest, AWorkFileThatCannotBeWrittenIsReportedAndTheStartingFileShownAgain) {
+    // A folder that is not empty stands where the work file goes.
+    std::filesystem::create_directory(Work());
+    test::WriteBytes(Work() + "/inside", "x");
+    Start();
+    DeleteRows(2, 3);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0].text, "株価データファイル Work.KDT を読み書きできませんでした");
+    EXPECT_EQ(messages->shown[0].title, "株価データ保守");
+    EXPECT_EQ(window->OperationState, 0);
+    EXPECT_EQ(window->DataFilePath, Path());
+    EXPECT_EQ(Bytes(), BytesOf(FileOf(FiveBars())));
+    EXPECT_EQ(Cell(1, 1), "05/10/24");
+    EXPECT_FALSE(window->範囲削除保存BTN->isEnabled());
+    EXPECT_TRUE(std::filesystem::is_directory(Work()));
 }
 
 TEST_F(Form2RangeTest, TheRangeButtonStartsOnlyWhenIdle) {
