@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "chart/drawing/monthly_in_place.h"
 #include "chart/drawing/split_correction.h"
 #include "chart/panes/indicator_internal.h"
 #include "chart/panes/oscillator_reset.h"
@@ -138,49 +139,6 @@ void TakeMacdPeriods(IndicatorDraw& d, bool active) {
     d.n = p.signal + static_cast<int>(p.longPeriod);
 }
 
-// With monthly candles the monthly file stands in as file number 1 and the
-// monthly counts as FirstRecord and RecordCount; the data file and the
-// window's counts come back however the draw ends.
-class MonthlySwitch {
-public:
-    MonthlySwitch(ChartWindowState& f, ChartFile& file1, bool on) : f_(f), file1_(file1), on_(on) {
-        if (!on_) return;
-        file1.Close();
-        f.SavedFirstRecord = f.FirstRecord;
-        f.SavedRecordCount = f.RecordCount;
-        try {
-            file1.Open(Program().app.AppDir + f.MonthlyFileName);
-        } catch (const FileError&) {
-            PutBack();
-            throw;
-        }
-        f.FirstRecord = f.MonthlyFirstRecord;
-        f.RecordCount = f.MonthlyRecordCount;
-    }
-    ~MonthlySwitch() {
-        if (on_) PutBack();
-    }
-    MonthlySwitch(const MonthlySwitch&) = delete;
-    MonthlySwitch& operator=(const MonthlySwitch&) = delete;
-
-private:
-    void PutBack() {
-        file1_.Close();
-        f_.RecordCount = f_.SavedRecordCount;
-        f_.FirstRecord = f_.SavedFirstRecord;
-        try {
-            file1_.Open(f_.DataFileName);
-        } catch (const FileError&) {
-            // The caller finds file number 1 closed; the window's fields are
-            // whole.
-        }
-    }
-
-    ChartWindowState& f_;
-    ChartFile& file1_;
-    bool on_;
-};
-
 // RCI blocks the main window while its ranks are computed, with the
 // hourglass for long periods; both are undone however the pass ends.
 class MainWindowBlock {
@@ -227,7 +185,8 @@ void DrawLine(IndicatorDraw& d) {
     ChartWindowState& f = d.f;
     const int n = d.n;
     d.window.assign(static_cast<std::size_t>(n) + 1, 0);
-    MonthlySwitch monthlyFile(f, d.file1, d.monthly);
+    std::optional<MonthlyFileInPlace> monthlyFile;
+    if (d.monthly) monthlyFile.emplace(f, d.file1);
     d.corrected = !d.monthly && CorrectionOn(d.w);
     const std::int64_t held = d.file1.RecordsHeld();
     const std::int64_t first = f.FirstRecord;
