@@ -380,5 +380,58 @@ TEST_F(IndicatorPeriods, ObvWithNothingToScale) {
     }
 }
 
+
+// With monthly candles MACD's histogram is drawn every 4 units across each
+// month, between the previous and the new values; on paper the same lines
+// scaled to the band, the start bar in red.
+TEST_F(IndicatorPeriods, MacdHistogramAcrossMonths) {
+    Choose("mnuMACD");
+    w.checks[8] = 1;
+    DrawChart(test::ShownBars(400), 200);
+    DrawIndicatorPane(w, file1);
+    ASSERT_EQ(w.fields.MacdLongPeriod, 12);
+    std::vector<RecordedCall> macd;
+    std::vector<RecordedCall> signal;
+    std::vector<RecordedCall> bars;
+    for (const RecordedCall& c : w.indicator.CallsOf(Kind::Line)) {
+        if (c.color == QBColor(8) && c.x1 != c.x2) macd.push_back(c);
+        if (c.color == RGB(0, 100, 255)) signal.push_back(c);
+        if (c.color == QBColor(13) && c.x1 == c.x2) bars.push_back(c);
+    }
+    ASSERT_FALSE(macd.empty());
+    ASSERT_EQ(macd.size(), signal.size());
+    std::vector<std::pair<double, double>> expected{{macd[0].x1, macd[0].y1 - signal[0].y1}};
+    for (std::size_t i = 0; i < macd.size(); ++i) {
+        const double x0 = macd[i].x1;
+        const double dx = macd[i].x2 - x0;
+        for (double x = x0 + 4; x <= macd[i].x2; x += 4) {
+            const double t = (x - x0) / dx;
+            const double m = macd[i].y1 + (macd[i].y2 - macd[i].y1) * t;
+            const double g = signal[i].y1 + (signal[i].y2 - signal[i].y1) * t;
+            expected.push_back({x, m - g});
+        }
+    }
+    ASSERT_EQ(bars.size(), expected.size());
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        EXPECT_NEAR(bars[i].x1, expected[i].first, 1e-9) << i;
+        EXPECT_NEAR(bars[i].y1, expected[i].second, 1e-3) << i;
+        EXPECT_EQ(bars[i].y2, 0);
+    }
+
+    StartPrinting();
+    PrintIndicatorBand(w, file1);
+    const double f = -102 / w.fields.MacdClipLevel;
+    std::vector<RecordedCall> start;
+    std::vector<RecordedCall> paper;
+    for (const RecordedCall& c : w.printer.CallsOf(Kind::Line)) {
+        if (c.x1 != c.x2) continue;
+        (c.color == QBColor(12) ? start : paper).push_back(c);
+    }
+    ASSERT_EQ(start.size(), 1u);
+    EXPECT_NEAR(start[0].y1, f * expected[0].second, 1e-2);
+    ASSERT_EQ(paper.size(), expected.size() - 1);
+    for (std::size_t i = 0; i < paper.size(); ++i) EXPECT_NEAR(paper[i].y1, f * expected[i + 1].second, 1e-2) << i;
+}
+
 }  // namespace
 }  // namespace ranvik
