@@ -125,6 +125,9 @@ public:
     // The indicator pane of the chart in force, on screen or, while the
     // window prints, on the printed indicator band; file number 1 stays open.
     void gcv(ChartFile& file1);
+    // The printed indicator band while the window prints: its scale and
+    // MacdClipLevel, then gcv with PrintingNow -1.
+    void prtgcv(ChartFile& file1);
 };
 
 }  // namespace ranvik

@@ -351,4 +351,6 @@ void PrintIndicatorBand(ChartHost& w, ChartFile& file1) {
 
 void ChartHost::gcv(ChartFile& file1) { DrawIndicatorPane(*this, file1); }
 
+void ChartHost::prtgcv(ChartFile& file1) { PrintIndicatorBand(*this, file1); }
+
 }  // namespace ranvik

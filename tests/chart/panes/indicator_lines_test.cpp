@@ -204,11 +204,12 @@ protected:
         w.fields.InvertedChart = inverted ? -1 : 0;
         DrawCorrectedChart(shown_, kFirst);
         w.fields.OscPeriodDaily = static_cast<std::int16_t>(n);
+        // As the window's own routines call the pane.
         if (paper) {
             StartPrinting();
-            PrintIndicatorBand(w, file1);
+            w.prtgcv(file1);
         } else {
-            DrawIndicatorPane(w, file1);
+            w.gcv(file1);
         }
     }
     RecordingSurface& Target(bool paper) { return paper ? w.printer : w.indicator; }
