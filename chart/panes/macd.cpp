@@ -5,6 +5,7 @@
 
 #include "chart/drawing/segment_clipping.h"
 #include "chart/panes/indicator_internal.h"
+#include "platform/runtime/values.h"
 
 namespace ranvik {
 
@@ -96,6 +97,21 @@ private:
                 float p = previous;
                 float v = value;
                 SuppressHLMACD(levels, rX1, rX2, static_cast<float>(x0), static_cast<float>(x1), p, v, original);
+                // A segment from beyond one level past the other is cut at
+                // one end only: a rise at its end, a fall at its start.  The
+                // other end is cut where the true line crosses into the band,
+                // so that the segment is drawn inside it.
+                const double dx = x1 - x0;
+                if ((p > level || p < -level) && (v == level || v == -level) && original != value) {
+                    const float edge = p > 0 ? level : -level;
+                    rX1 = static_cast<std::int16_t>(RoundHalfEven((original - edge) * dx / (original - value)));
+                    p = edge;
+                } else if ((v > level || v < -level) && (p == level || p == -level) && (p > 0) != (v > 0) &&
+                           original != value) {
+                    const float edge = v > 0 ? level : -level;
+                    rX2 = static_cast<std::int16_t>(RoundHalfEven(dx - (original - edge) * dx / (original - value)));
+                    v = edge;
+                }
                 if (v <= level && v >= -level && v != p) {
                     s.Line(x0 + rX1, sigma * f * p, x1 - rX2, sigma * f * v, color);
                 }

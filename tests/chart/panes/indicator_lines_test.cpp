@@ -445,22 +445,24 @@ TEST_F(OscillatorLines, MacdCutAtTheBandsLevel) {
     PrintIndicatorBand(w, file1);
     ASSERT_NEAR(w.fields.MacdClipLevel, 2, 1e-6);
     bool crossing = false;
+    bool acrossUp = false;
+    bool acrossDown = false;
     for (Color color : {QBColor(13), QBColor(9)}) {
         const std::vector<Segment> lines = LinesIn(w.printer, color);
         EXPECT_FALSE(lines.empty());
         EXPECT_LT(lines.size(), static_cast<std::size_t>(last_ - kFirst + 1));
         for (const Segment& s : lines) {
+            EXPECT_LE(std::abs(s.y1), 102 + 1e-3);
             EXPECT_LE(std::abs(s.y2), 102 + 1e-3);
-            // Only a segment that runs from beyond one level past the other
-            // is cut at its end alone.
-            if (std::abs(s.y1) > 102 + 1e-3) {
-                EXPECT_NEAR(std::abs(s.y2), 102, 1e-3);
-                EXPECT_LT(s.y1 * s.y2, 0);
-            }
+            // A segment across the whole band: cut at both levels.
+            if (std::abs(s.y1 - 102) < 1e-3 && std::abs(s.y2 + 102) < 1e-3) acrossDown = true;
+            if (std::abs(s.y1 + 102) < 1e-3 && std::abs(s.y2 - 102) < 1e-3) acrossUp = true;
             if (std::abs(std::abs(s.y2) - 102) < 1e-3 && s.x2 < s.x1 + 7) crossing = true;
         }
     }
     EXPECT_TRUE(crossing);
+    EXPECT_TRUE(acrossUp);
+    EXPECT_TRUE(acrossDown);
     double tallest = 0;
     for (const Segment& s : UprightsIn(w.printer, QBColor(12))) tallest = std::max(tallest, std::abs(s.y1));
     EXPECT_GT(tallest, 102);
