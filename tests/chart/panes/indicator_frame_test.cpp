@@ -364,5 +364,31 @@ TEST_F(IndicatorFrames, NoPriceSpanOrGridStep) {
     EXPECT_TRUE(drawn);
 }
 
+
+// The candlestick drawer hands over to the pane after the price pane: the
+// window's chart shows the checked oscillator.
+TEST_F(IndicatorFrames, DrawnWithTheCandlestickChart) {
+    Choose("mnuRSI");
+    DataFileBuilder file = test::ShownBars();
+    file.Write(dir.File("1301d.KDT"));
+    w.fields.OscPeriodDaily = 9;
+    w.fields.FirstRecord = 20;
+    w.fields.RecordCount = file.Header().RecordNo;
+    w.fields.DataFileName = dir.File("1301d.KDT");
+    w.fields.IsDaily = -1;
+    w.fields.ParamsIsDaily = -1;
+    w.fields.ViewWidth = 903;
+    w.price.Scale(0, 1, 903, 0);
+    file1.Open(w.fields.DataFileName);
+    DrawCandleChart(w, file1);
+    std::vector<std::string> texts;
+    for (const Label& l : LabelsOf(w.indicator)) texts.push_back(l.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"R S I", "20%", "30%", "70%", "80%"}));
+    int segments = 0;
+    for (const RecordedCall& l : w.indicator.CallsOf(Kind::Line)) segments += l.color == QBColor(8) ? 1 : 0;
+    EXPECT_EQ(segments, 91 - 20 + 1);
+    EXPECT_EQ(w.mainBoxes[3], "9");
+}
+
 }  // namespace
 }  // namespace ranvik
