@@ -8,6 +8,8 @@
 //   form3_scroll.cpp    scroll bar, zoom slider, display menu
 //   form3_requests.cpp  the main window's load requests
 //   form3_panes.cpp     the yearly-candle and price-band panes' clicks
+//   form3_main_bar.cpp  the main window's caption colours, enabled state and
+//                       the screen pointer, as the drawers set them
 // Its fields are ChartWindowState; the set-up, redraw and drawers (chart/
 // drawing) run on it as their ChartHost.
 #include <cstdint>
@@ -130,6 +132,13 @@ public:
     BoxPlace MainBoxPlace(int textNo) const override;
     void SetMainLabel(int labelNo, const std::string& caption, Color color) override;
     void SetMainLabelEnabled(int labelNo, bool enabled) override;
+    // form3_main_bar.cpp: the main window as the indicator pane changes it.
+    void SetMainLabelColor(int labelNo, Color color) override;
+    void SetMainWindowEnabled(bool enabled) override;
+    void SetScreenPointer(int pointer) override;
+    // The MACD group of the quick bar stays as it is until the parameter
+    // panels are built.
+    void DimMacdParams() override {}
     void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) override;
     void SetToolbarButtonEnabled(const std::string& key, bool enabled) override;
     void FocusToolbarStrip() override;
@@ -211,6 +220,7 @@ private:
     std::map<int, QLabel*> labels_;
     // The quick parameter bar's stand-in while no main window holds one.
     ScreenSurface* ownQuickBar_ = nullptr;
+    bool pointerShown_ = false;  // an override cursor of SetScreenPointer in force
     // A resize while minimized is made up for once, at the restore.
     bool resizeOnRestore_ = false;
 };
