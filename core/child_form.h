@@ -79,6 +79,11 @@ class ChartWindowBase : public ChildForm {
 public:
     using ChildForm::ChildForm;
     std::int16_t WindowNo = 0;
+    // The hidden boxes the toolbar sets: the chart kind and option boxes
+    // Check1 to Check12 (null for 5 and any other number) and CommCheck,
+    // which carries out ChartCommand.
+    virtual HiddenCheckBox* CheckBox(int /*number*/) { return nullptr; }
+    virtual HiddenCheckBox* CommandBox() { return nullptr; }
 };
 
 // The windows that the application core opens but other parts of the
