@@ -67,6 +67,7 @@ public:
     void mnuGyouEnd_Click();
     void mnuWinItem_Click(int index);
     void mnuFuncExItem_Click(int index);
+    void mnu会社Item_Click(int index);
     void mnuHelpItem_Click(int index);
 
     // List pane.

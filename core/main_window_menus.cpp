@@ -76,6 +76,7 @@ void MDIForm1::BuildMenus() {
     companyItems->Add(0, "業績情報(&I)");
     companyItems->Add(1, "業績データ(&D)");
     companyItems->SetVisible(1, false);
+    connect(companyItems, &MenuItemArray::Click, this, [this](int i) { mnu会社Item_Click(i); });
 
     QMenu* help = mainMenuBar_->addMenu("ヘルプ(&H)");
     MenuItemArray* helpItems = menus_.Add(help, this, "mnuHelpItem");
@@ -92,6 +93,31 @@ void MDIForm1::mnuGyouEnd_Click() {
             frame->close();
         } else {
             company->close();
+        }
+    }
+}
+
+void MDIForm1::mnu会社Item_Click(int index) {
+    auto& windows = Program().windows;
+    if (index == 0) {
+        if (ChildForm* company = windows.CompanyInfoWindow) {
+            company->BringToFront();
+            Program().selection.ChartLoadMode = "d";
+            company->FG1Text6.SetText(LastSelectedGrid == 1 ? "4" : "5");
+            return;
+        }
+        if (!Makers().companyWindow) return;
+        SetToolbarButtonEnabled("窓ＬＲ", true);
+        SetToolbarButtonEnabled("窓ＵＤ", true);
+        ChildForm* company = Makers().companyWindow();
+        windows.CompanyInfoWindow = company;
+        ShowChild(company);
+    } else if (index == 1) {
+        // The mark also shows or hides the results grid of an open window.
+        const bool show = !Item("mnu会社Item", 1).Checked();
+        Item("mnu会社Item", 1).SetChecked(show);
+        if (ChildForm* company = windows.CompanyInfoWindow) {
+            if (auto* grid = company->findChild<QWidget*>("MSFGrid1")) grid->setVisible(show);
         }
     }
 }

@@ -73,6 +73,7 @@ struct DownloadState {
     std::string PageFile1, PageFile2, PageFile3, PageFile4;
     std::string PageFile5, PageFile6, PageFile7, PageFile8;
     std::string PageHeadFile;
+    std::string CurrentPageFile;  // the page file a download is writing
 };
 
 // Price data collection and the chart windows' web update.  NetFailed and
@@ -81,6 +82,7 @@ struct DownloadState {
 struct CollectionState {
     std::int16_t WebUpdateBusy = kFalse;  // -1 while a download runs: a second one is refused
     std::int16_t NetFailed = 0;           // 1 from the start of a download until it has succeeded
+    std::int16_t InetState = 0;           // last state a page transfer reported; 8 and 10 are success
     std::int16_t WebDataFetched = 0;      // 1 once a list stock was fetched into a window's temporary file
     std::string UpdateLog;                // report of the last import; "更新..." means nothing was stored
     std::string PagePriceText;            // current price read from a quote page

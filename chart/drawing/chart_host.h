@@ -112,6 +112,15 @@ public:
     virtual void DrawYearCompare(ChartFile& file1) = 0;
     virtual void DrawThreeLineBreak(ChartFile& file1) = 0;
 
+    // The year-selection panel Frame3 and its list Combo1, which the
+    // year-by-year comparison shows and fills; picking a year in the list
+    // draws that year, the panel's button sets the chart up again.
+    virtual void SetYearPanelVisible(bool /*visible*/) {}
+    virtual void ClearYearList() {}
+    virtual void AddYearToList(const std::string& /*year*/) {}
+    virtual void SetYearListText(const std::string& /*text*/) {}
+    virtual std::string YearListText() const { return {}; }
+
     // The indicator pane of the chart in force, on screen or, while the
     // window prints, on the printed indicator band; file number 1 stays open.
     void gcv(ChartFile& file1);

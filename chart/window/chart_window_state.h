@@ -137,6 +137,18 @@ struct ChartWindowState {
     std::string MonthlyFileName;
     std::string CorrectedFileName;
     std::string CorrectedSourceName;
+    // The other chart kinds' own state: the comparison charts' day of the
+    // year, base date (day, month, four-digit year) and its day of the year,
+    // the legend's next place, the price that counts as 100 % and the year
+    // line's colour; the period kind the reverse watch period belongs to.
+    std::int16_t YearDayNo = 0;
+    std::array<double, 3> CompareBaseDate{};
+    std::int16_t CompareBaseYearDay = 0;
+    double LegendX = 0;
+    float LegendY = 0;
+    float LineBaseClose = 0;
+    std::int16_t YearColorNo = 0;
+    std::int16_t ReversePeriodIsDaily = 0;
 };
 
 }  // namespace ranvik

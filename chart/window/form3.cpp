@@ -174,6 +174,8 @@ void Form3::BuildControls() {
     // Every change of the value, by the arrows, the track, dragging or code.
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
     connect(Slider1, &QSlider::valueChanged, this, [this] { Slider1_Scroll(); });
+    connect(Combo1, &QComboBox::activated, this, [this](int) { Combo1_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
 HiddenCheckBox* Form3::CheckBox(int number) {

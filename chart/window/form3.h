@@ -180,13 +180,21 @@ public:
     void FocusToolbarStrip() override;
     // The parameter panels follow the window once they are built.
     void SyncParamPanel() override {}
-    // The other chart kinds draw nothing until they are built; file number 1
-    // stays open for the caller.
-    void DrawStockCompare(ChartFile&) override {}
-    void DrawReverseWatch(ChartFile&) override {}
-    void DrawPointFigure(ChartFile&) override {}
-    void DrawYearCompare(ChartFile&) override {}
-    void DrawThreeLineBreak(ChartFile&) override {}
+    // The other chart kinds (chart/kinds); file number 1 stays open for the
+    // caller.
+    void DrawStockCompare(ChartFile& file1) override;
+    void DrawReverseWatch(ChartFile& file1) override;
+    void DrawPointFigure(ChartFile& file1) override;
+    void DrawYearCompare(ChartFile& file1) override;
+    void DrawThreeLineBreak(ChartFile& file1) override;
+    // The year-selection panel of the year-by-year comparison.
+    void SetYearPanelVisible(bool visible) override;
+    void ClearYearList() override;
+    void AddYearToList(const std::string& year) override;
+    void SetYearListText(const std::string& text) override;
+    std::string YearListText() const override;
+    void Combo1_Click();
+    void Command1_Click();
 
     // Controls.
     QLabel* Label1 = nullptr;   // title strip

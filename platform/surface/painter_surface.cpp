@@ -259,6 +259,30 @@ void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, d
     p.drawLine(QLineF(x1 + o, y1 + o, x2 + o, y2 + o));
 }
 
+void PainterSurface::DrawEllipse(double x, double y, double radius, Color color, double aspect) {
+    QPainter* p = ActivePainter();
+    if (p == nullptr) return;
+    const Mapping& m = Map();
+    const double cx = m.ax * x + m.bx, cy = m.ay * y + m.by;
+    const double r = std::fabs(radius * m.ax);
+    const double rx = aspect > 1 ? r / aspect : r;
+    const double ry = aspect > 1 ? r : r * aspect;
+    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(rx) || !std::isfinite(ry)) return;
+    const QRectF area = Widened(m.bounds, PenPixels(State().DrawWidth) + 2);
+    if (rx > 1e6 || ry > 1e6 || cx + rx < area.left() || cx - rx > area.right() || cy + ry < area.top() ||
+        cy - ry > area.bottom()) {
+        return;
+    }
+    FlushLines(*p);
+    UseMode(*p);
+    UsePen(*p, color, State().DrawWidth, State().Style);
+    const bool smooth = SmoothsSlantedLines() && (State().Mode == DrawMode::Copy || !SupportsXor());
+    Smooth(*p, smooth);
+    const double o = smooth ? 0.5 : 0;
+    p->drawEllipse(QPointF(cx + o, cy + o), rx, ry);
+    Drawn();
+}
+
 void PainterSurface::DrawCircle(double x, double y, double radius, Color color, bool arc, double start,
                                 double end) {
     QPainter* p = ActivePainter();

@@ -43,6 +43,7 @@ protected:
     void DrawLine(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
     void DrawCircle(double x, double y, double radius, Color color, bool arc, double start,
                     double end) override;
+    void DrawEllipse(double x, double y, double radius, Color color, double aspect) override;
     void DrawPoint(double x, double y, Color color) override;
     void DrawText(std::string_view text, double x, double y, bool newLine) override;
     TextExtent MeasureText(std::string_view text) const override;

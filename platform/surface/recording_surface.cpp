@@ -33,7 +33,10 @@ std::string Describe(const RecordedCall& c) {
         case RecordedCall::Kind::Scale:
             s << '(' << c.x1 << ',' << c.y1 << ")-(" << c.x2 << ',' << c.y2 << ')';
             break;
-        case RecordedCall::Kind::Circle: s << '(' << c.x1 << ',' << c.y1 << ") r=" << c.radius; break;
+        case RecordedCall::Kind::Circle:
+            s << '(' << c.x1 << ',' << c.y1 << ") r=" << c.radius;
+            if (c.aspect != 1) s << " aspect=" << c.aspect;
+            break;
         case RecordedCall::Kind::Arc:
             s << '(' << c.x1 << ',' << c.y1 << ") r=" << c.radius << " from " << c.start << " to " << c.end;
             break;
@@ -101,6 +104,14 @@ void RecordingSurface::DrawCircle(double x, double y, double radius, Color color
     c.radius = radius;
     c.start = start;
     c.end = end;
+}
+
+void RecordingSurface::DrawEllipse(double x, double y, double radius, Color color, double aspect) {
+    RecordedCall& c = Add(RecordedCall::Kind::Circle, color);
+    c.x1 = x;
+    c.y1 = y;
+    c.radius = radius;
+    c.aspect = aspect;
 }
 
 void RecordingSurface::DrawPoint(double x, double y, Color color) {

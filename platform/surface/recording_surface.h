@@ -24,6 +24,7 @@ struct RecordedCall {
     double radius = 0;
     double start = 0;  // arc angles
     double end = 0;
+    double aspect = 1;  // circles drawn with an aspect
     std::string text;
     bool newLine = false;  // text that ends its line
     Color color;           // colour drawn with (the fore colour for texts)
@@ -51,6 +52,7 @@ protected:
     void DrawLine(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
     void DrawCircle(double x, double y, double radius, Color color, bool arc, double start,
                     double end) override;
+    void DrawEllipse(double x, double y, double radius, Color color, double aspect) override;
     void DrawPoint(double x, double y, Color color) override;
     void DrawText(std::string_view text, double x, double y, bool newLine) override;
     void ClearAll() override;

@@ -141,6 +141,17 @@ void Surface::Circle(double x, double y, double radius, Color color, double star
     currentY_ = y;
 }
 
+void Surface::Circle(double x, double y, double radius, Color color, double aspect) {
+    const double a = std::fabs(aspect);
+    if (std::isfinite(a) && a > 0) DrawEllipse(x, y, radius, color, a);
+    currentX_ = x;
+    currentY_ = y;
+}
+
+void Surface::DrawEllipse(double x, double y, double radius, Color color, double) {
+    DrawCircle(x, y, radius, color, false, 0, 0);
+}
+
 void Surface::PSet(double x, double y) { PSet(x, y, state_.ForeColor); }
 
 void Surface::PSet(double x, double y, Color color) {

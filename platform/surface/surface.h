@@ -97,6 +97,11 @@ public:
     void Circle(double x, double y, double radius);
     void Circle(double x, double y, double radius, Color color);
     void Circle(double x, double y, double radius, Color color, double start, double end);
+    // An ellipse: aspect is its height over its width as seen (its sign is
+    // ignored).  Below 1 the radius is the horizontal one, above 1 the
+    // vertical one, both measured in x units.  An aspect of 0 or not a finite
+    // number draws nothing.  The current position moves to the centre.
+    void Circle(double x, double y, double radius, Color color, double aspect);
     // One point in the pen's width; the current position moves there.
     void PSet(double x, double y);
     void PSet(double x, double y, Color color);
@@ -166,6 +171,9 @@ protected:
     virtual void DrawCircle(double x, double y, double radius, Color color, bool arc,
                             double start, double end) = 0;
     virtual void DrawPoint(double x, double y, Color color) = 0;
+    // The ellipse of Circle with an aspect (above 0); a backend that draws no
+    // ellipses draws the circle of the radius.
+    virtual void DrawEllipse(double x, double y, double radius, Color color, double aspect);
     virtual void DrawText(std::string_view text, double x, double y, bool newLine) = 0;
     virtual void ClearAll() = 0;
     virtual void ScaleChanged() {}

@@ -1,3 +1,4 @@
+#include "company/company_pages.h"
 #include "company/form7.h"
 
 #include "platform/ui/flex_grid.h"
@@ -12,6 +13,11 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         InstallCompanyWindowMaker();
+        // Every page is there.
+        InstallCompanyPageRequest([](const std::string&, const PageStateHandler& state) {
+            state(8);
+            return PageReply{};
+        });
         WriteUrlList();
         test::WriteBytes(dir.File("東証プライムリスト.eTBL"),
                          test::ListEntryBytes(3, "", "4.4.24") + test::ListEntryBytes(0, "1301", "極洋", 't', 1, 100) +
@@ -21,6 +27,13 @@ protected:
         form->ShowChild(Makers().companyWindow());
         window = static_cast<Form7*>(Program().windows.CompanyInfoWindow);
         ASSERT_EQ(form->ActiveChild(), window);
+        // Opened with no stock selected, the window has asked for one.
+        ASSERT_EQ(MessageTexts(), std::vector<std::string>{"702, 銘柄を指定して下さい（コード1000以上）    "});
+        messages->shown.clear();
+    }
+    void TearDown() override {
+        InstallCompanyPageRequest({});
+        MainWindowTest::TearDown();
     }
     void Press(FlexGrid* grid, int row) {
         grid->SetRow(row);
@@ -31,14 +44,14 @@ protected:
 
 TEST_F(Form7RequestTest, EachGridGivesTheMarketLabelOfItsOwnRow) {
     Press(form->MSFGrid1, 1);
-    EXPECT_EQ(window->MarketLabel, "<東プ>");
+    EXPECT_EQ(window->Fields().MarketLabel, "<東プ>");
     EXPECT_EQ(Program().selection.ChartLoadMode, "s");
     Press(form->MSF全Grid2, 2);
-    EXPECT_EQ(window->MarketLabel, "<名メ>");
+    EXPECT_EQ(window->Fields().MarketLabel, "<名メ>");
     EXPECT_EQ(window->FG1Text6.Text(), "");
     // Other codes leave the label as it is.
     window->FG1Text6.SetText("1");
-    EXPECT_EQ(window->MarketLabel, "<名メ>");
+    EXPECT_EQ(window->Fields().MarketLabel, "<名メ>");
     EXPECT_EQ(window->FG1Text6.Text(), "");
 }
 

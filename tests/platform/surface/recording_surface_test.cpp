@@ -82,11 +82,14 @@ TEST(RecordingSurface, LogsCirclesArcsPointsAndClearsTheLogOnRequest) {
     s.Scale(0, 100, 100, 0);
     s.Circle(50, 50, 2, QBColor(12));
     s.Circle(20, 30, 4, QBColor(2), 0.7854, 2.3562);
+    s.Circle(60, 40, 3, QBColor(12), -0.5);
+    s.Circle(60, 40, 3, QBColor(12), 0.0);
     s.PSet(1, 2);
     EXPECT_EQ(s.Log(),
               "Scale (0,100)-(100,0)\n"
               "Circle (50,50) r=2 RGB(255,0,0) width 1 style 0 copy\n"
               "Arc (20,30) r=4 from 0.7854 to 2.3562 RGB(0,128,0) width 1 style 0 copy\n"
+              "Circle (60,40) r=3 aspect=0.5 RGB(255,0,0) width 1 style 0 copy\n"
               "Point (1,2) RGB(0,0,0) width 1 style 0 copy\n");
     s.ClearLog();
     EXPECT_TRUE(s.Calls().empty());

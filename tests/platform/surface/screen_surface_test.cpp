@@ -190,6 +190,25 @@ TEST_F(ScreenSurfaceTest, CirclesArcsAndPoints) {
     EXPECT_EQ(CountNot(img, white, QRect(0, 0, 20, 20)), 1);
 }
 
+// An aspect squeezes the circle: below 1 it keeps its width, above 1 its
+// height, so that a box twice as wide as high (or the reverse) is filled.
+TEST_F(ScreenSurfaceTest, CirclesWithAnAspectAreEllipses) {
+    surface.Scale(0, 0, 200, 100);
+    surface.Circle(50, 50, 40, QBColor(12), 0.5);
+    surface.Circle(150, 50, 40, QBColor(9), 2.0);
+    const QImage img = surface.Image();
+    const QRgb white = Of(QBColor(15));
+    // Wide one: ink at 40 left and right of its centre, none 25 above or below.
+    EXPECT_GT(CountNot(img, white, QRect(8, 45, 5, 11)), 0);
+    EXPECT_GT(CountNot(img, white, QRect(88, 45, 5, 11)), 0);
+    EXPECT_EQ(CountNot(img, white, QRect(40, 0, 21, 26)), 0);
+    EXPECT_GT(CountNot(img, white, QRect(40, 28, 21, 4)), 0);
+    // Tall one: 40 above its centre, at most 20 to either side.
+    EXPECT_GT(CountNot(img, white, QRect(145, 8, 11, 5)), 0);
+    EXPECT_EQ(CountNot(img, white, QRect(100, 30, 27, 41)), 0);
+    EXPECT_GT(CountNot(img, white, QRect(128, 45, 4, 11)), 0);
+}
+
 TEST_F(ScreenSurfaceTest, JoinedSlantedLinesKeepTheirPlaceInTheDrawingOrder) {
     surface.Scale(0, 0, 200, 100);
     // A moving average drawn bar by bar, then a box over part of it: the box

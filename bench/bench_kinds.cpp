@@ -1,0 +1,144 @@
+// BM_Kinds: each of the other chart kinds redrawn (RedrawChart, every pass
+// included) on a 1920 x 1080 screen (price pane and indicator pane, pixel
+// ratio 1) from a file of 32,767 records of daily bars, in the widest view.
+// Each should fit in one 60 Hz frame (16 ms).  The same on recording
+// surfaces of the screen's size tells the drawers' own share from the
+// screen's rasterising.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "chart/drawing/chart_setup.h"
+#include "chart/drawing/redraw.h"
+#include "chart/kinds/point_figure.h"
+#include "chart/kinds/reverse_watch.h"
+#include "chart/kinds/stock_compare.h"
+#include "chart/kinds/three_line_break.h"
+#include "chart/kinds/year_compare.h"
+#include "core/program_state.h"
+#include "core/startup_checks.h"
+#include "platform/surface/screen_surface.h"
+#include "tests/chart/drawing/data_file_builder.h"
+#include "tests/chart/drawing/test_chart_host.h"
+
+namespace ranvik {
+namespace {
+
+constexpr int kBars = 32766;
+constexpr int kPricePixels = 820;
+constexpr int kIndicatorPixels = 260;
+
+class BenchHost : public test::TestChartHost {
+public:
+    explicit BenchHost(bool screen)
+        : TestChartHost({.paneWidth = 1920 * 15, .priceHeight = kPricePixels * 15,
+                         .indicatorHeight = kIndicatorPixels * 15}),
+          screen_(screen) {
+        screenPrice_.resize(1920, kPricePixels);
+        screenPrice_.SetPixelRatio(1);
+        screenIndicator_.resize(1920, kIndicatorPixels);
+        screenIndicator_.SetPixelRatio(1);
+        mainBoxes = {{52, "25"}, {53, "13"}, {74, "1"}};
+    }
+    Surface& PricePane() override { return screen_ ? static_cast<Surface&>(screenPrice_) : price; }
+    Surface& IndicatorPane() override { return screen_ ? static_cast<Surface&>(screenIndicator_) : indicator; }
+    void DrawStockCompare(ChartFile& file1) override { ranvik::DrawStockCompare(*this, file1); }
+    void DrawReverseWatch(ChartFile& file1) override { ranvik::DrawReverseWatch(*this, file1); }
+    void DrawPointFigure(ChartFile& file1) override { ranvik::DrawPointFigure(*this, file1); }
+    void DrawYearCompare(ChartFile& file1) override { ranvik::DrawYearCompare(*this, file1); }
+    void DrawThreeLineBreak(ChartFile& file1) override { ranvik::DrawThreeLineBreak(*this, file1); }
+    void Finish() {
+        if (screen_) benchmark::DoNotOptimize(screenPrice_.Image().constBits());
+        price.ClearLog();
+        indicator.ClearLog();
+    }
+
+private:
+    bool screen_;
+    ScreenSurface screenPrice_;
+    ScreenSurface screenIndicator_;
+};
+
+struct LongFile {
+    LongFile() {
+        Program().app.AppDir = dir.Path();
+        FillCalendarTables();
+        // A bar a day from 1960 with closes that wander up and down, so that
+        // every kind has columns, lines and reversals to draw.
+        test::DataFileBuilder b(kBars, test::Spacing::Days, {1960, 1, 1});
+        for (int r = 2; r <= b.LastRecord(); ++r) {
+            const float wave = static_cast<float>((r * 37) % 101) - 50;
+            b[r].Close = b[r].Open + wave;
+            b[r].High = b[r].Open + 60;
+            b[r].Low = b[r].Open - 60;
+        }
+        b.Seal();
+        b.Write(dir.File("1301d.KDT"));
+    }
+    test::TempFolder dir;
+};
+
+std::unique_ptr<LongFile>& Holder() {
+    static std::unique_ptr<LongFile> file;
+    return file;
+}
+
+void Kind(benchmark::State& state, int box, bool admin, bool screen) {
+    if (!Holder()) Holder() = std::make_unique<LongFile>();
+    Program().app.AdminMode = admin ? kTrue : kFalse;
+    BenchHost w(screen);
+    w.fields.WindowNo = 1;
+    Program().windows.ActiveWindowNo = 1;
+    w.fields.CompareTopPct = 100;
+    w.fields.CompareBottomPct = 100;
+    w.ShowKind(box);
+    w.fields.DataFileName = Holder()->dir.File("1301d.KDT");
+    ShowFullView(w);
+    for (auto _ : state) {
+        RedrawChart(w);
+        w.Finish();
+    }
+    if (w.fields.ChartShown != 1) state.SkipWithError("the chart was not shown");
+    state.counters["records"] = w.fields.RecordCount;
+    Program().app.AdminMode = kFalse;
+}
+
+void RegisterAll() {
+    const struct {
+        const char* name;
+        int box;
+        bool admin;
+    } kinds[] = {{"stock_comparison", 2, false}, {"year_comparison", 10, false}, {"reverse_watch", 3, false},
+                 {"point_and_figure", 4, false}, {"three_line_break_columns", 11, false},
+                 {"three_line_break_time_scaled", 12, false},
+                 {"three_line_break_time_scaled_admin", 12, true}};
+    for (bool screen : {true, false}) {
+        for (const auto& k : kinds) {
+            std::string name = "BM_Kinds/";
+            name += screen ? "screen/" : "recording/";
+            name += k.name;
+            const int box = k.box;
+            const bool admin = k.admin;
+            benchmark::RegisterBenchmark(name.c_str(), [box, admin, screen](benchmark::State& state) {
+                Kind(state, box, admin, screen);
+            })->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ranvik
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    ranvik::RegisterAll();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    ranvik::Holder().reset();
+    return 0;
+}

@@ -1,0 +1,75 @@
+#include "chart/kinds/kind_bars.h"
+
+#include "chart/drawing/split_correction.h"
+#include "core/program_state.h"
+#include "platform/runtime/values.h"
+
+namespace ranvik {
+
+namespace {
+// The bytes of QuoteDate inside a record.
+constexpr std::size_t kDateOffset = 28;
+}  // namespace
+
+int KindBar::Month() const { return static_cast<int>(Val(date.substr(0, 2))); }
+int KindBar::Day() const { return static_cast<int>(Val(date.substr(3, 2))); }
+int KindBar::Year2() const { return static_cast<int>(Val(YearText())); }
+
+KindReader::KindReader(ChartHost& window, ChartFile& file1)
+    : window_(window), file1_(file1), correction_(CorrectionOn(window)) {}
+
+KindReader::~KindReader() {
+    if (last_ < 1) return;
+    QuoteRecord& a = Program().store.QuoteBufA;
+    try {
+        file1_.Read(last_, a);
+    } catch (...) {
+        return;
+    }
+    a.Open = lastValues_.Open;
+    a.Close = lastValues_.Close;
+    a.High = lastValues_.High;
+    a.Low = lastValues_.Low;
+    a.Volume = lastValues_.Volume;
+    a.BuyBalance = lastValues_.BuyBalance;
+    a.SellBalance = lastValues_.SellBalance;
+}
+
+KindBar KindReader::ReadRaw(std::int64_t r) {
+    KindBar bar;
+    const std::string_view bytes = file1_.Bytes(r);
+    bar.v = ValuesOf(bytes);
+    bar.date = std::string(bytes.substr(kDateOffset, 8));
+    last_ = r;
+    lastValues_ = bar.v;
+    return bar;
+}
+
+KindBar KindReader::Read(std::int64_t r, bool walk) {
+    KindBar bar = ReadRaw(r);
+    if (correction_) {
+        ChartWindowState& f = window_.Fields();
+        if (walk) AdvanceCorrection(f, r);
+        CorrectBar(f, r, bar.v);
+    }
+    lastValues_ = bar.v;
+    return bar;
+}
+
+bool IsActiveWindow(const ChartWindowState& f) { return f.WindowNo == Program().windows.ActiveWindowNo; }
+
+void PrintAt(Surface& s, double x, double y, std::string_view text) {
+    s.SetCurrentX(x);
+    s.SetCurrentY(y);
+    s.Print(text);
+}
+
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts) text.append(part);
+    return text;
+}
+
+int CompareYear(int year2) { return year2 > 60 ? 1900 + year2 : 2000 + year2; }
+
+}  // namespace ranvik
