@@ -14,6 +14,8 @@ public:
             sync();
         };
     }
+    // A recording quick bar in the main window's bar's place, when set.
+    Surface& QuickBar() override { return quickBar != nullptr ? *quickBar : RecordingForm3::QuickBar(); }
     void DrawStockCompare(ChartFile&) override { ++kindDraws; }
     void DrawReverseWatch(ChartFile&) override { ++kindDraws; }
     void DrawPointFigure(ChartFile&) override { ++kindDraws; }
@@ -29,6 +31,7 @@ public:
         raisedSignals = 0;
     }
 
+    Surface* quickBar = nullptr;
     int kindDraws = 0;
     int raisedSignals = 0;
 };
