@@ -447,6 +447,13 @@ TEST_F(IndicatorMenu, ShortcutsReachTheActiveChartWindow) {
     QTest::keyClick(box, Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_TRUE(second.Item("mnuOBV", 1).Checked());
     EXPECT_FALSE(first.Item("mnuOBV", 1).Checked());
+    // Under another kind the menu is disabled, and so are its keys.
+    second.Check3.SetValue(1);
+    ASSERT_FALSE(second.MenuEnabled("mnuSetView"));
+    box->setEnabled(true);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_FALSE(second.Item("mnuRSI", 1).Checked());
 }
 
 TEST_F(IndicatorMenu, TheAdministratorSeesTheTwoLineDeviation) {
