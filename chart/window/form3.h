@@ -9,6 +9,7 @@
 //   form3_requests.cpp  the main window's load requests
 //   form3_kind_boxes.cpp  the chart kind and display option boxes
 //   form3_indicators.cpp  the indicator menu and its group resets
+//   form3_panes.cpp     the yearly-candle and price-band panes' clicks
 // Its fields are ChartWindowState; the set-up, redraw and drawers (chart/
 // drawing) run on it as their ChartHost.
 #include <cstdint>
@@ -70,6 +71,11 @@ public:
     void mnuGamen比_Click(int index);
     void Picture1_DblClick();
     void Picture3_DblClick();
+
+    // The floating yearly-candle pane and the price-band volume pane
+    // (buttons 1 left, 2 right, 4 middle; x and y in the pane's scale).
+    void Picture4_MouseUp(int button, int shift, double x, double y);
+    void Picture5_MouseUp(int button, int shift, double x, double y);
 
     // Scrolling and zoom.
     void HScroll1_Change();
@@ -151,6 +157,7 @@ public:
     Surface& PricePane() override;
     Surface& IndicatorPane() override;
     Surface& YearPane() override;
+    Surface& BandVolumePane() override;
     Surface& DataPanel() override;
     Surface& QuickBar() override;
     int PaneTop(Pane pane) const override;
@@ -159,6 +166,7 @@ public:
     void SetPaneTop(Pane pane, int top) override;
     void SetPaneHeight(Pane pane, int height) override;
     void SetPaneVisible(Pane pane, bool visible) override;
+    void SetPaneToolTip(Pane pane, const std::string& text) override;
     int FormHeight() const override { return FormHeightTw(); }
     QScrollBar& ScrollBar() override;
     int CheckValue(int box) const override;
@@ -273,6 +281,11 @@ private:
     void ShowTitleAndWebPrice();
 
     QWidget* PaneWidget(Pane pane) const;
+    // Opens the data file and draws the yearly candles; nothing without a
+    // stock.
+    void RedrawYearCandles();
+    // A button released on the yearly-candle or price-band pane.
+    bool PaneMouseUp(QObject* watched, QEvent* event);
 
     ChartWindowState fields_;
     std::map<int, QLabel*> labels_;

@@ -8,10 +8,8 @@
 #include <QMenuBar>
 #include <QScrollBar>
 
-#include "chart/drawing/chart_file.h"
 #include "chart/drawing/chart_setup.h"
 #include "chart/drawing/redraw.h"
-#include "chart/drawing/year_candles.h"
 #include "chart/window/form3.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
@@ -362,9 +360,7 @@ void Form3::Check7_Click() {
         PlaceInScale(PricePane(), *Picture4, LeftInScale(PricePane(), *Picture4), PricePane().ScaleTop());
     }
     Item("mnuMisc", 2).SetChecked(true);
-    if (f.DataFileName.empty()) return;
-    ChartFile file1;
-    if (OpenChartFile(*this, file1)) DrawYearCandles(*this, file1);
+    RedrawYearCandles();
 }
 
 void Form3::Check8_Click() {
