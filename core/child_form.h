@@ -88,6 +88,11 @@ public:
     virtual bool LoadPending() const { return false; }
     virtual std::string TitleStrip() const { return {}; }
     virtual void SetCommCheck(int /*value*/) {}
+    // The hidden boxes the toolbar sets: the chart kind and option boxes
+    // Check1 to Check12 (null for 5 and any other number) and CommCheck,
+    // which carries out ChartCommand.
+    virtual HiddenCheckBox* CheckBox(int /*number*/) { return nullptr; }
+    virtual HiddenCheckBox* CommandBox() { return nullptr; }
 };
 
 // The windows that the application core opens but other parts of the

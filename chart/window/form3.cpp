@@ -71,6 +71,7 @@ Form3::Form3(QWidget* parent) : ChartWindowBase(parent) {
     setMinimumSize(TwipsToPixels(3000), TwipsToPixels(2400));
     BuildControls();
     BuildMenus();
+    ConnectKindBoxes();
 }
 
 Form3::~Form3() = default;
@@ -165,12 +166,11 @@ void Form3::BuildControls() {
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 
-    // A new window is a candlestick window.  The kind and option handlers
-    // come with the chart kinds; the boxes hold the state meanwhile.
+    // A new window is a candlestick window; the boxes' handlers are
+    // connected once the menus they set exist.
     Check1.SetValue(1);
     CommCheck.OnClick = [this] { CommCheck_Click(); };
     Activate10.OnClick = [this] { Activate10_Click(); };
-    Check7.OnClick = [this] { Check7_Click(); };
     Picture4->installEventFilter(this);
     Picture5->installEventFilter(this);
 

@@ -304,8 +304,7 @@ void Form3::Form_Unload() {
             }
         });
         // 7. The last chart window leaves the chart buttons nothing to act
-        // on.  (The indicator groups are reset here once the indicator
-        // menus exist.)
+        // on, and the quick bar no indicator to show.
         Ignoring([&] {
             if (windows.ChartWindow1 != nullptr || windows.ChartWindow2 != nullptr || windows.ChartWindow3 != nullptr) {
                 return;
@@ -315,6 +314,8 @@ void Form3::Form_Unload() {
                 main->SetToolbarButtonEnabled("窓ＵＤ", false);
             }
             main->SetToolbarButtonsEnabled(5, 25, false);
+            ResetOverlayIndicators();
+            ResetOscillatorIndicators();
             for (int label : {6, 10}) SetForeColor(main->QuickLabels[label], kIdleCaption);
             for (int box : {2, 6}) main->QuickBoxes[box]->setEnabled(false);
             main->Picture3->Cls();
