@@ -282,7 +282,6 @@ private:
     void ClickPeriodOscillator(const std::string& item, const char* caption, bool sync);
     void OverlayTail(bool sync);
     void PrintUnitOnQuickBar(int textNo);
-    void SetMainLabelColour(int labelNo, Color color);
     void TakeCommandLine();
     void WatchWindowStates();
     // The window's outer size in twips, frame included.

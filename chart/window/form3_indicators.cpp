@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "chart/drawing/redraw.h"
+#include "chart/panes/oscillator_reset.h"
 #include "chart/window/form3.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
@@ -38,10 +39,6 @@ struct IndicatorItem {
 };
 
 }  // namespace
-
-void Form3::SetMainLabelColour(int labelNo, Color color) {
-    if (QLabel* label = QuickLabel(labelNo)) SetForeColor(label, color);
-}
 
 void Form3::BuildIndicatorMenu(QMenuBar* bar) {
     QMenu* menu = bar->addMenu("指標(&A)");
@@ -185,13 +182,7 @@ void Form3::OverlayTail(bool sync) {
     RedrawChart(*this);
 }
 
-void Form3::PrintUnitOnQuickBar(int textNo) {
-    Surface& bar = QuickBar();
-    const BoxPlace box = MainBoxPlace(textNo);
-    bar.SetCurrentX(box.left + box.width + 20);
-    bar.SetCurrentY(box.top + 10);
-    bar.Print(Check8.Value() == 1 ? std::string("月") : fields_.PeriodUnit.Text());
-}
+void Form3::PrintUnitOnQuickBar(int textNo) { PrintUnitBeside(*this, textNo, QuickBar().ForeColor()); }
 
 // ---------------------------------------------------------------- group resets
 
@@ -207,9 +198,9 @@ void Form3::ResetOverlayIndicators() {
     if (Item("mnu3Days", 1).Checked()) mnu3Days_Click(3);
     if (Item("mnuPibott", 1).Checked()) mnuPibott_Click(3);
     // 3.
-    SetMainLabelColour(8, kIdle);
+    SetMainLabelColor(8, kIdle);
     SetMainBoxEnabled(4, false);
-    SetMainLabelColour(9, kIdle);
+    SetMainLabelColor(9, kIdle);
     SetMainBoxText(5, "");
     SetMainBoxEnabled(5, false);
     SetMainBoxText(4, "");
@@ -225,23 +216,7 @@ void Form3::ResetOverlayIndicators() {
     PrintUnitOnQuickBar(4);
 }
 
-void Form3::ResetOscillatorIndicators() {
-    for (const char* item : {"mnuKairiRitsu", "mnu2LineKairiRitsu", "mnuモメンタム", "mnuRSI", "mnuRCI", "mnuストキャス",
-                             "mnuMACD", "mnuPerOscillator"}) {
-        Item(item, 1).SetChecked(false);
-    }
-    // The MACD group of the quick bar is greyed here once the parameter
-    // panels can do it.
-    Item("mnuVector", 1).SetChecked(false);
-    Item("mnuOBV", 1).SetChecked(false);
-    fields_.OscPeriodWeekly = 0;
-    fields_.OscPeriodDaily = 0;
-    SetMainLabelColour(7, kIdle);
-    SetMainBoxEnabled(3, false);
-    SetMainBoxText(3, "");
-    QuickBar().SetForeColor(kIdle);
-    PrintUnitOnQuickBar(3);
-}
+void Form3::ResetOscillatorIndicators() { ranvik::ResetOscillatorIndicators(*this); }
 
 void Form3::ResetVolumeIndicators() {
     Item("mnuVolRate", 3).SetChecked(false);
@@ -252,7 +227,7 @@ void Form3::ResetVolumeIndicators() {
     fields_.VolumeIndicatorPeriod = 0;
     SetMainBoxText(2, "");
     SetMainBoxEnabled(2, false);
-    SetMainLabelColour(6, kIdle);
+    SetMainLabelColor(6, kIdle);
     QuickBar().SetForeColor(kIdle);
     PrintUnitOnQuickBar(2);
 }
@@ -285,7 +260,7 @@ void Form3::mnu一目_Click(int) {
             Item("mnu一目雲のみ", 1).SetVisible(true);
         },
         [this] {
-            SetMainLabelColour(9, kIdle);
+            SetMainLabelColor(9, kIdle);
             SetMainBoxEnabled(5, false);
             SetMainBoxEnabled(4, true);
             SetMainLabel(8, "移動平均", kLit);
@@ -334,7 +309,7 @@ void Form3::mnuEnvelope_Click(int) {
             fields_.BandPeriod = 0;
             fields_.EnvelopePct = 0;
             SetMainBoxText(4, "");
-            SetMainLabelColour(9, kIdle);
+            SetMainLabelColor(9, kIdle);
             SetMainBoxEnabled(5, false);
             SetQuickCaption(8, "移動平均");
         });
@@ -413,13 +388,13 @@ void Form3::mnuParabolic_Click(int) {
         "mnuParabolic", 1,
         [this] {
             SetMainBoxEnabled(8, true);
-            SetMainLabelColour(12, kLit);
+            SetMainLabelColor(12, kLit);
         },
         [this] {
             SetMainBoxEnabled(8, false);
             SetMainBoxText(8, "");
             fields_.ParabolicAF = 0;
-            SetMainLabelColour(12, kIdle);
+            SetMainLabelColor(12, kIdle);
         });
     SyncParamPanel();
     RedrawChart(*this);
@@ -431,13 +406,13 @@ void Form3::mnuKagiAshi_Click(int index) {
         "mnuKagiAshi", index,
         [this] {
             SetMainBoxEnabled(6, true);
-            SetMainLabelColour(10, kLit);
+            SetMainLabelColor(10, kLit);
         },
         [this] {
             SetMainBoxEnabled(6, false);
             SetMainBoxText(6, "");
             fields_.KagiPct = 0;
-            SetMainLabelColour(10, kIdle);
+            SetMainLabelColor(10, kIdle);
         });
     Item("mnuKagiAshi", index == 1 ? 2 : 1).SetChecked(false);
     SyncParamPanel();
@@ -449,7 +424,7 @@ void Form3::mnu線形回帰_Click(int) {
         "mnu線形回帰", 1,
         [this] {
             SetMainBoxEnabled(18, true);
-            SetMainLabelColour(24, kLit);
+            SetMainLabelColor(24, kLit);
         },
         [this] {
             fields_.RegressionPeriods[1] = 0;
@@ -457,7 +432,7 @@ void Form3::mnu線形回帰_Click(int) {
             fields_.RegressionPeriods[3] = 0;
             SetMainBoxText(18, "");
             SetMainBoxEnabled(18, false);
-            SetMainLabelColour(24, kIdle);
+            SetMainLabelColor(24, kIdle);
         });
     SyncParamPanel();
     RedrawChart(*this);
