@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <string>
 
+#include "chart/drawing/monthly_candles.h"
 #include "chart/drawing/monthly_file.h"
 #include "chart/drawing/price_overlays.h"
 #include "chart/drawing/split_correction.h"
 #include "chart/drawing/visible_range.h"
+#include "core/data_store.h"
 #include "core/program_state.h"
 #include "platform/runtime/number_format.h"
 #include "platform/runtime/values.h"
@@ -159,6 +161,7 @@ struct BarPass {
     PivotPass pivot;
     KagiPass kagi;
     ParabolicPass parabolic;
+    bool topicsOn = false;
     // The file's largest volume as the bars are drawn: corrected while the
     // correction is on.
     double fileMaxVolume = 0;
@@ -181,7 +184,14 @@ void DrawThroughBothPanes(ChartHost& w, double x, Color grey, DrawStyle style) {
     }
 }
 
-void DrawDateMarks(ChartHost& w, BarPass& p, const QuoteRecord& bar, const CandleFrame& frame) {
+// The topics take x and the text height by reference and give them back
+// unchanged; copies keep the pass's own x out of their reach.
+void DrawTopicsFrom(ChartHost& w, const CandleLayers& layers, double x, double textHeight, int year) {
+    layers.topics(w, x, textHeight, year);
+}
+
+void DrawDateMarks(ChartHost& w, BarPass& p, const QuoteRecord& bar, const CandleFrame& frame,
+                   const CandleLayers& layers) {
     ChartWindowState& f = w.Fields();
     Surface& price = w.PricePane();
     const int year = YearOf(bar);
@@ -202,6 +212,7 @@ void DrawDateMarks(ChartHost& w, BarPass& p, const QuoteRecord& bar, const Candl
             price.SetForeColor(QBColor(2));
             PrintNumberAt(price, x - (x - p.monthStartX) / 2 - 14, p.dateY, p.month);
         }
+        if (p.topicsOn) DrawTopicsFrom(w, layers, x, frame.U, year);
     } else if (scaleWidth <= 5000) {
         if (p.daily) {
             DrawThroughBothPanes(w, x, frame.grey, DrawStyle::Dot);
@@ -302,10 +313,11 @@ BarPass StartBarPass(ChartHost& w, ChartFile& file1, const QuoteRecord& first, c
     p.month = MonthOf(first);
     const double lift = (Checked(w, "mnuGamen比", 2) ? 2.5 : 2) * frame.U;
     p.dateY = f.InvertedChart == kTrue ? f.PriceTop - lift : f.PriceBottom + lift;
+    p.topicsOn = Checked(w, "mnuTopicsDisp", 1) || Checked(w, "mnuTopicsDisp", 2);
     return p;
 }
 
-void RunBarPass(ChartHost& w, ChartFile& file1, BarPass& p, const CandleFrame& frame) {
+void RunBarPass(ChartHost& w, ChartFile& file1, BarPass& p, const CandleFrame& frame, const CandleLayers& layers) {
     ChartWindowState& f = w.Fields();
     const bool corrected = CorrectionOn(w);
     const double scaleWidth = w.PricePane().ScaleWidth();
@@ -314,12 +326,12 @@ void RunBarPass(ChartHost& w, ChartFile& file1, BarPass& p, const CandleFrame& f
         file1.Read(r, bar);
         if (corrected) ApplyCorrection(f, r, bar);
         p.lastRecord = r;
-        DrawDateMarks(w, p, bar, frame);
+        DrawDateMarks(w, p, bar, frame, layers);
         DrawVolumeArea(w, p, bar);
         DrawCandle(w, p, r, bar, corrected);
         Surface& price = w.PricePane();
-        if (p.pivotOn) p.pivot.Bar(price, bar.High, bar.Low, bar.Close, p.x);
-        if (p.kagiOn) p.kagi.Bar(f, price, bar.Close, p.x);
+        if (p.pivotOn) p.pivot.Bar(price, bar.High, bar.Low, bar.Close, p.x - 4, p.x + 3);
+        if (p.kagiOn) p.kagi.Bar(f, price, bar.Close, p.x + 3, 7);
         if (p.parabolicOn) p.parabolic.Bar(f, price, file1, r, bar.Open, bar.High, bar.Low, bar.Close, p.x);
         p.x += 7;
         if (p.x >= scaleWidth) break;
@@ -330,13 +342,18 @@ void PlaceAfter(QLabel& label, const QLabel& before, int gap) {
     SetLeft(&label, LeftOf(&before) + WidthOf(&before) + gap);
 }
 
-void FinishBarPass(ChartHost& w, ChartFile& file1, const BarPass& p) {
+void FinishBarPass(ChartHost& w, ChartFile& file1, BarPass& p, const CandleLayers& layers) {
     ChartWindowState& f = w.Fields();
     Surface& price = w.PricePane();
     const double scaleWidth = price.ScaleWidth();
     if (p.month % 2 == 0 && ((p.daily && scaleWidth <= 3000) || scaleWidth <= 500)) {
         price.SetForeColor(f.BackColorNo == 2 ? QBColor(10) : QBColor(2));
         PrintNumberAt(price, p.x - (p.x - p.monthStartX) / 2, p.dateY, p.month);
+    }
+    if (Checked(w, "mnuGamen比", 2) && f.MaxVolume != 0) {
+        double maxVolume = f.MaxVolume;
+        layers.volumeScale(w, maxVolume, static_cast<int>(p.d));
+        f.MaxVolume = static_cast<float>(maxVolume);
     }
     QLabel& range = w.LabelNo(21);
     const bool rangeShown = Checked(w, "mnuFuncExItem", 1);
@@ -356,6 +373,7 @@ void FinishBarPass(ChartHost& w, ChartFile& file1, const BarPass& p) {
         web.setText(QString::fromStdString("現在値 " + f.WebPriceText + f.WebPriceNote));
         web.show();
     }
+    if (Checked(w, "mnu線形回帰")) layers.regression(w, file1, p.lastRecord, p.lastX);
 }
 
 std::string YearText(const std::string& date) { return date.size() >= 2 ? date.substr(date.size() - 2) : date; }
@@ -404,7 +422,7 @@ void DrawTopBorders(ChartHost& w) {
 
 }  // namespace
 
-void DrawCandleChart(ChartHost& w, ChartFile& file1) {
+void DrawCandleChart(ChartHost& w, ChartFile& file1, const CandleLayers& layers) {
     ChartWindowState& f = w.Fields();
     Surface& price = w.PricePane();
     // 1.
@@ -417,7 +435,11 @@ void DrawCandleChart(ChartHost& w, ChartFile& file1) {
     // 2.
     const bool monthly = w.CheckValue(8) == 1;
     if (monthly) {
-        if (f.MonthlyFileName.empty()) MakeMonthlyFile(w, file1);
+        // A monthly file removed behind the window's back is made again
+        // under its name: the draw would otherwise fail on opening it.
+        if (f.MonthlyFileName.empty() || FileExistsIn(f.MonthlyFileName, Program().app.AppDir) != 1) {
+            MakeMonthlyFile(w, file1);
+        }
         PrepareMonthlyView(w, file1);
     } else {
         ScanVisibleRange(w, file1);
@@ -440,6 +462,11 @@ void DrawCandleChart(ChartHost& w, ChartFile& file1) {
         SetUpSubPane(f, price);
         frame.T = frame.T * 2;
     }
+    // 4.  The cloud lies under everything drawn later.
+    if (Checked(w, "mnu一目")) {
+        f.IchimokuCloudPass = kTrue;
+        layers.ichimoku(w, file1);
+    }
     // 5.
     const QuoteRecord first = file1.Read(f.FirstRecord, Program().store.QuoteBufA);
     f.FirstShownDate = first.QuoteDate;
@@ -450,16 +477,26 @@ void DrawCandleChart(ChartHost& w, ChartFile& file1) {
     if (smallPane) f.PriceGridStep = f.PriceGridStep / 2;
     // 8.
     SetChartCaption(w);
-    // 9.  The monthly bar pass is not drawn yet: the chart goes on with what
-    // follows both passes.
-    if (!monthly) {
+    // 9.
+    if (monthly) {
+        DrawMonthlyCandles(w, file1, layers);
+    } else {
         // 10 to 12.
         BarPass pass = StartBarPass(w, file1, first, frame);
         pass.lastRecord = std::min<std::int64_t>(f.FirstRecord, f.RecordCount);
-        RunBarPass(w, file1, pass, frame);
-        FinishBarPass(w, file1, pass);
+        if (pass.topicsOn && pass.month <= 10) DrawTopicsFrom(w, layers, 0, frame.U, pass.year);
+        RunBarPass(w, file1, pass, frame, layers);
+        FinishBarPass(w, file1, pass, layers);
     }
     // 13.
+    if (Checked(w, "mnu一目") && !Checked(w, "mnu一目雲のみ")) {
+        f.IchimokuCloudPass = 0;
+        layers.ichimoku(w, file1);
+    }
+    layers.pricePane(w, file1);
+    layers.indicatorPane(w, file1);
+    layers.volumePane(w, file1);
+    if (w.CheckValue(9) == 1) layers.priceBandVolume(w, file1);
     DrawTopBorders(w);
 }
 

@@ -1,0 +1,173 @@
+// BM_CandleChart: DrawCandleChart of a 4,681-bar daily file in the full
+// view, on a 1920 x 1080 screen (price and indicator panes, pixel ratio 1)
+// and on recording surfaces of the same size, with the layers of the
+// candlestick pass on (volume bars, balances, parabolic, kagi, topics, date
+// range, regression) and the other layers as they have landed.  Daily
+// candles, and monthly candles from the monthly file of the last draw or
+// rebuilt for every draw.
+//
+//   bench_candle_chart [--png=<prefix>]   also writes <prefix>daily.png and
+//                                         <prefix>monthly.png (price pane)
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "chart/drawing/candle_chart.h"
+#include "chart/drawing/redraw.h"
+#include "core/program_state.h"
+#include "platform/surface/screen_surface.h"
+#include "tests/chart/drawing/data_file_builder.h"
+#include "tests/chart/drawing/test_chart_host.h"
+
+namespace ranvik {
+namespace {
+
+constexpr int kBars = 4681;
+constexpr int kPricePixels = 820;
+constexpr int kIndicatorPixels = 260;
+
+class BenchHost : public test::TestChartHost {
+public:
+    explicit BenchHost(bool screen)
+        : TestChartHost({.paneWidth = 1920 * 15, .priceHeight = kPricePixels * 15,
+                         .indicatorHeight = kIndicatorPixels * 15}),
+          screen_(screen) {
+        screenPrice_.resize(1920, kPricePixels);
+        screenPrice_.SetPixelRatio(1);
+        screenIndicator_.resize(1920, kIndicatorPixels);
+        screenIndicator_.SetPixelRatio(1);
+    }
+    Surface& PricePane() override { return screen_ ? static_cast<Surface&>(screenPrice_) : price; }
+    Surface& IndicatorPane() override { return screen_ ? static_cast<Surface&>(screenIndicator_) : indicator; }
+    void Finish() {
+        if (screen_) benchmark::DoNotOptimize(screenPrice_.Image().constBits());
+        price.ClearLog();
+        indicator.ClearLog();
+    }
+    bool SavePng(const std::string& path) { return screenPrice_.SavePng(path); }
+
+private:
+    bool screen_;
+    ScreenSurface screenPrice_;
+    ScreenSurface screenIndicator_;
+};
+
+// A random walk from 1,500 with daily volumes and margin balances.
+test::DataFileBuilder Walk() {
+    test::DataFileBuilder file(kBars, test::Spacing::Weekdays, {2007, 1, 4});
+    std::uint32_t seed = 12;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) / 16777216.0;
+    };
+    double price = 1500;
+    for (int r = 2; r <= kBars + 1; ++r) {
+        QuoteRecord& bar = file[r];
+        const double close = std::max(50.0, price * (1 + (next() - 0.5) * 0.05));
+        bar.Open = static_cast<float>(std::round(price));
+        bar.Close = static_cast<float>(std::round(close));
+        bar.High = static_cast<float>(std::round(std::max(price, close) * (1 + next() * 0.015)));
+        bar.Low = static_cast<float>(std::round(std::min(price, close) * (1 - next() * 0.015)));
+        bar.Volume = static_cast<float>(std::round(100 + next() * 4900) * 1000);
+        bar.BuyBalance = static_cast<float>(std::round(200 + next() * 700) * 1000);
+        bar.SellBalance = static_cast<float>(std::round(50 + next() * 350) * 1000);
+        price = close;
+    }
+    return file.Seal();
+}
+
+struct Chart {
+    Chart() {
+        Program().app.AppDir = dir.Path();
+        Walk().Write(dir.File("7203d.KDT"));
+    }
+    test::TempFolder dir;
+};
+
+std::unique_ptr<Chart>& Holder() {
+    static std::unique_ptr<Chart> chart;
+    return chart;
+}
+
+void SetUp(BenchHost& w, bool monthly) {
+    if (!Holder()) Holder() = std::make_unique<Chart>();
+    w.fields.WindowNo = 1;
+    for (const auto& [array, index] : {std::pair<const char*, int>{"mnuDekidaka", 1}, {"mnuDekiIdou", 1},
+                                       {"mnuSinyouBB", 1}, {"mnuParabolic", 1}, {"mnuKagiAshi", 1},
+                                       {"mnuTopicsDisp", 1}, {"mnuFuncExItem", 1}, {"mnuIdouHeikin", 1},
+                                       {"mnu線形回帰", 1}}) {
+        w.SetItem(array, index, true);
+    }
+    w.fields.DataFileName = Holder()->dir.File("7203d.KDT");
+    // Monthly candles of daily data take a view of their own width.
+    w.checks[8] = monthly ? 1 : 0;
+    ShowFullView(w);
+}
+
+enum class Kind { Daily, Monthly, MonthlyRebuilt };
+
+void DrawCandles(benchmark::State& state, bool screen, Kind kind) {
+    BenchHost w(screen);
+    SetUp(w, kind != Kind::Daily);
+    const std::string monthlyPath = Holder()->dir.File("Temp1m.KDT");
+    for (auto _ : state) {
+        if (kind == Kind::MonthlyRebuilt) {
+            state.PauseTiming();
+            std::remove(monthlyPath.c_str());
+            w.fields.MonthlyFileName.clear();
+            state.ResumeTiming();
+        }
+        ChartFile file1;
+        file1.Open(w.fields.DataFileName);
+        DrawCandleChart(w, file1);
+        w.Finish();
+    }
+    if (w.fields.ChartShown != 1) state.SkipWithError("the chart was not shown");
+}
+
+void RegisterAll() {
+    const std::pair<const char*, Kind> kinds[] = {
+        {"daily", Kind::Daily}, {"monthly", Kind::Monthly}, {"monthly_rebuilt", Kind::MonthlyRebuilt}};
+    for (const auto& [name, kind] : kinds) {
+        for (bool screen : {true, false}) {
+            const std::string full = std::string("BM_CandleChart/") + (screen ? "screen/" : "recording/") + name;
+            const Kind k = kind;
+            benchmark::RegisterBenchmark(full.c_str(), [screen, k](benchmark::State& state) {
+                DrawCandles(state, screen, k);
+            })->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+        }
+    }
+}
+
+void SavePictures(const std::string& prefix) {
+    for (bool monthly : {false, true}) {
+        BenchHost w(true);
+        SetUp(w, monthly);
+        w.SavePng(prefix + (monthly ? "monthly.png" : "daily.png"));
+    }
+}
+
+}  // namespace
+}  // namespace ranvik
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--png=", 6) == 0) {
+            ranvik::SavePictures(argv[i] + 6);
+            argv[i--] = argv[--argc];
+        }
+    }
+    ranvik::RegisterAll();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    ranvik::Holder().reset();
+    return 0;
+}
