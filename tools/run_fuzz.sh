@@ -27,6 +27,7 @@ for r in "${readers[@]}"; do targets+=("fuzz_$r"); done
 cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]}"
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/fuzz/lsan.supp"
 status=0
 for r in "${readers[@]}"; do
   mkdir -p "build-fuzz/corpus/$r" "build-fuzz/findings/$r" build-fuzz/logs

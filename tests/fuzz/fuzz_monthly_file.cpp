@@ -18,6 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     window.checks[8] = 1;
     ShowChart(window);
     fuzz::Check(fuzz::ReadFile(path) == bytes, "the chart window leaves its data file as it was");
-    if (!window.fields.MonthlyFileName.empty()) fuzz::CheckDataFile(fuzz::FileIn(window.fields.MonthlyFileName));
+    // The months carry the dates of the data file's bars, whatever they are.
+    if (!window.fields.MonthlyFileName.empty()) {
+        fuzz::CheckDataFile(fuzz::FileIn(window.fields.MonthlyFileName), false);
+    }
     return 0;
 }

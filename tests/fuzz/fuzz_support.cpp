@@ -1,6 +1,7 @@
 #include "tests/fuzz/fuzz_support.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -51,6 +52,10 @@ void StartOnce() {
     static ScratchRemover remover;
     InstallMessageService(std::make_unique<RecordingMessageService>());
     SetClock([] { return DateTime{Date{2024, 5, 17}, 12, 0, 0}; });
+    // The font database is loaded once and kept for the life of the process;
+    // loading it before the first input keeps it out of the fuzzer's leak
+    // check of that input.
+    QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("0123456789 日付"));
 }
 
 }  // namespace
@@ -178,13 +183,13 @@ bool IsRecordDate(std::string_view field) {
     return IsValidDate(Date{year, parts[0], parts[1]});
 }
 
-void CheckDataFile(const std::string& path) {
+void CheckDataFile(const std::string& path, bool datesToo) {
     const std::string bytes = ReadFile(path);
     if (bytes.size() < QuoteRecord::kLength) return;
     const std::int64_t held = static_cast<std::int64_t>(bytes.size() / QuoteRecord::kLength);
     const QuoteRecord header = QuoteRecord::Decode(std::string_view(bytes).substr(0, QuoteRecord::kLength));
     Check(header.RecordNo <= held, "a data file's header counts no record it does not hold");
-    for (std::int64_t r = 2; r <= header.RecordNo; ++r) {
+    for (std::int64_t r = 2; datesToo && r <= header.RecordNo; ++r) {
         const std::string_view record =
             std::string_view(bytes).substr(static_cast<std::size_t>(r - 1) * QuoteRecord::kLength, QuoteRecord::kLength);
         Check(IsRecordDate(record.substr(28, 8)), "every bar of a data file carries an mm/dd/yy calendar day");
@@ -192,3 +197,9 @@ void CheckDataFile(const std::string& path) {
 }
 
 }  // namespace ranvik::fuzz
+
+// Called by libFuzzer before the first input.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    ranvik::fuzz::BeginRun();
+    return 0;
+}

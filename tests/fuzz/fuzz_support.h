@@ -45,9 +45,9 @@ std::string SmallDataFile(int bars, bool weekly);
 bool IsRecordDate(std::string_view field);
 
 // What every reader owes a stock data file after writing to it: the header
-// counts no record the file does not hold, and every bar it counts carries a
-// calendar day.
-void CheckDataFile(const std::string& path);
+// counts no record the file does not hold, and (with `datesToo`, for a file
+// whose dates the reader wrote) every bar it counts carries a calendar day.
+void CheckDataFile(const std::string& path, bool datesToo = true);
 
 }  // namespace ranvik::fuzz
 
