@@ -1,6 +1,8 @@
 // ScanVisibleRange and ChoosePriceGridStep: the price scale of the shown bars.
 #include "chart/drawing/visible_range.h"
 
+#include <cmath>
+
 #include "chart/drawing/price_scale.h"
 #include "chart/drawing/split_correction.h"
 #include "core/program_state.h"
@@ -130,6 +132,10 @@ void ChoosePriceGridStep(ChartWindowState& f) {
             step = Fix(step / 10) * 10 + 10;
         }
     }
+    // A range past the ladder's top that no price ever spans (a damaged
+    // file's bars) still gets about twenty lines at most: the widest step
+    // alone would have the grid drawn line by line into the millions.
+    while (std::isfinite(range) && step >= kWidestStep && range / step > 20) step *= 10;
     // 4.
     f.PriceGridStep = static_cast<float>(step);
     if (step < 0.5) {

@@ -202,6 +202,10 @@ TEST(PriceGridStep, TheLadderAndItsRefinements) {
         {300001, 60000, "#,###"},
         {300049, 60010, "#,###"},  // 60009 rounded up to a multiple of 10
         {20000000, 5000000, "#,###"},
+        // Ranges of damaged bars: never more than twenty lines.
+        {1e9, 250000000, "#,###"},
+        {1e12, 2.5e11f, "#,###"},
+        {3e30, 2.5e29f, "#,###"},
     };
     for (const auto& c : cases) {
         ChartWindowState f;
