@@ -1,15 +1,23 @@
 #pragma once
-// The main window's data collection panel Picture11: hidden at start, shown
-// and hidden from the tools menu, closed by its own button.  Its two mode
-// options close the grid the mode does not use; a double click in a grid
-// collects the chosen stock (for now only the check of the target: the
-// downloads and readers come with the collection itself).
-#include "core/collection_panel_base.h"
+// The main window's data collection panel Picture11: it creates stock data
+// files for new stocks and brings existing ones up to date from the quote
+// site in the address bar.  The user picks an operation (update or new
+// stock), a method (automatic range or the two date boxes), a stock in one
+// of the main window's grids, and presses the collect button; a double
+// click in a grid collects that stock at once.
+//
+// One class over three files: the panel and its controls (this file's
+// .cpp), the collect entries and the driver (collection_run.cpp) and the
+// page download (collection_download.cpp).
+#include <QTimer>
+#include <string>
 
+#include "core/collection_panel_base.h"
 #include "platform/ui/control_colors.h"
 #include "platform/ui/label_button.h"
 #include "platform/ui/twips.h"
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,32 +26,90 @@ class QTextEdit;
 
 namespace ranvik {
 
+class InternetTransfer;
+class MDIForm1;
+class ScreenSurface;
+
 class CollectionPanel : public CollectionPanelBase {
     Q_OBJECT
 public:
     explicit CollectionPanel(QWidget* parent = nullptr);
+    ~CollectionPanel() override;
 
-    // Closes the panel when (x, y) lies inside the close button.
+    // Closing: the close button (a release inside it), the close image.
     void 終了_MouseUp(int x, int y) override;
-    // Update mode: the list grid gets the no-drop pointer (12), the data-file
-    // grid the arrow (1).  New-stock mode: the other way round.
+    void Image1_MouseDown();
+    void Image1_MouseUp();
+    // Operation and method options.
     void Option3_Click();
     void Option4_Click();
-    // The double click's collection of the main window's CollectCode.
+    void Option5_Click();
+    void Option6_Click();
+    // Date boxes: Enter checks the box's date (red and a beep when it is not
+    // a yyyy/mm/dd date).
+    void DateBox_KeyUp(QLineEdit* box, int keyCode);
+    // Hover look of the two buttons, and the panel's own mouse handlers.
+    void 更新作成_MouseMove();
+    void 終了_MouseMove();
+    void Picture11_MouseMove();
+    void Picture11_MouseUp();
+
+    // The collect button: a release at (x, y) twips within it.
+    void 更新作成_MouseUp(int x, int y);
+    // The double click's collection of the main window's target.
     void CollectFromGrid() override;
-    // Refuses a target that is not a code of four characters with 108.
+    // One run: checks, prepares the data file, downloads, reads, reports.
     void CollectStockData();
+    // The page download of one run; NetFailed 0 when every page came.
+    void DownloadCollectionPages();
+
+    // Status display.
+    void Timer1_Timer();
+    void Inet1_StateChanged(int state);
 
     QLabel* Label14 = nullptr;        // title
+    QGroupBox* Frame3 = nullptr;      // 操作選択
     QRadioButton* Option3 = nullptr;  // ﾃﾞｰﾀ追加更新
     QRadioButton* Option4 = nullptr;  // 新規銘柄収集
-    QLineEdit* Text15 = nullptr;      // dates
+    QGroupBox* Frame5 = nullptr;      // 方法選択
+    QRadioButton* Option5 = nullptr;  // 自動
+    QRadioButton* Option6 = nullptr;  // ﾃﾞｰﾀ範囲指定
+    QLabel* Label13 = nullptr;        // From
+    QLineEdit* Text15 = nullptr;
+    QLabel* Label2 = nullptr;         // > To
     QLineEdit* Text16 = nullptr;
-    QTextEdit* Text9 = nullptr;       // report
+    QPushButton* 更新作成 = nullptr;  // 収集
     QPushButton* 終了 = nullptr;      // 閉じる(X)
+    LabelButton* Image1 = nullptr;    // close image
+    QTextEdit* Text9 = nullptr;       // status and report
+    ScreenSurface* Picture12 = nullptr;  // progress bar
+    QTimer* Timer1 = nullptr;            // status blink
+    InternetTransfer* Inet1 = nullptr;
+
+    // Fields of a collection.
+    std::string CollectEndTime;  // end of the period, handed to the history readers
+    int PageStart = 1;           // first history or margin page
+    double ProgressEnd = 0;      // right end of the progress mark
+    int BlinkPhase = 0;
+    int ButtonHover = 0;         // -1 while a button shows its hover colour
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CloseFromPanel();
+    void FocusStrip();
+    void SetDateControlsEnabled(bool enabled);
+    // The end of a run past its checks: row mark, bar hidden, no longer busy.
+    void EndCollection();
+    // The new data file of this run, deleted after a failure.
+    void DeleteNewFile();
+    void ShowReport(const std::string& text);
+    void RunReader(int mode);
+
+    // Whether this run created CollectFilePath (a failure deletes only such
+    // a file).
+    bool createdFile_ = false;
 };
 
 void InstallCollectionPanelMaker();

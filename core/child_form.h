@@ -90,6 +90,9 @@ struct ChildFormMakers {
     std::function<ChildForm*()> companyWindow;
     // The collection panel Picture11, built into the main window.
     std::function<QWidget*(QWidget* parent)> collectionPanel;
+    // The classification of the address bar's text into a quote-site kind,
+    // run on every change of the text; it sets the main window's CollectUrl.
+    std::function<void(const std::string& barText, std::string& collectUrl)> addressBarChanged;
 };
 ChildFormMakers& Makers();
 

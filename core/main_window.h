@@ -98,6 +98,12 @@ public:
     void MarkListRowShown();
     // The keyboard of the main window: its focus target Picture1 receives it.
     void Picture1_KeyDown(int keyCode, int shift);
+    // The address bar: a pick from its list, and any change of its text.
+    void Combo2_Click();
+    void Combo2_Change();
+    // Writes the text into the address bar (the caller sets AddressBarGuard
+    // when the write must not be classified).
+    void ShowInAddressBar(const std::string& text);
     void Option1_Click();
     void Option2_Click();
     // The immediate-display toggle.

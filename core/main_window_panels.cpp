@@ -115,7 +115,21 @@ void MDIForm1::BuildAddressBar() {
     Combo2->setObjectName("Combo2");
     Combo2->setEditable(true);
     MoveTwips(Combo2, 1100, 45, 8000, 315);
+    // Every change of the text, typed or set (the start-up's too), and
+    // every pick from the list classifies the address again.
+    connect(Combo2, &QComboBox::editTextChanged, this, [this] { Combo2_Change(); });
+    connect(Combo2, &QComboBox::activated, this, [this] { Combo2_Click(); });
     Picture4->hide();
+}
+
+void MDIForm1::Combo2_Click() {
+    if (Makers().addressBarChanged) Makers().addressBarChanged(S(Combo2->currentText()), CollectUrl);
+}
+
+void MDIForm1::Combo2_Change() { Combo2_Click(); }
+
+void MDIForm1::ShowInAddressBar(const std::string& text) {
+    Combo2->setEditText(Q(text));
 }
 
 void MDIForm1::BuildParameterPanel() {

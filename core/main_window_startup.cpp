@@ -16,6 +16,8 @@
 #include "core/child_form.h"
 #include "core/data_store.h"
 #include "core/list_pane.h"
+#include "core/page_files.h"
+#include "platform/net/internet_transfer.h"
 #include "core/program_state.h"
 #include "core/settings_file.h"
 #include "core/url_list.h"
@@ -192,6 +194,14 @@ void MDIForm1::MDIForm_Resize() {
 // ---------------------------------------------------------------- shut-down
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
+    // Closing while a page is requested: the request is cancelled, the
+    // download ends quietly, and the window closes once it has returned.
+    if (InternetTransfer::AnyRunning()) {
+        InternetTransfer::CancelAll();
+        event->ignore();
+        QTimer::singleShot(0, this, [this] { close(); });
+        return;
+    }
     if (!unloaded_) {
         // The children close first, each through its own unload.
         mdiArea_->closeAllSubWindows();
@@ -218,12 +228,13 @@ void MDIForm1::MDIForm_Unload() {
             }
         }
         // 2. Saved pages stay while the debug item reads them instead of
-        // downloading.
+        // downloading; a name pointing at the user's saved pages is never
+        // deleted.
         if (!Item("mnuFuncExItem", 7).Checked()) {
             const auto& d = Program().download;
             for (const std::string* page : {&d.PageFile1, &d.PageFile2, &d.PageFile3, &d.PageFile4, &d.PageFile5,
                                             &d.PageFile6, &d.PageFile7, &d.PageFile8, &d.PageHeadFile}) {
-                if (!page->empty()) DeleteFile(*page);
+                DeleteOwnPageFile(*page);
             }
         }
         // 3.

@@ -90,6 +90,12 @@ struct CollectionState {
     // The address bar's quote-site kind: at most one is -1.
     std::int16_t QuoteSiteKind1 = kFalse;
     std::int16_t QuoteSiteKind2 = kFalse;
+    std::int16_t QuoteSiteKind3 = kFalse;
+    std::int16_t QuoteSiteKind4 = kFalse;
+    std::int16_t QuoteSiteKind5 = kFalse;
+    // -1 while the program itself writes into the address bar: the write is
+    // not classified.
+    std::int16_t AddressBarGuard = kFalse;
     // Results of the exchange calendar's routines, kept until the next call.
     std::int16_t MondayHolidayFlag = kFalse;
     std::int16_t FixedHolidayFlag = kFalse;

@@ -22,8 +22,16 @@ class ChartFile;
 
 // The panes the view set-up places: Picture1, the price pane with the
 // volume area below the prices; Picture3, the indicator pane; Picture4, the
-// floating yearly-candle pane.
-enum class Pane { Price, Indicator, YearCandles };
+// floating yearly-candle pane; Picture5, the price-band volume pane beside
+// the prices.
+enum class Pane { Price, Indicator, YearCandles, BandVolume };
+
+// The paper of the print job: the printer's paper size code (9 A4, 11 A5,
+// 13 B5, 43 Japanese postcard) and orientation (1 portrait, 2 landscape).
+struct PaperSetting {
+    int paperSize = 9;
+    int orientation = 1;
+};
 
 class ChartHost {
 public:
@@ -35,11 +43,15 @@ public:
     virtual Surface& IndicatorPane() = 0;
     // Picture4, which the yearly candles draw on.
     virtual Surface& YearPane() = 0;
+    // Picture5, the price-band volume pane.
+    virtual Surface& BandVolumePane() = 0;
     // Picture11, the bar read-out panel.
     virtual Surface& DataPanel() = 0;
     // The page of the print job in force, which the drawers that also print
     // draw on while PrintingNow is -1; none outside a print job.
     virtual Surface* PrintPage() { return nullptr; }
+    // The paper the print job's page is on, which sizes printed texts.
+    virtual PaperSetting PrintPaper() const { return {}; }
     // The main window's quick parameter bar (its Picture3), which the
     // drawers print period units on; in twips, never scaled.
     virtual Surface& QuickBar() = 0;
@@ -51,6 +63,7 @@ public:
     virtual void SetPaneTop(Pane pane, int top) = 0;
     virtual void SetPaneHeight(Pane pane, int height) = 0;
     virtual void SetPaneVisible(Pane pane, bool visible) = 0;
+    virtual void SetPaneToolTip(Pane pane, const std::string& text) = 0;
     // The window's outer height, frame included.
     virtual int FormHeight() const = 0;
 

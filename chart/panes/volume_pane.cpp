@@ -13,6 +13,7 @@
 
 #include "chart/drawing/price_scale.h"
 #include "chart/drawing/split_correction.h"
+#include "chart/panes/monthly_switch.h"
 #include "chart/panes/volume_figures.h"
 #include "chart/panes/volume_ratio_levels.h"
 #include "core/program_state.h"
@@ -87,49 +88,6 @@ int PanelRatioPeriod(ChartHost& w, bool writeBack) {
     if (writeBack) w.SetMainBoxText(box, std::to_string(fallback));
     return fallback;
 }
-
-// With monthly candles the monthly file stands in as file number 1 and the
-// monthly counts as FirstRecord and RecordCount; the data file and the
-// window's counts come back however the draw ends.
-class MonthlySwitch {
-public:
-    MonthlySwitch(ChartWindowState& f, ChartFile& file1, bool on) : f_(f), file1_(file1), on_(on) {
-        if (!on_) return;
-        file1.Close();
-        f.SavedFirstRecord = f.FirstRecord;
-        f.SavedRecordCount = f.RecordCount;
-        try {
-            file1.Open(Program().app.AppDir + f.MonthlyFileName);
-        } catch (const FileError&) {
-            PutBack();
-            throw;
-        }
-        f.FirstRecord = f.MonthlyFirstRecord;
-        f.RecordCount = f.MonthlyRecordCount;
-    }
-    ~MonthlySwitch() {
-        if (on_) PutBack();
-    }
-    MonthlySwitch(const MonthlySwitch&) = delete;
-    MonthlySwitch& operator=(const MonthlySwitch&) = delete;
-
-private:
-    void PutBack() {
-        file1_.Close();
-        f_.RecordCount = f_.SavedRecordCount;
-        f_.FirstRecord = f_.SavedFirstRecord;
-        try {
-            file1_.Open(f_.DataFileName);
-        } catch (const FileError&) {
-            // The caller finds file number 1 closed; the window's fields are
-            // whole.
-        }
-    }
-
-    ChartWindowState& f_;
-    ChartFile& file1_;
-    bool on_;
-};
 
 // What every pass of one draw shares.
 struct PaneDraw {

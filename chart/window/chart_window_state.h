@@ -112,6 +112,7 @@ struct ChartWindowState {
     float VolumeAreaHeight = 0;
     float CorrectionFactor = 0;
     std::array<float, 6> CorrectionFactors{};  // element 0: the number of points
+    std::int16_t YearPaneDetail = 0;  // -1: the yearly pane is wide enough for its labels
     float YearPaneDragX = 0;
     float YearPaneDragY = 0;
     float ViewWidth = kSliderStart;  // x units, 7 a bar; 1 asks for the whole file

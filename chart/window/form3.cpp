@@ -169,6 +169,9 @@ void Form3::BuildControls() {
     Check1.SetValue(1);
     CommCheck.OnClick = [this] { CommCheck_Click(); };
     Activate10.OnClick = [this] { Activate10_Click(); };
+    Check7.OnClick = [this] { Check7_Click(); };
+    Picture4->installEventFilter(this);
+    Picture5->installEventFilter(this);
 
     // Every change of the value, by the arrows, the track, dragging or code.
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
@@ -216,6 +219,7 @@ void Form3::SetBackgroundColour(int index) {
 Surface& Form3::PricePane() { return *Picture1; }
 Surface& Form3::IndicatorPane() { return *Picture3; }
 Surface& Form3::YearPane() { return *Picture4; }
+Surface& Form3::BandVolumePane() { return *Picture5; }
 Surface& Form3::DataPanel() { return *Picture11; }
 QScrollBar& Form3::ScrollBar() { return *HScroll1; }
 
@@ -233,6 +237,7 @@ QWidget* Form3::PaneWidget(Pane pane) const {
         case Pane::Price: return Picture1;
         case Pane::Indicator: return Picture3;
         case Pane::YearCandles: return Picture4;
+        case Pane::BandVolume: return Picture5;
     }
     return Picture1;
 }
@@ -243,6 +248,9 @@ bool Form3::PaneVisible(Pane pane) const { return !PaneWidget(pane)->isHidden();
 void Form3::SetPaneTop(Pane pane, int top) { SetTop(PaneWidget(pane), top); }
 void Form3::SetPaneHeight(Pane pane, int height) { SetHeight(PaneWidget(pane), height); }
 void Form3::SetPaneVisible(Pane pane, bool visible) { PaneWidget(pane)->setVisible(visible); }
+void Form3::SetPaneToolTip(Pane pane, const std::string& text) {
+    PaneWidget(pane)->setToolTip(QString::fromStdString(text));
+}
 
 void Form3::SetWindowCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
 

@@ -7,6 +7,7 @@
 //   form3_resize.cpp    pane layout, the command-line file, the pane layout menu
 //   form3_scroll.cpp    scroll bar, zoom slider, display menu
 //   form3_requests.cpp  the main window's load requests
+//   form3_panes.cpp     the yearly-candle and price-band panes' clicks
 // Its fields are ChartWindowState; the set-up, redraw and drawers (chart/
 // drawing) run on it as their ChartHost.
 #include <cstdint>
@@ -66,6 +67,12 @@ public:
     void Picture1_DblClick();
     void Picture3_DblClick();
 
+    // The floating yearly-candle pane and the price-band volume pane
+    // (buttons 1 left, 2 right, 4 middle; x and y in the pane's scale).
+    void Check7_Click();
+    void Picture4_MouseUp(int button, int shift, double x, double y);
+    void Picture5_MouseUp(int button, int shift, double x, double y);
+
     // Scrolling and zoom.
     void HScroll1_Change();
     void HScroll1_Scroll();
@@ -90,6 +97,7 @@ public:
     Surface& PricePane() override;
     Surface& IndicatorPane() override;
     Surface& YearPane() override;
+    Surface& BandVolumePane() override;
     Surface& DataPanel() override;
     Surface& QuickBar() override;
     int PaneTop(Pane pane) const override;
@@ -98,6 +106,7 @@ public:
     void SetPaneTop(Pane pane, int top) override;
     void SetPaneHeight(Pane pane, int height) override;
     void SetPaneVisible(Pane pane, bool visible) override;
+    void SetPaneToolTip(Pane pane, const std::string& text) override;
     int FormHeight() const override { return FormHeightTw(); }
     QScrollBar& ScrollBar() override;
     int CheckValue(int box) const override;
@@ -185,6 +194,11 @@ private:
     void ShowTitleAndWebPrice();
 
     QWidget* PaneWidget(Pane pane) const;
+    // Opens the data file and draws the yearly candles; nothing without a
+    // stock.
+    void RedrawYearCandles();
+    // A button released on the yearly-candle or price-band pane.
+    bool PaneMouseUp(QObject* watched, QEvent* event);
 
     ChartWindowState fields_;
     std::map<int, QLabel*> labels_;

@@ -313,9 +313,16 @@ TEST_F(MainWindowTest, ShutDownDeletesThePageFilesUnlessTheDebugItemIsChecked) {
         d.PageFile8 = folder.File("株HTML8.htm");
         d.PageHeadFile = folder.File("株HEAD.htm");
         d.PageFile2 = folder.File("株HTML2.htm");  // never written: skipped quietly
-        for (const std::string* page : {&d.PageFile1, &d.PageFile8, &d.PageHeadFile}) test::WriteBytes(*page, "x");
+        // A name left pointing at the user's saved pages: never the
+        // program's to delete.
+        test::TempFolder saved;
+        d.PageFile3 = saved.File("株HTML3.htm");
+        for (const std::string* page : {&d.PageFile1, &d.PageFile3, &d.PageFile8, &d.PageHeadFile}) {
+            test::WriteBytes(*page, "x");
+        }
         form.Item("mnuFuncExItem", 7).SetChecked(debug);
         form.close();
+        EXPECT_TRUE(FileExists(d.PageFile3));
         EXPECT_EQ(FileExists(d.PageFile1), debug);
         EXPECT_EQ(FileExists(d.PageFile8), debug);
         EXPECT_EQ(FileExists(d.PageHeadFile), debug);

@@ -41,6 +41,7 @@ public:
         : price(sizes.paneWidth, sizes.priceHeight),
           indicator(sizes.paneWidth, sizes.indicatorHeight),
           yearPane(2085, 1215),
+          bandVolume(1050, sizes.priceHeight),
           dataPanel(10500, 420),
           quickBar(19000, 600),
           printer(sizes.printerWidth, sizes.printerHeight),
@@ -49,6 +50,7 @@ public:
         tops[Pane::Price] = sizes.priceTop;
         tops[Pane::Indicator] = sizes.priceTop + static_cast<int>(sizes.priceHeight) + 10;
         tops[Pane::YearCandles] = 0;
+        tops[Pane::BandVolume] = sizes.priceTop;
         visible[Pane::YearCandles] = false;
         AddItems("mnu表示ボタン", 1, 6);
         AddItems("mnuGamen比", 1, 5);
@@ -67,6 +69,7 @@ public:
         AddItems("mnuKagiAshi", 1, 2);
         AddItems("mnuVolRate", 1, 3);
         AddItems("mnuTopicsDisp", 1, 2);
+        AddItems("mnuMisc", 0, 4);
         AddItems("mnuFuncExItem", 0, 8);
         for (int no : {1, 5, 6, 7, 10, 12, 14, 20, 21}) labels[no] = std::make_unique<QLabel>(&owner);
         checks[1] = 1;
@@ -81,9 +84,11 @@ public:
     Surface& PricePane() override { return price; }
     Surface& IndicatorPane() override { return indicator; }
     Surface& YearPane() override { return yearPane; }
+    Surface& BandVolumePane() override { return bandVolume; }
     Surface& DataPanel() override { return dataPanel; }
     Surface& QuickBar() override { return quickBar; }
     Surface* PrintPage() override { return &printer; }
+    PaperSetting PrintPaper() const override { return paper; }
     int PaneTop(Pane pane) const override { return tops.at(pane); }
     int PaneHeight(Pane pane) const override { return static_cast<int>(Of(pane).Height()); }
     bool PaneVisible(Pane pane) const override { return visible.count(pane) == 0 || visible.at(pane); }
@@ -93,6 +98,7 @@ public:
         s.Resize(s.Width(), height);
     }
     void SetPaneVisible(Pane pane, bool shown) override { visible[pane] = shown; }
+    void SetPaneToolTip(Pane pane, const std::string& text) override { toolTips[pane] = text; }
     int FormHeight() const override { return formHeight; }
     QScrollBar& ScrollBar() override { return bar; }
     int CheckValue(int box) const override { return checks.at(static_cast<std::size_t>(box)); }
@@ -148,6 +154,7 @@ public:
     RecordingSurface price;
     RecordingSurface indicator;
     RecordingSurface yearPane;
+    RecordingSurface bandVolume;  // Picture5
     RecordingSurface dataPanel;
     RecordingSurface quickBar;
     // The page a print job draws on, for the drawers that print.
@@ -157,6 +164,8 @@ public:
     int formHeight;
     std::map<Pane, int> tops;
     std::map<Pane, bool> visible;
+    std::map<Pane, std::string> toolTips;
+    PaperSetting paper;
     std::array<int, 13> checks{};
     QMenu menu;
     MenuSet menus;
@@ -189,7 +198,13 @@ private:
     }
     RecordingSurface& Of(Pane pane) const {
         auto* self = const_cast<TestChartHost*>(this);
-        return pane == Pane::Price ? self->price : pane == Pane::Indicator ? self->indicator : self->yearPane;
+        switch (pane) {
+            case Pane::Price: return self->price;
+            case Pane::Indicator: return self->indicator;
+            case Pane::YearCandles: return self->yearPane;
+            case Pane::BandVolume: return self->bandVolume;
+        }
+        return self->price;
     }
     void Drawn(const std::string& kind, ChartFile& file1) {
         ++kindDraws[kind];
