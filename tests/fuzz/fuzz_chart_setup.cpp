@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     window.fields.StockSource = 1;
     window.fields.DataFileName = path;
     ShowChart(window);
-    fuzz::Check(fuzz::ReadFile(path) == bytes, "the chart window leaves its data file as it was");
+    fuzz::Check(fuzz::SameButMultipliers(fuzz::ReadFile(path), bytes),
+                "the chart window changes nothing of its data file but the split-correction marks");
     return 0;
 }

@@ -170,6 +170,15 @@ void CheckPagesKept(const std::vector<std::string>& pages) {
     }
 }
 
+bool SameButMultipliers(std::string_view after, std::string_view before) {
+    if (after.size() != before.size()) return false;
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        const std::size_t inRecord = i % QuoteRecord::kLength;
+        if (inRecord != 2 && inRecord != 3 && after[i] != before[i]) return false;
+    }
+    return true;
+}
+
 bool IsRecordDate(std::string_view field) {
     if (field.size() != 8 || field[2] != '/' || field[5] != '/') return false;
     int parts[3] = {};
