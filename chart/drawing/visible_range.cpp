@@ -135,7 +135,10 @@ void ChoosePriceGridStep(ChartWindowState& f) {
     // A range past the ladder's top that no price ever spans (a damaged
     // file's bars) still gets about twenty lines at most: the widest step
     // alone would have the grid drawn line by line into the millions.
+    // A range with no end (bars of infinite or undefined prices) has no
+    // grid at all: every drawer leaves a step of 0 undrawn.
     while (std::isfinite(range) && step >= kWidestStep && range / step > 20) step *= 10;
+    if (!std::isfinite(range)) step = 0;
     // 4.
     f.PriceGridStep = static_cast<float>(step);
     if (step < 0.5) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "chart/drawing/price_scale.h"
 #include "tests/chart/drawing/drawing_fixture.h"
 
@@ -206,6 +208,7 @@ TEST(PriceGridStep, TheLadderAndItsRefinements) {
         {1e9, 250000000, "#,###"},
         {1e12, 2.5e11f, "#,###"},
         {3e30, 2.5e29f, "#,###"},
+        {std::numeric_limits<double>::infinity(), 0, "0.###0"},
     };
     for (const auto& c : cases) {
         ChartWindowState f;
