@@ -1,6 +1,7 @@
 // Page lines, cells, date cells, one-line table rows and the price block.
 #include "collect/page_text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -121,14 +122,30 @@ bool IsSignedDigitText(std::string_view t) { return t.size() >= 2 && (t[0] == '+
 
 }  // namespace
 
-PageText::PageText(std::string_view bytes) {
+PageText::PageText(std::string_view bytes) : bytes_(bytes) {
+    const auto add = [this](std::size_t start, std::size_t end) {
+        lines_.push_back(DecodeLine(std::string_view(bytes_).substr(start, end - start)));
+        starts_.push_back(start);
+        ends_.push_back(end);
+    };
     std::size_t start = 0;
     for (std::size_t cr = bytes.find('\r'); cr != std::string_view::npos; cr = bytes.find('\r', start)) {
-        lines_.push_back(DecodeLine(bytes.substr(start, cr - start)));
+        add(start, cr);
         start = cr + 1;
         if (start < bytes.size() && bytes[start] == '\n') ++start;
     }
-    if (start < bytes.size()) lines_.push_back(DecodeLine(bytes.substr(start)));
+    if (start < bytes.size()) add(start, bytes.size());
+}
+
+std::optional<std::pair<std::size_t, std::string>> PageText::LineFrom(std::size_t at) const {
+    // The line whose bytes, line break included, hold `at`: the last one
+    // starting at or before it.
+    const auto after = std::upper_bound(starts_.begin(), starts_.end(), at);
+    if (after == starts_.begin()) return std::nullopt;
+    const auto line = static_cast<std::size_t>(after - starts_.begin()) - 1;
+    if (at >= bytes_.size()) return std::nullopt;
+    if (at >= ends_[line]) return std::pair{line, std::string()};
+    return std::pair{line, DecodeLine(std::string_view(bytes_).substr(at, ends_[line] - at))};
 }
 
 std::optional<PageText> PageText::Load(const std::string& path) {

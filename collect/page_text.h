@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ranvik {
@@ -29,12 +30,26 @@ public:
     static std::optional<PageText> Load(const std::string& path);
 
     const std::vector<std::string>& Lines() const { return lines_; }
+    // The page's bytes as read, and where each line's bytes begin and end
+    // in them (the end is its CR, or the page's end for a last line without
+    // one), for readers that set their read position to a byte number.
+    const std::string& Bytes() const { return bytes_; }
+    std::size_t LineStart(std::size_t line) const { return starts_[line]; }
+    std::size_t LineEnd(std::size_t line) const { return ends_[line]; }
+    // The line holding byte `at`, and its text from that byte on, decoded
+    // as a line is: a start inside a character gives U+FFFD for each of its
+    // stray bytes.  A byte of the line break itself gives an empty text.
+    // nullopt for a byte past the last line.
+    std::optional<std::pair<std::size_t, std::string>> LineFrom(std::size_t at) const;
     // The first line at or after line `from` (from 0) that holds `marker`.
     // A search that must start over always starts from the page's first line.
     std::optional<std::size_t> FindLine(std::string_view marker, std::size_t from = 0) const;
 
 private:
+    std::string bytes_;
     std::vector<std::string> lines_;
+    std::vector<std::size_t> starts_;
+    std::vector<std::size_t> ends_;
 };
 
 struct PageCell {

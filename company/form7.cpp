@@ -84,6 +84,7 @@ void Form7::BuildControls() {
     Frame1 = NewFrame(this, "Frame1", "投 資 指 標", kFrame1Width, kFrame1Height);
     Frame2 = NewFrame(this, "Frame2", "中 間 投 資 指 標", kFrame2Width, kFrame2Height);
     Frame3 = NewFrame(this, "Frame3", "参考投資指標", kFrame3Width, kFrame3Height);
+    BuildPanelLabels();
 
     // Money in bars, period by period; the equity ratio as a line across
     // the periods; the margins as one bar per period, named in the legend.

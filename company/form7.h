@@ -8,7 +8,8 @@
 // The window is one class spread over files by concern: form7.cpp (controls,
 // load, unload), form7_select.cpp (activation, selection, captions, blink),
 // form7_layout.cpp (resize), form7_download.cpp (the page download and its
-// progress text) and form7_readers.cpp (what the page readers show).
+// progress text) and form7_readers.cpp (the panels' labels and what the page
+// readers show).
 #include <QPointer>
 #include <array>
 #include <cstdint>
@@ -42,6 +43,7 @@ struct Form7Fields {
     std::int16_t TitleBlinkPhase = 0;   // 1 empty title, 2 name shown; 0 before the first tick
     std::array<int, 8> ChartBaseSizes{};  // heights and widths of charts 1, 3, 4 and 5 (twips)
     std::int16_t LoadPending = 0;       // -1: the next activation checks the code and loads
+    std::int16_t UnitDivisor = 0;       // 1 or 100, from the results table head read last
 };
 
 class Form7 : public ChildForm {
@@ -88,6 +90,18 @@ public:
     QGroupBox* Frame1 = nullptr;       // indicator panels
     QGroupBox* Frame2 = nullptr;
     QGroupBox* Frame3 = nullptr;
+    // Values of the indicator panels (their captions stand beside them).
+    QLabel* Label15 = nullptr;  // PER
+    QLabel* Label7 = nullptr;   // dividend yield
+    QLabel* Label12 = nullptr;  // PBR
+    QLabel* Label16 = nullptr;  // ROE
+    QLabel* Label11 = nullptr;  // earnings yield
+    QLabel* Label3 = nullptr;   // dividend per share with its change
+    QLabel* Label4 = nullptr;   // earnings per share
+    QLabel* Label8 = nullptr;   // net assets per share
+    QLabel* Label19 = nullptr;  // interim dividend per share
+    QLabel* Label20 = nullptr;  // interim earnings per share
+    QLabel* Label21 = nullptr;  // dividend per share of the quote page
     std::array<ChartControl*, 6> MSChart{};  // MSChart[1] to MSChart[5]
     FlexGrid* MSFGrid1 = nullptr;            // results grid
 
@@ -102,6 +116,7 @@ protected:
 
 private:
     void BuildControls();
+    void BuildPanelLabels();
     void SwitchMenuItems(bool load);
     void SetMainCaption(const std::string& marketLabel, const std::string& name);
     void StartBlink();

@@ -26,7 +26,12 @@ bool CompanyCode(const std::string& code) {
     return !code.empty() && code.back() >= 'A' && code.back() <= 'Z';
 }
 
-void SetText(QLabel* label, const std::string& text) { label->setText(QString::fromStdString(text)); }
+// The title label takes the width of its text, so that the mark label
+// placed after it stands right behind the title and no longer title is cut.
+void SetText(QLabel* label, const std::string& text) {
+    label->setText(QString::fromStdString(text));
+    label->adjustSize();
+}
 
 }  // namespace
 

@@ -79,6 +79,20 @@ class ChartWindowBase : public ChildForm {
 public:
     using ChildForm::ChildForm;
     std::int16_t WindowNo = 0;
+
+    // What the print settings window reads of a chart window: its chart-kind
+    // box Check1 (1 the candlestick chart), whether a load is pending (Timer1
+    // running) and its title strip Label1; and its command box CommCheck,
+    // which it sets to send ChartCommand.
+    virtual int ChartKindBox() const { return 0; }
+    virtual bool LoadPending() const { return false; }
+    virtual std::string TitleStrip() const { return {}; }
+    virtual void SetCommCheck(int /*value*/) {}
+    // The hidden boxes the toolbar sets: the chart kind and option boxes
+    // Check1 to Check12 (null for 5 and any other number) and CommCheck,
+    // which carries out ChartCommand.
+    virtual HiddenCheckBox* CheckBox(int /*number*/) { return nullptr; }
+    virtual HiddenCheckBox* CommandBox() { return nullptr; }
 };
 
 // The windows that the application core opens but other parts of the

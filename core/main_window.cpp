@@ -13,6 +13,7 @@
 #include <array>
 
 #include "core/list_pane.h"
+#include "core/toolbar.h"
 #include "core/program_state.h"
 #include "core/main_window_internal.h"
 
@@ -22,31 +23,14 @@ using namespace main_window_internal;
 
 namespace {
 
-const std::array<std::string, 28>& ToolbarKeys() {
-    static const std::array<std::string, 28> keys = {
-        "",           "窓",     "窓ＬＲ", "窓ＵＤ",     "",       "ローソク", "比較",
-        "逆ウオッチ", "Ｐ＆Ｆ", "年毎比較", "新値足非時系列", "新値足時系列", "", "十字",
-        "データ",     "年",     "月",     "出来高",     "",       "拡大",     "縮小",
-        "ボタン１",   "ボタン２", "指標窓", "出来高域",   "色",     "",         "業績グラフ"};
-    return keys;
-}
-
-
 }  // namespace
 
-const std::string& ToolbarKey(int position) {
-    static const std::string none;
-    if (position < 1 || position > 27) return none;
-    return ToolbarKeys()[static_cast<std::size_t>(position)];
-}
+const std::string& ToolbarKey(int position) { return Toolbar::KeyAt(position); }
 
 MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName("MDIForm1");
     setWindowTitle(kProgramName);
     Program().windows.MainForm = this;
-    for (int p = 1; p <= 27; ++p) {
-        if (!ToolbarKey(p).empty()) toolbarEnabled_[ToolbarKey(p)] = true;
-    }
 
     BuildMenus();
 
@@ -109,19 +93,17 @@ QLineEdit* MDIForm1::PanelBox(int textNo) const {
 
 QLabel* MDIForm1::WindowTab(int no) const { return no == 1 ? Label3 : no == 2 ? Label4 : no == 3 ? Label5 : nullptr; }
 
-void MDIForm1::SetToolbarButtonEnabled(const std::string& key, bool enabled) {
-    const auto it = toolbarEnabled_.find(key);
-    if (it != toolbarEnabled_.end()) it->second = enabled;
-}
+void MDIForm1::SetToolbarButtonEnabled(const std::string& key, bool enabled) { Toolbar1->SetEnabled(key, enabled); }
 
 void MDIForm1::SetToolbarButtonsEnabled(int fromPosition, int toPosition, bool enabled) {
     for (int p = fromPosition; p <= toPosition; ++p) SetToolbarButtonEnabled(ToolbarKey(p), enabled);
 }
 
-bool MDIForm1::ToolbarButtonEnabled(const std::string& key) const {
-    const auto it = toolbarEnabled_.find(key);
-    return it != toolbarEnabled_.end() && it->second;
-}
+bool MDIForm1::ToolbarButtonEnabled(const std::string& key) const { return Toolbar1->Enabled(key); }
+
+void MDIForm1::SetToolbarButtonValue(const std::string& key, int value) { Toolbar1->SetValue(key, value); }
+
+int MDIForm1::ToolbarButtonValue(const std::string& key) const { return Toolbar1->Value(key); }
 
 bool MDIForm1::ToolbarButtonEnabled(int position) const { return ToolbarButtonEnabled(ToolbarKey(position)); }
 

@@ -43,6 +43,7 @@ class ChildForm;
 class CollectionPanelBase;
 class FlexGrid;
 class ListPane;
+class Toolbar;
 
 // List pane arrangements.
 enum ListLayoutState : std::int16_t { kListGridAlone = 0, kFileGridAlone = 1, kBothGrids = 2 };
@@ -143,12 +144,18 @@ public:
     MenuItem Item(const std::string& array, int index) const { return menus_.Item(array, index); }
     MenuItemArray* Menu(const std::string& array) const { return menus_.Get(array); }
 
-    // Toolbar buttons by key and by position (1 to 27): only their enabled
-    // state for now.
+    // Toolbar buttons by key and by position (1 to 27): enabled and
+    // pressed (Value 1) states.
     void SetToolbarButtonEnabled(const std::string& key, bool enabled);
     void SetToolbarButtonsEnabled(int fromPosition, int toPosition, bool enabled);
     bool ToolbarButtonEnabled(const std::string& key) const;
     bool ToolbarButtonEnabled(int position) const;
+    void SetToolbarButtonValue(const std::string& key, int value);
+    int ToolbarButtonValue(const std::string& key) const;
+    // A press of a toolbar button (by its key) and a choice in a button's
+    // menu (its text and index from 1); see main_window_toolbar.cpp.
+    void Toolbar1_ButtonClick(const std::string& key);
+    void Toolbar1_ButtonMenuClick(const std::string& text, int index);
 
     // Shows a child window in the multiple-document area: it is loaded
     // first, then shown (maximized when it opens so).
@@ -168,6 +175,7 @@ public:
 
     // Controls (designer names).
     QFrame* Picture1 = nullptr;   // toolbar strip; keyboard focus target
+    Toolbar* Toolbar1 = nullptr;  // on the strip
     QuickBar* Picture3 = nullptr;  // quick parameter bar, a drawing surface
     QFrame* Picture4 = nullptr;   // address bar
     QComboBox* Combo2 = nullptr;  // address box
@@ -252,7 +260,6 @@ private:
     QMenuBar* mainMenuBar_ = nullptr;
     MenuSet menus_;
     std::map<int, QLineEdit*> panelBoxes_;
-    std::map<std::string, bool> toolbarEnabled_;
     QPointer<QLabel> pressedTab_;
     int pressedTabTop_ = 0;
     int pressedTabLeft_ = 0;

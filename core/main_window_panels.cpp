@@ -11,6 +11,7 @@
 
 #include "core/settings_file.h"
 #include "core/shared_menu_items.h"
+#include "core/toolbar.h"
 #include "core/child_form.h"
 #include "core/window_management.h"
 #include "core/main_window_internal.h"
@@ -58,6 +59,13 @@ void MDIForm1::BuildToolbarStrip() {
     Picture1->setFixedHeight(TwipsToPixels(kStripHeight));
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->installEventFilter(this);
+    // The buttons leave the keyboard focus with the strip.
+    Toolbar1 = new Toolbar(Picture1);
+    Toolbar1->move(0, 0);
+    Toolbar1->setFixedHeight(TwipsToPixels(kStripHeight) - 2);
+    Toolbar1->adjustSize();
+    Toolbar1->ButtonClick = [this](const std::string& key) { Toolbar1_ButtonClick(key); };
+    Toolbar1->ButtonMenuClick = [this](const std::string& text, int index) { Toolbar1_ButtonMenuClick(text, index); };
 }
 
 void MDIForm1::BuildQuickBar() {

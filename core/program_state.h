@@ -4,6 +4,7 @@
 // Program(); nothing else is global.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/quote_record.h"
@@ -13,6 +14,7 @@ namespace ranvik {
 class MDIForm1;
 class ChildForm;
 class ChartWindowBase;
+class Printer;
 
 // Flags are -1 for true and 0 for false, as the stored settings and every
 // window expect.
@@ -136,6 +138,12 @@ struct CommandChannelState {
     std::int16_t BackColorIndex = 0;  // chart background colour 0 to 6
 };
 
+// Printing: the program's own current printer, the system's default at
+// start (made on first use), then the one chosen in the print settings.
+struct PrintState {
+    std::shared_ptr<Printer> CurrentPrinter;
+};
+
 struct ProgramState {
     StoreState store;
     SelectionState selection;
@@ -147,6 +155,7 @@ struct ProgramState {
     StockListState lists;
     WindowRegistryState windows;
     CommandChannelState commands;
+    PrintState print;
 };
 
 ProgramState& Program();

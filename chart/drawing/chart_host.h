@@ -114,6 +114,16 @@ public:
     virtual BoxPlace MainBoxPlace(int /*textNo*/) const { return {}; }
     virtual void SetMainLabel(int /*labelNo*/, const std::string& /*caption*/, Color /*color*/) {}
     virtual void SetMainLabelEnabled(int /*labelNo*/, bool /*enabled*/) {}
+    // The fore colour of a caption label alone, its caption kept.
+    virtual void SetMainLabelColor(int /*labelNo*/, Color /*color*/) {}
+    // Greys and disables the quick bar's MACD group.
+    virtual void DimMacdParams() {}
+    // The main window as a whole: disabled while a long computation runs, so
+    // that no command reaches the chart window meanwhile.
+    virtual void SetMainWindowEnabled(bool /*enabled*/) {}
+    // The pointer over the whole screen, by the numbers of
+    // platform/ui/pointers.h: 0 the default, 11 the hourglass.
+    virtual void SetScreenPointer(int /*pointer*/) {}
 
     // The drawers of the other chart kinds.  Each draws from the data file
     // open as file number 1 and leaves it open; the restart fields
@@ -137,6 +147,9 @@ public:
     // The indicator pane of the chart in force, on screen or, while the
     // window prints, on the printed indicator band; file number 1 stays open.
     void gcv(ChartFile& file1);
+    // The printed indicator band while the window prints: its scale and
+    // MacdClipLevel, then gcv with PrintingNow -1.
+    void prtgcv(ChartFile& file1);
 };
 
 }  // namespace ranvik

@@ -15,6 +15,7 @@
 #include "core/program_state.h"
 #include "core/quick_bar.h"
 #include "platform/runtime/values.h"
+#include "platform/surface/printer.h"
 #include "platform/surface/screen_surface.h"
 #include "platform/ui/control_colors.h"
 #include "platform/ui/twips.h"
@@ -70,6 +71,7 @@ Form3::Form3(QWidget* parent) : ChartWindowBase(parent) {
     setMinimumSize(TwipsToPixels(3000), TwipsToPixels(2400));
     BuildControls();
     BuildMenus();
+    ConnectKindBoxes();
 }
 
 Form3::~Form3() = default;
@@ -164,12 +166,11 @@ void Form3::BuildControls() {
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 
-    // A new window is a candlestick window.  The kind and option handlers
-    // come with the chart kinds; the boxes hold the state meanwhile.
+    // A new window is a candlestick window; the boxes' handlers are
+    // connected once the menus they set exist.
     Check1.SetValue(1);
     CommCheck.OnClick = [this] { CommCheck_Click(); };
     Activate10.OnClick = [this] { Activate10_Click(); };
-    Check7.OnClick = [this] { Check7_Click(); };
     Picture4->installEventFilter(this);
     Picture5->installEventFilter(this);
 
@@ -320,6 +321,14 @@ int Form3::CheckValue(int box) const {
 }
 
 QLabel& Form3::LabelNo(int number) { return *labels_.at(number); }
+
+std::string Form3::TitleStrip() const { return Label1->text().toStdString(); }
+
+Surface* Form3::PrintPage() {
+    if (fields_.PrintingNow == 0) return nullptr;
+    const auto& printer = Program().print.CurrentPrinter;
+    return printer ? &printer->Page() : nullptr;
+}
 
 bool Form3::BlinkRunning() const { return Timer1->isActive(); }
 

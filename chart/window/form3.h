@@ -7,10 +7,15 @@
 //   form3_resize.cpp    pane layout, the command-line file, the pane layout menu
 //   form3_scroll.cpp    scroll bar, zoom slider, display menu
 //   form3_requests.cpp  the main window's load requests
+//   form3_kind_boxes.cpp  the chart kind and display option boxes
+//   form3_indicators.cpp  the indicator menu and its group resets
 //   form3_panes.cpp     the yearly-candle and price-band panes' clicks
+//   form3_main_bar.cpp  the main window's caption colours, enabled state and
+//                       the screen pointer, as the drawers set them
 // Its fields are ChartWindowState; the set-up, redraw and drawers (chart/
 // drawing) run on it as their ChartHost.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -21,6 +26,8 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QScrollBar;
 class QSlider;
@@ -48,6 +55,11 @@ public:
     // ActiveWindowNo; then the box goes back to 0.
     void Activate10_Click();
     void CommCheck_Click();
+    // The print settings window's view of the window.
+    int ChartKindBox() const override { return CheckValue(1); }
+    bool LoadPending() const override { return BlinkRunning(); }
+    std::string TitleStrip() const override;
+    void SetCommCheck(int value) override { CommCheck.SetValue(value); }
     // The data maintenance window has deleted RemovedDataFile: a window
     // showing it forgets it and waits for another load.
     void DropRemovedDataFile();
@@ -69,7 +81,6 @@ public:
 
     // The floating yearly-candle pane and the price-band volume pane
     // (buttons 1 left, 2 right, 4 middle; x and y in the pane's scale).
-    void Check7_Click();
     void Picture4_MouseUp(int button, int shift, double x, double y);
     void Picture5_MouseUp(int button, int shift, double x, double y);
 
@@ -89,6 +100,62 @@ public:
     void mnu会社Item_Click(int index);
     void mnuChartItemeyc_Click(int index);
 
+    // Chart kinds and display options: each box's handler runs whenever its
+    // value changes (form3_kind_boxes.cpp).
+    void Check1_Click();
+    void Check2_Click();
+    void Check3_Click();
+    void Check4_Click();
+    void Check6_Click();
+    void Check7_Click();
+    void Check8_Click();
+    void Check9_Click();
+    void Check10_Click();
+    void Check11_Click();
+    void Check12_Click();
+    // A whole menu of the bar by its name ("mnuSetView", "mnuSetView2").
+    bool MenuEnabled(const std::string& name) const;
+    void SetMenuEnabled(const std::string& name, bool enabled);
+
+    // The indicator menu 指標 (form3_indicators.cpp).  The single items act
+    // on their element 1 whatever index they get; index 3 of 陰陽足, 三日平均線
+    // and ピボット is the group reset's call, which neither synchronises the
+    // parameter bar nor redraws.
+    void mnuIdouHeikin_Click(int index);
+    void mnu一目_Click(int index);
+    void mnu一目雲のみ_Click(int index);
+    void mnuボリンジャ_Click(int index);
+    void mnuEnvelope_Click(int index);
+    void mnuHLband_Click(int index);
+    void mnuBBdaikin_Click(int index);
+    void mnu陰陽足_Click(int index);
+    void mnuPibott_Click(int index);
+    void mnu3Days_Click(int index);
+    void mnuParabolic_Click(int index);
+    void mnuKagiAshi_Click(int index);
+    void mnu線形回帰_Click(int index);
+    void mnuKairiRitsu_Click(int index);
+    void mnu2LineKairiRitsu_Click(int index);
+    void mnuPerOscillator_Click(int index);
+    void mnuモメンタム_Click(int index);
+    void mnuRSI_Click(int index);
+    void mnuRCI_Click(int index);
+    void mnuストキャス_Click(int index);
+    void mnuMACD_Click(int index);
+    void mnuVector_Click(int index);
+    void mnuOBV_Click(int index);
+    void mnuDekidaka_Click(int index);
+    void mnuDekiIdou_Click(int index);
+    void mnuSinyouBB_Click(int index);
+    void mnuVolRate_Click(int index);
+    void mnuPSY_Click(int index);
+    // The menu 指標 itself, which the panes open as a popup on a right click.
+    QMenu* IndicatorMenu() const { return indicatorMenu_; }
+    // Run by the window closed last, too.
+    void ResetOverlayIndicators();
+    void ResetOscillatorIndicators();
+    void ResetVolumeIndicators();
+
     // Background colour index 0 to 6 (colour number index + 1) on the window
     // and its panes.
     void SetBackgroundColour(int index);
@@ -100,6 +167,8 @@ public:
     Surface& BandVolumePane() override;
     Surface& DataPanel() override;
     Surface& QuickBar() override;
+    // The current printer's page while the window prints.
+    Surface* PrintPage() override;
     int PaneTop(Pane pane) const override;
     int PaneHeight(Pane pane) const override;
     bool PaneVisible(Pane pane) const override;
@@ -123,6 +192,13 @@ public:
     BoxPlace MainBoxPlace(int textNo) const override;
     void SetMainLabel(int labelNo, const std::string& caption, Color color) override;
     void SetMainLabelEnabled(int labelNo, bool enabled) override;
+    // form3_main_bar.cpp: the main window as the indicator pane changes it.
+    void SetMainLabelColor(int labelNo, Color color) override;
+    void SetMainWindowEnabled(bool enabled) override;
+    void SetScreenPointer(int pointer) override;
+    // The MACD group of the quick bar stays as it is until the parameter
+    // panels are built.
+    void DimMacdParams() override {}
     void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) override;
     void SetToolbarButtonEnabled(const std::string& key, bool enabled) override;
     void FocusToolbarStrip() override;
@@ -170,8 +246,9 @@ public:
     HiddenCheckBox Activate10;
     // Chart kinds and display options (there is no box 5).
     HiddenCheckBox Check1, Check2, Check3, Check4, Check6, Check7, Check8, Check9, Check10, Check11, Check12;
-    HiddenCheckBox* CheckBox(int number);
+    HiddenCheckBox* CheckBox(int number) override;
     const HiddenCheckBox* CheckBox(int number) const;
+    HiddenCheckBox* CommandBox() override { return &CommCheck; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -180,6 +257,31 @@ protected:
 private:
     void BuildControls();
     void BuildMenus();
+    void BuildChartMenus(QMenuBar* bar, QMenu* view);
+    void BuildIndicatorMenu(QMenuBar* bar);
+    void ConnectKindBoxes();
+    // Steps the kind handlers share.
+    void RestoreIndicatorPane();
+    void ExcludeOtherKinds(int self, bool newPriceBars = false);
+    void TakeIndicatorSpace();
+    void GiveIndicatorSpaceBack();
+    void SetDisplayButtons(const char* pattern);
+    void TestExchangeRate();
+    void SignalMainWindow();
+    void DrawNewKind();
+    void SetToolbarButtonValue(const std::string& key, int value);
+    void LeaveComparisonLayout(bool yearly);
+    void EnterNewPriceBarMode();
+    void LeaveNewPriceBarMode();
+    // Indicator menu steps.
+    void ClickGrouped(const std::string& item, bool overlay, const std::function<void()>& on,
+                      const std::function<void()>& off);
+    void ClickIndependent(const std::string& item, int element, const std::function<void()>& on,
+                          const std::function<void()>& off);
+    void ClickVolumeIndicator(const std::string& item, int element);
+    void ClickPeriodOscillator(const std::string& item, const char* caption, bool sync);
+    void OverlayTail(bool sync);
+    void PrintUnitOnQuickBar(int textNo);
     void TakeCommandLine();
     void WatchWindowStates();
     // The window's outer size in twips, frame included.
@@ -204,6 +306,8 @@ private:
     std::map<int, QLabel*> labels_;
     // The quick parameter bar's stand-in while no main window holds one.
     ScreenSurface* ownQuickBar_ = nullptr;
+    bool pointerShown_ = false;  // an override cursor of SetScreenPointer in force
+    QMenu* indicatorMenu_ = nullptr;
     // A resize while minimized is made up for once, at the restore.
     bool resizeOnRestore_ = false;
 };

@@ -23,6 +23,8 @@
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/pointers.h"
 #include "platform/ui/twips.h"
+#include "print/form6.h"
+#include "print/print_job.h"
 
 namespace ranvik {
 
@@ -197,6 +199,9 @@ void Form3::CommCheck_Click() {
     // A printing window takes no command; the box goes back to 0 in every
     // case so that the next command is seen.
     if (fields_.PrintingNow == 0 && Program().commands.ChartCommand == 98) DropRemovedDataFile();
+    if (fields_.PrintingNow == 0 && Program().commands.ChartCommand == 200) {
+        PrintChart(*this, CurrentPrinter(), PrintSettingsInForce());
+    }
     CommCheck.SetValue(0);
 }
 
@@ -299,8 +304,7 @@ void Form3::Form_Unload() {
             }
         });
         // 7. The last chart window leaves the chart buttons nothing to act
-        // on.  (The indicator groups are reset here once the indicator
-        // menus exist.)
+        // on, and the quick bar no indicator to show.
         Ignoring([&] {
             if (windows.ChartWindow1 != nullptr || windows.ChartWindow2 != nullptr || windows.ChartWindow3 != nullptr) {
                 return;
@@ -310,6 +314,8 @@ void Form3::Form_Unload() {
                 main->SetToolbarButtonEnabled("窓ＵＤ", false);
             }
             main->SetToolbarButtonsEnabled(5, 25, false);
+            ResetOverlayIndicators();
+            ResetOscillatorIndicators();
             for (int label : {6, 10}) SetForeColor(main->QuickLabels[label], kIdleCaption);
             for (int box : {2, 6}) main->QuickBoxes[box]->setEnabled(false);
             main->Picture3->Cls();

@@ -23,6 +23,7 @@ MDIForm1* Main() { return Program().windows.MainForm; }
 void Form3::BuildMenus() {
     QMenuBar* bar = EnsureMenuBar();
     QMenu* view = bar->addMenu("表示(&F)");
+    view->menuAction()->setObjectName("mnu表示");
     MenuItemArray* display = AddMenuArray(view, "mnu表示ボタン");
     display->Add(1, "部分表示(&P)", "F7");
     display->Add(2, "全表示(&D)", "F8");
@@ -31,6 +32,22 @@ void Form3::BuildMenus() {
     display->Add(5, "徐々に縮小表示1(&S)");
     display->Add(6, "徐々に縮小表示2(&U)", "Shift+F6");
     connect(display, &MenuItemArray::Click, this, [this](int i) { mnu表示ボタン_Click(i); });
+    view->addSeparator();
+
+    QMenu* colours = view->addMenu("背景色(&B)");
+    colours->menuAction()->setObjectName("mnuColor");
+    MenuItemArray* colourItems = AddMenuArray(colours, "mnuColorItem");
+    const char* colourCaptions[] = {"ハニーデューメロン(&M)", "黒(&B)",         "ラベンダー(&L)", "白(&W)",
+                                    "淡トルコ石(&T)",         "薄黄(&Y)",       "小麦(&K)"};
+    for (int i = 0; i <= 6; ++i) colourItems->Add(i, colourCaptions[i]);
+    colourItems->SetChecked(0, true);
+    connect(colourItems, &MenuItemArray::Click, this, [this](int i) { mnuColorItem_Click(i); });
+    view->addSeparator();
+
+    // The topics items' handler comes with the price pane's mouse handling.
+    MenuItemArray* topics = AddMenuArray(view, "mnuTopicsDisp");
+    topics->Add(1, "ﾄﾋﾟｯｸｽを<横>表示(&H)", "Ctrl+F11");
+    topics->Add(2, "ﾄﾋﾟｯｸｽを<縦>表示(&V)", "Ctrl+F12");
     view->addSeparator();
 
     MenuItemArray* layout = AddMenuArray(view, "mnuGamen比");
@@ -42,8 +59,8 @@ void Form3::BuildMenus() {
     layout->SetChecked(3, true);
     connect(layout, &MenuItemArray::Click, this, [this](int i) { mnuGamen比_Click(i); });
     view->addSeparator();
-    // Enabled by the chart set-up for exchange-rate series; its handler
-    // comes with the chart window's menus.
+    // Enabled for exchange-rate series; its handler comes with the chart
+    // window's menus.
     MenuItemArray* invert = AddMenuArray(view, "mnuChart上下");
     invert->Add(1, "為替チャートの上下を逆転(&Z)", "Ctrl+Z");
     invert->SetEnabled(1, false);
@@ -55,6 +72,7 @@ void Form3::BuildMenus() {
     view->addSeparator();
 
     QMenu* funcEx = view->addMenu("その他機能(&O)");
+    funcEx->menuAction()->setObjectName("mnuFuncEx");
     MenuItemArray* funcExItems = AddMenuArray(funcEx, "mnuFuncExItem");
     AddFuncExItems(*funcExItems);
     for (int i = 0; i <= 8; ++i) funcExItems->SetVisible(i, i != 0 && i != 6 && i != 7);
@@ -68,27 +86,61 @@ void Form3::BuildMenus() {
     end->Add(1, "アプリケーション終了(&X)", "Ctrl+X");
     connect(end, &MenuItemArray::Click, this, [this](int) { mnuEnd_Click(); });
 
-    // チャート: so far the split correction, which the chart set-up enables
-    // and checks; the chart kinds and the item's handler come with the
-    // chart window's menus.
+    BuildChartMenus(bar, view);
+}
+
+void Form3::BuildChartMenus(QMenuBar* bar, QMenu*) {
+    // チャート: the kind items set the kind boxes; their handler comes with
+    // the chart window's menus.  Item 5 is the year-by-year submenu.
     QMenu* chart = bar->addMenu("チャート(&C)");
     chart->menuAction()->setObjectName("mnuChart");
+    MenuItemArray* kinds = AddMenuArray(chart, "mnuChartItem");
+    kinds->Add(1, "ﾛｰｿｸ(&C)", "F1");
+    kinds->Add(2, "銘柄比較(&H)", "F2");
+    kinds->Add(3, "逆ｳｵｯﾁ(&G)", "F3");
+    kinds->Add(4, "ﾎﾟｲﾝﾄ＆ﾌｨｷﾞｭｱ(&P)", "F4");
+    QMenu* yearly = chart->addMenu("年毎比較(&N)");
+    yearly->menuAction()->setObjectName("mnuChartItem5");
+    MenuItemArray* variants = AddMenuArray(yearly, "mnuChartItemeyc");
+    variants->Add(1, "年毎比較1(&N)", "F5");
+    variants->Add(2, "年毎比較2(&M)", "F12");
+    connect(variants, &MenuItemArray::Click, this, [this](int i) { mnuChartItemeyc_Click(i); });
+    kinds->Add(6, "新値三本足(非時系列)(&S)", "F6");
+    kinds->Add(7, "新値三本足(時系列)(&T)", "F11");
+    kinds->SetChecked(1, true);
+    chart->addSeparator();
     MenuItemArray* correction = AddMenuArray(chart, "mnuHosei");
     correction->Add(1, "チャート補正有効(&Y)", "Ctrl+F9");
     correction->SetEnabled(1, false);
+    MenuItemArray* dataCorrection = AddMenuArray(chart, "mnuDataHosei");
+    dataCorrection->Add(1, "データ補正有効(&D)");
+    dataCorrection->SetEnabled(1, false);
+    dataCorrection->SetVisible(1, false);
 
-    // 指標: so far the volume moving average, whose mark the window keeps in
-    // the settings file, and Ichimoku, whose mark widens the view; the other
-    // indicator items and their handlers come with the indicator menus.
-    QMenu* indicators = bar->addMenu("指標(&A)");
-    indicators->menuAction()->setObjectName("mnuSetView");
-    MenuItemArray* ichimoku = AddMenuArray(indicators, "mnu一目");
-    ichimoku->Add(1, "一目均衡表(&H)", "Ctrl+H");
-    MenuItemArray* volumeAverage = AddMenuArray(indicators, "mnuDekiIdou");
-    volumeAverage->Add(1, "出来高移動平均(&D)");
-    volumeAverage->SetChecked(1, true);
+    BuildIndicatorMenu(bar);
+
+    // 指標２: the option toggles; their handler comes with the chart
+    // window's menus.
+    QMenu* options = bar->addMenu("指標２(&B)");
+    options->menuAction()->setObjectName("mnuSetView2");
+    MenuItemArray* misc = AddMenuArray(options, "mnuMisc");
+    misc->Add(0, "十字線(&L)");
+    misc->Add(1, "データ表示(&S)");
+    misc->Add(2, "年ローソク足表示(&Y)");
+    misc->Add(3, "月ローソク変換(&M)");
+    misc->Add(4, "価格帯別出来高(&W)");
+
+    QMenu* toolMenu = bar->addMenu("ツール(&T)");
+    toolMenu->menuAction()->setObjectName("mnuSelTool");
+    MenuItemArray* toolItems = AddMenuArray(toolMenu, "mnuSelToolItem");
+    toolItems->Add(1, "株価データ保守 (&D)", "Ctrl+D");
+    toolItems->Add(3, "株価データ収集(&F)", "Ctrl+F");
+    toolItems->Add(7, "Tamelo(&M)");
+    MenuItemArray* print = AddMenuArray(toolMenu, "mnuPrt");
+    print->Add(1, "ﾁｬｰﾄ印刷(&P)", "Ctrl+P");
 
     QMenu* win = bar->addMenu("ｳｲﾝﾄﾞｳ(&W)");
+    win->menuAction()->setObjectName("mnuWin");
     MenuItemArray* winItems = AddMenuArray(win, "mnuWinItem");
     const char* winCaptions[] = {"重ねて表示(&D)", "上下に並べて表示(&H)", "左右に並べて表示(&V)",
                                  "ｱｲｺﾝを整列(&I)", "-",                    "株価データ保守(&J)",
@@ -108,6 +160,7 @@ void Form3::BuildMenus() {
     connect(companyItems, &MenuItemArray::Click, this, [this](int i) { mnu会社Item_Click(i); });
 
     QMenu* help = bar->addMenu("ヘルプ(&H)");
+    help->menuAction()->setObjectName("mnuHelp");
     MenuItemArray* helpItems = AddMenuArray(help, "mnuHelpItem");
     helpItems->Add(0, "説明(&H)");
     helpItems->Add(1, "ﾌﾟﾛｸﾞﾗﾑ情報(&P)");
@@ -150,7 +203,9 @@ void Form3::mnuHelpItem_Click(int index) {
 
 void Form3::mnuColorItem_Click(int index) {
     // The colour goes through the command channel once it is built
-    // (command 199); until then it is applied here.
+    // (command 199); until then it is applied and marked here.
+    if (index < 0 || index > 6) return;
+    for (int i = 0; i <= 6; ++i) Item("mnuColorItem", i).SetChecked(i == index);
     SetBackgroundColour(index);
 }
 

@@ -44,14 +44,6 @@ void Form3::RedrawYearCandles() {
     file1.Close();
 }
 
-void Form3::Check7_Click() {
-    if (Check7.Value() == 1) {
-        if (fields_.ChartShown != 0) RedrawYearCandles();
-    } else {
-        Picture4->hide();
-    }
-}
-
 void Form3::Picture4_MouseUp(int, int, double, double) { RedrawYearCandles(); }
 
 void Form3::Picture5_MouseUp(int button, int, double, double y) { BandVolumeMouseUp(*this, button, y); }

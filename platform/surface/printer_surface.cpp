@@ -268,4 +268,17 @@ bool PrinterSurface::EndDoc() {
     return ok;
 }
 
+void PrinterSurface::KillDoc() {
+    if (painter_) {
+        printer_->abort();
+        painter_->end();
+        painter_.reset();
+        if (!partPath_.empty()) QFile::remove(Q(partPath_));
+    }
+    partPath_.clear();
+    failed_ = false;
+    SetCurrentX(0);
+    SetCurrentY(0);
+}
+
 }  // namespace ranvik

@@ -52,6 +52,9 @@ public:
     // page could not be printed or written; a document with nothing drawn
     // sends nothing and succeeds.
     bool EndDoc();
+    // Drops the document in progress: a printer's job is cancelled, a PDF's
+    // partial file removed.
+    void KillDoc();
     bool PageStarted() const { return painter_ != nullptr; }
 
 protected:

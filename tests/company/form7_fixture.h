@@ -21,7 +21,7 @@ namespace ranvik::test {
 
 // How the recording transfer answers one address.
 enum class Answer {
-    Page,      // states 1, 8 and the page "<p>" & address & "</p>"
+    Page,      // states 1, 8 and the page set for the address, else "<p>" & address & "</p>"
     NoState,   // the page text without any state
     NotFound,  // state 11 (an error reply) and an error page
     TimeOut,   // the request itself fails
@@ -35,10 +35,12 @@ public:
         const auto it = answers.find(address);
         const Answer answer = it != answers.end() ? it->second : Answer::Page;
         switch (answer) {
-            case Answer::Page:
+            case Answer::Page: {
                 stateChanged(1);
                 stateChanged(8);
-                return {false, "<p>" + address + "</p>"};
+                const auto page = pages.find(address);
+                return {false, page != pages.end() ? page->second : "<p>" + address + "</p>"};
+            }
             case Answer::NoState: return {false, "<p>" + address + "</p>"};
             case Answer::NotFound: stateChanged(11); return {false, "<h1>404</h1>"};
             case Answer::TimeOut: stateChanged(1); return {true, ""};
@@ -47,6 +49,7 @@ public:
     }
     std::vector<std::string> log;
     std::map<std::string, Answer> answers;
+    std::map<std::string, std::string> pages;  // answered in place of "<p>" & address & "</p>"
     std::function<void()> onRequest;  // runs inside every request
 };
 

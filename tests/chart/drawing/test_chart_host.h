@@ -129,6 +129,16 @@ public:
         mainLabels[labelNo].color = color;
     }
     void SetMainLabelEnabled(int labelNo, bool enabled) override { mainLabels[labelNo].enabled = enabled; }
+    void SetMainLabelColor(int labelNo, Color color) override { mainLabels[labelNo].color = color; }
+    void DimMacdParams() override { ++macdDims; }
+    void SetMainWindowEnabled(bool enabled) override {
+        mainEnabled = enabled;
+        mainEnabledLog.push_back(enabled);
+    }
+    void SetScreenPointer(int pointer) override {
+        screenPointer = pointer;
+        pointerLog.push_back(pointer);
+    }
     void DrawStockCompare(ChartFile& file1) override { Drawn("stock comparison", file1); }
     void DrawReverseWatch(ChartFile& file1) override { Drawn("reverse watch", file1); }
     void DrawPointFigure(ChartFile& file1) override { Drawn("point and figure", file1); }
@@ -180,16 +190,23 @@ public:
     int focusCalls = 0;
     int syncCalls = 0;
     std::vector<ScrollChange> scrollChanges;
-    // The quick bar's boxes and caption labels as the volume-area drawers
-    // leave them; Text2 lies where the main window puts it.
+    // The quick bar's boxes and caption labels as the drawers leave them;
+    // Text2 and Text3 lie where the main window puts them.
     struct MainLabelState {
         std::string caption;
         Color color;
         bool enabled = false;
     };
     std::map<int, bool> mainBoxEnabled;
-    std::map<int, BoxPlace> mainBoxPlaces{{2, BoxPlace{120, 285, 500}}};
+    std::map<int, BoxPlace> mainBoxPlaces{{2, BoxPlace{120, 285, 500}}, {3, BoxPlace{1020, 285, 500}}};
     std::map<int, MainLabelState> mainLabels;
+    // The main window's enabled state and the screen pointer as the drawers
+    // set them, with every change in order.
+    int macdDims = 0;
+    bool mainEnabled = true;
+    std::vector<bool> mainEnabledLog;
+    int screenPointer = 0;
+    std::vector<int> pointerLog;
 
 private:
     void AddItems(const std::string& array, int first, int last) {

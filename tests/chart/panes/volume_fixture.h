@@ -48,9 +48,11 @@ protected:
         w.indicator.Scale(0, 1, viewWidth, 0);
         if (file1.IsOpen()) file1.Close();
         file1.Open(f.DataFileName);
-        // The volume-area indicators are the tests' own to draw.
+        // The volume-area indicators are the tests' own to draw; the
+        // indicator pane, drawn in between, is no part of them.
         CandleLayers layers;
         layers.volumePane = [](ChartHost&, ChartFile&) {};
+        layers.indicatorPane = [](ChartHost&, ChartFile&) {};
         DrawCandleChart(w, file1, layers);
         w.price.ClearLog();
         w.printer.ClearLog();
