@@ -196,14 +196,13 @@ public:
     void SetMainLabelColor(int labelNo, Color color) override;
     void SetMainWindowEnabled(bool enabled) override;
     void SetScreenPointer(int pointer) override;
-    // The MACD group of the quick bar stays as it is until the parameter
-    // panels are built.
-    void DimMacdParams() override {}
+    // form3_param_panel.cpp: the quick bar follows this window's kind and
+    // indicators.
+    void DimMacdParams() override;
     void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) override;
     void SetToolbarButtonEnabled(const std::string& key, bool enabled) override;
     void FocusToolbarStrip() override;
-    // The parameter panels follow the window once they are built.
-    void SyncParamPanel() override {}
+    void SyncParamPanel() override;
     // The other chart kinds (chart/kinds); file number 1 stays open for the
     // caller.
     void DrawStockCompare(ChartFile& file1) override;
