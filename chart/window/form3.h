@@ -55,6 +55,10 @@ public:
     // ActiveWindowNo; then the box goes back to 0.
     void Activate10_Click();
     void CommCheck_Click();
+    // form3_commands.cpp: one command code carried out.
+    void RunChartCommand(int code);
+    void TakeFirstQuickValues();
+    void TakeOverlayPeriods();
     // The print settings window's view of the window.
     int ChartKindBox() const override { return CheckValue(1); }
     bool LoadPending() const override { return BlinkRunning(); }
