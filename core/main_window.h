@@ -207,6 +207,8 @@ public:
     QWidget* Picture11 = nullptr;    // collection panel
     std::map<int, QLineEdit*> QuickBoxes;  // Text2 .. Text18 of the quick bar
     std::map<int, QLabel*> QuickLabels;    // Label6 .. Label24
+    QGroupBox* Frame2 = nullptr;           // MACD group of the quick bar
+    QLabel* Frame2Caption = nullptr;       // its caption "MACD", coloured as the group's fore colour
 
     // Main window fields.
     std::int16_t ListLayout = kBothGrids;

@@ -99,11 +99,22 @@ void MDIForm1::BuildQuickBar() {
     auto* frame2 = new QGroupBox(Picture3);
     frame2->setObjectName("Frame2");
     MoveTwips(frame2, left, 15, 2700, 600);
+    Frame2 = frame2;
     auto* macd = new QLabel("MACD", frame2);
+    macd->setObjectName("Frame2Caption");
     MoveTwips(macd, 60, 210, 540, 240);
+    Frame2Caption = macd;
     box(10, 16, "短", frame2, 600, 30);
     box(11, 17, "長", frame2, 1260, 30);
     box(12, 18, "ｼｸﾞﾅﾙ", frame2, 1920, 30);
+    // The unit labels of the MACD boxes, right of each box; the chart
+    // windows write their captions.
+    for (int i = 0; i < 3; ++i) {
+        auto* unit = new QLabel(frame2);
+        unit->setObjectName(QString("Label%1").arg(19 + i));
+        MoveTwips(unit, 600 + 660 * i + 505, 285, 150, 240);
+        QuickLabels[19 + i] = unit;
+    }
     for (auto& [no, label] : QuickLabels) {
         QFont f = label->font();
         f.setPointSize(8);

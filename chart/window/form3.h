@@ -55,6 +55,10 @@ public:
     // ActiveWindowNo; then the box goes back to 0.
     void Activate10_Click();
     void CommCheck_Click();
+    // form3_commands.cpp: one command code carried out.
+    void RunChartCommand(int code);
+    void TakeFirstQuickValues();
+    void TakeOverlayPeriods();
     // The print settings window's view of the window.
     int ChartKindBox() const override { return CheckValue(1); }
     bool LoadPending() const override { return BlinkRunning(); }
@@ -196,14 +200,13 @@ public:
     void SetMainLabelColor(int labelNo, Color color) override;
     void SetMainWindowEnabled(bool enabled) override;
     void SetScreenPointer(int pointer) override;
-    // The MACD group of the quick bar stays as it is until the parameter
-    // panels are built.
-    void DimMacdParams() override {}
+    // form3_param_panel.cpp: the quick bar follows this window's kind and
+    // indicators.
+    void DimMacdParams() override;
     void SetWindowTab(int windowNo, const std::string& caption, const std::string& toolTip) override;
     void SetToolbarButtonEnabled(const std::string& key, bool enabled) override;
     void FocusToolbarStrip() override;
-    // The parameter panels follow the window once they are built.
-    void SyncParamPanel() override {}
+    void SyncParamPanel() override;
     // The other chart kinds (chart/kinds); file number 1 stays open for the
     // caller.
     void DrawStockCompare(ChartFile& file1) override;

@@ -198,17 +198,6 @@ void Form3::Activate10_Click() {
     Activate10.SetValue(0);
 }
 
-void Form3::CommCheck_Click() {
-    if (CommCheck.Value() != 1) return;
-    // A printing window takes no command; the box goes back to 0 in every
-    // case so that the next command is seen.
-    if (fields_.PrintingNow == 0 && Program().commands.ChartCommand == 98) DropRemovedDataFile();
-    if (fields_.PrintingNow == 0 && Program().commands.ChartCommand == 200) {
-        PrintChart(*this, CurrentPrinter(), PrintSettingsInForce());
-    }
-    CommCheck.SetValue(0);
-}
-
 void Form3::DropRemovedDataFile() {
     auto& f = fields_;
     const std::string& removed = Program().commands.RemovedDataFile;

@@ -353,6 +353,9 @@ TEST_F(IndicatorMenu, UnitsOnTheQuickBar) {
             found = true;
             EXPECT_EQ(call.text, text) << box;
             EXPECT_EQ(call.color, kIdle) << box;
+            // The reset's mark comes first; the parameter panel may then
+            // print the box's mark again in the colour of its use.
+            break;
         }
         EXPECT_TRUE(found) << box;
     };
