@@ -11,6 +11,7 @@
 #include "core/splash.h"
 #include "core/window_management.h"
 #include "platform/runtime/help_service.h"
+#include "print/form6.h"
 
 namespace ranvik {
 
@@ -136,8 +137,10 @@ void Form3::BuildChartMenus(QMenuBar* bar, QMenu*) {
     toolItems->Add(1, "株価データ保守 (&D)", "Ctrl+D");
     toolItems->Add(3, "株価データ収集(&F)", "Ctrl+F");
     toolItems->Add(7, "Tamelo(&M)");
+    connect(toolItems, &MenuItemArray::Click, this, [this](int i) { mnuSelToolItem_Click(i); });
     MenuItemArray* print = AddMenuArray(toolMenu, "mnuPrt");
     print->Add(1, "ﾁｬｰﾄ印刷(&P)", "Ctrl+P");
+    connect(print, &MenuItemArray::Click, this, [this](int) { mnuPrt_Click(); });
 
     QMenu* win = bar->addMenu("ｳｲﾝﾄﾞｳ(&W)");
     win->menuAction()->setObjectName("mnuWin");
@@ -180,6 +183,16 @@ void Form3::mnuWinItem_Click(int index) {
     else RunWindowMenu(static_cast<std::int16_t>(index));
 }
 
+void Form3::mnuSelToolItem_Click(int index) {
+    // The tools are the main window's; the same indexes run the same tool.
+    RunToolMenu(static_cast<std::int16_t>(index));
+}
+
+void Form3::mnuPrt_Click() {
+    // Modeless: the settings window prints whichever chart window is active.
+    Form6::ShowPrintSettings();
+}
+
 void Form3::mnuTool0_Click(int index) {
     // The bars belong to the main window; its view item does the work and
     // sets the marks everywhere.
@@ -210,8 +223,16 @@ void Form3::mnuColorItem_Click(int index) {
 }
 
 void Form3::mnu会社Item_Click(int index) {
-    // Item 1 (the results grid) comes with the company results window.
-    if (index == 0) ShowCompanyInfoWindow();
+    if (index == 0) {
+        ShowCompanyInfoWindow();
+    } else if (index == 1) {
+        const bool show = !Item("mnu会社Item", 1).Checked();
+        Item("mnu会社Item", 1).SetChecked(show);
+        if (ChildForm* company = Program().windows.CompanyInfoWindow) {
+            if (auto* grid = company->findChild<QWidget*>("MSFGrid1")) grid->setVisible(show);
+        }
+        if (MDIForm1* main = Main()) main->Item("mnu会社Item", 1).SetChecked(show);
+    }
 }
 
 void Form3::mnuChartItemeyc_Click(int) {
