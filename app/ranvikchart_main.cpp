@@ -6,6 +6,7 @@
 
 #include "chart/window/form3.h"
 #include "collect/collection_panel.h"
+#include "company/company_page_transfer.h"
 #include "company/form7.h"
 #include "core/main_window.h"
 #include "core/splash.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     ranvik::InstallChartWindowMaker();
     ranvik::InstallMaintenanceWindowMaker();
     ranvik::InstallCompanyWindowMaker();
+    ranvik::InstallCompanyPageTransfer();
     ranvik::InstallCollectionPanelMaker();
 
     ranvik::MDIForm1 window;
