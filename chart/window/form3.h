@@ -255,6 +255,11 @@ public:
     const HiddenCheckBox* CheckBox(int number) const;
     HiddenCheckBox* CommandBox() override { return &CommCheck; }
 
+    // The crosshair and the bar read-out.  X and Y in the pane's scale; -2000
+    // draws no line in that direction.
+    void Picture1_MouseMove(int button, int shift, double x, double y);
+    void DelLine();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -306,6 +311,11 @@ private:
     void RedrawYearCandles();
     // A button released on the yearly-candle or price-band pane.
     bool PaneMouseUp(QObject* watched, QEvent* event);
+    // Mouse moves over the panes, the read-out panel, the labels above the
+    // chart and the window's background.
+    void InstallMouseMoves();
+    void PaneMouseMove(QObject* watched, QEvent* event);
+    void PrintReadout(double x);
 
     ChartWindowState fields_;
     std::map<int, QLabel*> labels_;

@@ -1,4 +1,5 @@
 // The chart window's life cycle: load, activation, the title blink, the company results window and unload.
+#include "chart/drawing/crosshair.h"
 #include "chart/window/form3.h"
 
 #include <QAction>
@@ -103,6 +104,9 @@ void Form3::Form_Load() {
     f.PriceBottom = 1000;
     f.CrossX = ChartWindowState::kNoCross;
     f.CrossY = static_cast<float>(ChartWindowState::kNoCross);
+    // Whatever clears the price pane removes the crosshair with it: the state
+    // must say so, or the next move would draw the old lines back as ghosts.
+    PricePane().SetClearedHook([this] { ForgetCrosshair(*this); });
     QFont font = this->font();
     font.setPointSize(9);
     setFont(font);

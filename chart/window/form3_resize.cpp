@@ -46,6 +46,7 @@ void Form3::WatchWindowStates() {
 
 bool Form3::eventFilter(QObject* watched, QEvent* event) {
     if (PaneMouseUp(watched, event)) return true;
+    if (event->type() == QEvent::MouseMove) PaneMouseMove(watched, event);
     if (event->type() == QEvent::WindowStateChange) {
         if (Minimized()) {
             resizeOnRestore_ = true;

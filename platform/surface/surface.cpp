@@ -162,6 +162,7 @@ void Surface::PSet(double x, double y, Color color) {
 
 void Surface::Cls() {
     ClearAll();
+    if (clearedHook_) clearedHook_();
     currentX_ = 0;
     currentY_ = 0;
 }
@@ -169,6 +170,7 @@ void Surface::Cls() {
 void Surface::SetBackColor(Color color) {
     state_.BackColor = color;
     ClearAll();
+    if (clearedHook_) clearedHook_();
 }
 
 void Surface::Print(std::string_view text, PrintEnd end) {

@@ -8,6 +8,7 @@
 // never scaled works in twips (1440 to the inch, 15 to a pixel of the screen
 // at 96 dpi) from its top-left corner.
 #include <concepts>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -133,6 +134,9 @@ public:
     Color BackColor() const { return state_.BackColor; }
     // As on the original picture boxes, a new back colour clears the drawing.
     void SetBackColor(Color color);
+    // Called after every clear (Cls, a new back colour): an owner that keeps
+    // track of what lies on the surface (exclusive-or lines) forgets it.
+    void SetClearedHook(std::function<void()> hook) { clearedHook_ = std::move(hook); }
     int DrawWidth() const { return state_.DrawWidth; }
     // Widths below 1 count as 1.
     void SetDrawWidth(int width) { state_.DrawWidth = width < 1 ? 1 : width; }
@@ -186,6 +190,7 @@ private:
     double ScaleFactorY() const;
 
     SurfaceState state_;
+    std::function<void()> clearedHook_;
     double currentX_ = 0;
     double currentY_ = 0;
     bool userScale_ = false;

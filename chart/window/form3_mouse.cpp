@@ -1,0 +1,75 @@
+// Form3: the mouse over the chart: the crosshair and the bar read-out, and
+// the controls around the chart that remove the crosshair.
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "chart/drawing/bar_readout.h"
+#include "chart/drawing/crosshair.h"
+#include "chart/window/form3.h"
+#include "core/program_state.h"
+#include "platform/surface/screen_surface.h"
+
+namespace ranvik {
+
+void Form3::InstallMouseMoves() {
+    for (QWidget* widget : std::initializer_list<QWidget*>{Picture1, Picture3, Picture11, Label1, Label10, Label20,
+                                                           Label21, this}) {
+        widget->setMouseTracking(true);
+        if (widget != Picture5 && widget != this) widget->installEventFilter(this);
+    }
+    Picture5->setMouseTracking(true);  // its filter is installed with the button release
+    installEventFilter(this);
+}
+
+void Form3::PaneMouseMove(QObject* watched, QEvent* event) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPointF at = mouse->position();
+    const int button = (mouse->buttons().testFlag(Qt::LeftButton) ? 1 : 0) +
+                       (mouse->buttons().testFlag(Qt::RightButton) ? 2 : 0) +
+                       (mouse->buttons().testFlag(Qt::MiddleButton) ? 4 : 0);
+    if (watched == Picture1) {
+        Picture1_MouseMove(button, 0, Picture1->PixelToUserX(at.x()), Picture1->PixelToUserY(at.y()));
+    } else if (watched == Picture3) {
+        if (!Item("mnuMisc", 0).Checked()) return;
+        if (CheckValue(10) == 1) {
+            DelLine();
+        } else {
+            Picture1_MouseMove(button, 0, Picture3->PixelToUserX(at.x()), ChartWindowState::kNoCross);
+        }
+    } else if (watched == Picture5) {
+        // Only the horizontal line follows; a Y outside the clip levels is
+        // still drawn in the price pane and so stays remembered, to be
+        // removed from there (nothing was drawn in this pane).
+        if (Item("mnuMisc", 0).Checked()) {
+            Picture1_MouseMove(button, 0, ChartWindowState::kNoCross, Picture5->PixelToUserY(at.y()));
+        }
+    } else if (watched == Picture11 || watched == Label1 || watched == Label10 || watched == Label20 ||
+               watched == Label21 || watched == this) {
+        if (CrosshairMayBeDrawn(*this)) DelLine();
+    }
+}
+
+void Form3::Picture1_MouseMove(int, int, double x, double y) {
+    if (!CrosshairKind(*this)) return;
+    MoveCrosshair(*this, x, y);
+    if (CheckValue(1) != 0 && CheckValue(6) != 0 && x != ChartWindowState::kNoCross) PrintReadout(x);
+}
+
+void Form3::DelLine() { ranvik::DelLine(*this); }
+
+void Form3::PrintReadout(double x) {
+    const bool correction = Item("mnuHosei", 1).Checked();
+    const BarReadout readout = ReadBarUnderCursor(fields_, x, CheckValue(8) == 1, correction);
+    Program().store.QuoteBufA = readout.shown;
+    if (readout.hasBar) Program().store.QuoteBufB = readout.before;
+    Surface& panel = DataPanel();
+    panel.Cls();
+    for (const ReadoutText& text : readout.texts) {
+        panel.SetForeColor(QBColor(text.qbColor));
+        panel.SetCurrentX(panel.FromTwipsX(text.x));
+        panel.SetCurrentY(panel.FromTwipsY(text.y));
+        panel.Print(text.text);
+    }
+}
+
+}  // namespace ranvik
