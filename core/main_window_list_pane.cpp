@@ -156,8 +156,9 @@ void MDIForm1::BuildListPane() {
     検索cmd = new QPushButton("検索", Frame26);
     検索cmd->setObjectName("検索cmd");
     MoveTwips(検索cmd, 30, 360, 1000, 285);
-    Command2 = new QPushButton("閉じる", Frame26);
+    Command2 = new QPushButton("X", Frame26);
     Command2->setObjectName("Command2");
+    Command2->setToolTip("検索閉じる");
     MoveTwips(Command2, 1230, 360, 1000, 285);
     Frame26->raise();
 

@@ -119,6 +119,8 @@ void MDIForm1::mnu会社Item_Click(int index) {
         if (ChildForm* company = windows.CompanyInfoWindow) {
             if (auto* grid = company->findChild<QWidget*>("MSFGrid1")) grid->setVisible(show);
         }
+        // Only chart window 1 carries the item; its mark follows this one.
+        if (ChartWindowBase* chart1 = windows.ChartWindow1) chart1->Item("mnu会社Item", 1).SetChecked(show);
     }
 }
 

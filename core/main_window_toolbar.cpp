@@ -49,8 +49,7 @@ void MDIForm1::Toolbar1_ButtonClick(const std::string& key) {
     }
     FocusToolbarStrip();
     if (key == "業績グラフ") {
-        // The company menu's item 0 of the main window opens the company
-        // results window; it comes with the main window's company menu.
+        mnu会社Item_Click(0);
         return;
     }
     ChartWindowBase* window = ActiveChartWindow(*this);

@@ -52,6 +52,7 @@ struct ApplicationState {
     std::int16_t DebugPages = kFalse;
     int OsMajorVersion = 0;
     std::string UrlListVersion;  // version digits of the URL list read at start
+    std::string WeekdayText;     // today's weekday, "日" to "土", for the collection panel's title
 };
 
 // Settings file.

@@ -1,13 +1,20 @@
 #include "core/window_management.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTextEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <algorithm>
+#include <cstdio>
 
 #include "core/child_form.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
+#include "platform/runtime/dates.h"
+#include "platform/ui/flex_grid.h"
+#include "platform/ui/pointers.h"
 
 namespace ranvik {
 
@@ -136,16 +143,63 @@ void BringNeighbourWindowForward(int index) {
     if (index == 6 && windows.CompanyInfoWindow != nullptr) windows.CompanyInfoWindow->BringToFront();
 }
 
-void RunToolMenu(std::int16_t index) {
+void SetWeekdayName() {
+    static const char* const kNames[] = {"日", "月", "火", "水", "木", "金"};
+    const int day = Weekday(Today());
+    Program().app.WeekdayText = day >= 1 && day <= 6 ? kNames[day - 1] : "土";
+}
+
+namespace {
+
+void OpenMaintenanceWindow(MDIForm1& main) {
     auto& windows = Program().windows;
-    MDIForm1* main = windows.MainForm;
-    if (main == nullptr || index != 1) return;
     // The window menu's entry tells whether the window is open.
-    if (main->Item("mnuWinItem", 5).Visible() && windows.MaintenanceWindow != nullptr) {
+    if (main.Item("mnuWinItem", 5).Visible() && windows.MaintenanceWindow != nullptr) {
         windows.MaintenanceWindow->BringToFront();
     } else if (Makers().maintenanceWindow) {
-        main->ShowChild(Makers().maintenanceWindow());
+        main.ShowChild(Makers().maintenanceWindow());
     }
+}
+
+void ToggleCollectionPanel(MDIForm1& main) {
+    QWidget* panel = main.Picture11;
+    if (panel == nullptr) return;
+    if (!panel->isHidden()) {
+        // Both grids take clicks again.
+        SetMousePointer(main.MSFGrid1, 0);
+        SetMousePointer(main.MSF全Grid2, 0);
+        panel->hide();
+        return;
+    }
+    if (auto* report = panel->findChild<QTextEdit*>("Text9")) report->clear();
+    SetWeekdayName();
+    if (auto* title = panel->findChild<QLabel*>("Label14")) {
+        const Date today = Today();
+        char date[16];
+        std::snprintf(date, sizeof date, "%04d/%02d/%02d", today.year, today.month, today.day);
+        std::string caption = " 株価デ－タ収集  ";
+        caption.append(date).append(" (").append(Program().app.WeekdayText).append(")");
+        title->setText(QString::fromStdString(caption));
+    }
+    // The grid the chosen operation does not collect from ignores clicks.
+    auto* update = panel->findChild<QRadioButton*>("Option3");
+    auto* newStock = panel->findChild<QRadioButton*>("Option4");
+    if (update != nullptr && update->isChecked()) {
+        SetMousePointer(main.MSF全Grid2, 12);
+    } else if (newStock != nullptr && newStock->isChecked()) {
+        SetMousePointer(main.MSFGrid1, 12);
+    }
+    panel->show();
+    main.Picture1->setFocus();
+}
+
+}  // namespace
+
+void RunToolMenu(std::int16_t index) {
+    MDIForm1* main = Program().windows.MainForm;
+    if (main == nullptr) return;
+    if (index == 1) OpenMaintenanceWindow(*main);
+    else if (index == 3) ToggleCollectionPanel(*main);
 }
 
 }  // namespace ranvik

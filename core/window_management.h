@@ -22,8 +22,11 @@ void SetFuncExMenuChecked(std::int16_t index, bool checked);
 // window, brought to the front when open.
 void BringNeighbourWindowForward(int index);
 // Tool menu item 1: the data maintenance window, brought to the front when
-// open, else created and shown.  Other items do nothing yet.
+// open, else created and shown.  Item 3: the main window's collection panel,
+// opened with today's title or closed.  Other items do nothing yet.
 void RunToolMenu(std::int16_t index);
+// WeekdayText from today's date.
+void SetWeekdayName();
 // True when no slot is free.
 bool AllChartSlotsTaken();
 

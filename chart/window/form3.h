@@ -103,6 +103,11 @@ public:
     void mnuColorItem_Click(int index);
     void mnu会社Item_Click(int index);
     void mnuChartItemeyc_Click(int index);
+    void mnuSelToolItem_Click(int index);
+    void mnuPrt_Click();
+    void mnuChartItem_Click(int index);
+    void mnuMisc_Click(int index);
+    void mnuChart上下_Click();
 
     // Chart kinds and display options: each box's handler runs whenever its
     // value changes (form3_kind_boxes.cpp).

@@ -1,16 +1,19 @@
 // The chart window's menu bar and the handlers of its shell items: bars, extra functions, windows, company, help, colours.
 #include "chart/window/form3.h"
 
+#include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMdiSubWindow>
 
+#include "chart/drawing/redraw.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
 #include "core/shared_menu_items.h"
 #include "core/splash.h"
 #include "core/window_management.h"
 #include "platform/runtime/help_service.h"
+#include "print/form6.h"
 
 namespace ranvik {
 
@@ -64,6 +67,7 @@ void Form3::BuildMenus() {
     MenuItemArray* invert = AddMenuArray(view, "mnuChart上下");
     invert->Add(1, "為替チャートの上下を逆転(&Z)", "Ctrl+Z");
     invert->SetEnabled(1, false);
+    connect(invert, &MenuItemArray::Click, this, [this](int) { mnuChart上下_Click(); });
     view->addSeparator();
 
     MenuItemArray* tools = AddMenuArray(view, "mnuTool0");
@@ -108,6 +112,7 @@ void Form3::BuildChartMenus(QMenuBar* bar, QMenu*) {
     kinds->Add(6, "新値三本足(非時系列)(&S)", "F6");
     kinds->Add(7, "新値三本足(時系列)(&T)", "F11");
     kinds->SetChecked(1, true);
+    connect(kinds, &MenuItemArray::Click, this, [this](int i) { mnuChartItem_Click(i); });
     chart->addSeparator();
     MenuItemArray* correction = AddMenuArray(chart, "mnuHosei");
     correction->Add(1, "チャート補正有効(&Y)", "Ctrl+F9");
@@ -129,6 +134,7 @@ void Form3::BuildChartMenus(QMenuBar* bar, QMenu*) {
     misc->Add(2, "年ローソク足表示(&Y)");
     misc->Add(3, "月ローソク変換(&M)");
     misc->Add(4, "価格帯別出来高(&W)");
+    connect(misc, &MenuItemArray::Click, this, [this](int i) { mnuMisc_Click(i); });
 
     QMenu* toolMenu = bar->addMenu("ツール(&T)");
     toolMenu->menuAction()->setObjectName("mnuSelTool");
@@ -136,8 +142,10 @@ void Form3::BuildChartMenus(QMenuBar* bar, QMenu*) {
     toolItems->Add(1, "株価データ保守 (&D)", "Ctrl+D");
     toolItems->Add(3, "株価データ収集(&F)", "Ctrl+F");
     toolItems->Add(7, "Tamelo(&M)");
+    connect(toolItems, &MenuItemArray::Click, this, [this](int i) { mnuSelToolItem_Click(i); });
     MenuItemArray* print = AddMenuArray(toolMenu, "mnuPrt");
     print->Add(1, "ﾁｬｰﾄ印刷(&P)", "Ctrl+P");
+    connect(print, &MenuItemArray::Click, this, [this](int) { mnuPrt_Click(); });
 
     QMenu* win = bar->addMenu("ｳｲﾝﾄﾞｳ(&W)");
     win->menuAction()->setObjectName("mnuWin");
@@ -180,15 +188,52 @@ void Form3::mnuWinItem_Click(int index) {
     else RunWindowMenu(static_cast<std::int16_t>(index));
 }
 
+void Form3::mnuSelToolItem_Click(int index) {
+    // The tools are the main window's; the same indexes run the same tool.
+    RunToolMenu(static_cast<std::int16_t>(index));
+}
+
+void Form3::mnuPrt_Click() {
+    // Modeless: the settings window prints whichever chart window is active.
+    Form6::ShowPrintSettings();
+}
+
 void Form3::mnuTool0_Click(int index) {
     // The bars belong to the main window; its view item does the work and
     // sets the marks everywhere.
-    if (MDIForm1* main = Main()) main->mnuFileItem_Click(index);
+    MDIForm1* main = Main();
+    if (main == nullptr) return;
+    main->mnuFileItem_Click(index);
+    // With the list pane gone and no chart drawn here yet, the keys go to
+    // the toolbar strip.
+    if (index == 4 && main->Picture2->isHidden() && main->Picture1->isVisible() && fields_.ChartShown == 0) {
+        main->Picture1->setFocus();
+    }
 }
 
 void Form3::mnuFuncExItem_Click(int index) {
     const MenuItem item = Item("mnuFuncExItem", index);
-    if (item.Exists()) SetFuncExMenuChecked(static_cast<std::int16_t>(index), !item.Checked());
+    if (!item.Exists()) return;
+    const bool check = !item.Checked();
+    SetFuncExMenuChecked(static_cast<std::int16_t>(index), check);
+    if (index == 7) {
+        auto& app = Program().app;
+        app.AppTitle = check ? "RanvikチャートsupDebug " : "Ranvikチャートsup ";
+        std::string caption = app.AppTitle;
+        SetMainWindowCaption(caption.append(fields_.StockTitle));
+    }
+    // The date range, the fixed volume scale and the figure chart's lines
+    // show at once; the other items act at their next use.
+    if (index == 0 || index == 1 || index == 2 || index == 8) RedrawChart(*this);
+}
+
+void Form3::mnuChart上下_Click() {
+    const bool inverted = !Item("mnuChart上下", 1).Checked();
+    Item("mnuChart上下", 1).SetChecked(inverted);
+    fields_.InvertedChart = inverted ? kTrue : 0;
+    fields_.ViewHigh = 0;  // the upside-down chart takes a new price range
+    RedrawChart(*this);
+    if (Check7.Value() == 1) RedrawYearCandles();
 }
 
 void Form3::mnuHelpItem_Click(int index) {
@@ -210,12 +255,78 @@ void Form3::mnuColorItem_Click(int index) {
 }
 
 void Form3::mnu会社Item_Click(int index) {
-    // Item 1 (the results grid) comes with the company results window.
-    if (index == 0) ShowCompanyInfoWindow();
+    if (index == 0) {
+        ShowCompanyInfoWindow();
+    } else if (index == 1) {
+        const bool show = !Item("mnu会社Item", 1).Checked();
+        Item("mnu会社Item", 1).SetChecked(show);
+        if (ChildForm* company = Program().windows.CompanyInfoWindow) {
+            if (auto* grid = company->findChild<QWidget*>("MSFGrid1")) grid->setVisible(show);
+        }
+        if (MDIForm1* main = Main()) main->Item("mnu会社Item", 1).SetChecked(show);
+    }
 }
 
-void Form3::mnuChartItemeyc_Click(int) {
-    // The year-by-year comparison comes with the chart kinds.
+namespace {
+
+// A kind or option item, the box it sets and the toolbar button that shows it.
+struct BoxItem {
+    int index;
+    int box;
+    const char* key;
+};
+constexpr BoxItem kKindItems[] = {{1, 1, "ローソク"}, {2, 2, "比較"},           {3, 3, "逆ウオッチ"},
+                                  {4, 4, "Ｐ＆Ｆ"},   {6, 11, "新値足非時系列"}, {7, 12, "新値足時系列"}};
+constexpr BoxItem kOptionItems[] = {{1, 6, "データ"}, {2, 7, "年"}, {3, 8, "月"}};
+
+}  // namespace
+
+void Form3::mnuChartItem_Click(int index) {
+    // The box's own handler switches the kind; a kind already on stays as it is.
+    for (const BoxItem& k : kKindItems) {
+        if (k.index != index) continue;
+        HiddenCheckBox* box = CheckBox(k.box);
+        if (box == nullptr || box->Value() != 0) return;
+        SetToolbarButtonValue(k.key, 1);
+        box->SetValue(1);
+        return;
+    }
+}
+
+void Form3::mnuChartItemeyc_Click(int index) {
+    if (index != 1 && index != 2) return;
+    // Off first, so that the variant already shown starts again from its
+    // first state.
+    Check10.SetValue(0);
+    Item("mnuChartItemeyc", index).SetChecked(true);
+    if (!Item("mnuChartItemeyc", 2).Checked()) Frame3->hide();
+    fields_.YearCompareRestart = kTrue;
+    SetToolbarButtonValue("年毎比較", 1);
+    Check10.SetValue(1);
+}
+
+void Form3::mnuMisc_Click(int index) {
+    if (index == 0) {
+        // The check mark is the crosshair's switch.
+        const bool on = !Item("mnuMisc", 0).Checked();
+        Item("mnuMisc", 0).SetChecked(on);
+        SetToolbarButtonValue("十字", on ? 1 : 0);
+        return;
+    }
+    if (index == 4) {
+        const bool on = Check9.Value() != 1;
+        Check9.SetValue(on ? 1 : 0);
+        SetToolbarButtonValue("出来高", on ? 1 : 0);
+        return;
+    }
+    for (const BoxItem& o : kOptionItems) {
+        if (o.index != index) continue;
+        HiddenCheckBox* box = CheckBox(o.box);
+        const bool on = box->Value() == 0;
+        SetToolbarButtonValue(o.key, on ? 1 : 0);
+        box->SetValue(on ? 1 : 0);
+        return;
+    }
 }
 
 }  // namespace ranvik

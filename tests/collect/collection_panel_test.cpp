@@ -1,8 +1,12 @@
 #include "collect/collection_panel.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
+#include <QTextEdit>
 
+#include "core/window_management.h"
+#include "platform/runtime/dates.h"
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/pointers.h"
 #include "tests/core/main_window_fixture.h"
@@ -24,6 +28,55 @@ protected:
     }
     CollectionPanel* panel = nullptr;
 };
+
+class CollectionToolItem : public CollectionPanelTest {
+protected:
+    void TearDown() override {
+        SetClock({});
+        CollectionPanelTest::TearDown();
+    }
+};
+
+TEST_F(CollectionToolItem, OpensWithTodaysTitleAndClosesAgain) {
+    RunToolMenu(3);  // the set-up left it open: the item closes it
+    ASSERT_TRUE(panel->isHidden());
+    const struct {
+        int day;
+        const char* weekday;
+        const char* date;
+    } cases[] = {{6, "日", "2026/12/06"},  {7, "月", "2026/12/07"},  {8, "火", "2026/12/08"}, {9, "水", "2026/12/09"},
+                 {10, "木", "2026/12/10"}, {11, "金", "2026/12/11"}, {12, "土", "2026/12/12"}};
+    for (const auto& c : cases) {
+        SetClock([&c] { return DateTime{{2026, 12, c.day}, 9, 0, 0}; });
+        panel->Text9->setPlainText("前回の報告");
+        RunToolMenu(3);
+        EXPECT_FALSE(panel->isHidden()) << c.day;
+        EXPECT_EQ(panel->Text9->toPlainText(), "") << c.day;
+        EXPECT_EQ(Program().app.WeekdayText, c.weekday);
+        std::string title = " 株価デ－タ収集  ";
+        title.append(c.date).append(" (").append(c.weekday).append(")");
+        EXPECT_EQ(panel->Label14->text().toStdString(), title);
+        // The update option, chosen at start-up, closes the list-table grid.
+        EXPECT_EQ(MousePointerOf(form->MSF全Grid2), 12) << c.day;
+        EXPECT_NE(MousePointerOf(form->MSFGrid1), 12) << c.day;
+        RunToolMenu(3);
+        EXPECT_TRUE(panel->isHidden()) << c.day;
+        EXPECT_EQ(MousePointerOf(form->MSFGrid1), 0) << c.day;
+        EXPECT_EQ(MousePointerOf(form->MSF全Grid2), 0) << c.day;
+    }
+}
+
+TEST_F(CollectionToolItem, TheNewStockOptionClosesTheDataFileGrid) {
+    panel->Option4->click();
+    RunToolMenu(3);
+    SetMousePointer(form->MSFGrid1, 0);
+    RunToolMenu(3);
+    EXPECT_EQ(MousePointerOf(form->MSFGrid1), 12);
+    EXPECT_EQ(MousePointerOf(form->MSF全Grid2), 0);
+    // The chart window's tools item and the main window's item are the same.
+    form->Item("mnuSelToolItem", 3).Choose();
+    EXPECT_TRUE(panel->isHidden());
+}
 
 TEST_F(CollectionPanelTest, TheModeOptionsCloseTheGridTheModeDoesNotUse) {
     panel->Option4->click();

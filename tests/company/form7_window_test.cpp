@@ -333,6 +333,38 @@ TEST_F(Form7WindowTest, MenuItemsOfOpenChartWindows) {
     }
 }
 
+TEST_F(Form7WindowTest, TheResultsDataItemMarksChartWindowOneToo) {
+    std::vector<test::SeenRequest> seen;
+    Makers().chartWindow = [&seen] { return new ChartWindowWithMenus(seen); };
+    RunWindowMenu(8);
+    RunWindowMenu(8);
+    ChartWindowBase* one = Program().windows.ChartWindow1;
+    ChartWindowBase* two = Program().windows.ChartWindow2;
+    ASSERT_NE(one, nullptr);
+    Program().app.AdminMode = kTrue;
+    Form7* window = OpenFor("1301", "極洋");
+    for (bool mark : {true, false}) {
+        form->mnu会社Item_Click(1);
+        EXPECT_EQ(form->Item("mnu会社Item", 1).Checked(), mark);
+        EXPECT_EQ(one->Item("mnu会社Item", 1).Checked(), mark);
+        EXPECT_FALSE(two->Item("mnu会社Item", 1).Checked());
+        EXPECT_EQ(window->MSFGrid1->isVisibleTo(window), mark);
+    }
+}
+
+TEST_F(CompanyMenuTest, TheResultsButtonRunsTheCompanyItem) {
+    WriteUrlList();
+    Start();
+    RecordingCompanyWindow* made = nullptr;
+    Makers().companyWindow = [&made] { return made = new RecordingCompanyWindow; };
+    form->Toolbar1_ButtonClick("業績グラフ");
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(Program().windows.CompanyInfoWindow, made);
+    form->LastSelectedGrid = 1;
+    form->Toolbar1_ButtonClick("業績グラフ");
+    EXPECT_EQ(made->requests, std::vector<std::string>{"d4"});
+}
+
 TEST_F(CompanyMenuTest, TheFirstChoiceOpensTheWindowAndLaterOnesSendTheSelection) {
     WriteUrlList();
     Start();

@@ -107,6 +107,8 @@ TEST_F(MainWindowTest, TheListPaneStartsWithTheListChoicesAndBothGrids) {
     EXPECT_FALSE(form.Picture11->isVisibleTo(&form));
     EXPECT_FALSE(form.Frame26->isVisibleTo(&form));
     EXPECT_EQ(form.Picture6->x(), form.Picture5->x());
+    EXPECT_EQ(form.Command2->text().toStdString(), "X");
+    EXPECT_EQ(form.Command2->toolTip().toStdString(), "検索閉じる");
 }
 
 // The fill sets the row count to the files listed plus two, whatever the

@@ -260,3 +260,121 @@ TEST_F(ChartKinds, TheExchangeRateTest) {
 
 }  // namespace
 }  // namespace ranvik
+
+namespace ranvik {
+namespace {
+
+class ChartMenuItems : public test::KindSwitchTest {};
+
+// A kind item presses its toolbar button and switches the kind once; the
+// same item again, and the submenu's own index 5, do nothing.
+TEST_F(ChartMenuItems, KindItemsSwitchOnceThroughTheirBoxes) {
+    test::KindCountingForm3& w = Drawn();
+    // From the candlestick chart through every other kind and back to it.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const test::KindBox& k : test::kKinds) {
+            if (k.box == 10 || (pass == 0) == (k.box == 1)) continue;
+            w.Forget();
+            w.Item(k.item, k.index).Choose();
+            EXPECT_EQ(w.CheckBox(k.box)->Value(), 1) << k.key;
+            EXPECT_TRUE(w.Item(k.item, k.index).Checked()) << k.key;
+            EXPECT_EQ(form->ToolbarButtonValue(k.key), 1) << k.key;
+            EXPECT_EQ(w.Passes(), 1) << k.key;
+            w.Forget();
+            w.mnuChartItem_Click(k.index);
+            w.mnuChartItem_Click(5);
+            EXPECT_EQ(w.Passes(), 0) << k.key;
+            EXPECT_EQ(w.raisedSignals, 0) << k.key;
+        }
+    }
+}
+
+TEST_F(ChartMenuItems, YearVariantsRedrawFromTheStartAndVariantOneHidesThePanel) {
+    test::KindCountingForm3& w = Drawn();
+    w.Item("mnuChartItemeyc", 2).Choose();
+    EXPECT_EQ(w.Check10.Value(), 1);
+    EXPECT_TRUE(w.Item("mnuChartItemeyc", 2).Checked());
+    EXPECT_FALSE(w.Item("mnuChartItemeyc", 1).Checked());
+    EXPECT_EQ(form->ToolbarButtonValue("年毎比較"), 1);
+    EXPECT_EQ(w.Passes(), 1);
+    // The variant shown chosen again is drawn again.
+    w.Forget();
+    w.mnuChartItemeyc_Click(2);
+    EXPECT_EQ(w.Passes(), 1);
+    EXPECT_TRUE(w.Item("mnuChartItemeyc", 2).Checked());
+    w.Frame3->show();
+    w.mnuChartItemeyc_Click(1);
+    EXPECT_TRUE(w.Frame3->isHidden());
+    EXPECT_TRUE(w.Item("mnuChartItemeyc", 1).Checked());
+    EXPECT_FALSE(w.Item("mnuChartItemeyc", 2).Checked());
+    EXPECT_EQ(w.Check10.Value(), 1);
+}
+
+TEST_F(ChartMenuItems, OptionItemsToggleTheirBoxesAndButtons) {
+    test::KindCountingForm3& w = Drawn();
+    for (bool on : {true, false}) {
+        w.mnuMisc_Click(0);
+        EXPECT_EQ(w.Item("mnuMisc", 0).Checked(), on);
+        EXPECT_EQ(form->ToolbarButtonValue("十字"), on ? 1 : 0);
+        w.mnuMisc_Click(4);
+        EXPECT_EQ(w.Check9.Value(), on ? 1 : 0);
+        EXPECT_EQ(form->ToolbarButtonValue("出来高"), on ? 1 : 0);
+        w.mnuMisc_Click(1);
+        EXPECT_EQ(w.Check6.Value(), on ? 1 : 0);
+        EXPECT_EQ(w.Item("mnuMisc", 1).Checked(), on);
+        EXPECT_EQ(form->ToolbarButtonValue("データ"), on ? 1 : 0);
+    }
+}
+
+}  // namespace
+}  // namespace ranvik
+
+namespace ranvik {
+namespace {
+
+class ChartMenuShellItems : public test::KindSwitchTest {};
+
+TEST_F(ChartMenuShellItems, InversionTogglesAndRedrawsWithANewRange) {
+    test::KindCountingForm3& w = Drawn();
+    for (bool on : {true, false}) {
+        w.Forget();
+        w.Fields().ViewHigh = 123;
+        w.mnuChart上下_Click();
+        EXPECT_EQ(w.Item("mnuChart上下", 1).Checked(), on);
+        EXPECT_EQ(w.Fields().InvertedChart, on ? kTrue : 0);
+        EXPECT_EQ(w.Passes(), 1);
+        EXPECT_NE(w.Fields().ViewHigh, 123);
+    }
+}
+
+TEST_F(ChartMenuShellItems, ExtraFunctionsAreMirroredAndTheDebugItemRetitles) {
+    test::KindCountingForm3& w = Drawn();
+    RunWindowMenu(8);
+    ChartWindowBase* two = Program().windows.ChartWindow2;
+    ASSERT_NE(two, nullptr);
+    const struct {
+        int index;
+        bool redraws;
+    } cases[] = {{1, true}, {2, true}, {3, false}, {4, false}, {5, false}, {8, true}};
+    for (const auto& c : cases) {
+        const bool was = w.Item("mnuFuncExItem", c.index).Checked();
+        w.Forget();
+        w.mnuFuncExItem_Click(c.index);
+        EXPECT_EQ(w.Item("mnuFuncExItem", c.index).Checked(), !was) << c.index;
+        EXPECT_EQ(two->Item("mnuFuncExItem", c.index).Checked(), !was) << c.index;
+        EXPECT_EQ(form->Item("mnuFuncExItem", c.index).Checked(), !was) << c.index;
+        EXPECT_EQ(w.Passes() > 0, c.redraws) << c.index;
+    }
+    w.mnuFuncExItem_Click(7);
+    EXPECT_EQ(Program().app.AppTitle, "RanvikチャートsupDebug ");
+    std::string caption = "RanvikチャートsupDebug ";
+    EXPECT_EQ(form->windowTitle().toStdString(), caption.append(w.Fields().StockTitle));
+    EXPECT_EQ(Program().app.DebugPages, kTrue);
+    w.mnuFuncExItem_Click(7);
+    EXPECT_EQ(Program().app.AppTitle, "Ranvikチャートsup ");
+    caption = "Ranvikチャートsup ";
+    EXPECT_EQ(form->windowTitle().toStdString(), caption.append(w.Fields().StockTitle));
+}
+
+}  // namespace
+}  // namespace ranvik

@@ -225,5 +225,21 @@ TEST_F(ChartWindowTest, TheCompanyItemOpensTheCompanyWindowOnceForThisStock) {
     EXPECT_EQ(form->ActiveChild(), company);
 }
 
+TEST_F(ChartWindowTest, TheResultsDataItemShowsTheGridAndMarksTheMainWindow) {
+    Start();
+    Program().app.AdminMode = kTrue;
+    Window(1)->mnu会社Item_Click(0);
+    ChildForm* company = Program().windows.CompanyInfoWindow;
+    ASSERT_NE(company, nullptr);
+    auto* grid = company->findChild<QWidget*>("MSFGrid1");
+    ASSERT_NE(grid, nullptr);
+    for (bool mark : {true, false}) {
+        Window(1)->mnu会社Item_Click(1);
+        EXPECT_EQ(Window(1)->Item("mnu会社Item", 1).Checked(), mark);
+        EXPECT_EQ(form->Item("mnu会社Item", 1).Checked(), mark);
+        EXPECT_EQ(grid->isVisibleTo(company), mark);
+    }
+}
+
 }  // namespace
 }  // namespace ranvik

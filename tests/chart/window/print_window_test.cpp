@@ -50,6 +50,21 @@ TEST_F(PrintFromWindows, EachChosenWindowPrintsOnePage) {
     EXPECT_TRUE(titled) << title;
 }
 
+TEST_F(PrintFromWindows, ThePrintItemOpensOneModelessSettingsWindow) {
+    Start();
+    RequestFile("1301d.KDT", "d");
+    ASSERT_EQ(Form6::Instance(), nullptr);
+    ASSERT_TRUE(Window(1)->Item("mnuPrt", 1).Enabled());
+    Window(1)->Item("mnuPrt", 1).Choose();
+    Form6* f = Form6::Instance();
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_FALSE(f->isModal());
+    // A second choice raises the same window rather than opening another.
+    Window(1)->mnuPrt_Click();
+    EXPECT_EQ(Form6::Instance(), f);
+}
+
 TEST_F(PrintFromWindows, APrintingWindowOnlyClearsTheCommand) {
     Start();
     RequestFile("1301d.KDT", "d");
