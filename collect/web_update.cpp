@@ -117,7 +117,11 @@ void UpdateFromWeb(WebUpdateWindow& w) {
     // 4, 5.
     const std::string barText = main->Combo2->currentText().toStdString();
     std::string address = CutAtRemark(barText);
-    if (const auto scheme = address.find("://"); scheme != std::string::npos) address.erase(0, scheme + 3);
+    std::string scheme = "http";
+    if (const auto mark = address.find("://"); mark != std::string::npos) {
+        scheme = address.substr(0, mark);
+        address.erase(0, mark + 3);
+    }
     w.QuoteAddress = address;
     if (address.empty()) {
         NoAddress(*main);
@@ -143,7 +147,7 @@ void UpdateFromWeb(WebUpdateWindow& w) {
     BusyGuard busy(*main);
     net.NetFailed = 1;
     try {
-        Fetcher()({address, w.StockCode, w.StockCode4, w.DataFileName, daily});
+        Fetcher()({address, w.StockCode, w.StockCode4, w.DataFileName, daily, scheme, w.StockMarket});
     } catch (const FileError&) {
         Show("<" + w.WebTempFileName + "> --- 一時ファイルに書き込めません");
         net.NetFailed = 1;
