@@ -154,6 +154,27 @@ struct KeyLine {
 
 // The key's line: the first line that contains the key's text.
 std::optional<KeyLine> FindKeyLine(std::string_view bytes, std::string_view key) {
+    if (IsAscii(key)) {
+        // An ASCII key stands in a line's text only where its bytes stand in
+        // the line, so only the lines holding those bytes are converted: a
+        // long file read key by key costs a scan for each key, not a
+        // conversion of every line.  A hit inside a double-byte character is
+        // no hit; the search goes on from the next line.
+        std::size_t from = 0;
+        while (from < bytes.size()) {
+            const std::size_t hit = bytes.find(key, from);
+            if (hit == std::string_view::npos) return std::nullopt;
+            const std::size_t lineEnd = bytes.find_first_of("\r\n", hit);
+            const std::size_t end = lineEnd == std::string_view::npos ? bytes.size() : lineEnd;
+            const std::size_t before = bytes.find_last_of("\r\n", hit);
+            const std::size_t start = before == std::string_view::npos ? 0 : before + 1;
+            const std::string_view line = bytes.substr(start, end - start);
+            std::string text = FromAnsi(line);
+            if (text.find(key) != std::string::npos) return KeyLine{std::move(text), start, line.size()};
+            from = end + 1;
+        }
+        return std::nullopt;
+    }
     for (const auto line : SplitLines(bytes)) {
         std::string text = FromAnsi(line);
         if (text.find(key) != std::string::npos)

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "chart/drawing/split_correction.h"
 #include "core/data_store.h"
@@ -72,6 +74,7 @@ void MakeMonthlyFile(ChartHost& w, ChartFile& file1) {
         return bar;
     };
     // 5.
+    std::vector<QuoteRecord> months;
     Month m = StartMonth(read(2));
     // 6.
     for (std::int64_t r = 3; r <= f.RecordCount + 1; ++r) {
@@ -99,9 +102,20 @@ void MakeMonthlyFile(ChartHost& w, ChartFile& file1) {
         month.SellBalance = m.sell;
         month.Reserved = 0;
         const Month next = StartMonth(bar);
-        store.QuoteBufB = month;
-        MergeQuoteRecord(monthly);
+        months.push_back(std::move(month));
         m = next;
+    }
+    // The months go into the file in date order, those of one date in the
+    // order they were read: what merging each as it came would give, but a
+    // file whose bars are out of order no longer costs every month a scan
+    // back over all the months before it.
+    std::vector<std::pair<DateKey, std::size_t>> order;
+    order.reserve(months.size());
+    for (std::size_t i = 0; i < months.size(); ++i) order.emplace_back(DateKeyOf(months[i].DateField()), i);
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [key, i] : order) {
+        store.QuoteBufB = months[i];
+        MergeQuoteRecord(monthly);
     }
     f.CorrectionRecord = savedRecord;
     f.CorrectionFactor = savedFactor;

@@ -1,6 +1,8 @@
 // ScanVisibleRange and ChoosePriceGridStep: the price scale of the shown bars.
 #include "chart/drawing/visible_range.h"
 
+#include <cmath>
+
 #include "chart/drawing/price_scale.h"
 #include "chart/drawing/split_correction.h"
 #include "core/program_state.h"
@@ -130,6 +132,13 @@ void ChoosePriceGridStep(ChartWindowState& f) {
             step = Fix(step / 10) * 10 + 10;
         }
     }
+    // A range past the ladder's top that no price ever spans (a damaged
+    // file's bars) still gets about twenty lines at most: the widest step
+    // alone would have the grid drawn line by line into the millions.
+    // A range with no end (bars of infinite or undefined prices) has no
+    // grid at all: every drawer leaves a step of 0 undrawn.
+    while (std::isfinite(range) && step >= kWidestStep && range / step > 20) step *= 10;
+    if (!std::isfinite(range)) step = 0;
     // 4.
     f.PriceGridStep = static_cast<float>(step);
     if (step < 0.5) {

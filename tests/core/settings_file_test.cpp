@@ -1,6 +1,8 @@
 #include "core/settings_file.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
 #include <sys/stat.h>
 
 #include <set>
@@ -198,6 +200,20 @@ TEST_F(SettingsFileTest, ReadsValuesOfEveryLineForm) {
         {"RSIW1=", ""},       // no line
     };
     for (const auto& c : cases) EXPECT_EQ(Read(c.key), c.value) << c.key;
+}
+
+// A key's bytes that stand inside a double-byte character are not the key;
+// and a long file is read key by key without converting every line for
+// every key.
+TEST_F(SettingsFileTest, KeyBytesInsideACharacterAreNoKeyAndLongFilesReadQuickly) {
+    WriteIni("Version=4.4.5\r\n\x83RSID1='42 '\r\nRSID1='15 '\r\n");
+    EXPECT_EQ(Read("RSID1="), "15");
+    std::string lines;
+    for (int k = 0; k < 330000; ++k) lines += "a\r\n";
+    WriteIni(lines + DesignIni());
+    const auto start = std::chrono::steady_clock::now();
+    for (const SettingKey& key : SettingKeys()) EXPECT_EQ(Read(key.key), key.designValue) << key.key;
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 }
 
 TEST_F(SettingsFileTest, ReadingAMissingFileGivesAnEmptyValueAndFails) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "chart/drawing/price_scale.h"
 #include "tests/chart/drawing/drawing_fixture.h"
 
@@ -202,6 +204,11 @@ TEST(PriceGridStep, TheLadderAndItsRefinements) {
         {300001, 60000, "#,###"},
         {300049, 60010, "#,###"},  // 60009 rounded up to a multiple of 10
         {20000000, 5000000, "#,###"},
+        // Ranges of damaged bars: never more than twenty lines.
+        {1e9, 250000000, "#,###"},
+        {1e12, 2.5e11f, "#,###"},
+        {3e30, 2.5e29f, "#,###"},
+        {std::numeric_limits<double>::infinity(), 0, "0.###0"},
     };
     for (const auto& c : cases) {
         ChartWindowState f;

@@ -1,0 +1,23 @@
+// The weekly history reader on pages of any bytes: up to eight pages merged
+// into a small weekly data file, for a volume code, a rate series and a code
+// without volume, in each calling mode.
+#include "collect/weekly_history.h"
+#include "tests/fuzz/fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace ranvik;
+    fuzz::BeginRun();
+    std::string_view bytes = fuzz::InputOf(data, size);
+    const std::uint8_t options = fuzz::TakeOptions(bytes);
+    const std::vector<std::string> pages = fuzz::SplitPages(bytes, 8);
+    fuzz::SavePages(pages);
+    const std::string dataFile = fuzz::FileIn("7203w.KDT");
+    fuzz::WriteFile(dataFile, fuzz::SmallDataFile(6, true));
+    static const char* const kCodes[] = {"7203", "13", "5"};
+    static const int kModes[] = {0, 1, 4, 2};
+    std::string reference = "2024/05/17 12:00:00";
+    ImportWeeklyHistory(dataFile, kCodes[options % 3], reference, kModes[options / 3 % 4]);
+    fuzz::CheckDataFile(dataFile);
+    fuzz::CheckPagesKept(pages);
+    return 0;
+}
