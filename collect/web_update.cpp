@@ -1,5 +1,8 @@
 #include "collect/web_update.h"
 
+#include "collect/collection_requests.h"
+#include "collect/quote_sites.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -143,8 +146,14 @@ void UpdateFromWeb(WebUpdateWindow& w) {
         }
     }
 
-    // 10 to 16.
+    // 10, 11. The table dialect's price page, whatever page the bar named.
     BusyGuard busy(*main);
+    if (CurrentQuoteSiteKind() == 2) {
+        if (auto priced = GridPriceAddress(address)) address = *priced;
+        w.QuoteAddress = address;
+    }
+
+    // 12 to 16.
     net.NetFailed = 1;
     try {
         Fetcher()({address, w.StockCode, w.StockCode4, w.DataFileName, daily, scheme, w.StockMarket});

@@ -139,6 +139,20 @@ TEST_F(QuotePageDownloadTest, KindsWithoutAReaderStoreNothing) {
     ExpectIdle("kind 4");
 }
 
+TEST_F(QuotePageDownloadTest, TheTableDialectAsksForItsPricePageWithTheMainWindowsExchange) {
+    server.Fallback("<html><body>no table</body></html>");
+    StartAt("/yahoo/quote/9999.T/history?");
+    Program().selection.CurrentMarket = ".n";
+    Program().selection.CurrentSection = "2";
+    // The old page name goes, "dprice" and the one character after it stay,
+    // nothing further is kept; weekly data take "y" after "ory/".
+    Update("/minka/history/yearly/x?scode=5&p=2", false);
+    EXPECT_EQ(server.Requests(), std::vector<std::string>{"/minka/history/yprice/?scode=1301&ba=3"});
+    EXPECT_EQ(w.QuoteAddress, server.Host() + "/minka/history/dprice/");
+    EXPECT_EQ(w.drawn, 0);
+    ExpectIdle("kind 2");
+}
+
 TEST_F(QuotePageDownloadTest, AnAddressWithoutItsMarkerRequestsNothing) {
     StartAt("/yahoo/quote/9999.T/history?");
     Update("/yahoo/quotes", true);
