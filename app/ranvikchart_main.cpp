@@ -8,6 +8,7 @@
 #include "collect/collection_panel.h"
 #include "collect/quote_page_download.h"
 #include "collect/web_update.h"
+#include "company/company_page_transfer.h"
 #include "company/form7.h"
 #include "core/main_window.h"
 #include "core/splash.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     ranvik::InstallChartWindowMaker();
     ranvik::InstallMaintenanceWindowMaker();
     ranvik::InstallCompanyWindowMaker();
+    ranvik::InstallCompanyPageTransfer();
     ranvik::InstallCollectionPanelMaker();
     // The chart window's web update fetches its pages from the quote site.
     ranvik::InstallQuotePageFetcher(ranvik::FetchQuotePages);

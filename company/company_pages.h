@@ -32,6 +32,9 @@ std::array<std::string, 3> CompanyPageAddresses(const std::string& infoLink1, co
 struct PageReply {
     bool failed = false;
     std::string text;  // the page as the transfer returned it (UTF-8 pages pass unchanged)
+    // The program is closing and ended the request: the download stops
+    // without a message.
+    bool cancelled = false;
 };
 
 using PageStateHandler = std::function<void(int state)>;

@@ -91,6 +91,7 @@ void Form7::DownloadCompanyPages() {
         pageState_ = 0;
         const PageReply reply =
             RequestCompanyPage(addresses[page], [this](int state) { Inet1_StateChanged(state); });
+        if (reply.cancelled) return;
         std::string bytes = reply.failed ? std::string() : reply.text + "\r\n";
         if (!ReplaceFileBytes(file, bytes) || reply.failed) {
             busy.End();

@@ -269,6 +269,8 @@ std::string InternetTransfer::OpenURL(const std::string& address) {
     } else if (job.code != CURLE_OK) {
         outcome_.result = TransferResult::TransportError;
         outcome_.error = job.errorText[0] != '\0' ? job.errorText : curl_easy_strerror(job.code);
+        outcome_.timedOut = job.code == CURLE_OPERATION_TIMEDOUT;
+        outcome_.badAddress = job.code == CURLE_URL_MALFORMAT || job.code == CURLE_UNSUPPORTED_PROTOCOL;
     } else if (outcome_.status >= 200 && outcome_.status < 300) {
         outcome_.result = TransferResult::Received;
     } else {

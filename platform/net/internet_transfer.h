@@ -37,6 +37,10 @@ struct TransferOutcome {
     long status = 0;    // final HTTP status, 0 when no answer came
     int lastState = 0;  // the last state event of the request
     std::string error;  // what went wrong, for transport errors
+    // Transport errors that callers tell apart from a page that did not
+    // come: the time was up, or the address cannot be requested at all.
+    bool timedOut = false;
+    bool badAddress = false;
     bool Succeeded() const { return result == TransferResult::Received; }
 };
 

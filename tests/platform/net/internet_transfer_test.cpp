@@ -59,19 +59,23 @@ TEST_F(InternetTransferTest, EachFailureEndsInState11AndTheNextRequestIsJudgedOn
         std::string address;
         TransferResult result;
         long status;
+        bool timedOut = false;
+        bool badAddress = false;
     } cases[] = {
         {"not found", server.Base() + "/missing", TransferResult::FailingStatus, 404},
         {"server error", server.Base() + "/server-error", TransferResult::FailingStatus, 500},
         {"refused", "http://127.0.0.1:" + std::to_string(test::ClosedPort()) + "/x", TransferResult::TransportError, 0},
-        {"time-out", server.Base() + "/late", TransferResult::TransportError, 0},
+        {"time-out", server.Base() + "/late", TransferResult::TransportError, 0, true},
         {"cut", server.Base() + "/cut", TransferResult::TransportError, 200},
-        {"bad address", "htp:/\x01/x", TransferResult::TransportError, 0},
+        {"bad address", "htp:/\x01/x", TransferResult::TransportError, 0, false, true},
     };
     transfer.SetTimeouts({2000ms, 400ms});
     for (const auto& c : cases) {
         const std::string page = Get(c.address);
         EXPECT_EQ(transfer.LastOutcome().result, c.result) << c.name << ": " << transfer.LastOutcome().error;
         EXPECT_EQ(transfer.LastOutcome().status, c.status) << c.name;
+        EXPECT_EQ(transfer.LastOutcome().timedOut, c.timedOut) << c.name;
+        EXPECT_EQ(transfer.LastOutcome().badAddress, c.badAddress) << c.name;
         ASSERT_FALSE(states.empty()) << c.name;
         EXPECT_EQ(states.front(), 1) << c.name;
         EXPECT_EQ(states.back(), 11) << c.name;
