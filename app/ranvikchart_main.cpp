@@ -6,6 +6,8 @@
 
 #include "chart/window/form3.h"
 #include "collect/collection_panel.h"
+#include "collect/quote_page_download.h"
+#include "collect/web_update.h"
 #include "company/company_page_transfer.h"
 #include "company/form7.h"
 #include "core/main_window.h"
@@ -41,6 +43,8 @@ int main(int argc, char* argv[]) {
     ranvik::InstallCompanyWindowMaker();
     ranvik::InstallCompanyPageTransfer();
     ranvik::InstallCollectionPanelMaker();
+    // The chart window's web update fetches its pages from the quote site.
+    ranvik::InstallQuotePageFetcher(ranvik::FetchQuotePages);
 
     ranvik::MDIForm1 window;
     // A second copy of the program ends here, having written nothing.

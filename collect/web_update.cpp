@@ -1,5 +1,8 @@
 #include "collect/web_update.h"
 
+#include "collect/collection_requests.h"
+#include "collect/quote_sites.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -117,7 +120,11 @@ void UpdateFromWeb(WebUpdateWindow& w) {
     // 4, 5.
     const std::string barText = main->Combo2->currentText().toStdString();
     std::string address = CutAtRemark(barText);
-    if (const auto scheme = address.find("://"); scheme != std::string::npos) address.erase(0, scheme + 3);
+    std::string scheme = "http";
+    if (const auto mark = address.find("://"); mark != std::string::npos) {
+        scheme = address.substr(0, mark);
+        address.erase(0, mark + 3);
+    }
     w.QuoteAddress = address;
     if (address.empty()) {
         NoAddress(*main);
@@ -139,11 +146,17 @@ void UpdateFromWeb(WebUpdateWindow& w) {
         }
     }
 
-    // 10 to 16.
+    // 10, 11. The table dialect's price page, whatever page the bar named.
     BusyGuard busy(*main);
+    if (CurrentQuoteSiteKind() == 2) {
+        if (auto priced = GridPriceAddress(address)) address = *priced;
+        w.QuoteAddress = address;
+    }
+
+    // 12 to 16.
     net.NetFailed = 1;
     try {
-        Fetcher()({address, w.StockCode, w.StockCode4, w.DataFileName, daily});
+        Fetcher()({address, w.StockCode, w.StockCode4, w.DataFileName, daily, scheme, w.StockMarket});
     } catch (const FileError&) {
         Show("<" + w.WebTempFileName + "> --- 一時ファイルに書き込めません");
         net.NetFailed = 1;

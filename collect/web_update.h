@@ -55,6 +55,8 @@ struct WebUpdateWindow {
     // Optional.  The pages held no row: the window shows its title and,
     // when WebPriceText is set, its price label; message 312 follows.
     std::function<void()> ShowNoData = {};
+    // Optional.  The window's market, which some site kinds rewrite.
+    std::string* StockMarket = nullptr;
 };
 
 void UpdateFromWeb(WebUpdateWindow& window);
@@ -66,6 +68,9 @@ struct QuoteFetch {
     std::string stockCode4;  // the four-character stock code
     std::string dataFile;    // the temporary data file, holding a fresh header
     bool daily = false;      // the main window's 日 option
+    std::string scheme = "http";  // the scheme the address bar's address named
+    // The window's market, rewritten by some site kinds; may be null.
+    std::string* stockMarket = nullptr;
 };
 
 // Downloads the stock's quote pages and stores their rows in the data file

@@ -171,6 +171,7 @@ void Form3::UpdateFromWeb() {
                 takePeriod();
                 ShowTitleAndWebPrice();
             },
+        .StockMarket = &f.StockMarket,
     };
     ranvik::UpdateFromWeb(window);
     f.StockCode4 = code4;

@@ -1,0 +1,36 @@
+#pragma once
+// The chart window's page download: the planned requests one after another
+// into their page files, each request judged by its own outcome, and the
+// update's page fetch built on it (requests, readers, messages 308 and 309).
+#include <functional>
+#include <string>
+
+#include "collect/quote_page_requests.h"
+#include "collect/web_update.h"
+
+namespace ranvik {
+
+class InternetTransfer;
+
+enum class PageDownloadResult {
+    Fetched,         // every planned page written
+    FailingState,    // a request ended without its page (message 308)
+    TransportError,  // no answer, or a page file that cannot be written (message 309)
+    Cancelled,       // the program is closing: no message
+};
+
+// Requests plan.requests in order with the plan's scheme and writes each
+// page into its page file (PageFile1 on and CurrentPageFile follow the plan).
+// After a failing page the later ones are not requested.  `beforePage`, when
+// given, is called with the 1-based number of each page from the second on,
+// for the progress mark.
+PageDownloadResult DownloadPlannedPages(InternetTransfer& transfer, const QuotePagePlan& plan,
+                                        const std::function<void(int page)>& beforePage = {});
+
+// The update's page fetch: plans the requests for the address bar's site
+// kind, downloads them (nothing in debug mode), and runs the kind's reader
+// into the temporary data file.  Kinds without a reader, and kinds 3 and 5,
+// store nothing; a request failure shows 308 or 309 and leaves NetFailed 1.
+void FetchQuotePages(const QuoteFetch& request);
+
+}  // namespace ranvik
