@@ -287,6 +287,7 @@ private:
     void EnterNewPriceBarMode();
     void LeaveNewPriceBarMode();
     // Indicator menu steps.
+    void ClickAverageCandles(const char* item, const char* caption, int index);
     void ClickGrouped(const std::string& item, bool overlay, const std::function<void()>& on,
                       const std::function<void()>& off);
     void ClickIndependent(const std::string& item, int element, const std::function<void()>& on,

@@ -342,28 +342,16 @@ void Form3::mnuBBdaikin_Click(int) {
     OverlayTail(true);
 }
 
-void Form3::mnu陰陽足_Click(int index) {
-    ClickGrouped(
-        "mnu陰陽足", true,
-        [this] {
-            SetMainLabel(8, "陰陽足", kLit);
-            SetMainBoxEnabled(4, true);
-        },
-        [this] {
-            fields_.ViewHigh = 0;
-            SetQuickCaption(8, "移動平均");
-            fields_.BandPeriod = 0;
-            SetMainBoxText(4, "");
-        });
-    fields_.OverlayPeriods[3] = 0;
-    OverlayTail(index != 3);
-}
+void Form3::mnu陰陽足_Click(int index) { ClickAverageCandles("mnu陰陽足", "陰陽足", index); }
 
-void Form3::mnu3Days_Click(int index) {
+void Form3::mnu3Days_Click(int index) { ClickAverageCandles("mnu3Days", "三日平均", index); }
+
+// 陰陽足 and 三日平均 share box 4 and give back the same fields when they go.
+void Form3::ClickAverageCandles(const char* item, const char* caption, int index) {
     ClickGrouped(
-        "mnu3Days", true,
-        [this] {
-            SetMainLabel(8, "三日平均", kLit);
+        item, true,
+        [this, caption] {
+            SetMainLabel(8, caption, kLit);
             SetMainBoxEnabled(4, true);
         },
         [this] {
