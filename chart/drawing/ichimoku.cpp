@@ -6,10 +6,10 @@
 #include "chart/drawing/ichimoku.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "chart/drawing/monthly_in_place.h"
