@@ -6,9 +6,9 @@
 #include "chart/drawing/bar_readout.h"
 #include "chart/drawing/crosshair.h"
 #include "chart/window/form3.h"
-#include "platform/ui/label_button.h"
 #include "core/program_state.h"
 #include "platform/surface/screen_surface.h"
+#include "platform/ui/label_button.h"
 
 namespace ranvik {
 
