@@ -93,6 +93,37 @@ public:
     void Picture4_MouseUp(int button, int shift, double x, double y);
     void Picture5_MouseUp(int button, int shift, double x, double y);
 
+    // The indicator pane's mouse and the floating panels.  Buttons 1 left,
+    // 2 right, 4 middle (held buttons in a move); x and y in the pane's
+    // scale, twips inside a panel; a drop's x and y in the receiver's own.
+    void Picture3_Click();
+    void Picture3_MouseDown(int button, int shift, double x, double y);
+    void Picture3_MouseUp(int button, int shift, double x, double y);
+    void Picture3_MouseMove(int button, int shift, double x, double y);
+    void Picture4_MouseDown(int button, int shift, double x, double y);
+    void Picture4_MouseMove(int button, int shift, double x, double y);
+    void Picture5_MouseMove(int button, int shift, double x, double y);
+    void Image1_MouseMove();
+    void Image2_MouseDown();
+    void Image2_MouseUp();
+    void Image3_MouseMove();
+    void Image4_MouseDown();
+    void Image4_MouseUp();
+    void Frame1_MouseMove();
+    void Frame3_MouseMove();
+    void Frame1_MouseDown(int button, int shift, double x, double y);
+    void Frame3_MouseDown(int button, int shift, double x, double y);
+    void Picture1_DragDrop(QWidget* source, double x, double y);
+    void Frame1_DragDrop(QWidget* source, double x, double y);
+    void Frame3_DragDrop(QWidget* source, double x, double y);
+    void Picture4_DragDrop(QWidget* source, double x, double y);
+    ControlDrag* PanelDrag() const { return panelDrag_; }
+    QLabel* Label15 = nullptr;      // the oscillator's explanation, in the indicator pane
+    LabelButton* Image1 = nullptr;  // the zoom-slider panel's close button
+    LabelButton* Image2 = nullptr;  // ... highlighted, in front while the mouse is over it
+    LabelButton* Image3 = nullptr;  // the year-selection panel's pair, never shown
+    LabelButton* Image4 = nullptr;
+
     // Scrolling and zoom.
     void HScroll1_Change();
     void HScroll1_Scroll();
@@ -268,37 +299,6 @@ public:
     void Picture1_MouseMove(int button, int shift, double x, double y);
     void DelLine();
 
-    // The indicator pane's mouse and the floating panels.  Buttons 1 left,
-    // 2 right, 4 middle (held buttons in a move); x and y in the pane's
-    // scale, twips inside a panel; a drop's x and y in the receiver's own.
-    void Picture3_Click();
-    void Picture3_MouseDown(int button, int shift, double x, double y);
-    void Picture3_MouseUp(int button, int shift, double x, double y);
-    void Picture3_MouseMove(int button, int shift, double x, double y);
-    void Picture4_MouseDown(int button, int shift, double x, double y);
-    void Picture4_MouseMove(int button, int shift, double x, double y);
-    void Picture5_MouseMove(int button, int shift, double x, double y);
-    void Image1_MouseMove();
-    void Image2_MouseDown();
-    void Image2_MouseUp();
-    void Image3_MouseMove();
-    void Image4_MouseDown();
-    void Image4_MouseUp();
-    void Frame1_MouseMove();
-    void Frame3_MouseMove();
-    void Frame1_MouseDown(int button, int shift, double x, double y);
-    void Frame3_MouseDown(int button, int shift, double x, double y);
-    void Picture1_DragDrop(QWidget* source, double x, double y);
-    void Frame1_DragDrop(QWidget* source, double x, double y);
-    void Frame3_DragDrop(QWidget* source, double x, double y);
-    void Picture4_DragDrop(QWidget* source, double x, double y);
-    ControlDrag* PanelDrag() const { return panelDrag_; }
-    QLabel* Label15 = nullptr;      // the oscillator's explanation, in the indicator pane
-    LabelButton* Image1 = nullptr;  // the zoom-slider panel's close button
-    LabelButton* Image2 = nullptr;  // ... highlighted, in front while the mouse is over it
-    LabelButton* Image3 = nullptr;  // the year-selection panel's pair, never shown
-    LabelButton* Image4 = nullptr;
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -351,12 +351,6 @@ private:
     void RedrawYearCandles();
     // A button released on the yearly-candle or price-band pane.
     bool PaneMouseUp(QObject* watched, QEvent* event);
-    // Mouse moves over the panes, the read-out panel, the labels above the
-    // chart and the window's background.
-    void InstallMouseMoves();
-    void PaneMouseMove(QObject* watched, QEvent* event);
-    void PrintReadout(double x);
-
     // The indicator pane and the floating panels.
     void BuildIndicatorPaneControls();
     void BuildPanelControls();
@@ -373,6 +367,12 @@ private:
     // The press of a double click on the indicator pane: its release is no
     // click.
     bool indicatorDblClicked_ = false;
+
+    // Mouse moves over the panes, the read-out panel, the labels above the
+    // chart and the window's background.
+    void InstallMouseMoves();
+    void PaneMouseMove(QObject* watched, QEvent* event);
+    void PrintReadout(double x);
 
     ChartWindowState fields_;
     std::map<int, QLabel*> labels_;

@@ -1,10 +1,11 @@
 // Form3: the mouse over the indicator pane: the focus back to the main
-// window, the pane enlarged into the price pane and restored, the indicator
-// popup, the oscillator's explanation and the vertical crosshair line.
+// window, the indicator popup, the oscillator's explanation and the
+// vertical crosshair line.  The double click, which enlarges the pane into
+// the price pane and restores it, is the pane layout menu's item 1
+// (form3_resize.cpp).
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "chart/drawing/redraw.h"
 #include "chart/window/form3.h"
 #include "chart/window/indicator_explanation.h"
 #include "platform/surface/scaled_place.h"
@@ -57,29 +58,6 @@ bool Form3::IndicatorPaneEvent(QObject* watched, QEvent* event) {
 }
 
 void Form3::Picture3_Click() { FocusToolbarStrip(); }
-
-void Form3::Picture3_DblClick() {
-    auto& f = fields_;
-    if (f.ChartShown == 0 || Check1.Value() == 0) return;
-    const double scaleHeight = PricePane().ScaleHeight();
-    const MenuItem enlarged = Item("mnuGamen比", 1);
-    const double step = f.IndicatorPaneHeight;
-    if (!enlarged.Checked()) {
-        // The price pane gives up one step only while it is the taller one.
-        if (HeightOf(Picture1) <= HeightOf(Picture3)) return;
-        SetHeight(Picture1, HeightOf(Picture1) - step);
-        SetHeight(Picture3, HeightOf(Picture3) + step);
-        enlarged.SetChecked(true);
-    } else {
-        SetHeight(Picture3, HeightOf(Picture3) - step);
-        SetHeight(Picture1, HeightOf(Picture1) + step);
-        enlarged.SetChecked(false);
-    }
-    SetTop(Picture3, TopOf(Picture1) + HeightOf(Picture1));
-    // The price range stays on the new height.
-    PricePane().SetScaleHeight(scaleHeight);
-    RedrawChart(*this);
-}
 
 void Form3::Picture3_MouseDown(int button, int, double x, double y) {
     const auto& f = fields_;
