@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/pointers.h"
@@ -292,6 +293,32 @@ TEST_F(StockSearchTest, TheCloseButtonPutsTheChooserBackAndHidesTheFrame) {
     EXPECT_TRUE(main.Frame26->isHidden());
     EXPECT_EQ(main.Combo1->currentText().toStdString(), "東証プライム");
     EXPECT_EQ(Program().lists.CurrentListTable, "東証プライム");
+}
+
+TEST_F(StockSearchTest, TheFocusGoesBackToTheBoxOrToTheToolbarStrip) {
+    MDIForm1& main = Open();
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    const struct {
+        const char* what;
+        const char* key;
+        std::function<void()> act;
+        QWidget* focus;
+    } cases[] = {
+        {"empty key", "", [&] { main.検索cmd->click(); }, main.Combo3},
+        {"no match", "存在しない", [&] { main.検索cmd->click(); }, main.Combo3},
+        {"Enter with a match", "自動車", [&] { QTest::keyClick(main.Combo3->lineEdit(), Qt::Key_Return); }, main.Combo3},
+        {"close", "自動車", [&] { main.Command2->click(); }, main.Picture1},
+    };
+    for (const auto& c : cases) {
+        main.Combo3->setEditText(c.key);
+        main.Combo3->setFocus();
+        c.act();
+        if (main.Picture1 != c.focus) main.Picture1->setFocus();
+        c.act();
+        EXPECT_TRUE(c.focus->hasFocus()) << c.what;
+    }
 }
 
 TEST_F(StockSearchTest, ThePointerOverTheCloseButtonEndsAPaneResize) {
