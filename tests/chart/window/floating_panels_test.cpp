@@ -128,6 +128,41 @@ TEST_F(FloatingPanels, APanelDropPutsItsGrabbedPointUnderTheDropPoint) {
     }
 }
 
+// Dropped on the other panel or on the yearly pane, a control lands as if
+// dropped on the price pane at that point.
+TEST_F(FloatingPanels, ACrossDropPutsTheGrabbedPointUnderThePointerToo) {
+    BandRecordingForm3& w = Shown();
+    w.mnuGamen比_Click(4);
+    w.Check7.SetValue(1);
+    w.Frame3->show();
+    w.Frame1->move(10, 10);
+    w.Frame3->move(300, 150);
+    w.Picture4->move(600, 60);
+    // The year panel grabbed at (150, 75) twips, dropped at (900, 300)
+    // twips inside the slider panel.
+    w.Frame3_MouseDown(1, 0, 150, 75);
+    w.PanelDrag()->EndDrag();
+    w.Frame1_DragDrop(w.Frame3, 900, 300);
+    EXPECT_NEAR(w.Frame3->x() + 10, 10 + 60, 1);
+    EXPECT_NEAR(w.Frame3->y() + 5, 10 + 20, 1);
+    // The slider panel grabbed at (300, 150) twips, dropped on the yearly
+    // pane 30 pixels right and 45 down of its corner.
+    Surface& own = w.YearPane();
+    w.Frame1_MouseDown(1, 0, 300, 150);
+    w.PanelDrag()->EndDrag();
+    w.Picture4_DragDrop(w.Frame1, own.FromTwipsX(450), own.FromTwipsY(675));
+    EXPECT_NEAR(w.Frame1->x() + 20, 600 + 30, 1);
+    EXPECT_NEAR(w.Frame1->y() + 10, 60 + 45, 1);
+    // The yearly pane grabbed 15 pixels right and 30 down of its corner,
+    // dropped on the year panel at (600, 300) twips.
+    w.Picture4_MouseDown(4, 0, own.FromTwipsX(225), own.FromTwipsY(450));
+    w.PanelDrag()->EndDrag();
+    const QPoint panel = w.Frame3->pos();
+    w.Frame3_DragDrop(w.Picture4, 600, 300);
+    EXPECT_NEAR(w.Picture4->x() + 15, panel.x() + 40, 1);
+    EXPECT_NEAR(w.Picture4->y() + 30, panel.y() + 20, 1);
+}
+
 TEST_F(FloatingPanels, DraggingThePanelWithTheMouseMovesIt) {
     MDIForm1& main = StartShown();
     RequestFile("1301d.KDT", "d");
