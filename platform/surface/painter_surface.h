@@ -11,6 +11,7 @@
 // drawn bar by bar) are gathered and drawn as one line when something else
 // comes, which is much faster and joins them cleanly.
 #include <QColor>
+#include <QRect>
 #include <QPolygonF>
 #include <QRectF>
 
@@ -39,6 +40,11 @@ protected:
     virtual bool SupportsXor() const { return true; }
     // Called after something was drawn.
     virtual void Drawn() {}
+    // Fills whole device pixels with an opaque colour straight into the
+    // device, in copy mode, cut to the device; false when the device cannot
+    // be written so (the painter fills then).  Only called while the painter
+    // is active and nothing gathered waits to be drawn.
+    virtual bool FillPixels(const QRect& /*area*/, Color /*color*/) { return false; }
 
     void DrawLine(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
     void DrawCircle(double x, double y, double radius, Color color, bool arc, double start,
@@ -51,7 +57,10 @@ protected:
     void ScaleChanged() override { mappingValid_ = false; }
 
     // The device's size or density changed.
-    void DeviceChanged() { mappingValid_ = false; }
+    void DeviceChanged() {
+        mappingValid_ = false;
+        for (KnownMapping& known : known_) known.valid = false;
+    }
     // The painter's pen and mode no longer known (a new painter was begun).
     void ForgetPainterState() { penValid_ = false; modeValid_ = false; smoothValid_ = false; }
     // Draws the gathered line; before the painter ends or the device is read.
@@ -63,6 +72,13 @@ private:
         QRectF bounds;
         double penUnit;
     };
+    // Drawers that switch between two scales bar by bar (prices and volume)
+    // find both mappings worked out already.
+    struct KnownMapping {
+        bool valid = false;
+        double left, top, width, height;
+        Mapping mapping;
+    };
     const Mapping& Map();
     int PenPixels(int drawWidth) const;
     void UseMode(QPainter& p);
@@ -70,10 +86,14 @@ private:
     void Smooth(QPainter& p, bool on);
     void DrawBox(QPainter& p, double x1, double y1, double x2, double y2, Color color, bool filled);
     void DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color);
+    // A fill of whole pixels in the mode in force.
+    void Fill(QPainter& p, const QRect& area, Color color);
 
     SurfaceFontCache fonts_;
     Mapping map_{};
     bool mappingValid_ = false;
+    KnownMapping known_[2];
+    int nextKnown_ = 0;
     // The gathered slanted line and the pen it is drawn in.
     QPolygonF pending_;
     Color pendingColor_;

@@ -25,6 +25,7 @@ void ScreenSurface::EndPainting() {
         FlushLines(*painter_);
         painter_->end();
         painter_.reset();
+        pixels_ = nullptr;
     }
 }
 
@@ -57,6 +58,7 @@ QPainter* ScreenSurface::ActivePainter() {
     FitImage();
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
+        pixels_ = image_.bits();
         ForgetPainterState();
     }
     return painter_.get();
@@ -69,6 +71,22 @@ void ScreenSurface::Drawn() {
         updatePending_ = true;
         update();
     }
+}
+
+bool ScreenSurface::FillPixels(const QRect& area, Color color) {
+    if (pixels_ == nullptr) return false;
+    const QRect r = area & QRect(0, 0, image_.width(), image_.height());
+    if (r.isEmpty()) return true;
+    // What the painter writes for an opaque colour on this format.
+    const quint32 value = 0xff000000u | quint32(color.r) << 16 | quint32(color.g) << 8 | quint32(color.b);
+    const qsizetype stride = image_.bytesPerLine();
+    uchar* line = pixels_ + r.top() * stride + r.left() * qsizetype(sizeof(quint32));
+    const int width = r.width();
+    for (int y = r.top(); y <= r.bottom(); ++y, line += stride) {
+        quint32* pixel = reinterpret_cast<quint32*>(line);
+        for (int x = 0; x < width; ++x) pixel[x] = value;
+    }
+    return true;
 }
 
 void ScreenSurface::ClearAll() {

@@ -46,6 +46,7 @@ protected:
     double PatternUnit() const override { return imageRatio_; }
     QRectF DeviceBounds() const override;
     void Drawn() override;
+    bool FillPixels(const QRect& area, Color color) override;
     void ClearAll() override;
 
 private:
@@ -57,6 +58,9 @@ private:
     double imageRatio_ = 1;
     QSize fittedSize_;  // the widget's size the image was made for
     std::unique_ptr<QPainter> painter_;
+    // The image's pixels while the painter is active (the image is not
+    // shared then, so writing them needs no copy).
+    uchar* pixels_ = nullptr;
     double fixedRatio_ = 0;
     bool updatePending_ = false;
 };
