@@ -145,6 +145,7 @@ void PainterSurface::UsePen(QPainter& p, Color color, int drawWidth, enum DrawSt
     }
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
+    textPenValid_ = false;
     penWidth_ = drawWidth;
     penStyle_ = style;
     penColor_ = color;
@@ -375,9 +376,16 @@ void PainterSurface::DrawText(std::string_view text, double x, double y, bool /*
     const SurfaceFont& font = fonts_.Get(State(), DevicePerTwip() * 1440);
     FlushLines(*p);
     UseMode(*p);
-    p->setFont(font.Font());
-    p->setPen(ToQColor(State().ForeColor));
-    penValid_ = false;
+    if (textFont_ != font.Serial()) {
+        p->setFont(font.Font());
+        textFont_ = font.Serial();
+    }
+    if (!textPenValid_ || textPenColor_ != State().ForeColor) {
+        p->setPen(ToQColor(State().ForeColor));
+        textPenColor_ = State().ForeColor;
+        textPenValid_ = true;
+        penValid_ = false;
+    }
     p->drawText(QPointF(X, Y + font.Baseline()),
                 QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     Drawn();

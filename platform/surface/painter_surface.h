@@ -14,6 +14,7 @@
 #include <QRect>
 #include <QPolygonF>
 #include <QRectF>
+#include <cstdint>
 
 #include "platform/surface/surface.h"
 #include "platform/surface/surface_font.h"
@@ -62,7 +63,13 @@ protected:
         for (KnownMapping& known : known_) known.valid = false;
     }
     // The painter's pen and mode no longer known (a new painter was begun).
-    void ForgetPainterState() { penValid_ = false; modeValid_ = false; smoothValid_ = false; }
+    void ForgetPainterState() {
+        penValid_ = false;
+        modeValid_ = false;
+        smoothValid_ = false;
+        textPenValid_ = false;
+        textFont_ = 0;
+    }
     // Draws the gathered line; before the painter ends or the device is read.
     void FlushLines(QPainter& p);
 
@@ -107,6 +114,10 @@ private:
     enum DrawMode mode_ = DrawMode::Copy;
     bool smooth_ = false;
     bool smoothValid_ = false;
+    // The text colour and font the painter holds (font 0: none known).
+    bool textPenValid_ = false;
+    Color textPenColor_;
+    std::uint64_t textFont_ = 0;
 };
 
 // Cuts the segment to the rectangle (Liang-Barsky); false when nothing of it
