@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "chart/drawing/monthly_candles.h"
 #include "chart/drawing/monthly_file.h"
@@ -162,6 +163,14 @@ struct BarPass {
     KagiPass kagi;
     ParabolicPass parabolic;
     bool topicsOn = false;
+    bool volumesOn = false;   // the menus do not change during the pass
+    bool balancesOn = false;
+    // The dates' texts the year and month above were read from: a bar of the
+    // same month reads them again only when its text differs.
+    std::string yearText;
+    std::string monthText;
+    int textYear = 0;
+    int textMonth = 0;
     // The file's largest volume as the bars are drawn: corrected while the
     // correction is on.
     double fileMaxVolume = 0;
@@ -194,8 +203,18 @@ void DrawDateMarks(ChartHost& w, BarPass& p, const QuoteRecord& bar, const Candl
                    const CandleLayers& layers) {
     ChartWindowState& f = w.Fields();
     Surface& price = w.PricePane();
-    const int year = YearOf(bar);
-    const int month = MonthOf(bar);
+    const std::string& date = bar.QuoteDate;
+    const std::string_view yearText =
+        date.size() >= 2 ? std::string_view(date).substr(date.size() - 2) : std::string_view(date);
+    const std::string_view monthText = std::string_view(date).substr(0, 2);
+    if (yearText != p.yearText || monthText != p.monthText) {
+        p.yearText = yearText;
+        p.monthText = monthText;
+        p.textYear = YearOf(bar);
+        p.textMonth = MonthOf(bar);
+    }
+    const int year = p.textYear;
+    const int month = p.textMonth;
     if (month == p.month && year == p.year) return;
     const double x = p.x;
     const double scaleWidth = price.ScaleWidth();
@@ -243,8 +262,8 @@ void DrawDateMarks(ChartHost& w, BarPass& p, const QuoteRecord& bar, const Candl
 
 void DrawVolumeArea(ChartHost& w, BarPass& p, const QuoteRecord& bar) {
     ChartWindowState& f = w.Fields();
-    const bool volumes = Checked(w, "mnuDekidaka");
-    const bool balances = Checked(w, "mnuSinyouBB");
+    const bool volumes = p.volumesOn;
+    const bool balances = p.balancesOn;
     float v = bar.Volume;
     float s = bar.SellBalance;
     float b = bar.BuyBalance;
@@ -314,6 +333,8 @@ BarPass StartBarPass(ChartHost& w, ChartFile& file1, const QuoteRecord& first, c
     const double lift = (Checked(w, "mnuGamen比", 2) ? 2.5 : 2) * frame.U;
     p.dateY = f.InvertedChart == kTrue ? f.PriceTop - lift : f.PriceBottom + lift;
     p.topicsOn = Checked(w, "mnuTopicsDisp", 1) || Checked(w, "mnuTopicsDisp", 2);
+    p.volumesOn = Checked(w, "mnuDekidaka");
+    p.balancesOn = Checked(w, "mnuSinyouBB");
     return p;
 }
 

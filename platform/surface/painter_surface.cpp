@@ -386,8 +386,14 @@ void PainterSurface::DrawText(std::string_view text, double x, double y, bool /*
         textPenValid_ = true;
         penValid_ = false;
     }
-    p->drawText(QPointF(X, Y + font.Baseline()),
-                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (ReusesShapedText()) {
+        const SurfaceFont::ShapedText& shaped = font.Shaped(text);
+        const QPointF origin(X, Y + font.Baseline() - shaped.ascent);
+        for (const QGlyphRun& run : shaped.runs) p->drawGlyphRun(origin, run);
+    } else {
+        p->drawText(QPointF(X, Y + font.Baseline()),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
     Drawn();
 }
 

@@ -39,6 +39,9 @@ protected:
     virtual QRectF DeviceBounds() const = 0;
     virtual bool SmoothsSlantedLines() const { return true; }
     virtual bool SupportsXor() const { return true; }
+    // Texts drawn again from their shaped glyphs (a device of screen pixels;
+    // a printer lays text out for its own resolution each time).
+    virtual bool ReusesShapedText() const { return false; }
     // Called after something was drawn.
     virtual void Drawn() {}
     // Fills whole device pixels with an opaque colour straight into the

@@ -47,6 +47,7 @@ protected:
     QRectF DeviceBounds() const override;
     void Drawn() override;
     bool FillPixels(const QRect& area, Color color) override;
+    bool ReusesShapedText() const override { return true; }
     void ClearAll() override;
 
 private:

@@ -1,6 +1,8 @@
 #include "platform/surface/surface_font.h"
 
 #include <QStringList>
+#include <QTextLayout>
+#include <QTextOption>
 #include <algorithm>
 #include <cmath>
 
@@ -47,6 +49,27 @@ double SurfaceFont::Advance(std::string_view text) const {
     if (advances_.size() >= kKeptTexts) advances_.clear();
     advances_.emplace(std::string(text), advance);
     return advance;
+}
+
+const SurfaceFont::ShapedText& SurfaceFont::Shaped(std::string_view text) const {
+    constexpr std::size_t kKeptTexts = 4096;
+    const auto known = shaped_.find(std::string(text));
+    if (known != shaped_.end()) return known->second;
+    QTextLayout layout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), font_);
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    ShapedText shaped;
+    if (line.isValid()) {
+        shaped.runs = layout.glyphRuns();
+        shaped.ascent = line.ascent();
+    }
+    if (shaped_.size() >= kKeptTexts) shaped_.clear();
+    return shaped_.emplace(std::string(text), std::move(shaped)).first->second;
 }
 
 const SurfaceFont& SurfaceFontCache::Get(const SurfaceState& state, double dpi) const {

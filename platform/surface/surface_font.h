@@ -7,6 +7,8 @@
 // takes the room the original fonts gave it.
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QList>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -33,6 +35,13 @@ public:
     // out again (drawers measure the same labels and characters redraw
     // after redraw).
     double Advance(std::string_view text) const;
+    // A text shaped once: its glyphs placed on a baseline at the given
+    // ascent below the origin, ready to draw again without shaping.
+    struct ShapedText {
+        QList<QGlyphRun> runs;
+        double ascent = 0;
+    };
+    const ShapedText& Shaped(std::string_view text) const;
     bool Matches(const SurfaceState& state, double dpi) const;
     // Tells this font from every other one made in the program's run.
     std::uint64_t Serial() const { return serial_; }
@@ -48,6 +57,7 @@ private:
     std::unique_ptr<QFontMetricsF> metrics_;
     std::uint64_t serial_;
     mutable std::unordered_map<std::string, double> advances_;
+    mutable std::unordered_map<std::string, ShapedText> shaped_;
 };
 
 // Keeps the fonts of the last calls, since drawers print many texts in a
