@@ -53,6 +53,10 @@ struct ApplicationState {
     int OsMajorVersion = 0;
     std::string UrlListVersion;  // version digits of the URL list read at start
     std::string WeekdayText;     // today's weekday, "日" to "土", for the collection panel's title
+    // The list editor this program started (its task id), 0 when none was
+    // started or the last start failed.  An editor since closed is found out
+    // by the next raise.
+    std::int64_t ListEditorTaskId = 0;
 };
 
 // Settings file.
@@ -63,6 +67,13 @@ struct SettingsState {
 // The main window's stock lists.
 struct StockListState {
     std::string CurrentListTable;  // the choice whose table the list grid shows
+};
+
+// The list pane's stock search.
+struct StockSearchState {
+    int SearchRow = 0;   // row of the last match; the next search starts below it (0: from the top)
+    int SearchEnd = 0;   // last row searched: the list grid's row count - 1
+    int SearchHits = 0;  // matches found since the key was last changed
 };
 
 // Downloads.  The URL list fills the quote site's address and the
@@ -154,6 +165,7 @@ struct ProgramState {
     CollectionState collection;
     CalendarState calendar;
     StockListState lists;
+    StockSearchState search;
     WindowRegistryState windows;
     CommandChannelState commands;
     PrintState print;
