@@ -294,15 +294,21 @@ void DrawVolumeArea(ChartHost& w, BarPass& p, const QuoteRecord& bar) {
 void DrawCandle(ChartHost& w, BarPass& p, std::int64_t r, const QuoteRecord& bar, bool corrected) {
     ChartWindowState& f = w.Fields();
     Surface& price = w.PricePane();
-    Color color = RGB(0, 120, 200);
-    if (bar.High == f.FileHigh || bar.Low == f.FileLow) color = RGB(255, 0, 0);
-    if (corrected && f.CorrectionRecord > r) color = RGB(color.r + 50, color.g + 50, color.b + 50);
+    // The candle's colour: the file's extremes red, bars before the split
+    // point of a corrected chart lighter.  Taken from a table, not put
+    // together part by part on every bar.
+    static constexpr Color kCandleColors[2][2] = {{RGB(0, 120, 200), RGB(255, 0, 0)},
+                                                  {RGB(0 + 50, 120 + 50, 200 + 50), RGB(255 + 50, 0 + 50, 0 + 50)}};
+    const bool extreme = bar.High == f.FileHigh || bar.Low == f.FileLow;
+    const bool lighter = corrected && f.CorrectionRecord > r;
+    const Color color = kCandleColors[lighter ? 1 : 0][extreme ? 1 : 0];
+    static constexpr Color kHollow = QBColor(15);
     const double x = p.x;
     p.lastX = x;
     price.Line(x + 3, bar.High, x + 3, bar.Low, color);
     const bool hollow = f.InvertedChart == kTrue ? bar.Open > bar.Close : bar.Open < bar.Close;
     if (hollow) {
-        price.Line(x, bar.Open, x + 6, bar.Close, QBColor(15), LineKind::FilledBox);
+        price.Line(x, bar.Open, x + 6, bar.Close, kHollow, LineKind::FilledBox);
         price.Line(x, bar.Open, x + 6, bar.Close, color, LineKind::Box);
     } else {
         price.Line(x, bar.Open, x + 6, bar.Close, color, LineKind::FilledBox);

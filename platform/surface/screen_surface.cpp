@@ -1,6 +1,7 @@
 #include "platform/surface/screen_surface.h"
 
 #include <QPaintEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/color/qt_color.h"
@@ -79,12 +80,17 @@ bool ScreenSurface::FillPixels(const QRect& area, Color color) {
     if (r.isEmpty()) return true;
     // What the painter writes for an opaque colour on this format.
     const quint32 value = 0xff000000u | quint32(color.r) << 16 | quint32(color.g) << 8 | quint32(color.b);
-    const qsizetype stride = image_.bytesPerLine();
-    uchar* line = pixels_ + r.top() * stride + r.left() * qsizetype(sizeof(quint32));
+    const qsizetype step = image_.bytesPerLine() / qsizetype(sizeof(quint32));
+    quint32* pixel = reinterpret_cast<quint32*>(pixels_) + r.top() * step + r.left();
     const int width = r.width();
-    for (int y = r.top(); y <= r.bottom(); ++y, line += stride) {
-        quint32* pixel = reinterpret_cast<quint32*>(line);
-        for (int x = 0; x < width; ++x) pixel[x] = value;
+    // Most fills of a long chart are columns one or two pixels wide (wicks,
+    // narrow bodies and volume boxes): those go down the rows directly.
+    if (width == 1) {
+        for (int n = r.height(); n > 0; --n, pixel += step) pixel[0] = value;
+    } else if (width == 2) {
+        for (int n = r.height(); n > 0; --n, pixel += step) pixel[0] = pixel[1] = value;
+    } else {
+        for (int n = r.height(); n > 0; --n, pixel += step) std::fill_n(pixel, width, value);
     }
     return true;
 }
