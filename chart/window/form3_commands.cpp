@@ -2,7 +2,8 @@
 // ChartCommand and sets CommCheck to 1; the window carries the command out at
 // once and sets the box back to 0.  The codes 51 to 57 take the values typed
 // in the main window's quick parameter bar; a value refused there turns its
-// box's text red with a beep and changes nothing stored.
+// box's text red with a beep and changes nothing stored, a value taken turns
+// it black again.
 #include <QLineEdit>
 #include <cmath>
 #include <limits>
@@ -108,6 +109,7 @@ void Form3::RunChartCommand(int code) {
         case 54: {
             const auto value = SingleNumber(8);
             if (!value) return;
+            Accept(8);
             f.ParabolicAF = *value;
             RedrawChart(*this);
             return;
@@ -115,6 +117,7 @@ void Form3::RunChartCommand(int code) {
         case 55: {
             const auto signal = WholeNumber(12);
             if (!signal) return;
+            for (int box : {10, 11, 12}) Accept(box);
             f.MacdShortPeriod = Val(BoxText(10));
             f.MacdLongPeriod = Val(BoxText(11));
             f.MacdSignalPeriod = *signal;
@@ -159,6 +162,8 @@ void Form3::TakeFirstQuickValues() {
         }
         const auto volume = WholeNumber(2);
         if (!volume) return;
+        Accept(2);
+        Accept(3);
         if (f.IsDaily == -1) {
             f.OscPeriodDaily = daily;
         } else {
@@ -171,13 +176,20 @@ void Form3::TakeFirstQuickValues() {
         std::optional<std::int16_t> bottom;
         if (IsNumeric(BoxText(4)) && !(top = WholeNumber(4))) return;
         if (IsNumeric(BoxText(5)) && !(bottom = WholeNumber(5))) return;
-        if (top) f.CompareTopPct = *top;
-        if (bottom) f.CompareBottomPct = *bottom;
+        if (top) {
+            Accept(4);
+            f.CompareTopPct = *top;
+        }
+        if (bottom) {
+            Accept(5);
+            f.CompareBottomPct = *bottom;
+        }
         f.CompareRestart = -1;
         RedrawChart(*this);
     } else if (Check3.Value() == 1) {
         const auto period = WholeNumber(17);
         if (!period) return;
+        Accept(17);
         f.ReversePeriod = *period;
         RedrawChart(*this);
     } else if (Check10.Value() == 1) {
@@ -250,8 +262,12 @@ void Form3::TakeOverlayPeriods() {
     if (!period) return;
     std::optional<float> envelope;
     if (Item("mnuEnvelope", 1).Checked() && !(envelope = SingleNumber(5))) return;
+    Accept(4);
     f.BandPeriod = *period;
-    if (envelope) f.EnvelopePct = *envelope;
+    if (envelope) {
+        Accept(5);
+        f.EnvelopePct = *envelope;
+    }
     RedrawChart(*this);
 }
 

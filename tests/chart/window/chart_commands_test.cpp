@@ -241,6 +241,9 @@ TEST_F(ChartCommands, WholeNumbersRoundHalfToEven) {
         {1, nullptr, 52, {{4, "25.5"}}, [](auto& f) { return std::vector<int>{f.BandPeriod}; }, {26}},
         {1, "mnu一目", 52, {{4, "9.5"}, {5, "26.5"}},
          [](auto& f) { return std::vector<int>{f.OverlayPeriods[0], f.OverlayPeriods[1]}; }, {10, 26}},
+        // The periods compared are the ones that would be stored.
+        {1, "mnu一目", 52, {{4, "9.4"}, {5, "9.2"}},
+         [](auto& f) { return std::vector<int>{f.OverlayPeriods[0], f.OverlayPeriods[1]}; }, {9, 9}},
         {1, nullptr, 55, {{10, "12"}, {11, "26"}, {12, "9.5"}}, [](auto& f) { return std::vector<int>{f.MacdSignalPeriod}; },
          {10}},
         {1, nullptr, 57, {{18, "74.5"}}, [](auto& f) { return std::vector<int>{f.RegressionPeriods[3]}; }, {74}},
@@ -299,6 +302,11 @@ TEST_F(ChartCommands, NumbersBeyondTheirFieldsAreRefused) {
         EXPECT_EQ(f.EnvelopePct + f.KagiPct + f.ParabolicAF, 21.0f);
         EXPECT_EQ(f.MacdShortPeriod + f.MacdLongPeriod, 14.0);
         EXPECT_EQ(f.RegressionPeriods[3], 0);
+        // Corrected, the value is taken and the box turns black again.
+        main_->QuickBoxes[c.box]->setText(c.box == 4 ? "3" : "5");
+        Send(w, c.code);
+        EXPECT_EQ(Colour(c.box), kBlack);
+        EXPECT_EQ(Beeps(), beeps + 1);
     }
 }
 
