@@ -17,25 +17,34 @@
 #include "platform/runtime/help_service.h"
 #include "platform/runtime/message_service.h"
 #include "platform/runtime/process.h"
+#include "platform/surface/recording_surface.h"
 #include "tests/support/test_support.h"
 
 namespace ranvik {
 namespace {
+
+// A chart window whose price pane counts its clears: every redraw begins
+// with one, and an activation must start none.
+class CountingForm3 : public Form3 {
+public:
+    Surface& PricePane() override { return price; }
+    RecordingSurface price;
+};
 
 struct Fixture {
     test::TempFolder dir;
     ScopedRecordingMessages messages;
     ScopedRecordingHelp help;
     std::unique_ptr<MDIForm1> main;
-    Form3* window = nullptr;
+    CountingForm3* window = nullptr;
     Fixture() {
         ResetProgramState();
         SetProgramFolder(dir.Path());
-        InstallChartWindowMaker();
+        Makers().chartWindow = [] { return new CountingForm3; };
         main = std::make_unique<MDIForm1>();
         main->resize(1280, 900);
         main->MDIForm_Load();
-        window = dynamic_cast<Form3*>(Program().windows.ChartWindow(1));
+        window = dynamic_cast<CountingForm3*>(Program().windows.ChartWindow(1));
     }
     ~Fixture() {
         main.reset();
@@ -57,7 +66,7 @@ Fixture& Shared() {
 }
 
 void BM_Activation(benchmark::State& state) {
-    Form3* w = Shared().window;
+    CountingForm3* w = Shared().window;
     if (w == nullptr) {
         state.SkipWithError("no chart window opened");
         return;
@@ -74,11 +83,13 @@ void BM_Activation(benchmark::State& state) {
     f.MacdLongPeriod = 26;
     f.MacdSignalPeriod = 9;
     f.PnfBoxSize = 12.5f;
+    w->price.ClearLog();
     for (auto _ : state) {
         w->Activate10.SetValue(1);
         benchmark::DoNotOptimize(Program().windows.ActiveWindowNo);
     }
     if (w->Activate10.Value() != 0) state.SkipWithError("the activation did not finish");
+    if (!w->price.CallsOf(RecordedCall::Kind::Clear).empty()) state.SkipWithError("the activation redrew the chart");
 }
 BENCHMARK(BM_Activation)->Arg(0)->Arg(1)->ArgName("pointFigure")->Unit(benchmark::kMicrosecond);
 

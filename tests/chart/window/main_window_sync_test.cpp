@@ -4,11 +4,13 @@
 // the unit marks, on a recording surface in the bar's place).
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "core/toolbar.h"
 #include "core/window_management.h"
@@ -229,6 +231,25 @@ TEST_F(MainWindowSync, CaptionTabsAndActiveWindow) {
     EXPECT_EQ(BackColorOf(main_->WindowTab(1)), RGB(255, 85, 80));
     EXPECT_EQ(BackColorOf(main_->WindowTab(2)), RGB(255, 85, 80));
     EXPECT_EQ(Program().windows.ActiveWindowNo, 1);
+    // No menu of the main window changes.
+    const auto menuStates = [&] {
+        std::vector<std::tuple<std::string, bool, bool, bool>> states;
+        for (const QAction* action : main_->findChildren<QAction*>()) {
+            states.emplace_back(action->objectName().toStdString() + action->text().toStdString(), action->isChecked(),
+                                action->isEnabled(), action->isVisible());
+        }
+        return states;
+    };
+    SetMarks(w1, {"mnuMACD", "mnu一目"});
+    const auto before = menuStates();
+    ASSERT_FALSE(before.empty());
+    for (int kind : {1, 2, 4, 10, 11}) {
+        SetKind(w1, kind);
+        Activate(w1);
+    }
+    const auto after = menuStates();
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < after.size(); ++i) EXPECT_EQ(after[i], before[i]) << std::get<0>(before[i]);
     // A box at 0 runs nothing.
     main_->setWindowTitle("unchanged");
     w1.Activate10_Click();
