@@ -12,6 +12,10 @@
 //   form3_panes.cpp     the yearly-candle and price-band panes' clicks
 //   form3_main_bar.cpp  the main window's caption colours, enabled state and
 //                       the screen pointer, as the drawers set them
+//   form3_sync.cpp      the main window showing this window: caption, tabs,
+//                       toolbar and the quick parameter bar's contents
+//   form3_param_panel.cpp  the quick parameter bar's states and unit marks
+//   form3_commands.cpp  the commands other windows send through CommCheck
 // Its fields are ChartWindowState; the set-up, redraw and drawers (chart/
 // drawing) run on it as their ChartHost.
 #include <cstdint>
