@@ -12,12 +12,17 @@
 //   form3_panes.cpp     the yearly-candle and price-band panes' clicks
 //   form3_main_bar.cpp  the main window's caption colours, enabled state and
 //                       the screen pointer, as the drawers set them
+//   form3_sync.cpp      the main window showing this window: caption, tabs,
+//                       toolbar and the quick parameter bar's contents
+//   form3_param_panel.cpp  the quick parameter bar's states and unit marks
+//   form3_commands.cpp  the commands other windows send through CommCheck
 // Its fields are ChartWindowState; the set-up, redraw and drawers (chart/
 // drawing) run on it as their ChartHost.
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "chart/drawing/chart_host.h"
 #include "chart/window/chart_window_state.h"
@@ -51,8 +56,9 @@ public:
     void Form_Activate() override;
     void Form_Unload() override;
     void Timer1_Timer();
-    // Makes the main window show this window: caption, window tabs and
-    // ActiveWindowNo; then the box goes back to 0.
+    // form3_sync.cpp: makes the main window show this window (caption,
+    // window tabs and ActiveWindowNo, toolbar, quick parameter bar); then the
+    // box goes back to 0.
     void Activate10_Click();
     void CommCheck_Click();
     // form3_commands.cpp: one command code carried out.
@@ -296,6 +302,13 @@ private:
     void ClickPeriodOscillator(const std::string& item, const char* caption, bool sync);
     void OverlayTail(bool sync);
     void PrintUnitOnQuickBar(int textNo);
+    // The main window's synchronisation: the quick bar filled for the chart
+    // kind, a unit mark right of a box in the bar's current fore colour, a
+    // kind button pressed with the others of its group released.
+    void FillQuickBar();
+    void FillQuickBarForCandles();
+    void PrintMarkAfter(int textNo, std::string_view text);
+    void PressKindButton(const std::string& key);
     void TakeCommandLine();
     void WatchWindowStates();
     // The window's outer size in twips, frame included.

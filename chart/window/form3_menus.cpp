@@ -247,11 +247,12 @@ void Form3::mnuHelpItem_Click(int index) {
 }
 
 void Form3::mnuColorItem_Click(int index) {
-    // The colour goes through the command channel once it is built
-    // (command 199); until then it is applied and marked here.
-    if (index < 0 || index > 6) return;
-    for (int i = 0; i <= 6; ++i) Item("mnuColorItem", i).SetChecked(i == index);
-    SetBackgroundColour(index);
+    // The colour command moves the check mark, colours the window and its
+    // panes and redraws; a printing window ignores it.
+    auto& commands = Program().commands;
+    commands.BackColorIndex = static_cast<std::int16_t>(index);
+    commands.ChartCommand = 199;
+    CommCheck.SetValue(1);
 }
 
 void Form3::mnu会社Item_Click(int index) {
