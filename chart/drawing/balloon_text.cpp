@@ -155,7 +155,12 @@ BalloonKind BalloonKindOf(const ChartHost& w) {
 Color BalloonTextColor(const ChartWindowState& f) { return f.BackColorNo == 2 ? QBColor(15) : RGB(0, 0, 255); }
 
 bool InVolumeArea(const ChartWindowState& f, bool overlayBelowPrices, double y) {
-    if (f.InvertedChart != 0) return y > f.PriceTop - f.PriceSpan / 20;
+    // The overlay's band lies between the prices and the volume area on
+    // either chart, beyond PriceTop when the chart is upside down.
+    if (f.InvertedChart != 0) {
+        const double top = overlayBelowPrices ? f.PriceTop + f.PriceSpan : f.PriceTop;
+        return y > top - f.PriceSpan / 20;
+    }
     const double bottom = overlayBelowPrices ? f.PriceBottom - f.PriceSpan : f.PriceBottom;
     return y < bottom + f.PriceSpan / 20;
 }

@@ -105,9 +105,10 @@ struct Balloon {
 // QBColor(15) on the black background, otherwise RGB(0,0,255).
 Color BalloonTextColor(const ChartWindowState& f);
 
-// Whether y lies in the volume area of the candlestick chart.  With the
-// 陰陽足 or 三日平均線 overlay the prices reach PriceSpan further down, so
-// the upright chart's boundary moves down by PriceSpan.
+// Whether y lies in the volume area of the candlestick chart.  The 陰陽足
+// and 三日平均線 overlays draw a band of PriceSpan between the prices and
+// the volume area, which moves the boundary by PriceSpan: down on an upright
+// chart, beyond PriceTop on an upside-down one.
 bool InVolumeArea(const ChartWindowState& f, bool overlayBelowPrices, double y);
 
 // "(a,  b,  c %)" from the three envelope percents; a percent whose value is

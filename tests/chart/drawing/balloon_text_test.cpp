@@ -223,6 +223,9 @@ TEST(Balloon, VolumeAreaBoundaryMovesDownWithTheOverlaysBelowThePrices) {
     const double line = up.PriceBottom + up.PriceSpan / 20;                     // 1010
     const double shifted = up.PriceBottom - up.PriceSpan + up.PriceSpan / 20;  // 810
     const double downLine = down.PriceTop - down.PriceSpan / 20;                // 1190
+    // Upside down the overlay's band lies beyond PriceTop: its boundary
+    // moves the other way.
+    const double downShifted = down.PriceTop + down.PriceSpan - down.PriceSpan / 20;  // 1390
     const struct {
         const ChartWindowState* f;
         bool overlay;
@@ -232,7 +235,8 @@ TEST(Balloon, VolumeAreaBoundaryMovesDownWithTheOverlaysBelowThePrices) {
         {&up, false, line - 0.01, true},       {&up, false, line, false},
         {&up, true, line - 0.01, false},       {&up, true, shifted - 0.01, true},
         {&up, true, shifted, false},           {&down, false, downLine + 0.01, true},
-        {&down, false, downLine, false},       {&down, true, downLine + 0.01, true},
+        {&down, false, downLine, false},       {&down, true, downLine + 0.01, false},
+        {&down, true, downShifted, false},     {&down, true, downShifted + 0.01, true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(InVolumeArea(*c.f, c.overlay, c.y), c.volume)
@@ -253,6 +257,11 @@ TEST(Balloon, VolumeAreaBoundaryMovesDownWithTheOverlaysBelowThePrices) {
     marks.threeDayAverage = true;
     EXPECT_EQ(ExplainPress(BalloonKind::Candlestick, up, marks, At(7, 950)).caption,
               "三日平均線「天井・底値」、又はそれらの前兆・変化などの予測で利用されます" + kBr);
+    // The same on an upside-down chart, in the band above PriceTop.
+    EXPECT_EQ(ExplainPress(BalloonKind::Candlestick, down, marks, At(7, 1250)).caption,
+              "三日平均線「天井・底値」、又はそれらの前兆・変化などの予測で利用されます" + kBr);
+    marks.threeDayAverage = false;
+    EXPECT_EQ(ExplainPress(BalloonKind::Candlestick, down, marks, At(7, 1250)).caption, kVolumeAverageText + kBr);
 }
 
 TEST(Balloon, EnvelopePercentLists) {
