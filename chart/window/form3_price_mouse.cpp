@@ -70,8 +70,9 @@ bool Form3::PricePaneEvent(QObject* watched, QEvent* event) {
             return true;
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
+            // Handed over with the focus: the key itself is not acted on.
             Picture1_KeyDown(key->key(), ShiftOf(key->modifiers()));
-            return false;
+            return true;
         }
         default: return false;
     }
