@@ -1,5 +1,7 @@
 #include "chart/drawing/balloon_text.h"
 
+#include <cmath>
+
 #include "platform/runtime/values.h"
 
 namespace ranvik {
@@ -11,6 +13,8 @@ const std::string kBreak = "\r\n";
 // legend 176.
 constexpr double kIchimokuLineTwips = 4595.0 / 26.0;
 constexpr double kVolumeLineTwips = 176;
+constexpr double kLegendFontPoints = 9;
+constexpr double kSmallestLegendFont = 6;
 
 std::string Wrapped(const std::string& list, const std::string& unit) {
     if (list.empty()) return list;
@@ -247,6 +251,12 @@ void DrawLegend(Surface& box, const BalloonLegend& legend) {
     const double width = box.ScaleWidth();
     const double height = box.ScaleHeight();
     box.Line(0, box.ScaleTop(), width - width / 100, height - height / 40, legend.frameColor, LineKind::Box);
+    // The box allows about 176 twips a line: a screen font whose lines are
+    // taller is made smaller until five lines fit.
+    box.SetFontSize(kLegendFontPoints);
+    while (box.FontSize() > kSmallestLegendFont && std::abs(box.TextHeight("基準線")) > kVolumeLineTwips) {
+        box.SetFontSize(box.FontSize() - 0.5);
+    }
     box.SetCurrentY(static_cast<double>(IntDiv(RoundHalfEven(height), 20).value_or(0)));
     for (const LegendLine& line : legend.lines) {
         box.SetCurrentX(width / 100);

@@ -373,6 +373,9 @@ TEST(Balloon, LegendFrameAndLinesOnTheBoxsOwnScale) {
         EXPECT_EQ(texts[1].color, QBColor(9));
         EXPECT_DOUBLE_EQ(texts[1].x1, 24);
         EXPECT_DOUBLE_EQ(texts[1].y1, c.firstLine + box.TextHeight("信用買残"));
+        // Lines no taller than the box allows, in a font no larger than 9 points.
+        EXPECT_LE(box.FontSize(), 9);
+        EXPECT_TRUE(box.TextHeight("基準線") <= 176 || box.FontSize() == 6) << box.FontSize();
     }
     // A legend not drawn leaves the box alone.
     RecordingSurface box(2400, 900);
