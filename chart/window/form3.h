@@ -8,6 +8,7 @@
 //   form3_scroll.cpp    scroll bar, zoom slider, display menu
 //   form3_requests.cpp  the main window's load requests
 //   form3_kind_boxes.cpp  the chart kind and display option boxes
+//   form3_price_mouse.cpp  the price pane's clicks and explanation balloons
 //   form3_indicators.cpp  the indicator menu and its group resets
 //   form3_panes.cpp     the yearly-candle and price-band panes' clicks
 //   form3_main_bar.cpp  the main window's caption colours, enabled state and
@@ -269,6 +270,18 @@ public:
     void Picture1_MouseMove(int button, int shift, double x, double y);
     void DelLine();
 
+    // The price pane's buttons and keys (form3_price_mouse.cpp): the 指標
+    // popup, the vertical topics switch, the explanation balloon while a
+    // button is held, the volume-area switch on a double click.  Buttons 1
+    // left, 2 right, 4 middle; x and y in the pane's scale.
+    void Picture1_MouseDown(int button, int shift, double x, double y);
+    void Picture1_MouseUp(int button, int shift, double x, double y);
+    void Picture1_KeyDown(int keyCode, int shift);
+    // The topics items: index 1 horizontal, 2 vertical; never both checked.
+    void mnuTopicsDisp_Click(int index);
+    // What the legend box Picture8 is drawn on.
+    virtual Surface& LegendBox();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -333,6 +346,8 @@ private:
     void InstallMouseMoves();
     void PaneMouseMove(QObject* watched, QEvent* event);
     void PrintReadout(double x);
+    // Mouse buttons, double clicks and keys on the price pane.
+    bool PricePaneEvent(QObject* watched, QEvent* event);
 
     ChartWindowState fields_;
     std::map<int, QLabel*> labels_;

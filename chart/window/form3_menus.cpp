@@ -47,10 +47,10 @@ void Form3::BuildMenus() {
     connect(colourItems, &MenuItemArray::Click, this, [this](int i) { mnuColorItem_Click(i); });
     view->addSeparator();
 
-    // The topics items' handler comes with the price pane's mouse handling.
     MenuItemArray* topics = AddMenuArray(view, "mnuTopicsDisp");
     topics->Add(1, "ﾄﾋﾟｯｸｽを<横>表示(&H)", "Ctrl+F11");
     topics->Add(2, "ﾄﾋﾟｯｸｽを<縦>表示(&V)", "Ctrl+F12");
+    connect(topics, &MenuItemArray::Click, this, [this](int i) { mnuTopicsDisp_Click(i); });
     view->addSeparator();
 
     MenuItemArray* layout = AddMenuArray(view, "mnuGamen比");
