@@ -135,6 +135,29 @@ TEST_F(ChartMenuBarItems, HelpItemsShowTheirPageOrTheInformationBox) {
     EXPECT_TRUE(messages->shown.empty());
 }
 
+TEST_F(ChartMenuBarItems, TheMainWindowsHelpPageFollowsWhatIsOnScreen) {
+    Drawn();
+    const std::string helpFile = Program().app.HelpFilePath;
+    // A chart window is the active child; the collection panel, when open,
+    // decides whatever window is active.
+    form->Item("mnuHelpItem", 1).Choose();
+    form->Picture11->show();
+    form->Item("mnuHelpItem", 1).Choose();
+    form->Picture11->hide();
+    W().mnuMadoClose_Click();
+    ASSERT_EQ(form->ActiveChild(), nullptr);
+    form->Item("mnuHelpItem", 1).Choose();
+    EXPECT_EQ(help->calls, (std::vector<HelpCall>{{"show", helpFile, "Manual\\RanvikC6.html"},
+                                                  {"show", helpFile, "Manual\\RanvikC8.html"},
+                                                  {"show", helpFile, "Manual\\RanvikC5.html"}}));
+    EXPECT_EQ(OpenSplash(), nullptr);
+    form->Item("mnuHelpItem", 2).Choose();
+    QPointer<frmSplash> box = OpenSplash();
+    ASSERT_FALSE(box.isNull());
+    box->close();
+    EXPECT_TRUE(messages->shown.empty());
+}
+
 TEST_F(ChartMenuBarItems, ToolAndWindowItemsReachTheMainWindow) {
     test::KindCountingForm3& w = Drawn();
     // The collection panel opens and closes.
