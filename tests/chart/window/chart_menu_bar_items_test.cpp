@@ -178,6 +178,10 @@ TEST_F(ChartMenuBarItems, ToolAndWindowItemsReachTheMainWindow) {
     w.Item("mnuSelToolItem", 1).Choose();
     EXPECT_NE(Program().windows.MaintenanceWindow, nullptr);
     EXPECT_TRUE(messages->shown.empty());
+    // Item 7 starts the list editor, here missing from the program folder.
+    w.Item("mnuSelToolItem", 7).Choose();
+    EXPECT_EQ(Program().app.ListEditorTaskId, 0);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"055, Tameloプログラムが見つかりません"});
 }
 
 TEST_F(ChartMenuBarItems, BarItemsGiveTheListGridTheirRoomAndMarkEveryWindow) {
