@@ -72,7 +72,9 @@ bool Ended(pid_t pid) {
     if (reaped == 0) return false;
     // Not a child of ours: ask the system whether it lives.
     if (::kill(pid, 0) != 0 && errno != EPERM) return true;
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string statPath = "/proc/";
+    statPath.append(std::to_string(pid)).append("/stat");
+    std::ifstream stat(statPath);
     std::string line;
     if (!std::getline(stat, line)) return false;
     const auto paren = line.rfind(')');

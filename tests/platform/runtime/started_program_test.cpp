@@ -61,11 +61,13 @@ TEST(StartedProgram, TakesNoneOfThisProgramsOpenFiles) {
     tasks.Add(task);
     ASSERT_GT(task, 0);
     // Its descriptors once it runs the program (the start returns before).
+    std::string fds = "/proc/";
+    fds.append(std::to_string(task)).append("/fd");
     std::set<std::string> open;
     for (int wait = 0; wait < 100; ++wait) {
         open.clear();
         std::error_code ec;
-        for (const auto& e : std::filesystem::directory_iterator("/proc/" + std::to_string(task) + "/fd", ec)) {
+        for (const auto& e : std::filesystem::directory_iterator(fds, ec)) {
             open.insert(e.path().filename().string());
         }
         if (!ec && open.count(std::to_string(fd)) == 0) break;
