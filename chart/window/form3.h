@@ -115,6 +115,8 @@ public:
     void mnuChartItem_Click(int index);
     void mnuMisc_Click(int index);
     void mnuChart上下_Click();
+    // form3_split_menu.cpp: the split correction on or off for this window.
+    void mnuHosei_Click();
 
     // Chart kinds and display options: each box's handler runs whenever its
     // value changes (form3_kind_boxes.cpp).

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 
 #include "chart/drawing/redraw.h"
+#include "chart/window/saved_page_browser.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
 #include "core/shared_menu_items.h"
@@ -117,6 +118,7 @@ void Form3::BuildChartMenus(QMenuBar* bar, QMenu*) {
     MenuItemArray* correction = AddMenuArray(chart, "mnuHosei");
     correction->Add(1, "チャート補正有効(&Y)", "Ctrl+F9");
     correction->SetEnabled(1, false);
+    connect(correction, &MenuItemArray::Click, this, [this](int) { mnuHosei_Click(); });
     MenuItemArray* dataCorrection = AddMenuArray(chart, "mnuDataHosei");
     dataCorrection->Add(1, "データ補正有効(&D)");
     dataCorrection->SetEnabled(1, false);
@@ -221,6 +223,9 @@ void Form3::mnuFuncExItem_Click(int index) {
         app.AppTitle = check ? "RanvikチャートsupDebug " : "Ranvikチャートsup ";
         std::string caption = app.AppTitle;
         SetMainWindowCaption(caption.append(fields_.StockTitle));
+        // The saved pages are chosen in the main window while the debug
+        // mode reads them.
+        if (MDIForm1* main = Main()) SavedPageBrowser::Of(*main).SetVisible(check);
     }
     // The date range, the fixed volume scale and the figure chart's lines
     // show at once; the other items act at their next use.
