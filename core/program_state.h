@@ -53,6 +53,10 @@ struct ApplicationState {
     int OsMajorVersion = 0;
     std::string UrlListVersion;  // version digits of the URL list read at start
     std::string WeekdayText;     // today's weekday, "日" to "土", for the collection panel's title
+    // The list editor this program started (its task id), 0 when none was
+    // started or the last start failed.  An editor since closed is found out
+    // by the next raise.
+    std::int64_t ListEditorTaskId = 0;
 };
 
 // Settings file.

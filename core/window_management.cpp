@@ -12,7 +12,11 @@
 #include "core/child_form.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
+#include "core/stock_list.h"
 #include "platform/runtime/dates.h"
+#include "platform/runtime/folder.h"
+#include "platform/runtime/message_service.h"
+#include "platform/runtime/process.h"
 #include "platform/ui/flex_grid.h"
 #include "platform/ui/pointers.h"
 
@@ -193,6 +197,17 @@ void ToggleCollectionPanel(MDIForm1& main) {
     main.Picture1->setFocus();
 }
 
+// The list editor runs once: a second choice raises the one running, and
+// only an editor that has ended is started again.
+void RunListEditor() {
+    auto& app = Program().app;
+    if (app.ListEditorTaskId != 0 && BringTaskToFront(app.ListEditorTaskId)) return;
+    app.ListEditorTaskId = StartProgram(JoinPath(app.AppDir, "Tamelo.exe"));
+    if (app.ListEditorTaskId == 0) {
+        ShowMessage("055, Tameloプログラムが見つかりません", std::string(kMainWindowTitle), MessageIcon::Exclamation);
+    }
+}
+
 }  // namespace
 
 void RunToolMenu(std::int16_t index) {
@@ -200,6 +215,7 @@ void RunToolMenu(std::int16_t index) {
     if (main == nullptr) return;
     if (index == 1) OpenMaintenanceWindow(*main);
     else if (index == 3) ToggleCollectionPanel(*main);
+    else if (index == 7) RunListEditor();
 }
 
 }  // namespace ranvik

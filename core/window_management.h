@@ -23,7 +23,9 @@ void SetFuncExMenuChecked(std::int16_t index, bool checked);
 void BringNeighbourWindowForward(int index);
 // Tool menu item 1: the data maintenance window, brought to the front when
 // open, else created and shown.  Item 3: the main window's collection panel,
-// opened with today's title or closed.  Other items do nothing yet.
+// opened with today's title or closed.  Item 7: the list editor, started
+// or, while the one started runs, brought to the front.  Other items do
+// nothing.
 void RunToolMenu(std::int16_t index);
 // WeekdayText from today's date.
 void SetWeekdayName();

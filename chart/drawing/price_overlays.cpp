@@ -204,6 +204,7 @@ ParabolicPass StartParabolic(ChartHost& w, ChartFile& file1) {
     StartPhase(f, rising >= 3, CorrectedValues(w, file1, from));
     ParabolicPass pass;
     pass.correct = CorrectionOn(w);
+    pass.lookBack = kLookBack;
     return pass;
 }
 
