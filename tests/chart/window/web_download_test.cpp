@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <filesystem>
 
 #include "collect/quote_page_download.h"
 #include "core/page_files.h"
@@ -404,10 +405,15 @@ TEST_F(WebDownload, TheTemporaryFileHoldsOnlyTheStockFetchedLast) {
     ServeHistory("1301.t", kDaily1301, {"2024/5/20", "2024/5/17", "2024/5/16"});
     const std::string second = "/yahoo/quote/6501.t/history?styl=stock&from=20230725&to=20240520&timeFrame=d&page=";
     ServeHistory("6501.t", second, {"2024/5/20"});
-    StartOn(kHistory);
+    RecordingForm3& w = StartOn(kHistory);
     Period(true);
     Pick("1301");
     const std::string file = dir.File("Temp1d.KDT");
+    // The partial view draws the temporary file.
+    EXPECT_EQ(F().ShownFileName, file);
+    EXPECT_EQ(F().DataFileName, file);
+    EXPECT_FALSE(w.Lines().empty());
+    EXPECT_EQ(Program().collection.WebDataFetched, 1);
     {
         RecordFile f(file, QuoteRecord::kLength);
         EXPECT_EQ(QuoteRecord::Decode(f.Read(1)).RecordNo, 4);
@@ -418,6 +424,64 @@ TEST_F(WebDownload, TheTemporaryFileHoldsOnlyTheStockFetchedLast) {
     EXPECT_EQ(QuoteRecord::Decode(f.Read(1)).RecordNo, 2);
     f.Close();
     ExpectIdle("second");
+}
+
+// Each page request is judged by what it brought, whatever state an earlier
+// request of any transfer left.
+TEST_F(WebDownload, NetReadJudgesEachRequestByItsOwnOutcome) {
+    server.Page("/head", "<html>ok</html>");
+    server.Status("/gone", 404);
+    server.Cut("/cut", "<html>", 1000);
+    RecordingForm3& w = StartOn(kHistory);
+    const std::string c700 = "700, インターネットのアクセスに失敗しました\r\nモデムの電源などを確認して下さい";
+    const std::string c701 = "701, インターネット異常(タイムアウト)。再試行して下さい";
+    const struct {
+        std::string address;
+        int failed;
+        std::string message;  // empty: none
+    } cases[] = {
+        {server.Base() + "/head", 0, ""},
+        {server.Base() + "/gone", 1, c700},
+        {server.Base() + "/cut", 1, c701},
+        {"127.0.0.1:" + std::to_string(test::ClosedPort()) + "/head", 1, c701},
+        {"", 1, c701},
+    };
+    const std::string file = dir.File("株HEAD.htm");
+    for (const auto& c : cases) {
+        messages->shown.clear();
+        Program().collection.InetState = 8;
+        w.NetRead(c.address, file);
+        EXPECT_EQ(Program().collection.NetFailed, c.failed) << c.address;
+        EXPECT_EQ(MessageTexts(), c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message})
+            << c.address;
+        if (!c.message.empty()) {
+            EXPECT_EQ(messages->shown[0].title, "Ranvikチャート");
+        }
+        if (c.failed == 0) {
+            EXPECT_EQ(test::ReadBytes(file), "<html>ok</html>\r\n");
+        }
+        EXPECT_TRUE(form->isEnabled()) << c.address;
+    }
+}
+
+// A temporary file that cannot be made: a plain message, and nothing is
+// left locked, shown or disabled.
+TEST_F(WebDownload, ATemporaryFileThatCannotBeMadeIsReported) {
+    server.Fallback(HistoryPage({"2024/5/20"}));
+    StartOn(kHistory);
+    std::filesystem::create_directory(dir.File("Temp1w.KDT"));
+    std::filesystem::create_directory(dir.File("Temp11w.KDT"));
+    Period(false);
+    Pick("1301");
+    ASSERT_EQ(MessageTexts().size(), 1u);
+    EXPECT_EQ(MessageTexts()[0], "<" + F().WebTempFileName + "> --- 一時ファイルに書き込めません");
+    EXPECT_TRUE(server.Requests().empty());
+    EXPECT_FALSE(Drawn());
+    EXPECT_EQ(F().DataFileName, "");
+    // Nothing was fetched: like a missing address, the stock stays pending.
+    EXPECT_EQ(Program().collection.WebUpdateBusy, kFalse);
+    EXPECT_TRUE(Window(1)->Picture10->isHidden());
+    EXPECT_TRUE(form->isEnabled());
 }
 
 }  // namespace
