@@ -20,6 +20,7 @@
 #include "platform/runtime/record_file.h"
 #include "core/quote_record.h"
 #include "platform/ui/control_colors.h"
+#include "platform/ui/twips.h"
 #include "tests/chart/window/chart_window_fixture.h"
 #include "tests/collect/collection_fixture.h"
 #include "tests/support/http_server.h"
@@ -424,6 +425,55 @@ TEST_F(WebDownload, TheTemporaryFileHoldsOnlyTheStockFetchedLast) {
     EXPECT_EQ(QuoteRecord::Decode(f.Read(1)).RecordNo, 2);
     f.Close();
     ExpectIdle("second");
+}
+
+// Pages without a row: the title, the price 100 twips right of the title
+// (of the date range when that is shown), then 312; nothing drawn.
+TEST_F(WebDownload, PagesWithoutRowsShowTheTitleAndPriceThen312) {
+    server.Fallback(HistoryPage({}));
+    RecordingForm3& w = StartOn(kHistory);
+    for (const bool range : {false, true}) {
+        messages->shown.clear();
+        w.Item("mnuFuncExItem", 1).SetChecked(range);
+        Period(true);
+        Pick("1301");
+        EXPECT_EQ(MessageTexts(), std::vector<std::string>{k312}) << range;
+        EXPECT_EQ(messages->shown[0].title, "Ranvikチャート");
+        EXPECT_EQ(w.Label1->text().toStdString(), F().StockTitle + "(100株)");
+        EXPECT_EQ(ForeColorOf(w.Label1), RGB(0, 120, 255));
+        EXPECT_FALSE(w.Label10->isHidden());
+        EXPECT_EQ(w.Label10->text().toStdString(), "現在値 1,250(+16)");
+        const QLabel* before = range ? w.Label21 : w.Label1;
+        // Within a pixel of the place.
+        EXPECT_NEAR(LeftOf(w.Label10), LeftOf(before) + WidthOf(before) + 100, 15) << range;
+        EXPECT_EQ(F().StatusColorNo, 9);
+        EXPECT_FALSE(Drawn());
+        EXPECT_EQ(F().DataFileName, "");
+        EXPECT_EQ(Program().collection.WebDataFetched, 0);
+        ExpectIdle(range ? "312 after the range" : "312");
+    }
+}
+
+// The fifth kind's suffix and the fourth kind's empty market stay in the
+// window until the next selection.
+TEST_F(WebDownload, SomeSitesRewriteTheWindowsMarket) {
+    server.Fallback("<html></html>");
+    StartOn("/inves/p?symbol=");
+    const struct {
+        std::string path, market, request, after;
+    } cases[] = {
+        {"/inves/p?symbol=", ".f", "/inves/p?symbol=1301.FU", ".FU"},
+        {"/inves/p?symbol=", ".s", "/inves/p?symbol=1301.SP", ".SP"},
+        {"/inves/p?symbol=", ".n", "/inves/p?symbol=1301.T", ".T"},
+        {"/kabuc/ote/x", ".t", "/kabuc/ote/x?r=3m&h=1y&c=1301", ""},
+    };
+    for (const auto& c : cases) {
+        server.ClearRequests();
+        SetAddress(c.path);
+        Pick("1301", c.market);
+        EXPECT_EQ(server.Requests(), std::vector<std::string>{c.request}) << c.market;
+        EXPECT_EQ(F().StockMarket, c.after) << c.market;
+    }
 }
 
 // Each page request is judged by what it brought, whatever state an earlier
