@@ -28,7 +28,12 @@ public:
     explicit Form3PageDownload(Form3& window) : QObject(&window), w_(window) {}
 
     InternetTransfer& PageTransfer() override { return *w_.Inet1; }
-    void DownloadStarting() override { w_.Fields().StatusColorNo = 9; }
+    void DownloadStarting() override {
+        w_.Fields().StatusColorNo = 9;
+        // The period the pages are asked for.
+        const MDIForm1* main = Main();
+        w_.Fields().IsDaily = main != nullptr && main->Option1->isChecked() ? kTrue : kFalse;
+    }
     void ShowProgressBar() override {
         Surface& bar = w_.ProgressBar();
         bar.Cls();

@@ -146,6 +146,7 @@ TEST_F(WebDownload, EachSiteKindRequestsItsPagesForTheDayOrTheWeek) {
         EXPECT_EQ(first, (c.path == kHistory ? history : table) + "\r\n") << what;
         EXPECT_EQ(Program().download.PageFile1, dir.File("株HTML.htm")) << what;
         EXPECT_EQ(F().TodayDate, "05/20/24") << what;
+        EXPECT_EQ(F().IsDaily, c.daily ? kTrue : kFalse) << what;
         ExpectIdle(what);
     }
     EXPECT_EQ(Program().download.PageFile8, dir.File("株HTML8.htm"));
