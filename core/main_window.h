@@ -82,6 +82,16 @@ public:
     void Frame1_MouseMove();
     void Grid_MouseMove();
 
+    // Stock search in the list grid: the search button (and Enter in the
+    // search box) steps to the next matching row; editing or picking the
+    // key, and loading another table, starts again from the top.
+    void 検索cmd_Click();
+    void Combo3_Change();
+    void Combo3_Click();
+    void Combo3_KeyDown(int keyCode, int shift);
+    void Command2_Click();
+    void Command2_MouseMove();
+
     // Stock selection and load requests: presses, double clicks and keys in
     // the two grids publish the picked stock and send it to the active child
     // window, or, while the collection panel is open, choose the target of
@@ -244,6 +254,7 @@ private:
     void BuildQuickBar();
     void BuildAddressBar();
     void BuildListPane();
+    void ConnectSearchFrame();
     void BuildParameterPanel();
     void BuildCollectionPanel();
     void OnSubWindowActivated(QMdiSubWindow* window);

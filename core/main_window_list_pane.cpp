@@ -161,6 +161,7 @@ void MDIForm1::BuildListPane() {
     Command2->setToolTip("検索閉じる");
     MoveTwips(Command2, 1230, 360, 1000, 285);
     Frame26->raise();
+    ConnectSearchFrame();
 
     MoveTwips(MSF全Grid2, kGridLeft, chooserTop + 690, kGridWidth, 4000);
     connect(MSF全Grid2, &FlexGrid::MouseMove, this, [this](int, int, double, double) { Grid_MouseMove(); });

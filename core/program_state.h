@@ -69,6 +69,13 @@ struct StockListState {
     std::string CurrentListTable;  // the choice whose table the list grid shows
 };
 
+// The list pane's stock search.
+struct StockSearchState {
+    int SearchRow = 0;   // row of the last match; the next search starts below it (0: from the top)
+    int SearchEnd = 0;   // last row searched: the list grid's row count - 1
+    int SearchHits = 0;  // matches found since the key was last changed
+};
+
 // Downloads.  The URL list fills the quote site's address and the
 // investment-information links at start-up; the downloads read them.
 struct DownloadState {
@@ -158,6 +165,7 @@ struct ProgramState {
     CollectionState collection;
     CalendarState calendar;
     StockListState lists;
+    StockSearchState search;
     WindowRegistryState windows;
     CommandChannelState commands;
     PrintState print;
