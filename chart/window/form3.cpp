@@ -72,6 +72,7 @@ Form3::Form3(QWidget* parent) : ChartWindowBase(parent) {
     BuildControls();
     BuildMenus();
     ConnectKindBoxes();
+    BuildPageDownload();
 }
 
 Form3::~Form3() = default;

@@ -7,6 +7,7 @@
 //   form3_resize.cpp    pane layout, the command-line file, the pane layout menu
 //   form3_scroll.cpp    scroll bar, zoom slider, display menu
 //   form3_requests.cpp  the main window's load requests
+//   form3_web_update.cpp  a list stock fetched from the web, the page download
 //   form3_kind_boxes.cpp  the chart kind and display option boxes
 //   form3_price_mouse.cpp  the price pane's clicks and explanation balloons
 //   form3_indicators.cpp  the indicator menu and its group resets
@@ -41,6 +42,8 @@ class QTimer;
 
 namespace ranvik {
 
+class InternetTransfer;
+class PageDownloadWindow;
 class ScreenSurface;
 
 class Form3 : public ChartWindowBase, public ChartHost {
@@ -83,6 +86,16 @@ public:
     void ReloadChart();
     void SelectListStockForWeb();
     void UpdateFromWeb();
+
+    // The web update's page download (form3_web_update.cpp).  The window's
+    // own transfer control; one page into a file (NetFailed 0 once it came,
+    // else message 700 or 701); the states the control reports, shown in the
+    // title and as the progress mark while the blink runs; the progress bar
+    // Picture10 as its drawing surface.
+    InternetTransfer* Inet1 = nullptr;
+    void NetRead(const std::string& nAddr, const std::string& sArea);
+    void Inet1_StateChanged(int state);
+    virtual Surface& ProgressBar();
 
     // Pane layout.
     void Form_Resize();
@@ -336,6 +349,9 @@ private:
     void ShowLabelsOfTheChartShown();
     // The web update found no rows: the title, and the price it read.
     void ShowTitleAndWebPrice();
+    // The transfer control and what the page download shows of the window.
+    void BuildPageDownload();
+    PageDownloadWindow* pageDownload_ = nullptr;
 
     QWidget* PaneWidget(Pane pane) const;
     // Opens the data file and draws the yearly candles; nothing without a
