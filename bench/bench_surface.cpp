@@ -6,104 +6,17 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <vector>
 
+#include "bench/surface_chart.h"
 #include "platform/surface/recording_surface.h"
 #include "platform/surface/screen_surface.h"
 
 namespace ranvik {
 namespace {
 
-constexpr int kBars = 4681;
-
-struct Bar {
-    float open, high, low, close, volume;
-};
-
-// A random walk that always gives the same chart.
-std::vector<Bar> MakeBars() {
-    std::vector<Bar> bars;
-    unsigned state = 12345;
-    auto next = [&] {
-        state = state * 1103515245u + 12345u;
-        return ((state >> 16) & 0x7fff) / 32767.0;
-    };
-    double price = 1500;
-    for (int i = 0; i < kBars; ++i) {
-        const double open = price;
-        const double close = std::max(100.0, open * (1 + (next() - 0.495) * 0.05));
-        const double high = std::max(open, close) * (1 + next() * 0.02);
-        const double low = std::min(open, close) * (1 - next() * 0.02);
-        bars.push_back({float(open), float(high), float(low), float(close), float(100000 + next() * 900000)});
-        price = close;
-    }
-    return bars;
-}
-
-const std::vector<Bar>& Bars() {
-    static const std::vector<Bar> bars = MakeBars();
-    return bars;
-}
-
-void DrawChart(Surface& s) {
-    const auto& bars = Bars();
-    float top = 0, bottom = 1e30f, maxVolume = 0;
-    for (const Bar& b : bars) {
-        top = std::max(top, b.high);
-        bottom = std::min(bottom, b.low);
-        maxVolume = std::max(maxVolume, b.volume);
-    }
-    const double width = 7.0 * kBars;
-    const double volumeHeight = (top - bottom) / 6;
-    s.Cls();
-    s.Scale(0, top, width, bottom - volumeHeight);
-    s.SetDrawStyle(DrawStyle::Dot);
-    for (int k = 1; k < 10; ++k) {
-        const double y = bottom + (top - bottom) * k / 10;
-        s.Line(0, y, width, y, RGB(150, 150, 150));
-    }
-    s.SetDrawStyle(DrawStyle::Solid);
-    double x = 0;
-    for (const Bar& b : bars) {
-        s.Scale(0, 7 * maxVolume, width, 0);
-        s.Line(x + 1, 0, x + 5, b.volume, RGB(100, 220, 100), LineKind::FilledBox);
-        s.Scale(0, top, width, bottom - volumeHeight);
-        const Color c = RGB(0, 120, 200);
-        s.Line(x + 3, b.high, x + 3, b.low, c);
-        if (b.open < b.close) {
-            s.Line(x, b.open, x + 6, b.close, QBColor(15), LineKind::FilledBox);
-            s.Line(x, b.open, x + 6, b.close, c, LineKind::Box);
-        } else {
-            s.Line(x, b.open, x + 6, b.close, c, LineKind::FilledBox);
-        }
-        x += 7;
-    }
-    const int periods[] = {5, 25, 75, 200};
-    const Color colours[] = {QBColor(12), QBColor(2), QBColor(13), QBColor(9)};
-    for (int m = 0; m < 4; ++m) {
-        double sum = 0;
-        for (int i = 0; i < kBars; ++i) {
-            sum += bars[i].close;
-            if (i >= periods[m]) sum -= bars[i - periods[m]].close;
-            if (i + 1 < periods[m]) continue;
-            const double avg = sum / periods[m];
-            const double px = 7.0 * i + 3;
-            if (i + 1 == periods[m]) {
-                s.SetCurrentX(px);
-                s.SetCurrentY(avg);
-            } else {
-                s.LineTo(px, avg, colours[m]);
-            }
-        }
-    }
-    s.SetCurrentX(0);
-    s.SetCurrentY(top);
-    s.Print("日足 + 移動平均");
-}
+using bench::DrawChart;
 
 void BM_ScreenSurface(benchmark::State& state) {
     ScreenSurface surface;

@@ -20,6 +20,7 @@
 #include "platform/runtime/message_service.h"
 #include "platform/surface/screen_surface.h"
 #include "platform/ui/flex_grid.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/pointers.h"
 
 namespace ranvik {
@@ -212,14 +213,14 @@ void CollectionPanel::Option6_Click() {
 }
 
 void CollectionPanel::DateBox_KeyUp(QLineEdit* box, int keyCode) {
-    if (keyCode != kEnter) return;
-    const std::string text = Trim(ToNarrow(box->text().toStdString()));
-    box->setText(QString::fromStdString(text));
-    if (!CollectionBoxDate(text)) {
-        SetForeColor(box, QBColor(12));
-        Beep();
-    }
+    // The main window checks the date as it takes the quick bar's Enter.
+    MDIForm1* main = Program().windows.MainForm;
+    if (main == nullptr) return;
+    main->QuickParamBox = box;
+    if (keyCode == kEnter) main->ApplyQuickParameter(keyCode, 0);
 }
+
+bool CollectionPanel::IsDateBox(const QObject* box) const { return box != nullptr && (box == Text15 || box == Text16); }
 
 // ---------------------------------------------------------------- hover look
 
@@ -299,9 +300,8 @@ bool CollectionPanel::eventFilter(QObject* watched, QEvent* event) {
     } else if ((watched == Text15 || watched == Text16) &&
                (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
         auto* e = static_cast<QKeyEvent*>(event);
-        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-        if (enter && type == QEvent::KeyRelease) DateBox_KeyUp(static_cast<QLineEdit*>(watched), kEnter);
-        if (enter) return true;  // Enter is swallowed
+        if (type == QEvent::KeyPress) return KeyAsciiOf(*e) == kEnter;  // Enter is swallowed
+        if (!e->isAutoRepeat()) DateBox_KeyUp(static_cast<QLineEdit*>(watched), VirtualKeyCode(*e));
     }
     return CollectionPanelBase::eventFilter(watched, event);
 }

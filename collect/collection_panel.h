@@ -45,9 +45,11 @@ public:
     void Option4_Click();
     void Option5_Click();
     void Option6_Click();
-    // Date boxes: Enter checks the box's date (red and a beep when it is not
-    // a yyyy/mm/dd date).
+    // Date boxes (Text15_KeyUp, Text16_KeyUp): the box becomes the main
+    // window's QuickParamBox, and Enter has the main window check its date
+    // (red and a beep when it is not a yyyy/mm/dd date).
     void DateBox_KeyUp(QLineEdit* box, int keyCode);
+    bool IsDateBox(const QObject* box) const override;
     // Hover look of the two buttons, and the panel's own mouse handlers.
     void 更新作成_MouseMove();
     void 終了_MouseMove();

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "collect/exchange_calendar.h"
+#include "core/box_date.h"
 #include "core/page_files.h"
 #include "core/program_state.h"
 #include "platform/runtime/ansi_text.h"
@@ -56,16 +57,7 @@ std::size_t FindPage(const std::string& url, bool withTrust, std::size_t& k) {
 
 // ---------------------------------------------------------------- date range
 
-std::optional<Date> CollectionBoxDate(std::string_view text) {
-    if (text.size() != 10 || text[4] != '/' || text[7] != '/') return std::nullopt;
-    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    }
-    const Date date{static_cast<int>(Val(text.substr(0, 4))), static_cast<int>(Val(text.substr(5, 2))),
-                    static_cast<int>(Val(text.substr(8, 2)))};
-    if (date.year < 1 || !IsValidDate(date)) return std::nullopt;
-    return date;
-}
+std::optional<Date> CollectionBoxDate(std::string_view text) { return StrictBoxDate(text); }
 
 int FirstMarginPage(const Date& today, const Date& to) {
     int years = today.year - to.year - 1;

@@ -1,5 +1,6 @@
 #include "collect/page_head_price.h"
 
+#include "collect/page_text.h"
 #include "platform/runtime/ansi_text.h"
 #include "platform/runtime/values.h"
 
@@ -23,6 +24,11 @@ std::string PageHeadPrice(const std::vector<std::string>& lines) {
         }
     }
     return {};
+}
+
+std::string PageHeadPriceOf(const std::string& path) {
+    const std::optional<PageText> page = PageText::Load(path);
+    return page ? PageHeadPrice(page->Lines()) : std::string();
 }
 
 }  // namespace ranvik

@@ -13,5 +13,7 @@ namespace ranvik {
 // a year), or "---" right before "</", is the price.  Empty when none is
 // found on that line or no line holds the marker.
 std::string PageHeadPrice(const std::vector<std::string>& lines);
+// The same on a page file; empty when it cannot be read.
+std::string PageHeadPriceOf(const std::string& path);
 
 }  // namespace ranvik

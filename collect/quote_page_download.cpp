@@ -1,5 +1,9 @@
 #include "collect/quote_page_download.h"
 
+#include <QApplication>
+
+#include <memory>
+
 #include "collect/collection_requests.h"
 #include "collect/daily_history.h"
 #include "collect/price_table.h"
@@ -30,6 +34,28 @@ std::string* PageFileSlot(int page) {
     return names[page - 1];
 }
 
+// The main window takes no input and the pointer is the hourglass while
+// pages are requested; however the request ends, both come back.
+class BusyLook {
+public:
+    BusyLook() {
+        if (MDIForm1* main = Program().windows.MainForm) main->setEnabled(false);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyLook() { End(); }
+    void End() {
+        if (ended_) return;
+        ended_ = true;
+        QApplication::restoreOverrideCursor();
+        if (MDIForm1* main = Program().windows.MainForm) main->setEnabled(true);
+    }
+    BusyLook(const BusyLook&) = delete;
+    BusyLook& operator=(const BusyLook&) = delete;
+
+private:
+    bool ended_ = false;
+};
+
 // Nothing is stored: the update takes its no-data path.
 void NothingStored() {
     auto& net = Program().collection;
@@ -59,15 +85,43 @@ PageDownloadResult DownloadPlannedPages(InternetTransfer& transfer, const QuoteP
     return PageDownloadResult::Fetched;
 }
 
-void FetchQuotePages(const QuoteFetch& request) {
+void NetReadPage(InternetTransfer& transfer, const std::string& nAddr, const std::string& sArea) {
+    auto& net = Program().collection;
+    net.NetFailed = 1;
+    BusyLook look;
+    // The request is judged by its own outcome: a request whose transfer
+    // reported nothing has not brought a page.
+    const std::string page = transfer.OpenURL(nAddr);
+    const TransferOutcome& outcome = transfer.LastOutcome();
+    if (outcome.result == TransferResult::Cancelled) return;
+    if (outcome.result == TransferResult::TransportError || !WritePageFile(sArea, page)) {
+        look.End();
+        Show("701, インターネット異常(タイムアウト)。再試行して下さい");
+        return;
+    }
+    if (!outcome.Succeeded()) {
+        Show("700, インターネットのアクセスに失敗しました\r\nモデムの電源などを確認して下さい");
+        return;
+    }
+    net.NetFailed = 0;
+}
+
+namespace {
+
+// The requests of the site kind into the page files: NetFailed 0 once every
+// page came (at once in debug mode, where the saved pages are read).
+void DownloadQuotePages(const QuoteFetch& request, int kind) {
     auto& net = Program().collection;
     const auto& app = Program().app;
     const auto& selection = Program().selection;
-    net.NetFailed = 1;
+    PageDownloadWindow* window = request.window;
     const bool debug = app.DebugPages != kFalse;
-    const int kind = CurrentQuoteSiteKind();
 
-    const DateTime now = Now();
+    net.NetFailed = 1;
+    if (window != nullptr) window->DownloadStarting();
+    BusyLook look;
+    if (window != nullptr) window->ShowProgressBar();
+
     QuotePageInput in;
     in.kind = kind;
     in.quoteAddress = request.scheme + "://" + request.address;
@@ -76,46 +130,77 @@ void FetchQuotePages(const QuoteFetch& request) {
     in.stockMarket = request.stockMarket != nullptr ? *request.stockMarket : selection.CurrentMarket;
     in.currentMarket = selection.CurrentMarket;
     in.currentSection = selection.CurrentSection;
-    in.todayDate = FormatMmDdYy(now.date);
-    in.todayYear = std::to_string(now.date.year);
+    in.todayDate = request.todayDate.empty() ? FormatMmDdYy(Now().date) : request.todayDate;
+    in.todayYear = std::to_string(Now().date.year);
     in.daily = request.daily;
     in.debug = debug;
     in.appDir = app.AppDir;
     in.savedPageDir = app.SavedPageDir;
     const QuotePagePlan plan = PlanQuotePageRequests(in);
-    // Kinds 3 and 5 have no reader here, and an address without its kind's
-    // marker has nothing to request: a failed download without a message.
+    // An address without its kind's marker has nothing to request: a failed
+    // download without a message.
     if (plan.refused != QuotePageRefusal::None) return;
     if (request.stockMarket != nullptr) *request.stockMarket = plan.stockMarket;
+    if (window != nullptr) {
+        window->SetProgressEnd(plan.progressEnd);
+        window->StartDownloadBlink();
+    }
 
+    for (std::size_t k = 0; k < plan.pageFiles.size() && k < 8; ++k) *PageFileSlot(static_cast<int>(k) + 1) = plan.pageFiles[k];
+    Program().download.CurrentPageFile = Program().download.PageFile1;
     // An administrator sees the first request, classified like a typed address.
     if (app.AdminMode == kTrue) {
         if (MDIForm1* main = Program().windows.MainForm) main->ShowInAddressBar("https://" + plan.requests.front());
     }
-
-    if (!debug) {
-        InternetTransfer transfer;
-        switch (DownloadPlannedPages(transfer, plan)) {
-        case PageDownloadResult::Fetched: break;
-        case PageDownloadResult::Cancelled: return;
-        case PageDownloadResult::FailingState:
-            Show("308, インターネットのアクセスに失敗しました\r\n"
-                 "ホームページアドレス(URL)又はモデムの電源などを確認して下さい");
-            return;
-        case PageDownloadResult::TransportError: Show("309, インターネット異常。再試行して下さい"); return;
-        }
-    } else {
-        for (std::size_t k = 0; k < plan.pageFiles.size() && k < 8; ++k) {
-            *PageFileSlot(static_cast<int>(k) + 1) = plan.pageFiles[k];
-        }
+    if (debug) {
+        net.NetFailed = 0;
+        return;
     }
-    Program().download.CurrentPageFile = Program().download.PageFile1;
+
+    // Each page's mark is longer than the last: a quarter of the bar per
+    // page, on a cleared bar again from page 5 on.
+    auto beforePage = [window](int page) {
+        if (window == nullptr) return;
+        const double w = kProgressBarWidth;
+        if (page == 5) window->ClearProgressBar();
+        const double ends[] = {0, 0, w / 2, w * 3 / 4, w, w / 4, w / 2, w * 3 / 4, w};
+        window->SetProgressEnd(ends[page]);
+    };
+    std::unique_ptr<InternetTransfer> own;
+    if (window == nullptr) own = std::make_unique<InternetTransfer>();
+    InternetTransfer& transfer = window != nullptr ? window->PageTransfer() : *own;
+    switch (DownloadPlannedPages(transfer, plan, beforePage)) {
+    case PageDownloadResult::Fetched: net.NetFailed = 0; break;
+    case PageDownloadResult::Cancelled: break;
+    case PageDownloadResult::FailingState:
+        Show("308, インターネットのアクセスに失敗しました\r\n"
+             "ホームページアドレス(URL)又はモデムの電源などを確認して下さい");
+        if (window != nullptr) window->PagesFailed();
+        break;
+    case PageDownloadResult::TransportError:
+        look.End();
+        Show("309, インターネット異常。再試行して下さい");
+        break;
+    }
+}
+
+}  // namespace
+
+void FetchQuotePages(const QuoteFetch& request) {
+    auto& net = Program().collection;
+    net.NetFailed = 1;
+    const int kind = CurrentQuoteSiteKind();
+    // The third kind, or an address of no known site: nothing to download,
+    // no message.
+    if (kind == 1 || kind == 2 || kind == 4 || kind == 5) DownloadQuotePages(request, kind);
+    if (request.downloaded) request.downloaded();
     // The fifth kind's page has no reader: the update ends as a failed
     // download, quietly.
-    if (kind == 5) return;
+    if (kind == 5) net.NetFailed = 1;
+    if (net.NetFailed != 0) return;
 
     // The readers; a kind without one stores nothing.
-    std::string when = DateTimeText(now);
+    std::string when = DateTimeText(Now());
     if (kind == 1) {
         if (request.daily) {
             ImportDailyHistory(request.dataFile, request.stockCode4, when, 4);

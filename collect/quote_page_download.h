@@ -12,6 +12,29 @@ namespace ranvik {
 
 class InternetTransfer;
 
+// The window a page download runs in.  Its transfer control reports the
+// states of the requests to the window, which shows them in its title and
+// draws the progress mark up to the progress end while its blink runs.
+// The progress bar's scale is 200 wide.
+class PageDownloadWindow {
+public:
+    virtual ~PageDownloadWindow() = default;
+    virtual InternetTransfer& PageTransfer() = 0;
+    // A download starts: the title's status colour begins again.
+    virtual void DownloadStarting() = 0;
+    // The bar cleared, scaled, framed and shown, the progress end at 200.
+    virtual void ShowProgressBar() = 0;
+    virtual void SetProgressEnd(double end) = 0;
+    // The bar cleared, frame and marks alike.
+    virtual void ClearProgressBar() = 0;
+    // The title blinks while the requests run.
+    virtual void StartDownloadBlink() = 0;
+    // A page did not come: the title turns red.
+    virtual void PagesFailed() = 0;
+};
+
+inline constexpr double kProgressBarWidth = 200;
+
 enum class PageDownloadResult {
     Fetched,         // every planned page written
     FailingState,    // a request ended without its page (message 308)
@@ -26,6 +49,12 @@ enum class PageDownloadResult {
 // for the progress mark.
 PageDownloadResult DownloadPlannedPages(InternetTransfer& transfer, const QuotePagePlan& plan,
                                         const std::function<void(int page)>& beforePage = {});
+
+// One page into the file `sArea`, its contents replaced, through the
+// transfer: NetFailed 0 once the page came.  A page that did not come shows
+// 700, no answer or a file that cannot be written 701; either leaves
+// NetFailed 1.  The main window takes no input meanwhile.
+void NetReadPage(InternetTransfer& transfer, const std::string& nAddr, const std::string& sArea);
 
 // The update's page fetch: plans the requests for the address bar's site
 // kind, downloads them (nothing in debug mode), and runs the kind's reader

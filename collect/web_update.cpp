@@ -1,6 +1,8 @@
 #include "collect/web_update.h"
 
 #include "collect/collection_requests.h"
+#include "collect/page_head_price.h"
+#include "collect/quote_page_download.h"
 #include "collect/quote_sites.h"
 
 #include <QComboBox>
@@ -9,10 +11,13 @@
 
 #include "core/data_store.h"
 #include "core/main_window.h"
+#include "core/page_files.h"
 #include "core/program_state.h"
 #include "core/stock_selection.h"
 #include "core/url_list.h"
+#include "platform/net/internet_transfer.h"
 #include "platform/runtime/ansi_text.h"
+#include "platform/runtime/dates.h"
 #include "platform/runtime/folder.h"
 #include "platform/runtime/message_service.h"
 #include "platform/runtime/values.h"
@@ -58,11 +63,41 @@ std::string TempFileName(int windowNo, bool daily, const std::string& folder) {
     return "Temp" + no + no + letter + ".KDT";
 }
 
-void NoAddress(MDIForm1& main) {
+void NoAddress(MDIForm1& main, const std::function<void()>& showAddressBar) {
     Show("311, データを取り出すネットアドレス (https://....) を指定して下さい。   ");
-    if (!main.Item("mnuFileItem", 3).Checked()) main.mnuFileItem_Click(3);
+    if (showAddressBar) {
+        showAddressBar();
+    } else if (!main.Item("mnuFileItem", 3).Checked()) {
+        main.mnuFileItem_Click(3);
+    }
     main.Combo2->setFocus();
     if (QLineEdit* edit = main.Combo2->lineEdit()) edit->setCursorPosition(static_cast<int>(edit->text().size()));
+}
+
+// The current price from the quote page of the series (a saved page in
+// debug mode); a page that did not come leaves it empty.
+void ReadPageHead(WebUpdateWindow& w) {
+    auto& net = Program().collection;
+    const auto& app = Program().app;
+    auto& download = Program().download;
+    const std::string& site = download.QuoteSiteUrl;
+    const std::size_t quote = site.find("quote/");
+    const std::string head = quote == std::string::npos ? std::string() : site.substr(0, quote + 6) + w.StockCode;
+    if (app.DebugPages != kFalse) {
+        download.PageHeadFile = app.SavedPageDir + PageFileName(1);
+        net.NetFailed = 0;
+    } else {
+        download.PageHeadFile = app.AppDir + std::string(kPageHeadFileName);
+        if (w.Downloader != nullptr) {
+            NetReadPage(w.Downloader->PageTransfer(), head, download.PageHeadFile);
+        } else {
+            InternetTransfer transfer;
+            NetReadPage(transfer, head, download.PageHeadFile);
+        }
+    }
+    net.PagePriceText.clear();
+    net.PagePriceNote.clear();
+    if (net.NetFailed == 0) net.PagePriceText = PageHeadPriceOf(download.PageHeadFile);
 }
 
 }  // namespace
@@ -117,17 +152,27 @@ void UpdateFromWeb(WebUpdateWindow& w) {
         return;
     }
 
-    // 4, 5.
-    const std::string barText = main->Combo2->currentText().toStdString();
-    std::string address = CutAtRemark(barText);
+    // 4. The history site's margin page stands for its history pages.
+    const int kind = CurrentQuoteSiteKind();
+    std::string address = CutAtRemark(main->Combo2->currentText().toStdString());
+    if (kind == 1) {
+        if (const auto margin = address.find("margin"); margin != std::string::npos) {
+            address = address.substr(0, margin) + "history?";
+            net.AddressBarGuard = kTrue;
+            if (Program().app.AdminMode == kTrue) main->ShowInAddressBar(address);
+            net.AddressBarGuard = kFalse;
+        }
+    }
     std::string scheme = "http";
     if (const auto mark = address.find("://"); mark != std::string::npos) {
         scheme = address.substr(0, mark);
         address.erase(0, mark + 3);
     }
     w.QuoteAddress = address;
+
+    // 5.
     if (address.empty()) {
-        NoAddress(*main);
+        NoAddress(*main, w.ShowAddressBar);
         return;
     }
 
@@ -137,6 +182,7 @@ void UpdateFromWeb(WebUpdateWindow& w) {
     w.ShownCode = w.StockCode;
     const double codeNo = IsNumeric(w.StockCode4) ? Fix(Val(w.StockCode4)) : 0;
     if (codeNo < 100) {
+        const std::string barText = main->Combo2->currentText().toStdString();
         const std::size_t query = FindChars(barText, "?", 8);
         const std::string site = query > 0 ? LeftChars(barText, query - 1) : barText;
         w.StockCode = GetUrlParameter(folder, site, w.StockCode4);
@@ -146,22 +192,43 @@ void UpdateFromWeb(WebUpdateWindow& w) {
         }
     }
 
+    // 8, 9. The history pages of a series carry no current price: the
+    // site's quote page of the series gives it.
+    if (kind == 1 && codeNo >= 10 && codeNo <= 99) ReadPageHead(w);
+
     // 10, 11. The table dialect's price page, whatever page the bar named.
     BusyGuard busy(*main);
-    if (CurrentQuoteSiteKind() == 2) {
+    if (kind == 2) {
         if (auto priced = GridPriceAddress(address)) address = *priced;
         w.QuoteAddress = address;
     }
 
-    // 12 to 16.
+    // 12.
+    const std::string today = FormatMmDdYy(Now().date);
+    if (w.TodayDate != nullptr) *w.TodayDate = today;
+
+    // 13 to 16.  The window stops its blink once the pages are in, before
+    // any reader runs.
+    bool ended = false;
+    auto downloadEnded = [&w, &ended] {
+        if (ended) return;
+        ended = true;
+        if (w.DownloadEnded) w.DownloadEnded();
+    };
     net.NetFailed = 1;
     try {
-        Fetcher()({address, w.StockCode, w.StockCode4, w.DataFileName, daily, scheme, w.StockMarket});
+        Fetcher()({address, w.StockCode, w.StockCode4, w.DataFileName, daily, scheme, w.StockMarket, today,
+                   w.Downloader, downloadEnded});
     } catch (const FileError&) {
+        downloadEnded();
         Show("<" + w.WebTempFileName + "> --- 一時ファイルに書き込めません");
         net.NetFailed = 1;
+    } catch (const std::exception&) {
+        downloadEnded();
+        Show("株価データを取り込めませんでした。");
+        net.NetFailed = 1;
     }
-    if (w.DownloadEnded) w.DownloadEnded();
+    downloadEnded();
     if (net.NetFailed != 0) {
         w.DataFileName.clear();
         w.ShownFileName.clear();

@@ -24,6 +24,8 @@
 
 namespace ranvik {
 
+class PageDownloadWindow;
+
 struct WebUpdateWindow {
     std::int16_t WindowNo = 0;
     // The selected stock (the window's copies of CurrentCode).  StockCode is
@@ -57,6 +59,15 @@ struct WebUpdateWindow {
     std::function<void()> ShowNoData = {};
     // Optional.  The window's market, which some site kinds rewrite.
     std::string* StockMarket = nullptr;
+    // Optional.  Today as "mm/dd/yy", the end date of the history requests.
+    std::string* TodayDate = nullptr;
+    // Optional.  The address bar holds no address: the window shows the bar
+    // (its own tools item).  Without it the main window's item is used.
+    std::function<void()> ShowAddressBar = {};
+    // Optional.  The window the pages are fetched in: its own transfer
+    // control, progress bar and title.  Without it a transfer of the update's
+    // own is used and nothing shows the progress.
+    PageDownloadWindow* Downloader = nullptr;
 };
 
 void UpdateFromWeb(WebUpdateWindow& window);
@@ -71,6 +82,12 @@ struct QuoteFetch {
     std::string scheme = "http";  // the scheme the address bar's address named
     // The window's market, rewritten by some site kinds; may be null.
     std::string* stockMarket = nullptr;
+    std::string todayDate;  // "mm/dd/yy"
+    // The window the pages are fetched in; may be null.
+    PageDownloadWindow* window = nullptr;
+    // Called once the pages were fetched or refused, before any reader runs:
+    // the window stops its title blink and clears its panes.
+    std::function<void()> downloaded = {};
 };
 
 // Downloads the stock's quote pages and stores their rows in the data file

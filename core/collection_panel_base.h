@@ -17,6 +17,9 @@ public:
     // Collects the target the grids chose (CollectCode, CollectFilePath,
     // CollectDaily of the main window) from the address in CollectUrl.
     virtual void CollectFromGrid() = 0;
+    // Whether `box` is one of the panel's two date boxes, whose Enter the
+    // main window's quick parameter handling checks as a date.
+    virtual bool IsDateBox(const QObject* /*box*/) const { return false; }
 };
 
 }  // namespace ranvik

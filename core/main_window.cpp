@@ -58,6 +58,7 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     mdiArea_->setObjectName("MDIClient");
     mdiArea_->setBackground(QColor(171, 171, 171));
     BuildCollectionPanel();
+    InstallParameterBoxFilters();
     body->addWidget(Picture2);
     body->addWidget(HideParam);
     body->addWidget(mdiArea_, 1);

@@ -141,9 +141,19 @@ public:
     void PressWindowTab(QLabel* tab);
     void ReleaseWindowTab();
 
+    // Quick parameter bar: a key released in one of its boxes (or Enter in
+    // a collection date box) makes that box QuickParamBox and runs
+    // ApplyQuickParameter, which warns of keys that do not belong in a
+    // number and on Enter sends the active chart window the command that
+    // takes the box's value.
+    void QuickBox_KeyUp(QLineEdit* box, int keyCode, int shift);
+    void ApplyQuickParameter(int keyCode, int shift);
+
     // Extended parameter panel.
     QLineEdit* PanelBox(int textNo) const;
     void VScroll1_Change();
+    void VScroll1_Scroll();
+    void VScroll1_KeyDown(int keyCode, int shift);
     void Image2_MouseDown();
     void Image2_MouseUp();
     // "パラメタをリセット": the settings file from its backup, the panel boxes
@@ -218,6 +228,7 @@ public:
     std::map<int, QLineEdit*> QuickBoxes;  // Text2 .. Text18 of the quick bar
     std::map<int, QLabel*> QuickLabels;    // Label6 .. Label24
     QGroupBox* Frame2 = nullptr;           // MACD group of the quick bar
+    QPointer<QLineEdit> QuickParamBox;     // the box whose key was released last
     QLabel* Frame2Caption = nullptr;       // its caption "MACD", coloured as the group's fore colour
 
     // Main window fields.
@@ -257,6 +268,10 @@ private:
     void ConnectSearchFrame();
     void BuildParameterPanel();
     void BuildCollectionPanel();
+    // Key presses and releases of the parameter boxes and the panel's
+    // scroll bar; true when the event is used up.
+    bool ParameterBoxEvent(QObject* watched, QEvent* event);
+    void InstallParameterBoxFilters();
     void OnSubWindowActivated(QMdiSubWindow* window);
     void ShowMenuBarOf(ChildForm* child);
     void FocusToolbarStrip();

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/child_form.h"
 #include "core/main_window.h"
 #include "core/settings_file.h"
 
@@ -65,6 +66,14 @@ struct PanelFrameDef {
 // The frames of the extended panel in the order of its settings keys, and
 // the parabolic start value, which has no key.
 std::vector<PanelFrameDef> PanelFrames();
+
+// The chart window the main window's bars act on; none while no chart
+// window is the active child (none open, or the maintenance or company
+// window in front).
+ChartWindowBase* ActiveChartWindow(const MDIForm1& main);
+// ChartCommand := code, then the window's CommCheck := 1: the window has
+// carried the command out when this returns.
+void SendChartCommand(ChartWindowBase& window, int code);
 
 // The main window as the settings file's loader sees it.
 class MainWindowSettings final : public SettingsTarget {

@@ -296,6 +296,7 @@ void MDIForm1::Picture2_Click() { FocusToolbarStrip(); }
 void MDIForm1::Picture3_Click() { FocusToolbarStrip(); }
 
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (ParameterBoxEvent(watched, event)) return true;
     const auto type = event->type();
     if (watched == Picture2) {
         if (type == QEvent::MouseMove) {

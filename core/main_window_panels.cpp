@@ -78,7 +78,9 @@ void MDIForm1::BuildQuickBar() {
         auto* label = new QLabel(caption, parent);
         label->setObjectName(QString("Label%1").arg(labelNo));
         MoveTwips(label, left, top, 800, 210);
-        auto* edit = new QLineEdit(QString("T%1").arg(textNo), parent);
+        // Empty until a chart window fills it: the designer's placeholder
+        // text is no value.
+        auto* edit = new QLineEdit(parent);
         edit->setObjectName(QString("Text%1").arg(textNo));
         MoveTwips(edit, left, top + 225, 500, 285);
         QuickBoxes[textNo] = edit;
@@ -166,6 +168,7 @@ void MDIForm1::BuildParameterPanel() {
     VScroll1->setSingleStep(TwipsToPixels(300));
     VScroll1->setPageStep(TwipsToPixels(1500));
     connect(VScroll1, &QScrollBar::valueChanged, this, [this](int) { VScroll1_Change(); });
+    connect(VScroll1, &QScrollBar::sliderMoved, this, [this](int) { VScroll1_Scroll(); });
 
     Image2 = new LabelButton("×", HideParam);
     Image2->SetAutoPressLook(false);

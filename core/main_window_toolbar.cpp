@@ -4,10 +4,13 @@
 
 #include "core/child_form.h"
 #include "core/main_window.h"
+#include "core/main_window_internal.h"
 #include "core/program_state.h"
 #include "core/window_management.h"
 
 namespace ranvik {
+
+using namespace main_window_internal;
 
 namespace {
 
@@ -23,16 +26,16 @@ constexpr KeyBox kOptionButtons[] = {{"データ", 6}, {"年", 7}, {"月", 8}, {
 // The command buttons and their ChartCommand codes.
 constexpr KeyBox kCommandButtons[] = {{"拡大", 1}, {"縮小", 2}, {"指標窓", 3}, {"出来高域", 5}, {"色", 99}};
 
-// The chart window the buttons act on; none while no chart window is the
-// active child (none open, or the maintenance or company window in front).
-ChartWindowBase* ActiveChartWindow(const MDIForm1& main) { return dynamic_cast<ChartWindowBase*>(main.ActiveChild()); }
+}  // namespace
 
-void SendChartCommand(ChartWindowBase& window, int code) {
+ChartWindowBase* main_window_internal::ActiveChartWindow(const MDIForm1& main) {
+    return dynamic_cast<ChartWindowBase*>(main.ActiveChild());
+}
+
+void main_window_internal::SendChartCommand(ChartWindowBase& window, int code) {
     Program().commands.ChartCommand = static_cast<std::int16_t>(code);
     if (HiddenCheckBox* box = window.CommandBox()) box->SetValue(1);
 }
-
-}  // namespace
 
 void MDIForm1::Toolbar1_ButtonClick(const std::string& key) {
     if (key == "窓") {

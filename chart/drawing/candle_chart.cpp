@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "chart/drawing/monthly_candles.h"
 #include "chart/drawing/monthly_file.h"
@@ -162,6 +163,14 @@ struct BarPass {
     KagiPass kagi;
     ParabolicPass parabolic;
     bool topicsOn = false;
+    bool volumesOn = false;   // the menus do not change during the pass
+    bool balancesOn = false;
+    // The dates' texts the year and month above were read from: a bar of the
+    // same month reads them again only when its text differs.
+    std::string yearText;
+    std::string monthText;
+    int textYear = 0;
+    int textMonth = 0;
     // The file's largest volume as the bars are drawn: corrected while the
     // correction is on.
     double fileMaxVolume = 0;
@@ -194,8 +203,18 @@ void DrawDateMarks(ChartHost& w, BarPass& p, const QuoteRecord& bar, const Candl
                    const CandleLayers& layers) {
     ChartWindowState& f = w.Fields();
     Surface& price = w.PricePane();
-    const int year = YearOf(bar);
-    const int month = MonthOf(bar);
+    const std::string& date = bar.QuoteDate;
+    const std::string_view yearText =
+        date.size() >= 2 ? std::string_view(date).substr(date.size() - 2) : std::string_view(date);
+    const std::string_view monthText = std::string_view(date).substr(0, 2);
+    if (yearText != p.yearText || monthText != p.monthText) {
+        p.yearText = yearText;
+        p.monthText = monthText;
+        p.textYear = YearOf(bar);
+        p.textMonth = MonthOf(bar);
+    }
+    const int year = p.textYear;
+    const int month = p.textMonth;
     if (month == p.month && year == p.year) return;
     const double x = p.x;
     const double scaleWidth = price.ScaleWidth();
@@ -243,8 +262,8 @@ void DrawDateMarks(ChartHost& w, BarPass& p, const QuoteRecord& bar, const Candl
 
 void DrawVolumeArea(ChartHost& w, BarPass& p, const QuoteRecord& bar) {
     ChartWindowState& f = w.Fields();
-    const bool volumes = Checked(w, "mnuDekidaka");
-    const bool balances = Checked(w, "mnuSinyouBB");
+    const bool volumes = p.volumesOn;
+    const bool balances = p.balancesOn;
     float v = bar.Volume;
     float s = bar.SellBalance;
     float b = bar.BuyBalance;
@@ -275,15 +294,21 @@ void DrawVolumeArea(ChartHost& w, BarPass& p, const QuoteRecord& bar) {
 void DrawCandle(ChartHost& w, BarPass& p, std::int64_t r, const QuoteRecord& bar, bool corrected) {
     ChartWindowState& f = w.Fields();
     Surface& price = w.PricePane();
-    Color color = RGB(0, 120, 200);
-    if (bar.High == f.FileHigh || bar.Low == f.FileLow) color = RGB(255, 0, 0);
-    if (corrected && f.CorrectionRecord > r) color = RGB(color.r + 50, color.g + 50, color.b + 50);
+    // The candle's colour: the file's extremes red, bars before the split
+    // point of a corrected chart lighter.  Taken from a table, not put
+    // together part by part on every bar.
+    static constexpr Color kCandleColors[2][2] = {{RGB(0, 120, 200), RGB(255, 0, 0)},
+                                                  {RGB(0 + 50, 120 + 50, 200 + 50), RGB(255 + 50, 0 + 50, 0 + 50)}};
+    const bool extreme = bar.High == f.FileHigh || bar.Low == f.FileLow;
+    const bool lighter = corrected && f.CorrectionRecord > r;
+    const Color color = kCandleColors[lighter ? 1 : 0][extreme ? 1 : 0];
+    static constexpr Color kHollow = QBColor(15);
     const double x = p.x;
     p.lastX = x;
     price.Line(x + 3, bar.High, x + 3, bar.Low, color);
     const bool hollow = f.InvertedChart == kTrue ? bar.Open > bar.Close : bar.Open < bar.Close;
     if (hollow) {
-        price.Line(x, bar.Open, x + 6, bar.Close, QBColor(15), LineKind::FilledBox);
+        price.Line(x, bar.Open, x + 6, bar.Close, kHollow, LineKind::FilledBox);
         price.Line(x, bar.Open, x + 6, bar.Close, color, LineKind::Box);
     } else {
         price.Line(x, bar.Open, x + 6, bar.Close, color, LineKind::FilledBox);
@@ -314,6 +339,8 @@ BarPass StartBarPass(ChartHost& w, ChartFile& file1, const QuoteRecord& first, c
     const double lift = (Checked(w, "mnuGamen比", 2) ? 2.5 : 2) * frame.U;
     p.dateY = f.InvertedChart == kTrue ? f.PriceTop - lift : f.PriceBottom + lift;
     p.topicsOn = Checked(w, "mnuTopicsDisp", 1) || Checked(w, "mnuTopicsDisp", 2);
+    p.volumesOn = Checked(w, "mnuDekidaka");
+    p.balancesOn = Checked(w, "mnuSinyouBB");
     return p;
 }
 

@@ -131,6 +131,12 @@ struct ChartWindowState {
     std::string StockCode;
     std::string QuoteAddress;
     std::string WebTempFileName;
+    // The web update's page download: today as "mm/dd/yy" (the end date of
+    // the history requests), the QBColor number of the title while requests
+    // run, and the right end of the progress mark in the bar's scale.
+    std::string TodayDate;
+    std::int16_t StatusColorNo = 0;
+    std::int16_t ProgressEnd = 0;
     FixedText<4> StockCode4;
     std::string ShownFileName;  // DataFileName when it was drawn; redraws act only while both agree
     std::string StockUnitText;

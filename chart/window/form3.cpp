@@ -72,6 +72,7 @@ Form3::Form3(QWidget* parent) : ChartWindowBase(parent) {
     BuildControls();
     BuildMenus();
     ConnectKindBoxes();
+    BuildPageDownload();
 }
 
 Form3::~Form3() = default;
@@ -154,9 +155,13 @@ void Form3::BuildControls() {
     MoveTwips(Command1, 960, 220, 1000, 375);
     Frame3->hide();
 
-    Picture8 = NewPane(this, "Picture8");
-    Label16 = NewLabel(Picture8, "Label16");
+    // The explanation balloon: a legend box and a text label inside the
+    // price pane, shown while a button is held on it.
+    Picture8 = NewPane(Picture1, "Picture8");
+    MoveTwips(Picture8, 0, 0, 2400, 885);
     Picture8->hide();
+    Label16 = NewLabel(Picture1, "Label16");
+    Label16->hide();
 
     for (QLabel* label : {Label1, Label10, Label12, Label14, Label16, Label20, Label21}) {
         labels_[label->objectName().mid(5).toInt()] = label;

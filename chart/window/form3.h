@@ -7,19 +7,26 @@
 //   form3_resize.cpp    pane layout, the command-line file, the pane layout menu
 //   form3_scroll.cpp    scroll bar, zoom slider, display menu
 //   form3_requests.cpp  the main window's load requests
+//   form3_web_update.cpp  a list stock fetched from the web, the page download
 //   form3_kind_boxes.cpp  the chart kind and display option boxes
+//   form3_price_mouse.cpp  the price pane's clicks and explanation balloons
 //   form3_indicators.cpp  the indicator menu and its group resets
 //   form3_panes.cpp     the yearly-candle and price-band panes' mouse
 //   form3_indicator_mouse.cpp  the indicator pane's mouse
 //   form3_floating_panels.cpp  the panels' close button, dragging panels
 //   form3_main_bar.cpp  the main window's caption colours, enabled state and
 //                       the screen pointer, as the drawers set them
+//   form3_sync.cpp      the main window showing this window: caption, tabs,
+//                       toolbar and the quick parameter bar's contents
+//   form3_param_panel.cpp  the quick parameter bar's states and unit marks
+//   form3_commands.cpp  the commands other windows send through CommCheck
 // Its fields are ChartWindowState; the set-up, redraw and drawers (chart/
 // drawing) run on it as their ChartHost.
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "chart/drawing/chart_host.h"
 #include "chart/window/chart_window_state.h"
@@ -39,7 +46,9 @@ class QTimer;
 namespace ranvik {
 
 class ControlDrag;
+class InternetTransfer;
 class LabelButton;
+class PageDownloadWindow;
 class ScreenSurface;
 
 class Form3 : public ChartWindowBase, public ChartHost {
@@ -56,8 +65,9 @@ public:
     void Form_Activate() override;
     void Form_Unload() override;
     void Timer1_Timer();
-    // Makes the main window show this window: caption, window tabs and
-    // ActiveWindowNo; then the box goes back to 0.
+    // form3_sync.cpp: makes the main window show this window (caption,
+    // window tabs and ActiveWindowNo, toolbar, quick parameter bar); then the
+    // box goes back to 0.
     void Activate10_Click();
     void CommCheck_Click();
     // form3_commands.cpp: one command code carried out.
@@ -81,6 +91,16 @@ public:
     void ReloadChart();
     void SelectListStockForWeb();
     void UpdateFromWeb();
+
+    // The web update's page download (form3_web_update.cpp).  The window's
+    // own transfer control; one page into a file (NetFailed 0 once it came,
+    // else message 700 or 701); the states the control reports, shown in the
+    // title and as the progress mark while the blink runs; the progress bar
+    // Picture10 as its drawing surface.
+    InternetTransfer* Inet1 = nullptr;
+    void NetRead(const std::string& nAddr, const std::string& sArea);
+    void Inet1_StateChanged(int state);
+    virtual Surface& ProgressBar();
 
     // Pane layout.
     void Form_Resize();
@@ -144,6 +164,8 @@ public:
     void mnuChartItem_Click(int index);
     void mnuMisc_Click(int index);
     void mnuChart上下_Click();
+    // form3_split_menu.cpp: the split correction on or off for this window.
+    void mnuHosei_Click();
 
     // Chart kinds and display options: each box's handler runs whenever its
     // value changes (form3_kind_boxes.cpp).
@@ -299,6 +321,18 @@ public:
     void Picture1_MouseMove(int button, int shift, double x, double y);
     void DelLine();
 
+    // The price pane's buttons and keys (form3_price_mouse.cpp): the 指標
+    // popup, the vertical topics switch, the explanation balloon while a
+    // button is held, the volume-area switch on a double click.  Buttons 1
+    // left, 2 right, 4 middle; x and y in the pane's scale.
+    void Picture1_MouseDown(int button, int shift, double x, double y);
+    void Picture1_MouseUp(int button, int shift, double x, double y);
+    void Picture1_KeyDown(int keyCode, int shift);
+    // The topics items: index 1 horizontal, 2 vertical; never both checked.
+    void mnuTopicsDisp_Click(int index);
+    // What the legend box Picture8 is drawn on.
+    virtual Surface& LegendBox();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -332,6 +366,13 @@ private:
     void ClickPeriodOscillator(const std::string& item, const char* caption, bool sync);
     void OverlayTail(bool sync);
     void PrintUnitOnQuickBar(int textNo);
+    // The main window's synchronisation: the quick bar filled for the chart
+    // kind, a unit mark right of a box in the bar's current fore colour, a
+    // kind button pressed with the others of its group released.
+    void FillQuickBar();
+    void FillQuickBarForCandles();
+    void PrintMarkAfter(int textNo, std::string_view text);
+    void PressKindButton(const std::string& key);
     void TakeCommandLine();
     void WatchWindowStates();
     // The window's outer size in twips, frame included.
@@ -344,6 +385,9 @@ private:
     void ShowLabelsOfTheChartShown();
     // The web update found no rows: the title, and the price it read.
     void ShowTitleAndWebPrice();
+    // The transfer control and what the page download shows of the window.
+    void BuildPageDownload();
+    PageDownloadWindow* pageDownload_ = nullptr;
 
     QWidget* PaneWidget(Pane pane) const;
     // Opens the data file and draws the yearly candles; nothing without a
@@ -373,6 +417,8 @@ private:
     void InstallMouseMoves();
     void PaneMouseMove(QObject* watched, QEvent* event);
     void PrintReadout(double x);
+    // Mouse buttons, double clicks and keys on the price pane.
+    bool PricePaneEvent(QObject* watched, QEvent* event);
 
     ChartWindowState fields_;
     std::map<int, QLabel*> labels_;

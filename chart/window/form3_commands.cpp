@@ -2,8 +2,11 @@
 // ChartCommand and sets CommCheck to 1; the window carries the command out at
 // once and sets the box back to 0.  The codes 51 to 57 take the values typed
 // in the main window's quick parameter bar; a value refused there turns its
-// box's text red with a beep and changes nothing stored.
+// box's text red with a beep and changes nothing stored, a value taken turns
+// it black again.
 #include <QLineEdit>
+#include <cmath>
+#include <limits>
 #include <optional>
 
 #include "chart/drawing/redraw.h"
@@ -55,6 +58,17 @@ std::optional<std::int16_t> WholeNumber(int textNo) {
     return value;
 }
 
+// The box's number, fraction kept, for a single-precision field; a number
+// beyond its range refuses the box.
+std::optional<float> SingleNumber(int textNo) {
+    const double value = Val(BoxText(textNo));
+    if (!(std::fabs(value) <= std::numeric_limits<float>::max())) {
+        Refuse(textNo);
+        return std::nullopt;
+    }
+    return static_cast<float>(value);
+}
+
 }  // namespace
 
 void Form3::CommCheck_Click() {
@@ -80,24 +94,30 @@ void Form3::RunChartCommand(int code) {
                 Refuse(6);
                 return;
             }
+            const auto value = SingleNumber(6);
+            if (!value) return;
             Accept(6);
-            const auto value = static_cast<float>(Val(text));
             if (Check4.Value() == 1) {
-                f.PnfBoxSize = value;
+                f.PnfBoxSize = *value;
             } else {
-                f.KagiPct = value;
+                f.KagiPct = *value;
             }
             SyncParamPanel();
             RedrawChart(*this);
             return;
         }
-        case 54:
-            f.ParabolicAF = static_cast<float>(Val(BoxText(8)));
+        case 54: {
+            const auto value = SingleNumber(8);
+            if (!value) return;
+            Accept(8);
+            f.ParabolicAF = *value;
             RedrawChart(*this);
             return;
+        }
         case 55: {
             const auto signal = WholeNumber(12);
             if (!signal) return;
+            for (int box : {10, 11, 12}) Accept(box);
             f.MacdShortPeriod = Val(BoxText(10));
             f.MacdLongPeriod = Val(BoxText(11));
             f.MacdSignalPeriod = *signal;
@@ -142,6 +162,8 @@ void Form3::TakeFirstQuickValues() {
         }
         const auto volume = WholeNumber(2);
         if (!volume) return;
+        Accept(2);
+        Accept(3);
         if (f.IsDaily == -1) {
             f.OscPeriodDaily = daily;
         } else {
@@ -154,25 +176,34 @@ void Form3::TakeFirstQuickValues() {
         std::optional<std::int16_t> bottom;
         if (IsNumeric(BoxText(4)) && !(top = WholeNumber(4))) return;
         if (IsNumeric(BoxText(5)) && !(bottom = WholeNumber(5))) return;
-        if (top) f.CompareTopPct = *top;
-        if (bottom) f.CompareBottomPct = *bottom;
+        if (top) {
+            Accept(4);
+            f.CompareTopPct = *top;
+        }
+        if (bottom) {
+            Accept(5);
+            f.CompareBottomPct = *bottom;
+        }
         f.CompareRestart = -1;
         RedrawChart(*this);
     } else if (Check3.Value() == 1) {
         const auto period = WholeNumber(17);
         if (!period) return;
+        Accept(17);
         f.ReversePeriod = *period;
         RedrawChart(*this);
     } else if (Check10.Value() == 1) {
         const std::string year = Trimmed(BoxText(2));
         const std::string month = Trimmed(BoxText(3));
+        // A negative year would make no two-digit year; a month that rounds
+        // to 0 no month.
         const std::optional<std::int16_t> y = CInt(Val(year));
-        if (!y || *y > 99) {
+        if (Val(year) > 99 || !y || *y < 0) {
             Refuse(2);
             return;
         }
         const std::optional<std::int16_t> m = CInt(Val(month));
-        if (!month.empty() && (!m || *m <= 0 || *m > 12)) {
+        if (!month.empty() && (Val(month) > 12 || !m || *m <= 0)) {
             Refuse(3);
             return;
         }
@@ -205,14 +236,19 @@ void Form3::TakeOverlayPeriods() {
     if (Item("mnu一目", 1).Checked()) {
         const auto conversion = CInt(Val(BoxText(4)));
         const auto base = CInt(Val(BoxText(5)));
-        // A conversion period that is no number or does not fit is refused
-        // as one that exceeds the base period.
-        if (!IsNumeric(BoxText(4))) {
+        // A period that is no number or does not fit is refused in its own
+        // box; a conversion period above the base period in the box that
+        // was changed, Text4 unless it still holds the stored one.
+        if (!IsNumeric(BoxText(4)) || !conversion) {
             Refuse(4);
             return;
         }
-        if (!conversion || !base || Val(BoxText(5)) < Val(BoxText(4))) {
-            Refuse(conversion && *conversion == f.OverlayPeriods[0] && base ? 5 : 4);
+        if (!base) {
+            Refuse(5);
+            return;
+        }
+        if (*base < *conversion) {
+            Refuse(*conversion != f.OverlayPeriods[0] ? 4 : 5);
             return;
         }
         f.OverlayPeriods[0] = *conversion;
@@ -224,8 +260,14 @@ void Form3::TakeOverlayPeriods() {
     }
     const auto period = WholeNumber(4);
     if (!period) return;
+    std::optional<float> envelope;
+    if (Item("mnuEnvelope", 1).Checked() && !(envelope = SingleNumber(5))) return;
+    Accept(4);
     f.BandPeriod = *period;
-    if (Item("mnuEnvelope", 1).Checked()) f.EnvelopePct = static_cast<float>(Val(BoxText(5)));
+    if (envelope) {
+        Accept(5);
+        f.EnvelopePct = *envelope;
+    }
     RedrawChart(*this);
 }
 

@@ -32,7 +32,6 @@ namespace ranvik {
 namespace {
 
 const Color kActiveTab = RGB(255, 85, 80);
-const Color kOpenTab = RGB(150, 55, 50);
 const Color kFreeTab = QBColor(11);
 const Color kIdleCaption = RGB(150, 150, 150);
 
@@ -91,7 +90,12 @@ void Form3::Form_Load() {
             Item("mnuFuncExItem", 2 + i).SetChecked(Program().settings.IniValue == "1");
         }
     }
+    // The colour goes through the colour menu's command; the code a sender
+    // stored last stays as it was, a window's creation being no command of
+    // anyone's.
+    const std::int16_t lastCommand = Program().commands.ChartCommand;
     mnuColorItem_Click(colour);
+    Program().commands.ChartCommand = lastCommand;
     // 5.
     if (app.AdminMode == kTrue) {
         Item("mnuFuncExItem", 7).SetVisible(true);
@@ -182,20 +186,6 @@ void Form3::Form_Activate() {
     for (int i = 0; i <= 4; ++i) Item("mnuTool0", i).SetChecked(main->Item("mnuFileItem", i).Checked());
     SetMousePointer(main->MSF全Grid2, 0);
     Activate10.SetValue(1);
-}
-
-void Form3::Activate10_Click() {
-    if (Activate10.Value() != 1) return;
-    if (MDIForm1* main = Main()) {
-        auto& windows = Program().windows;
-        main->setWindowTitle(QString::fromStdString(Program().app.AppTitle + fields_.StockTitle));
-        for (int no = 1; no <= 3; ++no) {
-            if (windows.ChartWindow(no) == nullptr) continue;
-            SetBackColor(main->WindowTab(no), no == fields_.WindowNo ? kActiveTab : kOpenTab);
-        }
-        windows.ActiveWindowNo = fields_.WindowNo;
-    }
-    Activate10.SetValue(0);
 }
 
 void Form3::DropRemovedDataFile() {

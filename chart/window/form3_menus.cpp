@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 
 #include "chart/drawing/redraw.h"
+#include "chart/window/saved_page_browser.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
 #include "core/shared_menu_items.h"
@@ -47,10 +48,10 @@ void Form3::BuildMenus() {
     connect(colourItems, &MenuItemArray::Click, this, [this](int i) { mnuColorItem_Click(i); });
     view->addSeparator();
 
-    // The topics items' handler comes with the price pane's mouse handling.
     MenuItemArray* topics = AddMenuArray(view, "mnuTopicsDisp");
     topics->Add(1, "ﾄﾋﾟｯｸｽを<横>表示(&H)", "Ctrl+F11");
     topics->Add(2, "ﾄﾋﾟｯｸｽを<縦>表示(&V)", "Ctrl+F12");
+    connect(topics, &MenuItemArray::Click, this, [this](int i) { mnuTopicsDisp_Click(i); });
     view->addSeparator();
 
     MenuItemArray* layout = AddMenuArray(view, "mnuGamen比");
@@ -117,6 +118,7 @@ void Form3::BuildChartMenus(QMenuBar* bar, QMenu*) {
     MenuItemArray* correction = AddMenuArray(chart, "mnuHosei");
     correction->Add(1, "チャート補正有効(&Y)", "Ctrl+F9");
     correction->SetEnabled(1, false);
+    connect(correction, &MenuItemArray::Click, this, [this](int) { mnuHosei_Click(); });
     MenuItemArray* dataCorrection = AddMenuArray(chart, "mnuDataHosei");
     dataCorrection->Add(1, "データ補正有効(&D)");
     dataCorrection->SetEnabled(1, false);
@@ -221,6 +223,9 @@ void Form3::mnuFuncExItem_Click(int index) {
         app.AppTitle = check ? "RanvikチャートsupDebug " : "Ranvikチャートsup ";
         std::string caption = app.AppTitle;
         SetMainWindowCaption(caption.append(fields_.StockTitle));
+        // The saved pages are chosen in the main window while the debug
+        // mode reads them.
+        if (MDIForm1* main = Main()) SavedPageBrowser::Of(*main).SetVisible(check);
     }
     // The date range, the fixed volume scale and the figure chart's lines
     // show at once; the other items act at their next use.
@@ -247,11 +252,12 @@ void Form3::mnuHelpItem_Click(int index) {
 }
 
 void Form3::mnuColorItem_Click(int index) {
-    // The colour goes through the command channel once it is built
-    // (command 199); until then it is applied and marked here.
-    if (index < 0 || index > 6) return;
-    for (int i = 0; i <= 6; ++i) Item("mnuColorItem", i).SetChecked(i == index);
-    SetBackgroundColour(index);
+    // The colour command moves the check mark, colours the window and its
+    // panes and redraws; a printing window ignores it.
+    auto& commands = Program().commands;
+    commands.BackColorIndex = static_cast<std::int16_t>(index);
+    commands.ChartCommand = 199;
+    CommCheck.SetValue(1);
 }
 
 void Form3::mnu会社Item_Click(int index) {

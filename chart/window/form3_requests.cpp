@@ -129,68 +129,6 @@ void Form3::SelectListStockForWeb() {
     MarkListRowShown();
 }
 
-// The collection's web update on this window's fields; what only the window
-// can do it asks for through the callbacks.
-void Form3::UpdateFromWeb() {
-    auto& f = fields_;
-    // The period the update fetched, from the main window's 日/週 option.
-    auto takePeriod = [this] {
-        const MDIForm1* main = Main();
-        fields_.IsDaily = main != nullptr && main->Option1->isChecked() ? kTrue : kFalse;
-    };
-    std::string code4 = f.StockCode4;
-    WebUpdateWindow window{
-        .WindowNo = f.WindowNo,
-        .StockCode = f.StockCode,
-        .StockCode4 = code4,
-        .ShownCode = f.ShownCode,
-        .QuoteAddress = f.QuoteAddress,
-        .ChartShown = f.ChartShown,
-        .DataFileName = f.DataFileName,
-        .ShownFileName = f.ShownFileName,
-        .WebTempFileName = f.WebTempFileName,
-        .MonthlyFileName = f.MonthlyFileName,
-        .CorrectedSourceName = f.CorrectedSourceName,
-        .WebPriceText = f.WebPriceText,
-        .WebPriceNote = f.WebPriceNote,
-        .ShowPartialView =
-            [this, takePeriod] {
-                takePeriod();
-                ShowPartialView(*this);
-            },
-        .DownloadEnded =
-            [this] {
-                StopBlink();
-                if (Check1.Value() != 1) return;
-                for (Surface* pane : {&PricePane(), &IndicatorPane(), static_cast<Surface*>(Picture5)}) pane->Cls();
-                fields_.CrossX = ChartWindowState::kNoCross;
-                fields_.CrossY = static_cast<float>(ChartWindowState::kNoCross);
-            },
-        .ShowNoData =
-            [this, takePeriod] {
-                takePeriod();
-                ShowTitleAndWebPrice();
-            },
-        .StockMarket = &f.StockMarket,
-    };
-    ranvik::UpdateFromWeb(window);
-    f.StockCode4 = code4;
-    Picture10->hide();
-}
-
-void Form3::ShowTitleAndWebPrice() {
-    const auto& f = fields_;
-    Label1->setText(QString::fromStdString(f.StockTitle + f.StockUnitText));
-    Label1->adjustSize();
-    if (f.WebPriceText.empty()) return;
-    const QLabel* before = Item("mnuFuncExItem", 1).Checked() ? Label21 : Label1;
-    SetLeft(Label10, LeftOf(before) + WidthOf(before) + 100);
-    Label10->setText(QString::fromStdString("現在値 " + f.WebPriceText + f.WebPriceNote));
-    Label10->adjustSize();
-    Label10->show();
-    SetForeColor(Label1, RGB(0, 120, 255));
-}
-
 void Form3::ShowLabelsOfTheChartShown() {
     Label20->show();
     if (Item("mnuFuncExItem", 1).Checked()) Label21->show();

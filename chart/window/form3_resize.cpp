@@ -47,6 +47,7 @@ void Form3::WatchWindowStates() {
 bool Form3::eventFilter(QObject* watched, QEvent* event) {
     if (IndicatorPaneEvent(watched, event) || PanelEvent(watched, event)) return true;
     if (PaneMouseUp(watched, event)) return true;
+    if (PricePaneEvent(watched, event)) return true;
     if (event->type() == QEvent::MouseMove) PaneMouseMove(watched, event);
     if (event->type() == QEvent::WindowStateChange) {
         if (Minimized()) {
@@ -172,10 +173,6 @@ void Form3::mnuGamen比_Click(int index) {
             return;
         default: return;
     }
-}
-
-void Form3::Picture1_DblClick() {
-    // The enlarged volume area comes with the price pane's mouse handling.
 }
 
 void Form3::Picture3_DblClick() {

@@ -72,7 +72,9 @@ bool Ended(pid_t pid) {
     if (reaped == 0) return false;
     // Not a child of ours: ask the system whether it lives.
     if (::kill(pid, 0) != 0 && errno != EPERM) return true;
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string statPath = "/proc/";
+    statPath.append(std::to_string(pid)).append("/stat");
+    std::ifstream stat(statPath);
     std::string line;
     if (!std::getline(stat, line)) return false;
     const auto paren = line.rfind(')');
@@ -102,10 +104,19 @@ TaskId StartProgram(const std::string& programFile) {
     // not end the other program with it.
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
     posix_spawnattr_setpgroup(&attributes, 0);
+    // The other program gets none of this program's open files: a lock or
+    // a data file left open to it would outlive this program.
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0) {
+        posix_spawnattr_destroy(&attributes);
+        return 0;
+    }
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
     std::string name = path;
     char* arguments[] = {name.data(), nullptr};
     pid_t pid = 0;
-    const int failed = posix_spawn(&pid, path.c_str(), nullptr, &attributes, arguments, environ);
+    const int failed = posix_spawn(&pid, path.c_str(), &actions, &attributes, arguments, environ);
+    posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     return failed != 0 || pid <= 0 ? 0 : static_cast<TaskId>(pid);
 }

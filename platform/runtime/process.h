@@ -27,8 +27,9 @@ using TaskId = std::int64_t;
 std::string NativeProgramFile(const std::string& programFile);
 
 // Starts the program file (see NativeProgramFile) as a process of its own
-// with no arguments, its window shown as it opens it.  The task id, or 0
-// when the file is missing, is no program or does not start.
+// with no arguments and none of this program's open files, its window
+// shown as it opens it.  The task id, or 0 when the file is missing, is no
+// program or does not start.
 TaskId StartProgram(const std::string& programFile);
 
 // Brings the window of a task to the front.  False once the task has ended

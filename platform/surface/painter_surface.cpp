@@ -88,13 +88,23 @@ bool ClipSegment(double& x1, double& y1, double& x2, double& y2, const QRectF& b
 }
 
 const PainterSurface::Mapping& PainterSurface::Map() {
-    if (!mappingValid_) {
-        const double d = DevicePerTwip();
-        const double ax = ScaleWidth() == 0 ? 0 : InnerWidthTwips() / ScaleWidth() * d;
-        const double ay = ScaleHeight() == 0 ? 0 : InnerHeightTwips() / ScaleHeight() * d;
-        map_ = {ax, -ScaleLeft() * ax, ay, -ScaleTop() * ay, DeviceBounds(), PenUnit()};
-        mappingValid_ = true;
+    if (mappingValid_) return map_;
+    const double left = ScaleLeft(), top = ScaleTop(), width = ScaleWidth(), height = ScaleHeight();
+    for (const KnownMapping& known : known_) {
+        if (known.valid && known.left == left && known.top == top && known.width == width &&
+            known.height == height) {
+            map_ = known.mapping;
+            mappingValid_ = true;
+            return map_;
+        }
     }
+    const double d = DevicePerTwip();
+    const double ax = width == 0 ? 0 : InnerWidthTwips() / width * d;
+    const double ay = height == 0 ? 0 : InnerHeightTwips() / height * d;
+    map_ = {ax, -left * ax, ay, -top * ay, DeviceBounds(), PenUnit()};
+    mappingValid_ = true;
+    known_[nextKnown_] = {true, left, top, width, height, map_};
+    nextKnown_ = 1 - nextKnown_;
     return map_;
 }
 
@@ -135,6 +145,7 @@ void PainterSurface::UsePen(QPainter& p, Color color, int drawWidth, enum DrawSt
     }
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
+    textPenValid_ = false;
     penWidth_ = drawWidth;
     penStyle_ = style;
     penColor_ = color;
@@ -187,25 +198,31 @@ void PainterSurface::DrawBox(QPainter& p, double x1, double y1, double x2, doubl
     t = std::max(t, area.top());
     b = std::min(b, area.bottom());
     const int il = Pixel(l), ir = Pixel(r), it = Pixel(t), ib = Pixel(b);
-    Smooth(p, false);
-    const QColor c = ToQColor(color);
     if (filled) {
-        p.fillRect(QRect(il, it, ir - il + 1, ib - it + 1), c);
+        Fill(p, QRect(il, it, ir - il + 1, ib - it + 1), color);
         return;
     }
     if (pen == 1 && (s.Style == DrawStyle::Solid || s.DrawWidth > 1)) {
         // Four strips that do not overlap, so that exclusive-or leaves no
         // corner drawn twice.
-        p.fillRect(QRect(il, it, ir - il + 1, 1), c);
-        if (ib > it) p.fillRect(QRect(il, ib, ir - il + 1, 1), c);
+        Fill(p, QRect(il, it, ir - il + 1, 1), color);
+        if (ib > it) Fill(p, QRect(il, ib, ir - il + 1, 1), color);
         if (ib - it > 1) {
-            p.fillRect(QRect(il, it + 1, 1, ib - it - 1), c);
-            if (ir > il) p.fillRect(QRect(ir, it + 1, 1, ib - it - 1), c);
+            Fill(p, QRect(il, it + 1, 1, ib - it - 1), color);
+            if (ir > il) Fill(p, QRect(ir, it + 1, 1, ib - it - 1), color);
         }
         return;
     }
+    Smooth(p, false);
     UsePen(p, color, s.DrawWidth, s.Style);
     p.drawRect(QRect(il, it, ir - il, ib - it));
+}
+
+void PainterSurface::Fill(QPainter& p, const QRect& area, Color color) {
+    // Copy mode needs no painter: straight into the device where it can.
+    if ((State().Mode == DrawMode::Copy || !SupportsXor()) && FillPixels(area, color)) return;
+    Smooth(p, false);
+    p.fillRect(area, ToQColor(color));
 }
 
 void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color) {
@@ -244,7 +261,7 @@ void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, d
             const int left = std::min(ix1, ix2) - cap, right = std::max(ix1, ix2) + cap;
             strip = QRect(left, iy1 - half, right - left + 1, pen);
         }
-        p.fillRect(strip, ToQColor(color));
+        Fill(p, strip, color);
         return;
     }
     if (copy) {
@@ -337,7 +354,7 @@ void PainterSurface::DrawPoint(double x, double y, Color color) {
     UseMode(*p);
     Smooth(*p, false);
     const int half = (pen - 1) / 2;
-    p->fillRect(QRect(Pixel(X) - half, Pixel(Y) - half, pen, pen), ToQColor(color));
+    Fill(*p, QRect(Pixel(X) - half, Pixel(Y) - half, pen, pen), color);
     Drawn();
 }
 
@@ -359,11 +376,24 @@ void PainterSurface::DrawText(std::string_view text, double x, double y, bool /*
     const SurfaceFont& font = fonts_.Get(State(), DevicePerTwip() * 1440);
     FlushLines(*p);
     UseMode(*p);
-    p->setFont(font.Font());
-    p->setPen(ToQColor(State().ForeColor));
-    penValid_ = false;
-    p->drawText(QPointF(X, Y + font.Baseline()),
-                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (textFont_ != font.Serial()) {
+        p->setFont(font.Font());
+        textFont_ = font.Serial();
+    }
+    if (!textPenValid_ || textPenColor_ != State().ForeColor) {
+        p->setPen(ToQColor(State().ForeColor));
+        textPenColor_ = State().ForeColor;
+        textPenValid_ = true;
+        penValid_ = false;
+    }
+    if (ReusesShapedText()) {
+        const SurfaceFont::ShapedText& shaped = font.Shaped(text);
+        const QPointF origin(X, Y + font.Baseline() - shaped.ascent);
+        for (const QGlyphRun& run : shaped.runs) p->drawGlyphRun(origin, run);
+    } else {
+        p->drawText(QPointF(X, Y + font.Baseline()),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
     Drawn();
 }
 

@@ -11,8 +11,10 @@
 // drawn bar by bar) are gathered and drawn as one line when something else
 // comes, which is much faster and joins them cleanly.
 #include <QColor>
+#include <QRect>
 #include <QPolygonF>
 #include <QRectF>
+#include <cstdint>
 
 #include "platform/surface/surface.h"
 #include "platform/surface/surface_font.h"
@@ -37,8 +39,16 @@ protected:
     virtual QRectF DeviceBounds() const = 0;
     virtual bool SmoothsSlantedLines() const { return true; }
     virtual bool SupportsXor() const { return true; }
+    // Texts drawn again from their shaped glyphs (a device of screen pixels;
+    // a printer lays text out for its own resolution each time).
+    virtual bool ReusesShapedText() const { return false; }
     // Called after something was drawn.
     virtual void Drawn() {}
+    // Fills whole device pixels with an opaque colour straight into the
+    // device, in copy mode, cut to the device; false when the device cannot
+    // be written so (the painter fills then).  Only called while the painter
+    // is active and nothing gathered waits to be drawn.
+    virtual bool FillPixels(const QRect& /*area*/, Color /*color*/) { return false; }
 
     void DrawLine(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
     void DrawCircle(double x, double y, double radius, Color color, bool arc, double start,
@@ -51,9 +61,18 @@ protected:
     void ScaleChanged() override { mappingValid_ = false; }
 
     // The device's size or density changed.
-    void DeviceChanged() { mappingValid_ = false; }
+    void DeviceChanged() {
+        mappingValid_ = false;
+        for (KnownMapping& known : known_) known.valid = false;
+    }
     // The painter's pen and mode no longer known (a new painter was begun).
-    void ForgetPainterState() { penValid_ = false; modeValid_ = false; smoothValid_ = false; }
+    void ForgetPainterState() {
+        penValid_ = false;
+        modeValid_ = false;
+        smoothValid_ = false;
+        textPenValid_ = false;
+        textFont_ = 0;
+    }
     // Draws the gathered line; before the painter ends or the device is read.
     void FlushLines(QPainter& p);
 
@@ -63,6 +82,13 @@ private:
         QRectF bounds;
         double penUnit;
     };
+    // Drawers that switch between two scales bar by bar (prices and volume)
+    // find both mappings worked out already.
+    struct KnownMapping {
+        bool valid = false;
+        double left, top, width, height;
+        Mapping mapping;
+    };
     const Mapping& Map();
     int PenPixels(int drawWidth) const;
     void UseMode(QPainter& p);
@@ -70,10 +96,14 @@ private:
     void Smooth(QPainter& p, bool on);
     void DrawBox(QPainter& p, double x1, double y1, double x2, double y2, Color color, bool filled);
     void DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color);
+    // A fill of whole pixels in the mode in force.
+    void Fill(QPainter& p, const QRect& area, Color color);
 
     SurfaceFontCache fonts_;
     Mapping map_{};
     bool mappingValid_ = false;
+    KnownMapping known_[2];
+    int nextKnown_ = 0;
     // The gathered slanted line and the pen it is drawn in.
     QPolygonF pending_;
     Color pendingColor_;
@@ -87,6 +117,10 @@ private:
     enum DrawMode mode_ = DrawMode::Copy;
     bool smooth_ = false;
     bool smoothValid_ = false;
+    // The text colour and font the painter holds (font 0: none known).
+    bool textPenValid_ = false;
+    Color textPenColor_;
+    std::uint64_t textFont_ = 0;
 };
 
 // Cuts the segment to the rectangle (Liang-Barsky); false when nothing of it

@@ -46,6 +46,8 @@ protected:
     double PatternUnit() const override { return imageRatio_; }
     QRectF DeviceBounds() const override;
     void Drawn() override;
+    bool FillPixels(const QRect& area, Color color) override;
+    bool ReusesShapedText() const override { return true; }
     void ClearAll() override;
 
 private:
@@ -57,6 +59,9 @@ private:
     double imageRatio_ = 1;
     QSize fittedSize_;  // the widget's size the image was made for
     std::unique_ptr<QPainter> painter_;
+    // The image's pixels while the painter is active (the image is not
+    // shared then, so writing them needs no copy).
+    uchar* pixels_ = nullptr;
     double fixedRatio_ = 0;
     bool updatePending_ = false;
 };

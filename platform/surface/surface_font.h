@@ -7,9 +7,14 @@
 // takes the room the original fonts gave it.
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QList>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/surface/surface.h"
 
@@ -26,9 +31,20 @@ public:
     const QFont& Font() const { return font_; }
     int PixelSize() const { return pixelSize_; }
     double Baseline() const { return baseline_; }
-    // Size of a text in device pixels.
-    double Advance(const QString& text) const { return metrics_->horizontalAdvance(text); }
+    // Size of a text in device pixels; texts measured before are not laid
+    // out again (drawers measure the same labels and characters redraw
+    // after redraw).
+    double Advance(std::string_view text) const;
+    // A text shaped once: its glyphs placed on a baseline at the given
+    // ascent below the origin, ready to draw again without shaping.
+    struct ShapedText {
+        QList<QGlyphRun> runs;
+        double ascent = 0;
+    };
+    const ShapedText& Shaped(std::string_view text) const;
     bool Matches(const SurfaceState& state, double dpi) const;
+    // Tells this font from every other one made in the program's run.
+    std::uint64_t Serial() const { return serial_; }
 
 private:
     std::string name_;
@@ -39,10 +55,13 @@ private:
     int pixelSize_;
     double baseline_;
     std::unique_ptr<QFontMetricsF> metrics_;
+    std::uint64_t serial_;
+    mutable std::unordered_map<std::string, double> advances_;
+    mutable std::unordered_map<std::string, ShapedText> shaped_;
 };
 
-// Keeps the font of the last call, since drawers print many texts in a row
-// with the same font.
+// Keeps the fonts of the last calls, since drawers print many texts in a
+// row with the same font and go back and forth between a few sizes.
 class SurfaceFontCache {
 public:
     const SurfaceFont& Get(const SurfaceState& state, double dpi) const;
@@ -50,7 +69,7 @@ public:
     TextExtent Measure(const SurfaceState& state, double dpi, std::string_view text) const;
 
 private:
-    mutable std::unique_ptr<SurfaceFont> font_;
+    mutable std::vector<std::unique_ptr<SurfaceFont>> fonts_;  // the latest used first
 };
 
 }  // namespace ranvik

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/test_support.h"
+
 namespace ranvik {
 namespace {
 
@@ -22,9 +24,20 @@ TEST(PageHeadPriceTest, FirstPriceLikeTextAfterTheMarker) {
         {{"<span class=\"x\">ab", "<span class=\"y\">500</span>"}, ""},
         {{"<span class=\"x\">ab</span>"}, ""},
         {{"<div>1,000</div>"}, ""},
+        // A year, then a price with a thousands separator: the price.
+        {{"<span class=\"y\">2024</span><span>12,345</span>"}, "12,345"},
+        // Element texts of single characters only: no price.
+        {{"<span class=\"a\">1</span><b>2</b><i>-</i><u></u>"}, ""},
         {{}, ""},
     };
     for (const auto& c : cases) EXPECT_EQ(PageHeadPrice(c.lines), c.price) << c.lines.size();
+}
+
+TEST(PageHeadPriceTest, APageFileIsReadLineByLine) {
+    test::TempFolder dir;
+    test::WriteBytes(dir.File("head.htm"), "<html>\r\n<span class=\"p\">2,500</span>\r\n");
+    EXPECT_EQ(PageHeadPriceOf(dir.File("head.htm")), "2,500");
+    EXPECT_EQ(PageHeadPriceOf(dir.File("none.htm")), "");
 }
 
 }  // namespace

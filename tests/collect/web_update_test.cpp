@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QRadioButton>
 
+#include <stdexcept>
+
 #include "core/data_store.h"
 #include "core/quote_record.h"
 #include "platform/runtime/record_file.h"
@@ -275,6 +277,25 @@ TEST_F(WebUpdateTest, AnEmptyPageShowsItsPriceWithANoteInParentheses) {
     EXPECT_EQ(w.WebPriceText, "1,234");
     EXPECT_EQ(w.WebPriceNote, "(15:00)");
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{k312});
+}
+
+// A reader that fails in a way no step reports: a plain message, and the
+// update ends unlocked with the main window taking input.
+TEST_F(WebUpdateTest, AFetchThatFailsUnexpectedlyIsReportedAndUnlocks) {
+    InstallQuotePageFetcher([](const QuoteFetch&) {
+        Program().collection.NetFailed = 0;
+        throw std::runtime_error("reader");
+    });
+    form->setEnabled(false);
+    Update();
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"株価データを取り込めませんでした。"});
+    EXPECT_EQ(messages->shown[0].title, "Ranvikチャート");
+    EXPECT_EQ(Program().collection.WebUpdateBusy, 0);
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_EQ(w.DataFileName, "");
+    EXPECT_EQ(w.ShownFileName, "");
+    EXPECT_EQ(w.downloadsEnded, 1);
+    EXPECT_EQ(w.drawn, 0);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <functional>
+#include <vector>
 
 #include "core/program_state.h"
 #include "platform/ui/control_colors.h"
@@ -217,6 +219,180 @@ TEST_F(ChartCommands, DroppedWhilePrinting) {
     Send(w, 57);
     EXPECT_EQ(w.Fields().RegressionPeriods[3], 0);
     w.Fields().PrintingNow = 0;
+}
+
+// Whole numbers are rounded half to even in every box that takes one.
+TEST_F(ChartCommands, WholeNumbersRoundHalfToEven) {
+    struct Case {
+        int kind;
+        const char* overlay;  // menu item on, or nullptr
+        int code;
+        std::vector<std::pair<int, const char*>> typed;
+        std::function<std::vector<int>(const ChartWindowState&)> stored;
+        std::vector<int> expected;
+    };
+    const Case cases[] = {
+        {1, nullptr, 51, {{3, "14"}, {2, "24.5"}}, [](auto& f) { return std::vector<int>{f.VolumeIndicatorPeriod}; }, {24}},
+        {1, nullptr, 51, {{3, "14"}, {2, "25.5"}}, [](auto& f) { return std::vector<int>{f.VolumeIndicatorPeriod}; }, {26}},
+        {2, nullptr, 51, {{4, "150.5"}, {5, "-20.5"}},
+         [](auto& f) { return std::vector<int>{f.CompareTopPct, f.CompareBottomPct}; }, {150, -20}},
+        {3, nullptr, 51, {{17, "20.5"}}, [](auto& f) { return std::vector<int>{f.ReversePeriod}; }, {20}},
+        {3, nullptr, 51, {{17, "21.5"}}, [](auto& f) { return std::vector<int>{f.ReversePeriod}; }, {22}},
+        {1, nullptr, 52, {{4, "25.5"}}, [](auto& f) { return std::vector<int>{f.BandPeriod}; }, {26}},
+        {1, "mnu一目", 52, {{4, "9.5"}, {5, "26.5"}},
+         [](auto& f) { return std::vector<int>{f.OverlayPeriods[0], f.OverlayPeriods[1]}; }, {10, 26}},
+        // The periods compared are the ones that would be stored.
+        {1, "mnu一目", 52, {{4, "9.4"}, {5, "9.2"}},
+         [](auto& f) { return std::vector<int>{f.OverlayPeriods[0], f.OverlayPeriods[1]}; }, {9, 9}},
+        {1, nullptr, 55, {{10, "12"}, {11, "26"}, {12, "9.5"}}, [](auto& f) { return std::vector<int>{f.MacdSignalPeriod}; },
+         {10}},
+        {1, nullptr, 57, {{18, "74.5"}}, [](auto& f) { return std::vector<int>{f.RegressionPeriods[3]}; }, {74}},
+    };
+    KindCountingForm3& w = Ready();
+    w.Fields().IsDaily = -1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.code) + " " + c.typed.back().second);
+        SetKind(w, c.kind);
+        w.Item("mnu一目", 1).SetChecked(c.overlay != nullptr);
+        for (const auto& [box, text] : c.typed) Type(box, text);
+        const int beeps = Beeps();
+        Send(w, c.code);
+        EXPECT_EQ(c.stored(w.Fields()), c.expected);
+        EXPECT_EQ(Beeps(), beeps);
+    }
+}
+
+// A number that does not fit its field is refused in its box: red, a beep,
+// nothing stored.
+TEST_F(ChartCommands, NumbersBeyondTheirFieldsAreRefused) {
+    struct Case {
+        int kind;
+        const char* overlay;
+        int code;
+        int box;
+        const char* text;
+    };
+    const Case cases[] = {
+        {1, nullptr, 51, 2, "1e9"},         {1, nullptr, 51, 3, "-40000"},     {2, nullptr, 51, 4, "32768"},
+        {2, nullptr, 51, 5, "-1e9"},        {3, nullptr, 51, 17, "99999"},     {1, nullptr, 52, 4, "1e9"},
+        {1, "mnu一目", 52, 5, "1e9"},       {1, "mnuEnvelope", 52, 5, "1e40"}, {1, nullptr, 53, 6, "1e40"},
+        {1, nullptr, 54, 8, "-1e39"},       {1, nullptr, 55, 12, "1e9"},       {1, nullptr, 57, 18, "40000"},
+    };
+    KindCountingForm3& w = Ready();
+    w.Fields().IsDaily = -1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.code) + " Text" + std::to_string(c.box) + " " + c.text);
+        SetKind(w, c.kind);
+        w.Item("mnu一目", 1).SetChecked(c.overlay != nullptr && std::string(c.overlay) == "mnu一目");
+        w.Item("mnuEnvelope", 1).SetChecked(c.overlay != nullptr && std::string(c.overlay) == "mnuEnvelope");
+        for (int box : {2, 3, 4, 5, 6, 8, 10, 11, 12, 17, 18}) Type(box, "5");
+        Type(4, "3");
+        Type(c.box, c.text);
+        ChartWindowState& f = w.Fields();
+        f.OscPeriodDaily = 7, f.VolumeIndicatorPeriod = 7, f.CompareTopPct = 7, f.CompareBottomPct = 7;
+        f.ReversePeriod = 7, f.BandPeriod = 7, f.OverlayPeriods = {7, 7, 0, 0}, f.EnvelopePct = 7, f.KagiPct = 7;
+        f.ParabolicAF = 7, f.MacdShortPeriod = 7, f.MacdLongPeriod = 7, f.MacdSignalPeriod = 7, f.RegressionPeriods = {};
+        const int beeps = Beeps();
+        Send(w, c.code);
+        EXPECT_EQ(Colour(c.box), kRed);
+        EXPECT_EQ(Beeps(), beeps + 1);
+        EXPECT_EQ(f.OscPeriodDaily + f.VolumeIndicatorPeriod + f.CompareTopPct + f.CompareBottomPct + f.ReversePeriod +
+                      f.BandPeriod + f.OverlayPeriods[0] + f.OverlayPeriods[1] + f.MacdSignalPeriod,
+                  63);
+        EXPECT_EQ(f.EnvelopePct + f.KagiPct + f.ParabolicAF, 21.0f);
+        EXPECT_EQ(f.MacdShortPeriod + f.MacdLongPeriod, 14.0);
+        EXPECT_EQ(f.RegressionPeriods[3], 0);
+        // Corrected, the value is taken and the box turns black again.
+        main_->QuickBoxes[c.box]->setText(c.box == 4 ? "3" : "5");
+        Send(w, c.code);
+        EXPECT_EQ(Colour(c.box), kBlack);
+        EXPECT_EQ(Beeps(), beeps + 1);
+    }
+}
+
+// The start year and month of the year-by-year comparison: the bounds, the
+// padding, blanks around the numbers, and the boxes' colours.
+TEST_F(ChartCommands, YearComparisonBoundsAndPadding) {
+    const struct {
+        const char* year;
+        const char* month;
+        int refused;
+        const char* storedYear;   // when accepted
+        const char* storedMonth;
+        const char* boxYear;      // the boxes afterwards
+        const char* boxMonth;
+    } cases[] = {
+        {"99", "12", 0, "99", "12", "99", "12"},   {"0", "1", 0, "00", "01", "00", "01"},
+        {" 7 ", " 9 ", 0, "07", "09", "07", "09"}, {"10", "10", 0, "10", "10", "10", "10"},
+        {"99.4", "1", 2, "", "", "99.4", "1"},     {"99.5", "1", 2, "", "", "99.5", "1"},
+        {"-5", "1", 2, "", "", "-5", "1"},         {"12", "12.4", 3, "", "", "12", "12.4"},
+        {"12", "0.4", 3, "", "", "12", "0.4"},     {"12", "-1", 3, "", "", "12", "-1"},
+        {"12", "abc", 3, "", "", "12", "abc"},     {"", "", 0, "  ", "  ", "", ""},
+    };
+    KindCountingForm3& w = Ready();
+    SetKind(w, 10);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.year) + "/" + c.month);
+        w.Fields().YearCompareStartYear = "33";
+        w.Fields().YearCompareStartMonth = "44";
+        Type(2, c.year);
+        Type(3, c.month);
+        SetForeColor(main_->QuickBoxes[2], QBColor(9));
+        SetForeColor(main_->QuickBoxes[3], QBColor(9));
+        const int beeps = Beeps();
+        Send(w, 51);
+        EXPECT_EQ(Beeps(), beeps + (c.refused != 0 ? 1 : 0));
+        EXPECT_EQ(Text(2), c.boxYear);
+        EXPECT_EQ(Text(3), c.boxMonth);
+        if (c.refused != 0) {
+            EXPECT_EQ(Colour(c.refused), kRed);
+            EXPECT_EQ(w.Fields().YearCompareStartYear.Text(), "33");
+            EXPECT_EQ(w.Fields().YearCompareStartMonth.Text(), "44");
+        } else {
+            EXPECT_EQ(Colour(2), kBlack);
+            EXPECT_EQ(Colour(3), kBlack);
+            EXPECT_EQ(w.Fields().YearCompareStartYear.Text(), c.storedYear);
+            EXPECT_EQ(w.Fields().YearCompareStartMonth.Text(), c.storedMonth);
+        }
+    }
+}
+
+// Command 98 drops only this window's own file; the chart stays on screen.
+TEST_F(ChartCommands, DroppingTheRemovedFile) {
+    KindCountingForm3& w = Drawn();
+    const std::string shown = w.Fields().DataFileName;
+    ASSERT_FALSE(shown.empty());
+    Program().commands.RemovedDataFile = dir.File("1301d.KDT");
+    Send(w, 98);
+    EXPECT_EQ(w.Fields().DataFileName, shown);
+    EXPECT_EQ(w.Fields().ChartShown, 1);
+    EXPECT_FALSE(w.BlinkRunning());
+    Program().commands.RemovedDataFile = shown;
+    Send(w, 98);
+    EXPECT_TRUE(w.Fields().DataFileName.empty());
+    EXPECT_EQ(w.Fields().ChartShown, 0);
+    EXPECT_TRUE(w.BlinkRunning());
+    EXPECT_EQ(w.Passes(), 0);
+}
+
+// Codes without a command, 56 among them, change nothing.
+TEST_F(ChartCommands, OtherCodesDoNothing) {
+    KindCountingForm3& w = Drawn();
+    main_ = form.get();
+    const std::int16_t band = w.Fields().BandPeriod;
+    const std::int16_t colour = w.Fields().BackColorNo;
+    const float width = w.Fields().ViewWidth;
+    Type(4, "33");
+    for (int code : {0, 4, 56, 58, 100, 201, -1}) {
+        SCOPED_TRACE(code);
+        const int beeps = Beeps();
+        Send(w, code);
+        EXPECT_EQ(Beeps(), beeps);
+    }
+    EXPECT_EQ(w.Passes(), 0);
+    EXPECT_EQ(w.Fields().BandPeriod, band);
+    EXPECT_EQ(w.Fields().BackColorNo, colour);
+    EXPECT_EQ(w.Fields().ViewWidth, width);
 }
 
 }  // namespace

@@ -38,6 +38,10 @@ public:
         indicator.Resize(WidthOf(Picture3), HeightOf(Picture3));
         return indicator;
     }
+    Surface& ProgressBar() override {
+        progress.Resize(WidthOf(Picture10), HeightOf(Picture10));
+        return progress;
+    }
     // Draws begin by clearing the price pane (so does a new background
     // colour: tests clear the log after the load).
     int Draws() const { return static_cast<int>(price.CallsOf(RecordedCall::Kind::Clear).size()); }
@@ -45,6 +49,7 @@ public:
 
     RecordingSurface price;
     RecordingSurface indicator;
+    RecordingSurface progress;
 };
 
 class ChartWindowTest : public MainWindowTest {

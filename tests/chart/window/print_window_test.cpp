@@ -6,7 +6,12 @@
 #include "tests/chart/window/chart_window_fixture.h"
 
 #include <QCheckBox>
+#include <QProcess>
 #include <QRadioButton>
+#include <QStandardPaths>
+#include <filesystem>
+#include <functional>
+#include <regex>
 
 namespace ranvik::test {
 namespace {
@@ -77,6 +82,97 @@ TEST_F(PrintFromWindows, APrintingWindowOnlyClearsTheCommand) {
     EXPECT_EQ(printer->endDocs, 0);
     EXPECT_TRUE(printer->settings.empty());
     F(1).PrintingNow = 0;
+}
+
+std::string Tool(const char* name) { return QStandardPaths::findExecutable(name).toStdString(); }
+
+std::string ToolOutput(const char* tool, const QStringList& arguments) {
+    QProcess p;
+    p.start(QString::fromStdString(Tool(tool)), arguments);
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput()).toStdString();
+}
+
+// Command 200 prints one page of a candlestick window on the current
+// printer, here PDF files in a folder; any other kind prints nothing.
+TEST_F(PrintFromWindows, Command200WritesOnePdfPageForCandlesOnly) {
+    if (Tool("pdfinfo").empty() || Tool("pdftotext").empty()) GTEST_SKIP() << "poppler-utils are not installed";
+    Start();
+    RequestFile("1301d.KDT", "d");
+    TempFolder out;
+    std::shared_ptr<SystemPrinter> pdf = SystemPrinter::PdfInFolder(out.Path());
+    Program().print.CurrentPrinter = pdf;
+    Program().commands.ChartCommand = 200;
+    Window(1)->CommCheck.SetValue(1);
+    EXPECT_EQ(Window(1)->CommCheck.Value(), 0);
+    EXPECT_EQ(F(1).PrintingNow, 0);
+    EXPECT_TRUE(messages->shown.empty());
+    ASSERT_EQ(pdf->WrittenFiles().size(), 1u);
+    const QString path = QString::fromStdString(pdf->WrittenFiles()[0]);
+    const std::string info = ToolOutput("pdfinfo", {path});
+    EXPECT_TRUE(std::regex_search(info, std::regex(R"(Pages:\s+1\n)"))) << info;
+    ASSERT_EQ(F(1).StockTitle.rfind("(日) ", 0), 0u);
+    const std::string title = F(1).StockTitle.substr(std::string("(日) ").size());
+    EXPECT_NE(ToolOutput("pdftotext", {"-layout", path, "-"}).find(title), std::string::npos) << title;
+
+    // The same window showing the stock comparison prints nothing.
+    Window(1)->Check2.SetValue(1);
+    ASSERT_EQ(Window(1)->Check1.Value(), 0);
+    Program().commands.ChartCommand = 200;
+    Window(1)->CommCheck.SetValue(1);
+    EXPECT_EQ(Window(1)->CommCheck.Value(), 0);
+    EXPECT_EQ(pdf->WrittenFiles().size(), 1u);
+    std::size_t files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(out.Path())) files += e.path().extension() == ".pdf";
+    EXPECT_EQ(files, 1u);
+    Program().print.CurrentPrinter.reset();
+}
+
+// A printer whose end of the document runs something first: a command
+// reaching the window while its job runs.
+class InterruptingPrinter : public RecordingPrinter {
+public:
+    bool EndDoc() override {
+        if (during) during();
+        return RecordingPrinter::EndDoc();
+    }
+    std::function<void()> during;
+};
+
+TEST_F(PrintFromWindows, CommandsSentFromInsideTheJobAreDropped) {
+    Start();
+    RequestFile("1301d.KDT", "d");
+    Form3& w = *Window(1);
+    w.mnuColorItem_Click(2);
+    auto printer = std::make_shared<InterruptingPrinter>();
+    int seen = 0;
+    std::int16_t printing = 0;
+    printer->during = [&] {
+        ++seen;
+        printing = F(1).PrintingNow;
+        // The colour menu, the toolbar's next colour and a quick-bar value,
+        // each through the channel's handler as a set box raises it.
+        w.mnuColorItem_Click(5);
+        for (int code : {99, 1, 2, 200}) {
+            Program().commands.ChartCommand = static_cast<std::int16_t>(code);
+            w.CommCheck_Click();
+        }
+    };
+    Program().print.CurrentPrinter = printer;
+    const float viewWidth = F(1).ViewWidth;
+    Program().commands.ChartCommand = 200;
+    w.CommCheck.SetValue(1);
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(printing, kTrue);
+    EXPECT_EQ(printer->endDocs, 1);
+    EXPECT_EQ(F(1).BackColorNo, 3);
+    EXPECT_TRUE(w.Item("mnuColorItem", 2).Checked());
+    EXPECT_EQ(F(1).ViewWidth, viewWidth);
+    EXPECT_EQ(F(1).PrintingNow, 0);
+    EXPECT_EQ(w.CommCheck.Value(), 0);
+    // After the job the window takes commands again.
+    w.mnuColorItem_Click(5);
+    EXPECT_EQ(F(1).BackColorNo, 6);
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 // Starting another program and bringing it to the front by its task id.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <set>
 
 #include "platform/runtime/process.h"
 #include "tests/support/started_programs.h"
@@ -44,6 +48,33 @@ TEST(StartedProgram, RunsUntilEndedAndThenCannotBeRaised) {
     EXPECT_FALSE(BringTaskToFront(first));
     EXPECT_FALSE(BringTaskToFront(first));
     EXPECT_TRUE(BringTaskToFront(second));
+}
+
+TEST(StartedProgram, TakesNoneOfThisProgramsOpenFiles) {
+    test::TempFolder dir;
+    test::PlaceWaitingProgram(dir.File("tamelo"));
+    // Left open to started programs unless the start closes it.
+    const int fd = ::open(dir.File("held").c_str(), O_RDWR | O_CREAT, 0644);
+    ASSERT_GE(fd, 3);
+    test::StartedTasks tasks;
+    const TaskId task = StartProgram(dir.File("tamelo"));
+    tasks.Add(task);
+    ASSERT_GT(task, 0);
+    // Its descriptors once it runs the program (the start returns before).
+    std::string fds = "/proc/";
+    fds.append(std::to_string(task)).append("/fd");
+    std::set<std::string> open;
+    for (int wait = 0; wait < 100; ++wait) {
+        open.clear();
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(fds, ec)) {
+            open.insert(e.path().filename().string());
+        }
+        if (!ec && open.count(std::to_string(fd)) == 0) break;
+        usleep(10000);
+    }
+    EXPECT_EQ(open.count(std::to_string(fd)), 0u);
+    ::close(fd);
 }
 
 TEST(StartedProgram, WhatCannotRunStartsNothing) {

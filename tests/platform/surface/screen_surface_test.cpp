@@ -91,6 +91,84 @@ TEST_F(ScreenSurfaceTest, ScaleChangedMidDrawingMovesOnlyLaterCalls) {
     EXPECT_EQ(CountNot(img, Of(QBColor(15)), img.rect()), 2 * 200);
 }
 
+// Scales used in turn (prices and volume bar by bar, and a third) each put
+// their calls where their own numbers say, also after the pane was resized.
+TEST_F(ScreenSurfaceTest, ScalesTakenInTurnKeepTheirOwnPlaces) {
+    struct Step {
+        double top;  // the scale runs from top (row 0) to 0 (row 100)
+        double y;
+        int row;
+    };
+    const Step steps[] = {{100, 50, 50}, {1000, 800, 20}, {100, 10, 90}, {200, 150, 25},
+                          {1000, 100, 90}, {100, 70, 30}, {200, 40, 80}};
+    for (const Step& step : steps) {
+        surface.Cls();
+        surface.Scale(0, step.top, 200, 0);
+        surface.Line(0, step.y, 200, step.y, QBColor(2));
+        const QImage img = surface.Image();
+        EXPECT_EQ(Px(img, 100, step.row), Of(QBColor(2))) << step.top << " " << step.y;
+        EXPECT_EQ(CountNot(img, Of(QBColor(15)), img.rect()), 200) << step.top << " " << step.y;
+    }
+    // The same scale on a pane twice as tall lands twice as low.
+    surface.resize(200, 200);
+    surface.Cls();
+    surface.Scale(0, 100, 200, 0);
+    surface.Line(0, 50, 200, 50, QBColor(2));
+    EXPECT_EQ(Px(surface.Image(), 100, 100), Of(QBColor(2)));
+}
+
+// Boxes, strips and points reaching past the edges fill only what lies on
+// the pane; a picture taken earlier keeps what it showed.
+TEST_F(ScreenSurfaceTest, FillsCutAtTheEdgesAndTakenPicturesStay) {
+    const QImage before = surface.Image();
+    const struct {
+        const char* what;
+        void (*draw)(Surface&);
+        int pixels;  // of the colour, all inside the pane
+    } cases[] = {
+        {"box past the left and top", [](Surface& s) { s.Line(-50, -20, 9, 4, QBColor(4), LineKind::FilledBox); },
+         10 * 5},
+        {"box past the right and bottom",
+         [](Surface& s) { s.Line(190, 95, 400, 300, QBColor(4), LineKind::FilledBox); }, 10 * 5},
+        {"box past every edge", [](Surface& s) { s.Line(-5, -5, 205, 105, QBColor(4), LineKind::FilledBox); },
+         200 * 100},
+        {"outline past the left", [](Surface& s) { s.Line(-10, 10, 9, 19, QBColor(4), LineKind::Box); },
+         2 * 10 + 8},
+        {"wide vertical line at the edge",
+         [](Surface& s) {
+             s.SetDrawWidth(3);
+             s.Line(0, 10, 0, 19, QBColor(4));
+         },
+         2 * 12},
+        {"wide point in the corner",
+         [](Surface& s) {
+             s.SetDrawWidth(3);
+             s.PSet(199, 99, QBColor(4));
+         },
+         2 * 2},
+        {"box wholly outside", [](Surface& s) { s.Line(-30, 10, -10, 20, QBColor(4), LineKind::FilledBox); }, 0},
+    };
+    for (const auto& c : cases) {
+        surface.Cls();
+        surface.ScaleToTwips();
+        surface.Scale(0, 0, 200, 100);  // one unit a pixel
+        surface.SetDrawWidth(1);
+        c.draw(surface);
+        const QImage img = surface.Image();
+        EXPECT_EQ(CountNot(img, Of(QBColor(15)), img.rect()), c.pixels) << c.what;
+        EXPECT_EQ(CountNot(img, Of(QBColor(15)), img.rect()),
+                  img.width() * img.height() - CountNot(img, Of(QBColor(4)), img.rect()))
+            << c.what;
+    }
+    EXPECT_EQ(CountNot(before, Of(QBColor(15)), before.rect()), 0);
+    // Held while more is drawn.
+    surface.Cls();
+    const QImage held = surface.Image();
+    surface.Line(10, 10, 20, 20, QBColor(4), LineKind::FilledBox);
+    EXPECT_EQ(CountNot(held, Of(QBColor(15)), held.rect()), 0);
+    EXPECT_EQ(CountNot(surface.Image(), Of(QBColor(15)), held.rect()), 11 * 11);
+}
+
 TEST_F(ScreenSurfaceTest, ExclusiveOrDrawnTwiceRestoresThePixels) {
     surface.SetBackColor(QBColor(0));
     surface.Scale(0, 100, 200, 0);

@@ -1,0 +1,113 @@
+#pragma once
+// The chart window of the redraw benchmarks: the test window's controls with
+// screen panes of a 1920 x 1080 screen (price pane, indicator pane and
+// price-band pane, pixel ratio 1) in place of the recording ones when asked,
+// a 4,681-bar daily file and a topics list as dense as the delivered one.
+// The layers are named by the menu items that switch them on.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/program_state.h"
+#include "platform/runtime/text_file.h"
+#include "platform/surface/screen_surface.h"
+#include "tests/chart/drawing/data_file_builder.h"
+#include "tests/chart/drawing/test_chart_host.h"
+
+namespace ranvik::bench {
+
+constexpr int kEveryLayerBars = 4681;
+constexpr int kPricePixels = 820;  // and 260 for the indicator pane: 1080 in all
+constexpr int kIndicatorPixels = 260;
+
+struct LayerSet {
+    std::string name;
+    std::vector<std::pair<std::string, int>> items;  // menu item array and index
+    bool priceBandPane = false;
+};
+
+inline std::vector<LayerSet> LayerSets() {
+    std::vector<LayerSet> sets;
+    sets.push_back({"heaviest",
+                    {{"mnuIdouHeikin", 1}, {"mnuKairiRitsu", 1}, {"mnuRCI", 1}, {"mnuDekiIdou", 1},
+                     {"mnuDekidaka", 1}, {"mnuSinyouBB", 1}, {"mnuParabolic", 1}, {"mnuKagiAshi", 1},
+                     {"mnu線形回帰", 1}, {"mnuTopicsDisp", 2}, {"mnuFuncExItem", 1}},
+                    true});
+    for (const char* overlay : {"mnuIdouHeikin", "mnu一目", "mnuボリンジャ", "mnuEnvelope", "mnuHLband",
+                                "mnuBBdaikin", "mnu陰陽足", "mnu3Days", "mnuPibott"}) {
+        sets.push_back({overlay, {{overlay, 1}}});
+    }
+    for (const char* oscillator : {"mnuRSI", "mnuストキャス", "mnuPerOscillator", "mnuモメンタム", "mnuMACD",
+                                   "mnuRCI", "mnuVector", "mnuOBV", "mnuKairiRitsu"}) {
+        sets.push_back({oscillator, {{oscillator, 1}}});
+    }
+    return sets;
+}
+
+// The chart window of the benchmark: the test window's controls, with
+// screen panes in place of the recording ones when asked.
+class BenchHost : public test::TestChartHost {
+public:
+    explicit BenchHost(bool screen)
+        : TestChartHost({.paneWidth = 1920 * 15, .priceHeight = kPricePixels * 15,
+                         .indicatorHeight = kIndicatorPixels * 15}),
+          screen_(screen) {
+        screenPrice_.resize(1920, kPricePixels);
+        screenPrice_.SetPixelRatio(1);
+        screenIndicator_.resize(1920, kIndicatorPixels);
+        screenIndicator_.SetPixelRatio(1);
+        screenBand_.resize(70, kPricePixels);
+        screenBand_.SetPixelRatio(1);
+    }
+    Surface& PricePane() override { return screen_ ? static_cast<Surface&>(screenPrice_) : price; }
+    Surface& IndicatorPane() override { return screen_ ? static_cast<Surface&>(screenIndicator_) : indicator; }
+    Surface& BandVolumePane() override { return screen_ ? static_cast<Surface&>(screenBand_) : bandVolume; }
+    // The drawing finished: the image as it stands.
+    void Finish() {
+        if (screen_) benchmark::DoNotOptimize(screenPrice_.Image().constBits());
+        price.ClearLog();
+        indicator.ClearLog();
+        bandVolume.ClearLog();
+    }
+
+private:
+    bool screen_;
+    ScreenSurface screenPrice_;
+    ScreenSurface screenIndicator_;
+    ScreenSurface screenBand_;
+};
+
+struct Chart {
+    Chart() {
+        Program().app.AppDir = dir.Path();
+        test::DataFileBuilder(kEveryLayerBars).Write(dir.File("1301d.KDT"));
+        // A topics list as dense as the delivered one: three topics a year.
+        std::vector<std::string> topics;
+        for (int year = 2015; year <= 2040; ++year) {
+            topics.push_back(std::to_string(year));
+            for (const char* topic : {"-3/10 日経平均7054円 バブル後最安値", "-8/30 衆院選（与党）圧勝 政権交代",
+                                      "-10/31 1ドル75円32銭 ｶﾞｿﾘﾝ高"}) {
+                topics.push_back(topic);
+            }
+        }
+        topics.push_back("<END>");
+        WriteTextLines(dir.File("チャートNEWS.etxt"), topics);
+    }
+    test::TempFolder dir;
+};
+
+inline std::unique_ptr<Chart>& Holder() {
+    static std::unique_ptr<Chart> chart;
+    return chart;
+}
+
+// The largest set of layers the menus allow together.
+inline const LayerSet& EveryLayer() {
+    static const LayerSet heaviest = LayerSets().front();
+    return heaviest;
+}
+
+}  // namespace ranvik::bench
