@@ -102,7 +102,7 @@ void MDIForm1::mnu会社Item_Click(int index) {
     if (index == 0) {
         if (ChildForm* company = windows.CompanyInfoWindow) {
             company->BringToFront();
-            Program().selection.ChartLoadMode = "d";
+            Program().selection.ChartLoadMode = std::string("d");  // a moved string: GCC 12 -O3 warns falsely on a literal
             company->FG1Text6.SetText(LastSelectedGrid == 1 ? "4" : "5");
             return;
         }

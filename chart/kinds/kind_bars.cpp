@@ -64,12 +64,6 @@ void PrintAt(Surface& s, double x, double y, std::string_view text) {
     s.Print(text);
 }
 
-std::string Joined(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (std::string_view part : parts) text.append(part);
-    return text;
-}
-
 int CompareYear(int year2) { return year2 > 60 ? 1900 + year2 : 2000 + year2; }
 
 }  // namespace ranvik

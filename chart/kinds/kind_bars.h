@@ -10,6 +10,7 @@
 
 #include "chart/drawing/chart_file.h"
 #include "chart/drawing/chart_host.h"
+#include "platform/runtime/values.h"
 #include "platform/surface/surface.h"
 
 namespace ranvik {
@@ -51,9 +52,6 @@ private:
 bool IsActiveWindow(const ChartWindowState& fields);
 
 void PrintAt(Surface& s, double x, double y, std::string_view text);
-
-// Texts put together by appending, part after part.
-std::string Joined(std::initializer_list<std::string_view> parts);
 
 // The four-digit year of the comparison charts: above 60 19yy, else 20yy.
 int CompareYear(int year2);

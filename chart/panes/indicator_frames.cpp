@@ -99,7 +99,7 @@ void DrawMomentumFrame(IndicatorDraw& d, Surface& pane) {
             pane.SetForeColor(RGB(50, 150, 255));
             const double p = d.enlarged ? i : i / 2.0;
             PrintAt(pane, f.ViewWidth - w, i - t, Str(-p) + "%");
-            PrintAt(pane, f.ViewWidth - w, -i - t, "+" + Str(p) + "%");
+            PrintAt(pane, f.ViewWidth - w, -i - t, Joined({"+", Str(p), "%"}));
         }
     }
     pane.SetDrawStyle(DrawStyle::DashDotDot);
@@ -139,7 +139,7 @@ void DrawMacdFrame(IndicatorDraw& d, Surface& pane) {
         if (j * 2 == steps) continue;  // the zero line
         const std::string s = FormatNumber(y, f.AxisFormat);
         const double w = perTwip * 80 * static_cast<double>(s.size() + 2);
-        PrintAt(pane, 0, y - k, y < 0 ? s : "+" + s);
+        PrintAt(pane, 0, y - k, y < 0 ? s : Joined({"+", s}));
         pane.Line(w, y, pane.ScaleWidth(), y, kGrey);
     }
     pane.SetForeColor(RGB(0, 100, 255));
@@ -171,7 +171,7 @@ void DrawVectorFrame(IndicatorDraw& d, Surface& pane) {
     pane.SetForeColor(d.text);
     for (int v : {2, 1, -1, -2}) {
         const double y = s / v;
-        PrintAt(pane, 0, y - k, v > 0 ? "+" + NumberText(y) : NumberText(y));
+        PrintAt(pane, 0, y - k, v > 0 ? Joined({"+", NumberText(y)}) : NumberText(y));
         pane.Line(w, y, pane.ScaleWidth(), y, kGrey);
     }
 }
@@ -188,7 +188,7 @@ void DrawRciFrame(IndicatorDraw& d, Surface& pane) {
         pane.Scale(0, 100, f.ViewWidth, -100);
     }
     for (int v : {-80, -50, 50, 80}) {
-        PrintAt(pane, 0, v + 8 * r, (v > 0 ? "+" : "") + Whole(v) + "%");
+        PrintAt(pane, 0, v + 8 * r, Joined({v > 0 ? "+" : "", Whole(v), "%"}));
         pane.Line(8 * u, v, pane.ScaleWidth(), v, kGrey);
     }
     pane.SetCurrentX(0);
@@ -246,7 +246,7 @@ void DrawDeviationFrame(IndicatorDraw& d, Surface& pane) {
             pane.SetForeColor(d.text);
             pane.SetDrawStyle(DrawStyle::Dot);
         } else {
-            pane.Print((v > 0 ? "+" : "") + Whole(v) + "%");
+            pane.Print(Joined({v > 0 ? "+" : "", Whole(v), "%"}));
             pane.Line(8 * u, v, pane.ScaleWidth(), v, kGrey);
         }
     }

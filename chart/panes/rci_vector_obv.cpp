@@ -85,9 +85,9 @@ private:
             page.SetCurrentY(80 * v / s - 10);
             page.SetCurrentX(page.ScaleLeft() + d.printMargin / 2);
             if (!d.inverted) {
-                page.Print(v > 0 ? NumberText(-v) : "+" + NumberText(-v));
+                page.Print(v > 0 ? NumberText(-v) : Joined({"+", NumberText(-v)}));
             } else {
-                page.Print(v > 0 ? "+" + NumberText(v) : NumberText(v));
+                page.Print(v > 0 ? Joined({"+", NumberText(v)}) : NumberText(v));
             }
         }
     }
@@ -190,7 +190,7 @@ private:
         }
         pane.SetCurrentX(w + w / 5);
         pane.SetCurrentY(pane.ScaleTop());
-        if (scale_.unit != 1) pane.Print("x" + std::to_string(scale_.unit) + "株");
+        if (scale_.unit != 1) pane.Print(Joined({"x", std::to_string(scale_.unit), "株"}));
         pane.SetDrawStyle(DrawStyle::Solid);
         const double top = largest_ / scale_.unit;
         pane.Scale(0, top, d.f.ViewWidth, -top);
@@ -207,7 +207,7 @@ private:
         if (scale_.unit != 1) {
             page.SetCurrentX(10);
             page.SetCurrentY(-106);
-            page.Print("x" + std::to_string(scale_.unit) + "株");
+            page.Print(Joined({"x", std::to_string(scale_.unit), "株"}));
         }
     }
 

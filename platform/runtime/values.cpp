@@ -137,4 +137,10 @@ std::string NumberText(float value) { return GeneralForm(static_cast<double>(val
 std::string Str(double value) { return WithSignPlace(DropLeadingZero(NumberText(value))); }
 std::string Str(float value) { return WithSignPlace(DropLeadingZero(NumberText(value))); }
 
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts) text.append(part);
+    return text;
+}
+
 }  // namespace ranvik
