@@ -114,7 +114,9 @@ BarReadout ReadBarUnderCursor(ChartWindowState& f, double x, bool monthly, bool 
     at(4, ReadoutPrice(a.Low, f.AxisFormat), colour);
     const float change = a.Close - out.before.Close;
     std::string changeText = ReadoutPrice(change, f.AxisFormat);
-    if (change > 0) changeText.insert(0, "+");
+    // Built by appending: an insert at the front draws a false overlap
+    // warning from the optimiser.
+    if (change > 0) changeText = std::string("+").append(changeText);
     at(5, changeText, colour);
     at(6, FormatNumber(a.Volume, "#,##0"), colour);
     at(7, FormatNumber(a.SellBalance, "#,##0"), colour);

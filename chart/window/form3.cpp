@@ -178,6 +178,8 @@ void Form3::BuildControls() {
     Activate10.OnClick = [this] { Activate10_Click(); };
     Picture4->installEventFilter(this);
     Picture5->installEventFilter(this);
+    BuildIndicatorPaneControls();
+    BuildPanelControls();
     InstallMouseMoves();
 
     // Every change of the value, by the arrows, the track, dragging or code.

@@ -11,7 +11,9 @@
 //   form3_kind_boxes.cpp  the chart kind and display option boxes
 //   form3_price_mouse.cpp  the price pane's clicks and explanation balloons
 //   form3_indicators.cpp  the indicator menu and its group resets
-//   form3_panes.cpp     the yearly-candle and price-band panes' clicks
+//   form3_panes.cpp     the yearly-candle and price-band panes' mouse
+//   form3_indicator_mouse.cpp  the indicator pane's mouse
+//   form3_floating_panels.cpp  the panels' close button, dragging panels
 //   form3_main_bar.cpp  the main window's caption colours, enabled state and
 //                       the screen pointer, as the drawers set them
 //   form3_sync.cpp      the main window showing this window: caption, tabs,
@@ -31,6 +33,7 @@
 #include "core/child_form.h"
 
 class QComboBox;
+class QEvent;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -42,7 +45,9 @@ class QTimer;
 
 namespace ranvik {
 
+class ControlDrag;
 class InternetTransfer;
+class LabelButton;
 class PageDownloadWindow;
 class ScreenSurface;
 
@@ -107,6 +112,37 @@ public:
     // (buttons 1 left, 2 right, 4 middle; x and y in the pane's scale).
     void Picture4_MouseUp(int button, int shift, double x, double y);
     void Picture5_MouseUp(int button, int shift, double x, double y);
+
+    // The indicator pane's mouse and the floating panels.  Buttons 1 left,
+    // 2 right, 4 middle (held buttons in a move); x and y in the pane's
+    // scale, twips inside a panel; a drop's x and y in the receiver's own.
+    void Picture3_Click();
+    void Picture3_MouseDown(int button, int shift, double x, double y);
+    void Picture3_MouseUp(int button, int shift, double x, double y);
+    void Picture3_MouseMove(int button, int shift, double x, double y);
+    void Picture4_MouseDown(int button, int shift, double x, double y);
+    void Picture4_MouseMove(int button, int shift, double x, double y);
+    void Picture5_MouseMove(int button, int shift, double x, double y);
+    void Image1_MouseMove();
+    void Image2_MouseDown();
+    void Image2_MouseUp();
+    void Image3_MouseMove();
+    void Image4_MouseDown();
+    void Image4_MouseUp();
+    void Frame1_MouseMove();
+    void Frame3_MouseMove();
+    void Frame1_MouseDown(int button, int shift, double x, double y);
+    void Frame3_MouseDown(int button, int shift, double x, double y);
+    void Picture1_DragDrop(QWidget* source, double x, double y);
+    void Frame1_DragDrop(QWidget* source, double x, double y);
+    void Frame3_DragDrop(QWidget* source, double x, double y);
+    void Picture4_DragDrop(QWidget* source, double x, double y);
+    ControlDrag* PanelDrag() const { return panelDrag_; }
+    QLabel* Label15 = nullptr;      // the oscillator's explanation, in the indicator pane
+    LabelButton* Image1 = nullptr;  // the zoom-slider panel's close button
+    LabelButton* Image2 = nullptr;  // ... highlighted, in front while the mouse is over it
+    LabelButton* Image3 = nullptr;  // the year-selection panel's pair, never shown
+    LabelButton* Image4 = nullptr;
 
     // Scrolling and zoom.
     void HScroll1_Change();
@@ -359,6 +395,23 @@ private:
     void RedrawYearCandles();
     // A button released on the yearly-candle or price-band pane.
     bool PaneMouseUp(QObject* watched, QEvent* event);
+    // The indicator pane and the floating panels.
+    void BuildIndicatorPaneControls();
+    void BuildPanelControls();
+    bool IndicatorPaneEvent(QObject* watched, QEvent* event);
+    bool PanelEvent(QObject* watched, QEvent* event);
+    // Puts the dragged control's grabbed point at (x, y) of the price pane's
+    // scale.
+    void PlaceDropped(QWidget* source, double x, double y);
+    // A drop on a panel or the yearly-candle pane at (x, y), twips inside it.
+    void DropOnPanel(QWidget* panel, QWidget* source, double x, double y);
+    void YearPaneWidthStep(double x);
+    void YearPaneHeightStep(double y);
+    ControlDrag* panelDrag_ = nullptr;
+    // The press of a double click on the indicator pane: its release is no
+    // click.
+    bool indicatorDblClicked_ = false;
+
     // Mouse moves over the panes, the read-out panel, the labels above the
     // chart and the window's background.
     void InstallMouseMoves();

@@ -8,6 +8,7 @@
 #include "chart/window/form3.h"
 #include "core/program_state.h"
 #include "platform/surface/screen_surface.h"
+#include "platform/ui/label_button.h"
 
 namespace ranvik {
 
@@ -30,19 +31,9 @@ void Form3::PaneMouseMove(QObject* watched, QEvent* event) {
     if (watched == Picture1) {
         Picture1_MouseMove(button, 0, Picture1->PixelToUserX(at.x()), Picture1->PixelToUserY(at.y()));
     } else if (watched == Picture3) {
-        if (!Item("mnuMisc", 0).Checked()) return;
-        if (CheckValue(10) == 1) {
-            DelLine();
-        } else {
-            Picture1_MouseMove(button, 0, Picture3->PixelToUserX(at.x()), ChartWindowState::kNoCross);
-        }
+        Picture3_MouseMove(button, 0, Picture3->PixelToUserX(at.x()), Picture3->PixelToUserY(at.y()));
     } else if (watched == Picture5) {
-        // Only the horizontal line follows; a Y outside the clip levels is
-        // still drawn in the price pane and so stays remembered, to be
-        // removed from there (nothing was drawn in this pane).
-        if (Item("mnuMisc", 0).Checked()) {
-            Picture1_MouseMove(button, 0, ChartWindowState::kNoCross, Picture5->PixelToUserY(at.y()));
-        }
+        Picture5_MouseMove(button, 0, Picture5->PixelToUserX(at.x()), Picture5->PixelToUserY(at.y()));
     } else if (watched == Picture11 || watched == Label1 || watched == Label10 || watched == Label20 ||
                watched == Label21 || watched == this) {
         if (CrosshairMayBeDrawn(*this)) DelLine();
@@ -50,6 +41,8 @@ void Form3::PaneMouseMove(QObject* watched, QEvent* event) {
 }
 
 void Form3::Picture1_MouseMove(int, int, double x, double y) {
+    // Ends the close button's highlight, shown chart or not.
+    if (Item("mnuGamen比", 4).Checked()) Image1->raise();
     if (!CrosshairKind(*this)) return;
     MoveCrosshair(*this, x, y);
     if (CheckValue(1) != 0 && CheckValue(6) != 0 && x != ChartWindowState::kNoCross) PrintReadout(x);

@@ -45,6 +45,7 @@ void Form3::WatchWindowStates() {
 }
 
 bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    if (IndicatorPaneEvent(watched, event) || PanelEvent(watched, event)) return true;
     if (PaneMouseUp(watched, event)) return true;
     if (PricePaneEvent(watched, event)) return true;
     if (event->type() == QEvent::MouseMove) PaneMouseMove(watched, event);
@@ -175,8 +176,26 @@ void Form3::mnuGamen比_Click(int index) {
 }
 
 void Form3::Picture3_DblClick() {
-    // The enlarged indicator pane comes with the indicator pane's mouse
-    // handling.
+    auto& f = fields_;
+    if (f.ChartShown == 0 || Check1.Value() == 0) return;
+    const double scaleHeight = PricePane().ScaleHeight();
+    const MenuItem enlarged = Item("mnuGamen比", 1);
+    const double step = f.IndicatorPaneHeight;
+    if (!enlarged.Checked()) {
+        // The price pane gives up one step only while it is the taller one.
+        if (HeightOf(Picture1) <= HeightOf(Picture3)) return;
+        SetHeight(Picture1, HeightOf(Picture1) - step);
+        SetHeight(Picture3, HeightOf(Picture3) + step);
+        enlarged.SetChecked(true);
+    } else {
+        SetHeight(Picture3, HeightOf(Picture3) - step);
+        SetHeight(Picture1, HeightOf(Picture1) + step);
+        enlarged.SetChecked(false);
+    }
+    SetTop(Picture3, TopOf(Picture1) + HeightOf(Picture1));
+    // The price range stays on the new height.
+    PricePane().SetScaleHeight(scaleHeight);
+    RedrawChart(*this);
 }
 
 }  // namespace ranvik
