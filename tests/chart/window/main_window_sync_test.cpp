@@ -24,10 +24,6 @@ using test::KindCountingForm3;
 using test::Mark;
 using test::QuickBarTest;
 
-const Color kLit = QBColor(12);
-const Color kBlack = QBColor(0);
-const Color kIdle = RGB(150, 150, 150);
-
 // The kind boxes and their toolbar buttons; box 0 stands for no kind set.
 constexpr std::pair<int, const char*> kKindButtons[] = {
     {1, "ローソク"}, {2, "比較"}, {3, "逆ウオッチ"}, {4, "Ｐ＆Ｆ"}, {10, "年毎比較"}, {11, "新値足非時系列"}, {12, "新値足時系列"}};

@@ -20,10 +20,6 @@ using test::KindCountingForm3;
 using test::Mark;
 using test::QuickBarTest;
 
-const Color kLit = QBColor(12);
-const Color kBlack = QBColor(0);
-const Color kIdle = RGB(150, 150, 150);
-
 class ParamPanel : public QuickBarTest {
 protected:
     // The kind and monthly boxes as stored, without running their handlers.

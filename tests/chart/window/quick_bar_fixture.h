@@ -19,6 +19,12 @@ struct Mark {
 
 class QuickBarTest : public KindSwitchTest {
 protected:
+    // The bar's colours: red for a caption in use, black for a unit mark or
+    // label in use, grey for one that is not.
+    static inline const Color kLit = QBColor(12);
+    static inline const Color kBlack = QBColor(0);
+    static inline const Color kIdle = RGB(150, 150, 150);
+
     KindCountingForm3& Ready() {
         main_ = &Start();
         KindCountingForm3& w = W();
