@@ -6,10 +6,9 @@
 // one activation should stay under 2 ms.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <cstdlib>
 #include <memory>
 
+#include "bench/bench_main.h"
 #include "chart/window/form3.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
@@ -55,15 +54,7 @@ struct Fixture {
 };
 
 // Made at first use, ended before the application object.
-std::unique_ptr<Fixture>& Holder() {
-    static std::unique_ptr<Fixture> fixture;
-    return fixture;
-}
-
-Fixture& Shared() {
-    if (!Holder()) Holder() = std::make_unique<Fixture>();
-    return *Holder();
-}
+Fixture& Shared() { return bench::MadeOnce<Fixture>(); }
 
 void BM_Activation(benchmark::State& state) {
     CountingForm3* w = Shared().window;
@@ -97,11 +88,5 @@ BENCHMARK(BM_Activation)->Arg(0)->Arg(1)->ArgName("pointFigure")->Unit(benchmark
 }  // namespace ranvik
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ranvik::Holder().reset();
-    return 0;
+    return ranvik::bench::RunBenchmarks(argc, argv, [] { ranvik::bench::Held<ranvik::Fixture>().reset(); });
 }

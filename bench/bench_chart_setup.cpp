@@ -10,11 +10,10 @@
 // The copy is checked once against merging its bars one by one.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
+#include "bench/bench_main.h"
 #include "chart/drawing/chart_setup.h"
 #include "chart/drawing/split_correction.h"
 #include "core/data_store.h"
@@ -43,15 +42,7 @@ struct LongFiles {
     test::TestChartHost window;
 };
 
-std::unique_ptr<LongFiles>& Holder() {
-    static std::unique_ptr<LongFiles> files;
-    return files;
-}
-
-LongFiles& Files() {
-    if (!Holder()) Holder() = std::make_unique<LongFiles>();
-    return *Holder();
-}
+LongFiles& Files() { return bench::MadeOnce<LongFiles>(); }
 
 // The view of a file this long: the newest bars in the data-cut view (0), or
 // all but the first 4,680 in a view widened to fit the scroll range (1).
@@ -131,11 +122,5 @@ BENCHMARK(BM_CopyFile)->Unit(benchmark::kMillisecond);
 }  // namespace ranvik
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ranvik::Holder().reset();
-    return 0;
+    return ranvik::bench::RunBenchmarks(argc, argv, [] { ranvik::bench::Held<ranvik::LongFiles>().reset(); });
 }

@@ -6,16 +6,15 @@
 // stocks whole, the page readers and the data files included.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <curl/curl.h>
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "bench/bench_main.h"
 #include "collect/collection_panel.h"
 #include "core/data_store.h"
 #include "core/main_window.h"
@@ -201,11 +200,5 @@ BENCHMARK(BM_WholeCollection)->Unit(benchmark::kMillisecond)->Iterations(1)->Use
 }  // namespace ranvik
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ranvik::Fixture().form.reset();
-    return 0;
+    return ranvik::bench::RunBenchmarks(argc, argv, [] { ranvik::Fixture().form.reset(); });
 }

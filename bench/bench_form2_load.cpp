@@ -3,12 +3,11 @@
 // half a second.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "bench/bench_main.h"
 #include "core/program_state.h"
 #include "core/quote_record.h"
 #include "maintenance/form2.h"
@@ -87,11 +86,5 @@ BENCHMARK(BM_LoadStockFile)->Arg(0)->Arg(1)->ArgName("newestFirst")->Unit(benchm
 }  // namespace ranvik
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ranvik::Shared().window.reset();
-    return 0;
+    return ranvik::bench::RunBenchmarks(argc, argv, [] { ranvik::Shared().window.reset(); });
 }

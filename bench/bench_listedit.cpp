@@ -4,11 +4,10 @@
 // written back through a temporary file.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "bench/bench_main.h"
 #include "listedit/editor_state.h"
 #include "listedit/form1.h"
 #include "platform/lists/list_table.h"
@@ -81,11 +80,4 @@ BENCHMARK(BM_Save32000RecordTable)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace ranvik::listedit
 
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return ranvik::bench::RunBenchmarks(argc, argv); }

@@ -5,11 +5,10 @@
 // step with the redraw alone; the mapping is also timed by itself.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QScrollBar>
-#include <cstdlib>
 #include <memory>
 
+#include "bench/bench_main.h"
 #include "chart/drawing/redraw.h"
 #include "chart/window/form3.h"
 #include "chart/window/scroll_mapping.h"
@@ -37,15 +36,7 @@ struct LongChart {
 
 // Made on first use and gone before the application: a window must not
 // outlive it.
-std::unique_ptr<LongChart>& ChartHolder() {
-    static std::unique_ptr<LongChart> chart;
-    return chart;
-}
-
-LongChart& Chart() {
-    if (!ChartHolder()) ChartHolder() = std::make_unique<LongChart>();
-    return *ChartHolder();
-}
+LongChart& Chart() { return bench::MadeOnce<LongChart>(); }
 
 void BM_RedrawAlone(benchmark::State& state) {
     Form3& w = Chart().window;
@@ -82,11 +73,5 @@ BENCHMARK(BM_ScrollMappingAlone);
 }  // namespace ranvik
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ranvik::ChartHolder().reset();
-    return 0;
+    return ranvik::bench::RunBenchmarks(argc, argv, [] { ranvik::bench::Held<ranvik::LongChart>().reset(); });
 }

@@ -3,13 +3,12 @@
 // when no row matches (the whole list is read either way).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "bench/bench_main.h"
 #include "core/main_window.h"
 #include "core/program_state.h"
 #include "platform/lists/list_table.h"
@@ -108,11 +107,4 @@ BENCHMARK(BM_SearchStepFindsNothing)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace ranvik
 
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return ranvik::bench::RunBenchmarks(argc, argv); }

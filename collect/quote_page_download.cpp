@@ -1,9 +1,8 @@
 #include "collect/quote_page_download.h"
 
-#include <QApplication>
-
 #include <memory>
 
+#include "collect/busy_look.h"
 #include "collect/collection_requests.h"
 #include "collect/daily_history.h"
 #include "collect/price_table.h"
@@ -33,28 +32,6 @@ std::string* PageFileSlot(int page) {
                             &d.PageFile5, &d.PageFile6, &d.PageFile7, &d.PageFile8};
     return names[page - 1];
 }
-
-// The main window takes no input and the pointer is the hourglass while
-// pages are requested; however the request ends, both come back.
-class BusyLook {
-public:
-    BusyLook() {
-        if (MDIForm1* main = Program().windows.MainForm) main->setEnabled(false);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~BusyLook() { End(); }
-    void End() {
-        if (ended_) return;
-        ended_ = true;
-        QApplication::restoreOverrideCursor();
-        if (MDIForm1* main = Program().windows.MainForm) main->setEnabled(true);
-    }
-    BusyLook(const BusyLook&) = delete;
-    BusyLook& operator=(const BusyLook&) = delete;
-
-private:
-    bool ended_ = false;
-};
 
 // Nothing is stored: the update takes its no-data path.
 void NothingStored() {

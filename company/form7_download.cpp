@@ -1,10 +1,9 @@
 // Form7's page download: the three company pages into their page files, and the progress text of the transfer.
-#include <QApplication>
 #include <QLabel>
 
+#include "collect/busy_look.h"
 #include "company/company_pages.h"
 #include "company/form7.h"
-#include "core/main_window.h"
 #include "core/program_state.h"
 #include "platform/runtime/folder.h"
 #include "platform/runtime/message_service.h"
@@ -19,28 +18,6 @@ namespace {
 constexpr const char* kTitle = "業績情報";
 
 void Show(const std::string& text) { ShowMessage(text, kTitle, MessageIcon::Exclamation, MessageButtons::Ok); }
-
-// The main window takes no input and shows the hourglass while the pages
-// are fetched; however the download ends, both come back.
-class BusyLook {
-public:
-    BusyLook() {
-        if (MDIForm1* main = Program().windows.MainForm) main->setEnabled(false);
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~BusyLook() { End(); }
-    void End() {
-        if (ended_) return;
-        ended_ = true;
-        QApplication::restoreOverrideCursor();
-        if (MDIForm1* main = Program().windows.MainForm) main->setEnabled(true);
-    }
-    BusyLook(const BusyLook&) = delete;
-    BusyLook& operator=(const BusyLook&) = delete;
-
-private:
-    bool ended_ = false;
-};
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the programs and the tests need,
-# only those that are missing.  Runs as root (or through sudo when present).
+# and any further packages named as arguments; only those that are missing.
+# Runs as root (or through sudo when present).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   qt6-translations-l10n
   libcurl4-openssl-dev libcpp-httplib-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk locales poppler-utils
+  "$@"
 )
 
 missing=()

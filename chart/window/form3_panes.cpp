@@ -17,26 +17,6 @@
 
 namespace ranvik {
 
-namespace {
-
-// Buttons and keys as the mouse handlers take them: 1 left, 2 right,
-// 4 middle; 1 Shift, 2 Ctrl, 4 Alt.
-int ButtonNumber(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
-    }
-}
-
-int ShiftNumber(Qt::KeyboardModifiers modifiers) {
-    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) + (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) +
-           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
-}
-
-}  // namespace
-
 void Form3::RedrawYearCandles() {
     if (fields_.DataFileName.empty()) return;
     ChartFile file1;
@@ -163,8 +143,8 @@ bool Form3::PaneMouseUp(QObject* watched, QEvent* event) {
     const QPointF at = mouse->position();
     const double x = pane->PixelToUserX(at.x());
     const double y = pane->PixelToUserY(at.y());
-    const int button = ButtonNumber(mouse->button());
-    const int shift = ShiftNumber(mouse->modifiers());
+    const int button = MouseButtonOf(*mouse);
+    const int shift = ShiftStateOf(mouse->modifiers());
     if (pane == Picture4) {
         Picture4_MouseUp(button, shift, x, y);
     } else {

@@ -12,25 +12,12 @@
 #include "platform/surface/scaled_place.h"
 #include "platform/surface/screen_surface.h"
 #include "platform/ui/control_colors.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/popup_menu_service.h"
 
 namespace ranvik {
 
 namespace {
-
-int ButtonOf(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
-    }
-}
-
-int ShiftOf(Qt::KeyboardModifiers modifiers) {
-    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) + (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) +
-           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
-}
 
 // A label shows a line break as a new line; the caption's carriage returns
 // would otherwise show as boxes.
@@ -55,8 +42,8 @@ bool Form3::PricePaneEvent(QObject* watched, QEvent* event) {
             const Surface& pane = PricePane();
             const double x = pane.FromTwipsX(mouse->position().x() * 15);
             const double y = pane.FromTwipsY(mouse->position().y() * 15);
-            const int button = ButtonOf(mouse->button());
-            const int shift = ShiftOf(mouse->modifiers());
+            const int button = MouseButtonOf(*mouse);
+            const int shift = ShiftStateOf(mouse->modifiers());
             if (event->type() == QEvent::MouseButtonPress) {
                 Picture1_MouseDown(button, shift, x, y);
             } else {
@@ -71,7 +58,7 @@ bool Form3::PricePaneEvent(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
             // Handed over with the focus: the key itself is not acted on.
-            Picture1_KeyDown(key->key(), ShiftOf(key->modifiers()));
+            Picture1_KeyDown(key->key(), ShiftStateOf(key->modifiers()));
             return true;
         }
         default: return false;

@@ -26,15 +26,6 @@ protected:
         main_ = &Start();
         return W();
     }
-    static void SetKind(KindCountingForm3& w, int kind) {
-        for (int no : {1, 2, 3, 4, 10}) {
-            HiddenCheckBox* box = w.CheckBox(no);
-            auto handler = std::move(box->OnClick);
-            box->OnClick = nullptr;
-            box->SetValue(no == kind ? 1 : 0);
-            box->OnClick = std::move(handler);
-        }
-    }
     void Type(int box, const char* text) {
         main_->QuickBoxes[box]->setText(QString::fromUtf8(text));
         SetForeColor(main_->QuickBoxes[box], kBlack);
@@ -53,7 +44,7 @@ protected:
 
 TEST_F(ChartCommands, OscillatorAndVolumePeriodsOfTheCandles) {
     KindCountingForm3& w = Ready();
-    SetKind(w, 1);
+    SetKindBoxes(w, 1);
     const struct {
         bool daily;
         const char* text3;
@@ -85,7 +76,7 @@ TEST_F(ChartCommands, OscillatorAndVolumePeriodsOfTheCandles) {
 
 TEST_F(ChartCommands, ComparisonTakesOnlyNumbers) {
     KindCountingForm3& w = Ready();
-    SetKind(w, 2);
+    SetKindBoxes(w, 2);
     w.Fields().CompareTopPct = 7;
     w.Fields().CompareBottomPct = 3;
     Type(4, "");
@@ -98,7 +89,7 @@ TEST_F(ChartCommands, ComparisonTakesOnlyNumbers) {
 
 TEST_F(ChartCommands, YearComparisonStartBoxes) {
     KindCountingForm3& w = Ready();
-    SetKind(w, 10);
+    SetKindBoxes(w, 10);
     const struct {
         const char* year;
         const char* month;
@@ -131,7 +122,7 @@ TEST_F(ChartCommands, YearComparisonStartBoxes) {
 
 TEST_F(ChartCommands, OverlayPeriodsAndTheIchimokuRefusal) {
     KindCountingForm3& w = Ready();
-    SetKind(w, 1);
+    SetKindBoxes(w, 1);
     w.Item("mnu一目", 1).SetChecked(true);
     w.Fields().OverlayPeriods = {9, 26, 52, 0};
     const struct {
@@ -165,7 +156,7 @@ TEST_F(ChartCommands, OverlayPeriodsAndTheIchimokuRefusal) {
 
 TEST_F(ChartCommands, SingleBoxCommands) {
     KindCountingForm3& w = Ready();
-    SetKind(w, 1);
+    SetKindBoxes(w, 1);
     Type(6, "abc");
     Send(w, 53);
     EXPECT_EQ(Colour(6), kRed);
@@ -213,7 +204,7 @@ TEST_F(ChartCommands, BackgroundColoursCycleAndMoveTheMark) {
 
 TEST_F(ChartCommands, DroppedWhilePrinting) {
     KindCountingForm3& w = Ready();
-    SetKind(w, 1);
+    SetKindBoxes(w, 1);
     w.Fields().PrintingNow = -1;
     Type(18, "75");
     Send(w, 57);
@@ -252,7 +243,7 @@ TEST_F(ChartCommands, WholeNumbersRoundHalfToEven) {
     w.Fields().IsDaily = -1;
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.code) + " " + c.typed.back().second);
-        SetKind(w, c.kind);
+        SetKindBoxes(w, c.kind);
         w.Item("mnu一目", 1).SetChecked(c.overlay != nullptr);
         for (const auto& [box, text] : c.typed) Type(box, text);
         const int beeps = Beeps();
@@ -282,7 +273,7 @@ TEST_F(ChartCommands, NumbersBeyondTheirFieldsAreRefused) {
     w.Fields().IsDaily = -1;
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.code) + " Text" + std::to_string(c.box) + " " + c.text);
-        SetKind(w, c.kind);
+        SetKindBoxes(w, c.kind);
         w.Item("mnu一目", 1).SetChecked(c.overlay != nullptr && std::string(c.overlay) == "mnu一目");
         w.Item("mnuEnvelope", 1).SetChecked(c.overlay != nullptr && std::string(c.overlay) == "mnuEnvelope");
         for (int box : {2, 3, 4, 5, 6, 8, 10, 11, 12, 17, 18}) Type(box, "5");
@@ -330,7 +321,7 @@ TEST_F(ChartCommands, YearComparisonBoundsAndPadding) {
         {"12", "abc", 3, "", "", "12", "abc"},     {"", "", 0, "  ", "  ", "", ""},
     };
     KindCountingForm3& w = Ready();
-    SetKind(w, 10);
+    SetKindBoxes(w, 10);
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.year) + "/" + c.month);
         w.Fields().YearCompareStartYear = "33";

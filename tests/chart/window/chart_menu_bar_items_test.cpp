@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include "core/splash.h"
+#include "tests/chart/window/created_menu_items.h"
 #include "tests/chart/window/kind_switch_fixture.h"
 
 namespace ranvik {
@@ -54,14 +55,7 @@ TEST_F(ChartMenuBarItems, EveryMenuHoldsItsEntriesInOrder) {
 
 TEST_F(ChartMenuBarItems, ShellItemsAsCreated) {
     Start();
-    const struct {
-        const char* array;
-        int index;
-        const char* caption;
-        const char* shortcut;
-        bool checked;
-        bool visible;
-    } items[] = {
+    const test::CreatedItem items[] = {
         {"mnu表示ボタン", 1, "部分表示(&P)", "F7", false, true},
         {"mnu表示ボタン", 2, "全表示(&D)", "F8", false, true},
         {"mnu表示ボタン", 3, "徐々に拡大表示1(&J)", "", false, true},
@@ -102,14 +96,7 @@ TEST_F(ChartMenuBarItems, ShellItemsAsCreated) {
         {"mnuHelpItem", 0, "説明(&H)", "", false, true},
         {"mnuHelpItem", 1, "ﾌﾟﾛｸﾞﾗﾑ情報(&P)", "", false, true},
     };
-    for (const auto& item : items) {
-        const MenuItem i = W().Item(item.array, item.index);
-        ASSERT_TRUE(i.Exists()) << item.array << item.index;
-        EXPECT_EQ(i.Caption(), item.caption) << item.array << item.index;
-        EXPECT_EQ(i.Shortcut(), item.shortcut) << item.array << item.index;
-        EXPECT_EQ(i.Checked(), item.checked) << item.array << item.index;
-        EXPECT_EQ(i.Visible(), item.visible) << item.array << item.index;
-    }
+    ExpectItemsAsCreated(W(), items);
 }
 
 TEST_F(ChartMenuBarItems, HelpItemsShowTheirPageOrTheInformationBox) {

@@ -13,6 +13,7 @@
 #include "core/settings_file.h"
 #include "core/window_management.h"
 #include "platform/ui/control_colors.h"
+#include "tests/chart/window/created_menu_items.h"
 #include "tests/chart/window/kind_switch_fixture.h"
 
 namespace ranvik {
@@ -73,14 +74,7 @@ class IndicatorMenu : public KindSwitchTest {};
 TEST_F(IndicatorMenu, TheItemsAsCreated) {
     Start();
     KindCountingForm3& w = W();
-    const struct {
-        const char* array;
-        int index;
-        const char* caption;
-        const char* shortcut;
-        bool checked;
-        bool visible;
-    } items[] = {
+    const test::CreatedItem items[] = {
         {"mnuIdouHeikin", 1, "移動平均線(&I)", "Ctrl+I", true, true},
         {"mnu一目", 1, "一目均衡表(&H)", "Ctrl+H", false, true},
         {"mnu一目雲のみ", 1, "一目均衡表雲のみ", "", false, false},
@@ -114,14 +108,7 @@ TEST_F(IndicatorMenu, TheItemsAsCreated) {
         {"mnuPSY", 1, "ｻｲｺﾛｼﾞｶﾙﾗｲﾝ(&L)", "Ctrl+L", false, true},
     };
     // No settings file in the folder: the marks as designed.
-    for (const auto& item : items) {
-        const MenuItem i = w.Item(item.array, item.index);
-        ASSERT_TRUE(i.Exists()) << item.array << item.index;
-        EXPECT_EQ(i.Caption(), item.caption) << item.array;
-        EXPECT_EQ(i.Shortcut(), item.shortcut) << item.array;
-        EXPECT_EQ(i.Checked(), item.checked) << item.array;
-        EXPECT_EQ(i.Visible(), item.visible) << item.array;
-    }
+    ExpectItemsAsCreated(w, items);
     ASSERT_NE(w.IndicatorMenu(), nullptr);
     EXPECT_EQ(w.IndicatorMenu()->title().toStdString(), "指標(&A)");
 }

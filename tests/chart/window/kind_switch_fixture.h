@@ -55,6 +55,18 @@ protected:
         w.Forget();
         return w;
     }
+    // A hidden box set to `value` as stored, without running its handler.
+    static void SetQuietly(HiddenCheckBox& box, int value) {
+        auto handler = std::move(box.OnClick);
+        box.OnClick = nullptr;
+        box.SetValue(value);
+        box.OnClick = std::move(handler);
+    }
+    // The kind boxes 1 to 4 and 10 as stored, only `kind` set, without
+    // their handlers' redraws.
+    static void SetKindBoxes(KindCountingForm3& w, int kind) {
+        for (int no : {1, 2, 3, 4, 10}) SetQuietly(*w.CheckBox(no), no == kind ? 1 : 0);
+    }
 };
 
 // The kind boxes, their chart-menu items and toolbar keys.

@@ -15,17 +15,14 @@
 #include "core/toolbar.h"
 #include "core/window_management.h"
 #include "platform/ui/control_colors.h"
-#include "tests/chart/window/kind_switch_fixture.h"
+#include "tests/chart/window/quick_bar_fixture.h"
 
 namespace ranvik {
 namespace {
 
 using test::KindCountingForm3;
-using test::KindSwitchTest;
-
-const Color kLit = QBColor(12);
-const Color kBlack = QBColor(0);
-const Color kIdle = RGB(150, 150, 150);
+using test::Mark;
+using test::QuickBarTest;
 
 // The kind boxes and their toolbar buttons; box 0 stands for no kind set.
 constexpr std::pair<int, const char*> kKindButtons[] = {
@@ -36,31 +33,17 @@ constexpr std::pair<int, const char*> kKindButtons[] = {
 constexpr const char* kButtons[] = {"十字", "データ", "年", "月", "出来高", "拡大", "縮小",
                                     "ボタン１", "ボタン２", "指標窓", "出来高域", "色"};
 
-struct Mark {
-    std::string text;
-    Color color;
-    bool operator==(const Mark&) const = default;
-};
-
-class MainWindowSync : public KindSwitchTest {
+class MainWindowSync : public QuickBarTest {
 protected:
     KindCountingForm3& Ready() {
-        main_ = &Start();
-        KindCountingForm3& w = W();
-        w.quickBar = &bar;
+        KindCountingForm3& w = QuickBarTest::Ready();
         w.Fields().PeriodUnit = "日";
         w.Fields().ViewWidth = 1000;
         w.Fields().ViewWidthMax = 2000;
         return w;
     }
     // The kind and option boxes as stored, without their handlers.
-    static void SetBox(KindCountingForm3& w, int no, int value) {
-        HiddenCheckBox* box = w.CheckBox(no);
-        auto handler = std::move(box->OnClick);
-        box->OnClick = nullptr;
-        box->SetValue(value);
-        box->OnClick = std::move(handler);
-    }
+    static void SetBox(KindCountingForm3& w, int no, int value) { SetQuietly(*w.CheckBox(no), value); }
     static void SetKind(KindCountingForm3& w, int kind) {
         for (const auto& [box, key] : kKindButtons) SetBox(w, box, box == kind ? 1 : 0);
     }
@@ -89,13 +72,7 @@ protected:
         for (const RecordedCall& call : bar.Calls()) {
             if (call.kind == RecordedCall::Kind::Clear) marks.clear();
             if (call.kind != RecordedCall::Kind::Text) continue;
-            int found = 0;
-            for (int textNo : {2, 3, 4, 5, 6, 8, 17, 18}) {
-                const auto place = w.MainBoxPlace(textNo);
-                if (call.x1 == place.left + place.width + 20 && call.y1 == place.top + 10) found = textNo;
-            }
-            EXPECT_NE(found, 0) << Describe(call);
-            marks.push_back({found, {call.text, call.color}});
+            marks.push_back({MarkedBox(w, call), {call.text, call.color}});
         }
         return marks;
     }
@@ -107,8 +84,6 @@ protected:
     }
     std::string Text(int box) { return main_->QuickBoxes[box]->text().toStdString(); }
     bool BoxOn(int box) { return main_->QuickBoxes[box]->isEnabled(); }
-    std::string Caption(int label) { return main_->QuickLabels[label]->text().toStdString(); }
-    Color Colour(int label) { return ForeColorOf(main_->QuickLabels[label]); }
     // Every box of the bar holding a text, enabled, and every caption red.
     void Dirty() {
         for (auto& [no, box] : main_->QuickBoxes) {
@@ -117,9 +92,6 @@ protected:
         }
         for (auto& [no, label] : main_->QuickLabels) SetForeColor(label, kLit);
     }
-
-    MDIForm1* main_ = nullptr;
-    RecordingSurface bar{20000, 1000};
 };
 
 // The toolbar after an activation, per kind: S enabled and pressed as the

@@ -4,6 +4,7 @@
 
 #include <QMenuBar>
 
+#include "tests/chart/window/created_menu_items.h"
 #include "tests/chart/window/kind_switch_fixture.h"
 
 namespace ranvik {
@@ -23,15 +24,7 @@ TEST_F(ChartMenuBar, MenusInOrder) {
 
 TEST_F(ChartMenuBar, ItemsAsCreated) {
     Start();
-    const struct {
-        const char* array;
-        int index;
-        const char* caption;
-        const char* shortcut;
-        bool checked;
-        bool enabled;
-        bool visible;
-    } items[] = {
+    const test::CreatedItemEnabled items[] = {
         {"mnuColorItem", 0, "ハニーデューメロン(&M)", "", true, true, true},
         {"mnuColorItem", 1, "黒(&B)", "", false, true, true},
         {"mnuColorItem", 2, "ラベンダー(&L)", "", false, true, true},
@@ -63,15 +56,7 @@ TEST_F(ChartMenuBar, ItemsAsCreated) {
         {"mnuPrt", 1, "ﾁｬｰﾄ印刷(&P)", "Ctrl+P", false, true, true},
         {"mnu会社Item", 0, "業績情報(&I)", "", false, true, true},
     };
-    for (const auto& item : items) {
-        const MenuItem i = W().Item(item.array, item.index);
-        ASSERT_TRUE(i.Exists()) << item.array << item.index;
-        EXPECT_EQ(i.Caption(), item.caption) << item.array << item.index;
-        EXPECT_EQ(i.Shortcut(), item.shortcut) << item.array << item.index;
-        EXPECT_EQ(i.Checked(), item.checked) << item.array << item.index;
-        EXPECT_EQ(i.Enabled(), item.enabled) << item.array << item.index;
-        EXPECT_EQ(i.Visible(), item.visible) << item.array << item.index;
-    }
+    ExpectItemsAsCreated(W(), items);
     EXPECT_TRUE(W().MenuEnabled("mnuSetView"));
     EXPECT_TRUE(W().MenuEnabled("mnuSetView2"));
 }

@@ -11,41 +11,23 @@
 
 #include "platform/ui/control_colors.h"
 #include "platform/ui/twips.h"
-#include "tests/chart/window/kind_switch_fixture.h"
+#include "tests/chart/window/quick_bar_fixture.h"
 
 namespace ranvik {
 namespace {
 
 using test::KindCountingForm3;
-using test::KindSwitchTest;
+using test::Mark;
+using test::QuickBarTest;
 
-const Color kLit = QBColor(12);
-const Color kBlack = QBColor(0);
-const Color kIdle = RGB(150, 150, 150);
-
-struct Mark {
-    std::string text;
-    Color color;
-    bool operator==(const Mark&) const = default;
-};
-
-class ParamPanel : public KindSwitchTest {
+class ParamPanel : public QuickBarTest {
 protected:
-    KindCountingForm3& Ready() {
-        main_ = &Start();
-        KindCountingForm3& w = W();
-        w.quickBar = &bar;
-        return w;
-    }
     // The kind and monthly boxes as stored, without running their handlers.
     static void SetBoxes(KindCountingForm3& w, int kind, bool monthly) {
         for (HiddenCheckBox* box : {&w.Check1, &w.Check2, &w.Check4, &w.Check8}) {
-            auto handler = std::move(box->OnClick);
-            box->OnClick = nullptr;
             const int value = box == &w.Check8 ? (monthly ? 1 : 0)
                               : (box == &w.Check1 ? kind == 1 : box == &w.Check2 ? kind == 2 : kind == 4);
-            box->SetValue(value);
-            box->OnClick = std::move(handler);
+            SetQuietly(*box, value);
         }
     }
     static void SetMarks(KindCountingForm3& w, const std::set<std::string>& on) {
@@ -63,22 +45,12 @@ protected:
     std::map<int, Mark> Marks(KindCountingForm3& w) {
         std::map<int, Mark> marks;
         for (const RecordedCall& call : bar.CallsOf(RecordedCall::Kind::Text)) {
-            int found = 0;
-            for (int textNo : {2, 3, 4, 5, 6, 8, 17, 18}) {
-                const auto place = w.MainBoxPlace(textNo);
-                if (call.x1 == place.left + place.width + 20 && call.y1 == place.top + 10) found = textNo;
-            }
-            EXPECT_NE(found, 0) << Describe(call);
+            const int found = MarkedBox(w, call);
             EXPECT_FALSE(call.newLine);
             marks[found] = {call.text, call.color};
         }
         return marks;
     }
-    std::string Caption(int label) { return main_->QuickLabels[label]->text().toStdString(); }
-    Color Colour(int label) { return ForeColorOf(main_->QuickLabels[label]); }
-
-    MDIForm1* main_ = nullptr;
-    RecordingSurface bar{20000, 1000};
 };
 
 struct SyncCase {

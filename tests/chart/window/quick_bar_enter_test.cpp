@@ -24,16 +24,6 @@ protected:
         QTest::keyClick(box, Qt::Key_Return);
     }
     std::string Text(int no) { return main_->QuickBoxes.at(no)->text().toStdString(); }
-    // The kind boxes as stored, without their handlers' redraws.
-    static void SetKind(KindCountingForm3& w, int kind) {
-        for (int no : {1, 2, 3, 4, 10}) {
-            HiddenCheckBox* box = w.CheckBox(no);
-            auto handler = std::move(box->OnClick);
-            box->OnClick = nullptr;
-            box->SetValue(no == kind ? 1 : 0);
-            box->OnClick = std::move(handler);
-        }
-    }
 
     MDIForm1* main_ = nullptr;
 };
@@ -41,7 +31,7 @@ protected:
 TEST_F(QuickBarEnter, TypedValuesReachTheActiveChartWindow) {
     main_ = &Start();
     KindCountingForm3& w = W();
-    SetKind(w, 1);
+    SetKindBoxes(w, 1);
     w.Item("mnu一目", 1).SetChecked(false);
     w.Item("mnuEnvelope", 1).SetChecked(false);
 
@@ -61,7 +51,7 @@ TEST_F(QuickBarEnter, TypedValuesReachTheActiveChartWindow) {
     EXPECT_EQ(w.Fields().RegressionPeriods[3], 30);
 
     // Under the stock comparison a MACD box's Enter takes the percents.
-    SetKind(w, 2);
+    SetKindBoxes(w, 2);
     main_->QuickBoxes.at(4)->setText("15");
     main_->QuickBoxes.at(5)->setText("-10");
     TypeAndEnter(10, "9");
