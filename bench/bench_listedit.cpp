@@ -33,7 +33,7 @@ void WriteLargeTable(const std::string& path) {
         } else {
             e.Code = std::to_string(1000 + i % 9000);
             e.StockName = std::string("銘柄名称 ").append(std::to_string(i));
-            e.Market = "t";
+            e.Market = std::string("t");  // moved: GCC 12 -O3 warns falsely on a literal
             e.Section = static_cast<std::uint8_t>(1 + i % 3);
             e.TradingUnit = 100;
         }
