@@ -10,52 +10,24 @@
 //                                         <prefix>monthly.png (price pane)
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
 
+#include "bench/bench_main.h"
+#include "bench/screen_host.h"
 #include "chart/drawing/candle_chart.h"
 #include "chart/drawing/redraw.h"
 #include "core/program_state.h"
-#include "platform/surface/screen_surface.h"
 #include "tests/chart/drawing/data_file_builder.h"
-#include "tests/chart/drawing/test_chart_host.h"
 
 namespace ranvik {
 namespace {
 
 constexpr int kBars = 4681;
-constexpr int kPricePixels = 820;
-constexpr int kIndicatorPixels = 260;
 
-class BenchHost : public test::TestChartHost {
-public:
-    explicit BenchHost(bool screen)
-        : TestChartHost({.paneWidth = 1920 * 15, .priceHeight = kPricePixels * 15,
-                         .indicatorHeight = kIndicatorPixels * 15}),
-          screen_(screen) {
-        screenPrice_.resize(1920, kPricePixels);
-        screenPrice_.SetPixelRatio(1);
-        screenIndicator_.resize(1920, kIndicatorPixels);
-        screenIndicator_.SetPixelRatio(1);
-    }
-    Surface& PricePane() override { return screen_ ? static_cast<Surface&>(screenPrice_) : price; }
-    Surface& IndicatorPane() override { return screen_ ? static_cast<Surface&>(screenIndicator_) : indicator; }
-    void Finish() {
-        if (screen_) benchmark::DoNotOptimize(screenPrice_.Image().constBits());
-        price.ClearLog();
-        indicator.ClearLog();
-    }
-    bool SavePng(const std::string& path) { return screenPrice_.SavePng(path); }
-
-private:
-    bool screen_;
-    ScreenSurface screenPrice_;
-    ScreenSurface screenIndicator_;
-};
+using BenchHost = bench::ScreenHost;
 
 // A random walk from 1,500 with daily volumes and margin balances.
 test::DataFileBuilder Walk() {
@@ -156,18 +128,17 @@ void SavePictures(const std::string& prefix) {
 }  // namespace ranvik
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--png=", 6) == 0) {
-            ranvik::SavePictures(argv[i] + 6);
-            argv[i--] = argv[--argc];
-        }
-    }
-    ranvik::RegisterAll();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ranvik::Holder().reset();
-    return 0;
+    // The pictures are drawn once the application object exists, and their
+    // option is taken off before the benchmark library reads the rest.
+    return ranvik::bench::RunBenchmarks(
+        argc, argv, [] { ranvik::Holder().reset(); },
+        [](int& count, char** args) {
+            for (int i = 1; i < count; ++i) {
+                if (std::strncmp(args[i], "--png=", 6) == 0) {
+                    ranvik::SavePictures(args[i] + 6);
+                    args[i--] = args[--count];
+                }
+            }
+            ranvik::RegisterAll();
+        });
 }

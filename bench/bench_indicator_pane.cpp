@@ -8,56 +8,32 @@
 // The whole redraw must fit in one 60 Hz frame (16 ms).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "bench/bench_main.h"
+#include "bench/screen_host.h"
 #include "chart/drawing/chart_file.h"
 #include "chart/drawing/price_pane.h"
 #include "chart/drawing/redraw.h"
 #include "chart/panes/indicator_pane.h"
 #include "core/program_state.h"
-#include "platform/surface/screen_surface.h"
 #include "tests/chart/drawing/data_file_builder.h"
-#include "tests/chart/drawing/test_chart_host.h"
 
 namespace ranvik {
 namespace {
 
 constexpr int kBars = 4681;
-constexpr int kPricePixels = 820;
-constexpr int kIndicatorPixels = 260;
 
-class BenchHost : public test::TestChartHost {
+class BenchHost : public bench::ScreenHost {
 public:
-    explicit BenchHost(bool screen)
-        : TestChartHost({.paneWidth = 1920 * 15, .priceHeight = kPricePixels * 15,
-                         .indicatorHeight = kIndicatorPixels * 15}),
-          screen_(screen) {
-        screenPrice_.resize(1920, kPricePixels);
-        screenPrice_.SetPixelRatio(1);
-        screenIndicator_.resize(1920, kIndicatorPixels);
-        screenIndicator_.SetPixelRatio(1);
+    explicit BenchHost(bool screen) : ScreenHost(screen) {
         // The moving averages for the deviation rates; the oscillators'
         // boxes empty, so that each takes its default.
         mainBoxes = {{20, "5"}, {21, "25"}, {22, "75"}};
     }
-    Surface& PricePane() override { return screen_ ? static_cast<Surface&>(screenPrice_) : price; }
-    Surface& IndicatorPane() override { return screen_ ? static_cast<Surface&>(screenIndicator_) : indicator; }
-    void Finish() {
-        if (screen_) benchmark::DoNotOptimize(screenIndicator_.Image().constBits());
-        price.ClearLog();
-        indicator.ClearLog();
-        quickBar.ClearLog();
-    }
-
-private:
-    bool screen_;
-    ScreenSurface screenPrice_;
-    ScreenSurface screenIndicator_;
 };
 
 struct Chart {
@@ -132,12 +108,6 @@ void RegisterAll() {
 }  // namespace ranvik
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    ranvik::RegisterAll();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ranvik::Holder().reset();
-    return 0;
+    return ranvik::bench::RunBenchmarks(
+        argc, argv, [] { ranvik::Holder().reset(); }, [](int&, char**) { ranvik::RegisterAll(); });
 }

@@ -6,11 +6,11 @@
 // screen's rasterising.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "bench/bench_main.h"
+#include "bench/screen_host.h"
 #include "chart/drawing/chart_setup.h"
 #include "chart/drawing/redraw.h"
 #include "chart/kinds/point_figure.h"
@@ -20,46 +20,21 @@
 #include "chart/kinds/year_compare.h"
 #include "core/program_state.h"
 #include "core/startup_checks.h"
-#include "platform/surface/screen_surface.h"
 #include "tests/chart/drawing/data_file_builder.h"
-#include "tests/chart/drawing/test_chart_host.h"
 
 namespace ranvik {
 namespace {
 
 constexpr int kBars = 32766;
-constexpr int kPricePixels = 820;
-constexpr int kIndicatorPixels = 260;
 
-class BenchHost : public test::TestChartHost {
+class BenchHost : public bench::ScreenHost {
 public:
-    explicit BenchHost(bool screen)
-        : TestChartHost({.paneWidth = 1920 * 15, .priceHeight = kPricePixels * 15,
-                         .indicatorHeight = kIndicatorPixels * 15}),
-          screen_(screen) {
-        screenPrice_.resize(1920, kPricePixels);
-        screenPrice_.SetPixelRatio(1);
-        screenIndicator_.resize(1920, kIndicatorPixels);
-        screenIndicator_.SetPixelRatio(1);
-        mainBoxes = {{52, "25"}, {53, "13"}, {74, "1"}};
-    }
-    Surface& PricePane() override { return screen_ ? static_cast<Surface&>(screenPrice_) : price; }
-    Surface& IndicatorPane() override { return screen_ ? static_cast<Surface&>(screenIndicator_) : indicator; }
+    explicit BenchHost(bool screen) : ScreenHost(screen) { mainBoxes = {{52, "25"}, {53, "13"}, {74, "1"}}; }
     void DrawStockCompare(ChartFile& file1) override { ranvik::DrawStockCompare(*this, file1); }
     void DrawReverseWatch(ChartFile& file1) override { ranvik::DrawReverseWatch(*this, file1); }
     void DrawPointFigure(ChartFile& file1) override { ranvik::DrawPointFigure(*this, file1); }
     void DrawYearCompare(ChartFile& file1) override { ranvik::DrawYearCompare(*this, file1); }
     void DrawThreeLineBreak(ChartFile& file1) override { ranvik::DrawThreeLineBreak(*this, file1); }
-    void Finish() {
-        if (screen_) benchmark::DoNotOptimize(screenPrice_.Image().constBits());
-        price.ClearLog();
-        indicator.ClearLog();
-    }
-
-private:
-    bool screen_;
-    ScreenSurface screenPrice_;
-    ScreenSurface screenIndicator_;
 };
 
 struct LongFile {
@@ -133,12 +108,6 @@ void RegisterAll() {
 }  // namespace ranvik
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    ranvik::RegisterAll();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ranvik::Holder().reset();
-    return 0;
+    return ranvik::bench::RunBenchmarks(
+        argc, argv, [] { ranvik::Holder().reset(); }, [](int&, char**) { ranvik::RegisterAll(); });
 }

@@ -27,9 +27,14 @@ T& MadeOnce() {
 
 // Runs the benchmarks the command line names, offscreen unless the
 // environment says otherwise; `beforeExit` ends what holds windows.
-inline int RunBenchmarks(int argc, char** argv, const std::function<void()>& beforeExit = nullptr) {
+// `beforeRun` comes once the application object exists and before the
+// benchmark library reads the command line: it may register benchmarks
+// that need the application, or take off options of its own.
+inline int RunBenchmarks(int argc, char** argv, const std::function<void()>& beforeExit = nullptr,
+                         const std::function<void(int& argc, char** argv)>& beforeRun = nullptr) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    if (beforeRun) beforeRun(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -8,13 +8,13 @@
 // 60 Hz frame (16 ms), so each of these should take a small share of it.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "bench/bench_main.h"
+#include "bench/screen_host.h"
 #include "chart/drawing/chart_file.h"
 #include "chart/drawing/redraw.h"
 #include "chart/drawing/topics.h"
@@ -22,50 +22,18 @@
 #include "chart/panes/price_band_volume.h"
 #include "core/program_state.h"
 #include "platform/runtime/text_file.h"
-#include "platform/surface/screen_surface.h"
 #include "tests/chart/drawing/data_file_builder.h"
-#include "tests/chart/drawing/test_chart_host.h"
 
 namespace ranvik {
 namespace {
 
 constexpr int kBars = 4681;
-constexpr int kPricePixels = 820;
-constexpr int kIndicatorPixels = 260;
 
-class BenchHost : public test::TestChartHost {
+// The price pane, the price-band pane and the yearly candle pane on the
+// screen; the indicator pane is not drawn here.
+class BenchHost : public bench::ScreenHost {
 public:
-    explicit BenchHost(bool screen)
-        : TestChartHost({.paneWidth = 1920 * 15, .priceHeight = kPricePixels * 15,
-                         .indicatorHeight = kIndicatorPixels * 15}),
-          screen_(screen) {
-        screenPrice_.resize(1920, kPricePixels);
-        screenPrice_.SetPixelRatio(1);
-        screenBand_.resize(70, kPricePixels);
-        screenBand_.SetPixelRatio(1);
-        screenYear_.resize(600, 300);
-        screenYear_.SetPixelRatio(1);
-        yearPane.Resize(600 * 15, 300 * 15);
-    }
-    Surface& PricePane() override { return screen_ ? static_cast<Surface&>(screenPrice_) : price; }
-    Surface& BandVolumePane() override { return screen_ ? static_cast<Surface&>(screenBand_) : bandVolume; }
-    Surface& YearPane() override { return screen_ ? static_cast<Surface&>(screenYear_) : yearPane; }
-    void Finish() {
-        if (screen_) {
-            benchmark::DoNotOptimize(screenPrice_.Image().constBits());
-            benchmark::DoNotOptimize(screenBand_.Image().constBits());
-            benchmark::DoNotOptimize(screenYear_.Image().constBits());
-        }
-        price.ClearLog();
-        bandVolume.ClearLog();
-        yearPane.ClearLog();
-    }
-
-private:
-    bool screen_;
-    ScreenSurface screenPrice_;
-    ScreenSurface screenBand_;
-    ScreenSurface screenYear_;
+    explicit BenchHost(bool screen) : ScreenHost(screen, {.indicator = false, .band = true, .year = true}) {}
 };
 
 struct Chart {
@@ -161,12 +129,6 @@ void RegisterAll() {
 }  // namespace ranvik
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    ranvik::RegisterAll();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    ranvik::Holder().reset();
-    return 0;
+    return ranvik::bench::RunBenchmarks(
+        argc, argv, [] { ranvik::Holder().reset(); }, [](int&, char**) { ranvik::RegisterAll(); });
 }

@@ -11,17 +11,15 @@
 #include <utility>
 #include <vector>
 
+#include "bench/screen_host.h"
 #include "core/program_state.h"
 #include "platform/runtime/text_file.h"
-#include "platform/surface/screen_surface.h"
 #include "tests/chart/drawing/data_file_builder.h"
 #include "tests/chart/drawing/test_chart_host.h"
 
 namespace ranvik::bench {
 
 constexpr int kEveryLayerBars = 4681;
-constexpr int kPricePixels = 820;  // and 260 for the indicator pane: 1080 in all
-constexpr int kIndicatorPixels = 260;
 
 struct LayerSet {
     std::string name;
@@ -47,37 +45,11 @@ inline std::vector<LayerSet> LayerSets() {
     return sets;
 }
 
-// The chart window of the benchmark: the test window's controls, with
-// screen panes in place of the recording ones when asked.
-class BenchHost : public test::TestChartHost {
+// The chart window of the benchmark, with the price-band pane on the screen
+// too when asked.
+class BenchHost : public ScreenHost {
 public:
-    explicit BenchHost(bool screen)
-        : TestChartHost({.paneWidth = 1920 * 15, .priceHeight = kPricePixels * 15,
-                         .indicatorHeight = kIndicatorPixels * 15}),
-          screen_(screen) {
-        screenPrice_.resize(1920, kPricePixels);
-        screenPrice_.SetPixelRatio(1);
-        screenIndicator_.resize(1920, kIndicatorPixels);
-        screenIndicator_.SetPixelRatio(1);
-        screenBand_.resize(70, kPricePixels);
-        screenBand_.SetPixelRatio(1);
-    }
-    Surface& PricePane() override { return screen_ ? static_cast<Surface&>(screenPrice_) : price; }
-    Surface& IndicatorPane() override { return screen_ ? static_cast<Surface&>(screenIndicator_) : indicator; }
-    Surface& BandVolumePane() override { return screen_ ? static_cast<Surface&>(screenBand_) : bandVolume; }
-    // The drawing finished: the image as it stands.
-    void Finish() {
-        if (screen_) benchmark::DoNotOptimize(screenPrice_.Image().constBits());
-        price.ClearLog();
-        indicator.ClearLog();
-        bandVolume.ClearLog();
-    }
-
-private:
-    bool screen_;
-    ScreenSurface screenPrice_;
-    ScreenSurface screenIndicator_;
-    ScreenSurface screenBand_;
+    explicit BenchHost(bool screen) : ScreenHost(screen, {.band = true}) {}
 };
 
 struct Chart {
