@@ -145,4 +145,16 @@ protected:
     QuotePageFetcher previousFetcher;
 };
 
+// The chart window fixture with windows of the test's own class, a
+// recording window that records one more pane or listens for more.
+template <typename Form>
+class ChartWindowTestOf : public ChartWindowTest {
+protected:
+    void SetUp() override {
+        ChartWindowTest::SetUp();
+        Makers().chartWindow = [] { return new Form; };
+    }
+    Form& W(int no = 1) { return *static_cast<Form*>(Window(no)); }
+};
+
 }  // namespace ranvik::test

@@ -20,7 +20,6 @@
 namespace ranvik {
 namespace {
 
-using test::ChartWindowTest;
 using test::RecordingForm3;
 
 // The chart window with its price-band volume pane on a recording surface
@@ -34,13 +33,8 @@ public:
     RecordingSurface band;
 };
 
-class FloatingPanels : public ChartWindowTest {
+class FloatingPanels : public test::ChartWindowTestOf<BandRecordingForm3> {
 protected:
-    void SetUp() override {
-        ChartWindowTest::SetUp();
-        Makers().chartWindow = [] { return new BandRecordingForm3; };
-    }
-    BandRecordingForm3& W() { return *static_cast<BandRecordingForm3*>(Window(1)); }
     BandRecordingForm3& Shown(const char* file = "1301d.KDT") {
         Start();
         RequestFile(file, "d");

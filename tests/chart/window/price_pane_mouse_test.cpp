@@ -18,7 +18,6 @@
 namespace ranvik {
 namespace {
 
-using test::ChartWindowTest;
 using test::RecordingForm3;
 
 const std::string kBr = "\r\n";
@@ -33,15 +32,13 @@ public:
     RecordingSurface legend;
 };
 
-class PricePaneMouse : public ChartWindowTest {
+class PricePaneMouse : public test::ChartWindowTestOf<BalloonForm3> {
 protected:
     void SetUp() override {
-        ChartWindowTest::SetUp();
-        Makers().chartWindow = [] { return new BalloonForm3; };
+        ChartWindowTestOf::SetUp();
         // Topics stay chosen only while their list exists.
         test::WriteBytes(dir.File("チャートNEWS.etxt"), "");
     }
-    BalloonForm3& W() { return *static_cast<BalloonForm3*>(Window(1)); }
     // The daily file drawn as candlesticks, the explanation option set.
     BalloonForm3& Shown(bool option = true) {
         Start();
