@@ -21,7 +21,6 @@
 #include "chart/drawing/year_candles.h"
 #include "chart/panes/price_band_volume.h"
 #include "core/program_state.h"
-#include "platform/runtime/text_file.h"
 #include "tests/chart/drawing/data_file_builder.h"
 
 namespace ranvik {
@@ -45,16 +44,7 @@ struct Chart {
             if (r % 3 == 0) file[r].Close = file[r].Open - 5;
         }
         file.Seal().Write(dir.File("1301d.KDT"));
-        std::vector<std::string> topics;
-        for (int year = 2015; year <= 2040; ++year) {
-            topics.push_back(std::to_string(year));
-            for (const char* topic : {"-3/10 日経平均7054円 バブル後最安値", "-8/30 衆院選（与党）圧勝 政権交代",
-                                      "-10/31 1ドル75円32銭 ｶﾞｿﾘﾝ高"}) {
-                topics.push_back(topic);
-            }
-        }
-        topics.push_back("<END>");
-        WriteTextLines(dir.File("チャートNEWS.etxt"), topics);
+        bench::WriteDenseTopics(dir.File("チャートNEWS.etxt"));
     }
     test::TempFolder dir;
 };

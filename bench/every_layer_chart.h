@@ -13,7 +13,6 @@
 
 #include "bench/screen_host.h"
 #include "core/program_state.h"
-#include "platform/runtime/text_file.h"
 #include "tests/chart/drawing/data_file_builder.h"
 #include "tests/chart/drawing/test_chart_host.h"
 
@@ -56,17 +55,7 @@ struct Chart {
     Chart() {
         Program().app.AppDir = dir.Path();
         test::DataFileBuilder(kEveryLayerBars).Write(dir.File("1301d.KDT"));
-        // A topics list as dense as the delivered one: three topics a year.
-        std::vector<std::string> topics;
-        for (int year = 2015; year <= 2040; ++year) {
-            topics.push_back(std::to_string(year));
-            for (const char* topic : {"-3/10 日経平均7054円 バブル後最安値", "-8/30 衆院選（与党）圧勝 政権交代",
-                                      "-10/31 1ドル75円32銭 ｶﾞｿﾘﾝ高"}) {
-                topics.push_back(topic);
-            }
-        }
-        topics.push_back("<END>");
-        WriteTextLines(dir.File("チャートNEWS.etxt"), topics);
+        WriteDenseTopics(dir.File("チャートNEWS.etxt"));
     }
     test::TempFolder dir;
 };

@@ -7,7 +7,9 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
+#include "platform/runtime/text_file.h"
 #include "platform/surface/screen_surface.h"
 #include "tests/chart/drawing/test_chart_host.h"
 
@@ -80,5 +82,20 @@ private:
     ScreenSurface screenBand_;
     ScreenSurface screenYear_;
 };
+
+// A topics list as dense as the delivered one, three topics a year, written
+// to `path`.
+inline void WriteDenseTopics(const std::string& path) {
+    std::vector<std::string> topics;
+    for (int year = 2015; year <= 2040; ++year) {
+        topics.push_back(std::to_string(year));
+        for (const char* topic : {"-3/10 日経平均7054円 バブル後最安値", "-8/30 衆院選（与党）圧勝 政権交代",
+                                  "-10/31 1ドル75円32銭 ｶﾞｿﾘﾝ高"}) {
+            topics.push_back(topic);
+        }
+    }
+    topics.push_back("<END>");
+    WriteTextLines(path, topics);
+}
 
 }  // namespace ranvik::bench
