@@ -16,6 +16,7 @@
 #include <string>
 
 #include "bench/bench_main.h"
+#include "bench/random_walk.h"
 #include "bench/screen_host.h"
 #include "chart/drawing/candle_chart.h"
 #include "chart/drawing/redraw.h"
@@ -29,34 +30,11 @@ constexpr int kBars = 4681;
 
 using BenchHost = bench::ScreenHost;
 
-// A random walk from 1,500 with daily volumes and margin balances.
-test::DataFileBuilder Walk() {
-    test::DataFileBuilder file(kBars, test::Spacing::Weekdays, {2007, 1, 4});
-    std::uint32_t seed = 12;
-    auto next = [&seed] {
-        seed = seed * 1664525u + 1013904223u;
-        return (seed >> 8) / 16777216.0;
-    };
-    double price = 1500;
-    for (int r = 2; r <= kBars + 1; ++r) {
-        QuoteRecord& bar = file[r];
-        const double close = std::max(50.0, price * (1 + (next() - 0.5) * 0.05));
-        bar.Open = static_cast<float>(std::round(price));
-        bar.Close = static_cast<float>(std::round(close));
-        bar.High = static_cast<float>(std::round(std::max(price, close) * (1 + next() * 0.015)));
-        bar.Low = static_cast<float>(std::round(std::min(price, close) * (1 - next() * 0.015)));
-        bar.Volume = static_cast<float>(std::round(100 + next() * 4900) * 1000);
-        bar.BuyBalance = static_cast<float>(std::round(200 + next() * 700) * 1000);
-        bar.SellBalance = static_cast<float>(std::round(50 + next() * 350) * 1000);
-        price = close;
-    }
-    return file.Seal();
-}
-
+// The random walk written into a program folder of its own.
 struct Chart {
     Chart() {
         Program().app.AppDir = dir.Path();
-        Walk().Write(dir.File("7203d.KDT"));
+        bench::RandomWalk(kBars).Write(dir.File("7203d.KDT"));
     }
     test::TempFolder dir;
 };

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/random_walk.h"
 #include "chart/drawing/redraw.h"
 #include "core/program_state.h"
 #include "print/print_job.h"
@@ -33,33 +34,11 @@ public:
     RecordingPrinter recording;
 };
 
-test::DataFileBuilder Walk() {
-    test::DataFileBuilder file(kBars, test::Spacing::Weekdays, {2007, 1, 4});
-    std::uint32_t seed = 12;
-    auto next = [&seed] {
-        seed = seed * 1664525u + 1013904223u;
-        return (seed >> 8) / 16777216.0;
-    };
-    double price = 1500;
-    for (int r = 2; r <= kBars + 1; ++r) {
-        QuoteRecord& bar = file[r];
-        const double close = std::max(50.0, price * (1 + (next() - 0.5) * 0.05));
-        bar.Open = static_cast<float>(std::round(price));
-        bar.Close = static_cast<float>(std::round(close));
-        bar.High = static_cast<float>(std::round(std::max(price, close) * (1 + next() * 0.015)));
-        bar.Low = static_cast<float>(std::round(std::min(price, close) * (1 - next() * 0.015)));
-        bar.Volume = static_cast<float>(std::round(100 + next() * 4900) * 1000);
-        bar.BuyBalance = static_cast<float>(std::round(200 + next() * 700) * 1000);
-        bar.SellBalance = static_cast<float>(std::round(50 + next() * 350) * 1000);
-        price = close;
-    }
-    return file.Seal();
-}
-
+// The random walk written into a program folder of its own.
 struct Chart {
     Chart() {
         Program().app.AppDir = dir.Path();
-        Walk().Write(dir.File("7203d.KDT"));
+        bench::RandomWalk(kBars).Write(dir.File("7203d.KDT"));
     }
     test::TempFolder dir;
 };

@@ -4,6 +4,7 @@
 // recorded messages and a chart window of recording panes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,28 @@ protected:
         w.fields.DataFileName = dir.File(name);
         w.fields.StockSource = 1;
         ShowChart(w);
+    }
+    // The file written into the program folder and set up as the chart
+    // set-up leaves the window: shown from record `first` over `viewWidth`
+    // bars, the header's extremes, both panes scaled to the view.
+    void SetShownFile(const DataFileBuilder& file, int first, float viewWidth, bool daily) {
+        file.Write(dir.File("1301d.KDT"));
+        ChartWindowState& f = w.fields;
+        DataFileBuilder copy = file;
+        const QuoteRecord& h = copy.Header();
+        f.DataFileName = dir.File("1301d.KDT");
+        f.FirstRecord = static_cast<std::int16_t>(first);
+        f.RecordCount = h.RecordNo;
+        f.ViewWidth = viewWidth;
+        f.ViewHigh = 0;
+        f.IsDaily = daily ? -1 : 0;
+        f.ParamsIsDaily = f.IsDaily;
+        f.PeriodUnit = daily ? "日" : "週";
+        f.FileHigh = h.High;
+        f.FileLow = h.Low;
+        f.FileMaxVolume = h.Volume;
+        w.price.Scale(0, 1, viewWidth, 0);
+        w.indicator.Scale(0, 1, viewWidth, 0);
     }
     std::vector<std::string> Messages() {
         std::vector<std::string> texts;

@@ -29,25 +29,9 @@ protected:
     // Draws the chart of `file` from `first` as the candlestick drawer does
     // before it hands over to the volume area.
     void DrawChart(const DataFileBuilder& file, int first = 2, float viewWidth = 903, bool daily = true) {
-        file.Write(dir.File("1301d.KDT"));
-        ChartWindowState& f = w.fields;
-        DataFileBuilder copy = file;
-        const QuoteRecord& h = copy.Header();
-        f.DataFileName = dir.File("1301d.KDT");
-        f.FirstRecord = static_cast<std::int16_t>(first);
-        f.RecordCount = h.RecordNo;
-        f.ViewWidth = viewWidth;
-        f.ViewHigh = 0;
-        f.IsDaily = daily ? -1 : 0;
-        f.ParamsIsDaily = f.IsDaily;
-        f.PeriodUnit = daily ? "日" : "週";
-        f.FileHigh = h.High;
-        f.FileLow = h.Low;
-        f.FileMaxVolume = h.Volume;
-        w.price.Scale(0, 1, viewWidth, 0);
-        w.indicator.Scale(0, 1, viewWidth, 0);
+        SetShownFile(file, first, viewWidth, daily);
         if (file1.IsOpen()) file1.Close();
-        file1.Open(f.DataFileName);
+        file1.Open(w.fields.DataFileName);
         // The volume-area indicators are the tests' own to draw; the
         // indicator pane, drawn in between, is no part of them.
         CandleLayers layers;
