@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <sys/stat.h>
 
 #include <set>
@@ -203,17 +202,15 @@ TEST_F(SettingsFileTest, ReadsValuesOfEveryLineForm) {
 }
 
 // A key's bytes that stand inside a double-byte character are not the key;
-// and a long file is read key by key without converting every line for
-// every key.
-TEST_F(SettingsFileTest, KeyBytesInsideACharacterAreNoKeyAndLongFilesReadQuickly) {
+// and in a long file every key is still found (how fast is bench_settings'
+// business, not a test's).
+TEST_F(SettingsFileTest, KeyBytesInsideACharacterAreNoKeyAndLongFilesFindEveryKey) {
     WriteIni("Version=4.4.5\r\n\x83RSID1='42 '\r\nRSID1='15 '\r\n");
     EXPECT_EQ(Read("RSID1="), "15");
     std::string lines;
     for (int k = 0; k < 330000; ++k) lines += "a\r\n";
     WriteIni(lines + DesignIni());
-    const auto start = std::chrono::steady_clock::now();
     for (const SettingKey& key : SettingKeys()) EXPECT_EQ(Read(key.key), key.designValue) << key.key;
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 }
 
 TEST_F(SettingsFileTest, ReadingAMissingFileGivesAnEmptyValueAndFails) {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 
@@ -137,8 +136,8 @@ TEST_F(MonthlyFile, OneBarOrNone) {
 
 // A file whose bars are out of order (damaged, or written by hand): its
 // months stand in date order, months of one date in the order they were
-// read, each run of one "mm" a month of its own.  A large such file is made
-// as fast as an ordered one.
+// read, each run of one "mm" a month of its own.  A large such file still
+// gives its months (its speed is measured by bench_monthly_file).
 TEST_F(MonthlyFile, BarsOutOfOrderGiveMonthsInDateOrder) {
     DataFileBuilder file(6);
     const char* dates[] = {"03/02/20", "03/03/20", "01/06/20", "02/03/20", "01/06/20", "12/02/19"};
@@ -166,9 +165,7 @@ TEST_F(MonthlyFile, BarsOutOfOrderGiveMonthsInDateOrder) {
         large[r].QuoteDate = date;
     }
     w.fields.MonthlyFileName.clear();
-    const auto start = std::chrono::steady_clock::now();
     EXPECT_GT(Build(large, true).size(), 1000u);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 }
 
 // While the correction is on the months hold corrected prices and volumes.

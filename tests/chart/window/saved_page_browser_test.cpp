@@ -23,10 +23,11 @@ int Tw(double twips) { return PixelsToTwips(TwipsToPixels(twips)); }
 class SavedPageBrowserTest : public test::KindSwitchTest {
 protected:
     SavedPageBrowser& Browser() { return SavedPageBrowser::Of(*form); }
-    // The names File1 lists, once the model has read the folder.
+    // The names File1 lists, once the model has read the folder (its
+    // reading thread may be slow on a busy machine: up to 15 s).
     std::vector<std::string> Listed() {
         std::vector<std::string> names;
-        for (int wait = 0; wait < 100; ++wait) {
+        for (int wait = 0; wait < 300; ++wait) {
             names.clear();
             const QModelIndex root = Browser().File1->rootIndex();
             const QAbstractItemModel* model = Browser().File1->model();

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <algorithm>
 #include <QTimer>
 
@@ -91,8 +90,10 @@ TEST_F(InternetTransferTest, EachFailureEndsInState11AndTheNextRequestIsJudgedOn
     }
 }
 
+// The page would come a minute later: an empty answer marked cancelled
+// shows that the request ended without waiting for it.
 TEST_F(InternetTransferTest, TimersRunDuringARequestAndACancelEndsItAtOnce) {
-    server.Slow("/late", 2500ms, "late");
+    server.Slow("/late", 60s, "late");
     int ticks = 0;
     QTimer blink;
     blink.setInterval(20);
@@ -101,11 +102,8 @@ TEST_F(InternetTransferTest, TimersRunDuringARequestAndACancelEndsItAtOnce) {
         if (ticks == 5) InternetTransfer::CancelAll();
     });
     blink.start();
-    QElapsedTimer clock;
-    clock.start();
     EXPECT_TRUE(InternetTransfer::AnyRunning() == false);
     EXPECT_EQ(Get(server.Base() + "/late"), "");
-    EXPECT_LT(clock.elapsed(), 2000);
     EXPECT_GE(ticks, 5);
     EXPECT_EQ(transfer.LastOutcome().result, TransferResult::Cancelled);
     EXPECT_EQ(states.back(), 11);

@@ -64,7 +64,8 @@ TEST(StartedProgram, TakesNoneOfThisProgramsOpenFiles) {
     std::string fds = "/proc/";
     fds.append(std::to_string(task)).append("/fd");
     std::set<std::string> open;
-    for (int wait = 0; wait < 100; ++wait) {
+    // Up to 10 s: on a busy machine the new process may take a while to run.
+    for (int wait = 0; wait < 1000; ++wait) {
         open.clear();
         std::error_code ec;
         for (const auto& e : std::filesystem::directory_iterator(fds, ec)) {
