@@ -263,6 +263,10 @@ void Form6::印刷実行_Click() {
         return;
     }
     SetBackColor(Label3, RGB(255, 240, 128));
+    // With no printer the pages go into PDF files: the user is told where,
+    // once for the whole print run.
+    const auto* pdf = dynamic_cast<const SystemPrinter*>(&CurrentPrinter());
+    const std::size_t filesBefore = pdf != nullptr && pdf->PrintsToPdf() ? pdf->WrittenFiles().size() : 0;
     Program().commands.ChartCommand = 200;
     for (int k = 1; k <= 3; ++k) {
         if (!TargetBox(k)->isChecked()) continue;
@@ -270,6 +274,11 @@ void Form6::印刷実行_Click() {
         if (ChartWindowBase* window = Program().windows.ChartWindow(k)) window->SetCommCheck(1);
     }
     Unload();
+    if (pdf != nullptr && pdf->PrintsToPdf() && pdf->WrittenFiles().size() > filesBefore) {
+        std::string text = "プリンタが無いため、PDFファイルに印刷しました。    ";
+        for (std::size_t i = filesBefore; i < pdf->WrittenFiles().size(); ++i) text += "\r\n" + pdf->WrittenFiles()[i];
+        ShowMessage(text, "印刷設定", MessageIcon::Information);
+    }
 }
 
 void Form6::印刷取消_Click() { Unload(); }
