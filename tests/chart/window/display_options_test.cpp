@@ -3,6 +3,7 @@
 // before a drawn chart.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
@@ -201,6 +202,27 @@ TEST_F(YearPaneOnScreen, TheYearButtonShowsTheDetailAtTheDefaultSize) {
     bool bands = false;
     for (const RecordedCall& c : w.yearPane.CallsOf(RecordedCall::Kind::FilledBox)) bands = bands || c.color == RGB(30, 30, 80);
     EXPECT_TRUE(bands);
+}
+
+// The reverse watch's period caption is read whole: the information label
+// takes the width of its caption, as it does for the extremes.
+class InformationLabel : public test::ChartWindowTest {};
+
+TEST_F(InformationLabel, TheReverseWatchPeriodIsReadWhole) {
+    MDIForm1& main = StartShown();
+    RequestFile("1301d.KDT", "d");
+    test::RecordingForm3& w = *Window(1);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_GE(w.Label20->width(), w.Label20->fontMetrics().horizontalAdvance(w.Label20->text()));
+    QToolButton* reverseWatch = main.Toolbar1->Button("逆ウオッチ");
+    ASSERT_NE(reverseWatch, nullptr);
+    QTest::mouseClick(reverseWatch, Qt::LeftButton);
+    ASSERT_EQ(w.Check3.Value(), 1);
+    QCoreApplication::sendPostedEvents();
+    const QString caption = w.Label20->text();
+    ASSERT_TRUE(caption.contains(QString::fromUtf8("期間："))) << caption.toStdString();
+    EXPECT_FALSE(w.Label20->isHidden());
+    EXPECT_GE(w.Label20->width(), w.Label20->fontMetrics().horizontalAdvance(caption)) << caption.toStdString();
 }
 
 }  // namespace
