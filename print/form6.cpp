@@ -27,6 +27,10 @@ namespace {
 
 Form6* instance = nullptr;
 
+constexpr const char* kFrameStyle =
+    "QGroupBox { border: 1px solid #a0a0a0; border-radius: 2px; margin-top: 7px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }";
+
 class DialogChooser : public PrinterChooser {
 public:
     std::shared_ptr<Printer> Choose(QWidget* parent) override {
@@ -128,6 +132,10 @@ void Form6::BuildControls() {
     カラー印刷 = Option(Frame1, "カラー印刷", QStringLiteral("ｶﾗｰ印刷"), 240);
     モノクロ印刷 = Option(Frame1, "モノクロ印刷", QStringLiteral("ﾓﾉｸﾛ印刷"), 510);
     カラー印刷->setChecked(true);
+    // A frame's caption sits on its top border, as the window's design
+    // places its buttons for: a caption above the border would put the
+    // first and last buttons on the border lines.
+    for (QGroupBox* frame : {Frame5, Frame3, Frame2, Frame4, Frame1}) frame->setStyleSheet(QString::fromUtf8(kFrameStyle));
     for (QRadioButton* b : {A4size, B5size, A5size, ハガキsize, 横印刷, 縦印刷, きれい印刷, 普通印刷, 早い印刷,
                             カラー印刷, モノクロ印刷}) {
         connect(b, &QRadioButton::clicked, this, [this] { OptionClicked(); });
