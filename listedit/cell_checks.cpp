@@ -16,6 +16,10 @@ namespace {
 
 bool IsCode(std::string_view text) { return CharCount(text) == 4 && text >= "0000" && text <= "9999"; }
 
+// What the saved field holds: the text without blanks at either end, which
+// must fit the field's bytes in the table's code page.
+bool FitsField(std::string_view text, std::size_t width) { return AnsiLength(Trim(text)) <= width; }
+
 }  // namespace
 
 bool IsMarketLetter(std::string_view text) {
@@ -41,22 +45,22 @@ bool CellValueTaken(int editMode, int col, std::string_view text, std::string_vi
         const bool heading = code == kHeadingCode;
         switch (col) {
             case 1: return IsCode(text) || Trim(text) == kHeadingCode;
-            case 2: return !Trim(text).empty();
+            case 2: return !Trim(text).empty() && FitsField(text, ListEntry::kNameWidth);
             case 3: return heading || IsMarketLetter(text);
             case 4: return heading || IsSectionDigit(text);
             case 5: return heading || IsStorableUnit(text);
-            case 6: return true;
+            case 6: return FitsField(text, ListEntry::kUniWidth);
             default: return false;
         }
     }
     if (editMode == kModifyCell) {
         switch (col) {
             case 1: return IsCode(text);
-            case 2: return true;
+            case 2: return FitsField(text, ListEntry::kNameWidth);
             case 3: return IsMarketLetter(text);
             case 4: return IsSectionDigit(text);
             case 5: return IsStorableUnit(text);
-            case 6: return true;
+            case 6: return FitsField(text, ListEntry::kUniWidth);
             default: return false;
         }
     }

@@ -182,7 +182,8 @@ void Form1::PasteCutRow(int row) {
     // 2.
     const ListEntry& cut = Editor().EntryBuf;
     MSFGrid1->SetTextMatrix(row, 1, cut.Code);
-    MSFGrid1->SetTextMatrix(row, 2, cut.StockName);
+    // Shown as a loaded name is, without the blanks that pad its field.
+    MSFGrid1->SetTextMatrix(row, 2, TrimRight(cut.StockName));
     MSFGrid1->SetTextMatrix(row, 3, cut.Market);
     if (cut.Section != kNoSection) {
         MSFGrid1->SetTextMatrix(row, 4, std::to_string(cut.Section));

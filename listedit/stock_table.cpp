@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/runtime/ansi_text.h"
 #include "platform/runtime/record_file.h"
 #include "platform/runtime/text_file.h"
 
@@ -29,10 +30,13 @@ StockTableCells LoadStockTableCells(const std::string& path) {
     cells.rows.reserve(static_cast<std::size_t>(last - 1));
     for (std::int64_t k = 2; k <= last; ++k) {
         const ListEntry e = record(k);
+        // The name without the blanks that pad its field: text typed after
+        // them would lie past the field's end and be lost on saving.
+        const std::string name = TrimRight(e.StockName);
         if (e.Code == kHeadingCode) {
-            cells.rows.push_back({"", "    " + e.StockName, "", "", "", ""});
+            cells.rows.push_back({"", "    " + name, "", "", "", ""});
         } else {
-            cells.rows.push_back({e.Code, e.StockName, e.Market, std::to_string(e.Section),
+            cells.rows.push_back({e.Code, name, e.Market, std::to_string(e.Section),
                                   std::to_string(e.TradingUnit), e.UNI});
         }
     }

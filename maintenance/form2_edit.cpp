@@ -194,18 +194,11 @@ void Form2::CommitCell() {
     }
     FGrid1->SetText(EntryText);
     try {
-        RecordFile file = OpenDataFile();
-        FileRestorePoint restore(file);
-        try {
-            QuoteRecord r = QuoteRecord::Decode(file.Read(record));
-            const HeaderExtremes extremes{HeaderHigh, HeaderLow, HeaderVolume, HeaderSellBalance, HeaderBuyBalance};
-            const bool recompute = ApplyCellEntry(r, column, EntryText, number.value_or(0), extremes, Admin());
-            file.Write(record, r.Encode());
-            if (recompute) chgdata(file);
-        } catch (const FileError&) {
-            restore.Restore();
-            throw;
-        }
+        // Opened first only to find a file that is gone (opening for
+        // writing would make one).
+        OpenDataFile().Close();
+        const HeaderExtremes extremes{HeaderHigh, HeaderLow, HeaderVolume, HeaderSellBalance, HeaderBuyBalance};
+        CommitCellEntry(DataFilePath, record, column, EntryText, number.value_or(0), extremes, Admin());
     } catch (const FileError&) {
         FileFailure();
         return;

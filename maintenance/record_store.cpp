@@ -2,9 +2,12 @@
 #include "maintenance/record_store.h"
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
 #include "core/program_state.h"
 #include "platform/runtime/ansi_text.h"
+#include "platform/runtime/text_file.h"
 
 namespace ranvik {
 
@@ -47,38 +50,85 @@ bool DeleteRecord(RecordFile& file, int record) {
     return true;
 }
 
-void RecomputeHeader(RecordFile& file) {
-    StoreState& s = Program().store;
-    QuoteRecord start = ReadHeader(file);
-    if (start.RangeMax > start.High) {
-        start.High = start.RangeMax;
-        start.Low = start.RangeMin;
-    }
+namespace {
+
+// The header as chgdata leaves it: `header` with the extremes of the `n` - 1
+// data records in `records` (records 2 to n, one after another).
+QuoteRecord WithExtremes(QuoteRecord header, const QuoteRecord& start, std::string_view records, int n) {
     float high = 0;
     float low = start.High;
     float volume = 0;
     float sell = 0;
     float buy = 0;
-    const int n = start.RecordNo;
-    if (n >= 2) {
-        const std::string block = file.ReadBlock(2, n - 1);
-        for (std::size_t i = 0; i < static_cast<std::size_t>(n - 1); ++i) {
-            const QuoteRecord r = RecordAt(block, i);
-            if (r.High > high) high = r.High;
-            if (r.Low < low) low = r.Low;
-            if (r.Volume > volume) volume = r.Volume;
-            if (r.SellBalance > sell) sell = r.SellBalance;
-            if (r.BuyBalance > buy) buy = r.BuyBalance;
-        }
+    for (std::size_t i = 0; n >= 2 && i < static_cast<std::size_t>(n - 1); ++i) {
+        const QuoteRecord r = QuoteRecord::Decode(records.substr(i * kLen, kLen));
+        if (r.High > high) high = r.High;
+        if (r.Low < low) low = r.Low;
+        if (r.Volume > volume) volume = r.Volume;
+        if (r.SellBalance > sell) sell = r.SellBalance;
+        if (r.BuyBalance > buy) buy = r.BuyBalance;
     }
-    QuoteRecord header = ReadHeader(file);
     header.High = high;
     header.Low = low;
     header.Volume = volume;
     header.SellBalance = sell;
     header.BuyBalance = buy;
+    return header;
+}
+
+// Step 1 of chgdata: a header whose range maximum lies above its High
+// starts from the range.
+QuoteRecord ExtremesStart(QuoteRecord start) {
+    if (start.RangeMax > start.High) {
+        start.High = start.RangeMax;
+        start.Low = start.RangeMin;
+    }
+    return start;
+}
+
+}  // namespace
+
+void RecomputeHeader(RecordFile& file) {
+    const QuoteRecord start = ExtremesStart(ReadHeader(file));
+    const int n = start.RecordNo;
+    const std::string block = n >= 2 ? file.ReadBlock(2, n - 1) : std::string();
+    const QuoteRecord header = WithExtremes(ReadHeader(file), start, block, n);
     file.Write(1, header.Encode());
-    s.QuoteBufB = header;
+    Program().store.QuoteBufB = header;
+}
+
+bool CommitCellEntry(const std::string& path, int record, int column, const std::string& entry, float value,
+                     const HeaderExtremes& extremes, bool admin) {
+    const std::optional<std::string> read = ReadFileBytes(path);
+    if (!read) throw FileError("the stock data file " + path + " cannot be read");
+    std::string bytes = *read;
+    const std::int64_t held = static_cast<std::int64_t>(bytes.size() / kLen);
+    if (held < 1) throw FileError("the stock data file " + path + " has no header");
+    const QuoteRecord header = QuoteRecord::Decode(std::string_view(bytes).substr(0, kLen));
+    // Everything is checked before anything is written: a header counting
+    // records the file does not hold would put zeros into the extremes.
+    if (header.RecordNo < 1 || header.RecordNo > held) {
+        throw FileError("the header of the stock data file " + path + " is damaged");
+    }
+    if (record < 1 || record > header.RecordNo) {
+        throw FileError("record " + std::to_string(record) + " is no longer in " + path);
+    }
+    const std::size_t at = static_cast<std::size_t>(record - 1) * kLen;
+    QuoteRecord r = QuoteRecord::Decode(std::string_view(bytes).substr(at, kLen));
+    const bool recompute = ApplyCellEntry(r, column, entry, value, extremes, admin);
+    bytes.replace(at, kLen, r.Encode());
+    QuoteRecord recomputed;
+    if (recompute) {
+        const int n = header.RecordNo;
+        const QuoteRecord changed = QuoteRecord::Decode(std::string_view(bytes).substr(0, kLen));
+        const std::string_view records = std::string_view(bytes).substr(kLen, static_cast<std::size_t>(n - 1) * kLen);
+        recomputed = WithExtremes(changed, ExtremesStart(changed), records, n);
+        bytes.replace(0, kLen, recomputed.Encode());
+    }
+    // The bar and the header reach the file together or not at all.
+    if (!ReplaceFileBytes(path, bytes)) throw FileError("cannot write the stock data file " + path);
+    if (recompute) Program().store.QuoteBufB = recomputed;
+    return recompute;
 }
 
 bool ApplyCellEntry(QuoteRecord& record, int column, const std::string& entry, float value,

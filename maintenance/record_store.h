@@ -37,6 +37,17 @@ struct HeaderExtremes {
 bool ApplyCellEntry(QuoteRecord& record, int column, const std::string& entry, float value,
                     const HeaderExtremes& extremes, bool admin);
 
+// A committed cell written as one change of the stock data file at `path`:
+// the cell's record and, when ApplyCellEntry asks for it, the header's
+// extremes as RecomputeHeader leaves them, both or nothing.  The file is
+// replaced whole through a temporary file.  A FileError, with the file as it
+// was, when it cannot be read or replaced, when its header is damaged
+// (counting no record of its own, or more records than the file holds), or
+// when `record` is not one the header counts (the file changed under the
+// grid).  True when the header was recomputed.
+bool CommitCellEntry(const std::string& path, int record, int column, const std::string& entry, float value,
+                     const HeaderExtremes& extremes, bool admin);
+
 // The record being added: its date and the values of grid columns 2 to 8
 // (Open, Close, High, Low, Volume, SellBalance, BuyBalance).
 struct NewRecord {

@@ -27,6 +27,10 @@ namespace {
 
 Form6* instance = nullptr;
 
+constexpr const char* kFrameStyle =
+    "QGroupBox { border: 1px solid #a0a0a0; border-radius: 2px; margin-top: 7px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }";
+
 class DialogChooser : public PrinterChooser {
 public:
     std::shared_ptr<Printer> Choose(QWidget* parent) override {
@@ -128,6 +132,10 @@ void Form6::BuildControls() {
     カラー印刷 = Option(Frame1, "カラー印刷", QStringLiteral("ｶﾗｰ印刷"), 240);
     モノクロ印刷 = Option(Frame1, "モノクロ印刷", QStringLiteral("ﾓﾉｸﾛ印刷"), 510);
     カラー印刷->setChecked(true);
+    // A frame's caption sits on its top border, as the window's design
+    // places its buttons for: a caption above the border would put the
+    // first and last buttons on the border lines.
+    for (QGroupBox* frame : {Frame5, Frame3, Frame2, Frame4, Frame1}) frame->setStyleSheet(QString::fromUtf8(kFrameStyle));
     for (QRadioButton* b : {A4size, B5size, A5size, ハガキsize, 横印刷, 縦印刷, きれい印刷, 普通印刷, 早い印刷,
                             カラー印刷, モノクロ印刷}) {
         connect(b, &QRadioButton::clicked, this, [this] { OptionClicked(); });
@@ -263,6 +271,10 @@ void Form6::印刷実行_Click() {
         return;
     }
     SetBackColor(Label3, RGB(255, 240, 128));
+    // With no printer the pages go into PDF files: the user is told where,
+    // once for the whole print run.
+    const auto* pdf = dynamic_cast<const SystemPrinter*>(&CurrentPrinter());
+    const std::size_t filesBefore = pdf != nullptr && pdf->PrintsToPdf() ? pdf->WrittenFiles().size() : 0;
     Program().commands.ChartCommand = 200;
     for (int k = 1; k <= 3; ++k) {
         if (!TargetBox(k)->isChecked()) continue;
@@ -270,6 +282,11 @@ void Form6::印刷実行_Click() {
         if (ChartWindowBase* window = Program().windows.ChartWindow(k)) window->SetCommCheck(1);
     }
     Unload();
+    if (pdf != nullptr && pdf->PrintsToPdf() && pdf->WrittenFiles().size() > filesBefore) {
+        std::string text = "プリンタが無いため、PDFファイルに印刷しました。    ";
+        for (std::size_t i = filesBefore; i < pdf->WrittenFiles().size(); ++i) text += "\r\n" + pdf->WrittenFiles()[i];
+        ShowMessage(text, "印刷設定", MessageIcon::Information);
+    }
 }
 
 void Form6::印刷取消_Click() { Unload(); }

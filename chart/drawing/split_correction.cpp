@@ -315,17 +315,28 @@ bool MakeCorrectedDataFile(ChartHost& w, ChartFile& file1) {
         f.CorrectedFileName = name;
     }
     const std::string copyPath = JoinPath(appDir, f.CorrectedFileName);
+    // The copy is written under a name that is no stock data file and
+    // takes its own name only once whole: a write cut short, even by the
+    // program's end, never leaves a part of it that the lists would offer
+    // as a stock.  What an earlier cut left is started afresh (opening
+    // never shortens a file).
+    const std::string partPath = JoinPath(appDir, "." + f.CorrectedFileName + ".part");
     try {
         // 3 to 6.
-        CreateDataFile(copyPath);
-        RecordFile copy(copyPath, kLen, FileAccess::ReadWrite);
-        ChartFile source;
-        source.Open(f.DataFileName);
-        WriteCorrectedRecords(f, source, copy);
+        if (FileExists(partPath) && !DeleteFile(partPath)) throw FileError("cannot remove " + partPath);
+        CreateDataFile(partPath);
+        {
+            RecordFile copy(partPath, kLen, FileAccess::ReadWrite);
+            ChartFile source;
+            source.Open(f.DataFileName);
+            WriteCorrectedRecords(f, source, copy);
+        }
+        if (!RenameFile(partPath, copyPath)) throw FileError("cannot name the copy " + copyPath);
     } catch (const FileError&) {
-        // Nothing half-written stays behind, and the window goes on with
-        // the source: a later pick of the same file must not take a copy
-        // that is not there.
+        // Nothing half-written stays behind, nor an older copy of the same
+        // name, and the window goes on with the source: a later pick of the
+        // same file must not take a copy that is not there.
+        DeleteDataFile(partPath);
         DeleteDataFile(copyPath);
         f.CorrectedFileName.clear();
         f.CorrectedSourceName.clear();

@@ -133,10 +133,11 @@ void DrawYearCandles(ChartHost& w, ChartFile& file1) {
     const bool weekly = f.IsDaily == 0;
     YearPane p{s};
     p.inverted = f.InvertedChart == kTrue;
-    // 1.  The pane lies inside the price pane, so its width counts in the
-    // price pane's units: the detail shows once it is a third of that pane.
-    const double paneWidth = s.Width() * price.ScaleWidth() / price.Width();
-    p.detail = price.ScaleWidth() / 3 <= paneWidth;
+    // 1.  The price pane's width in its own units (bars) against the yearly
+    // pane's width in twips, as the two were always compared: the detail
+    // shows unless the price view is far wider in bars than the small pane
+    // is in twips (the full view of a long history).
+    p.detail = price.ScaleWidth() / 3 <= s.Width();
     f.YearPaneDetail = p.detail ? kTrue : kFalse;
     // 2.
     p.bottom = YearPaneBottom(f.FileLow, f.FileHigh, f.PriceGridStep);

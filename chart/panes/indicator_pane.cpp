@@ -65,34 +65,42 @@ std::optional<int> OscillatorPeriod(IndicatorDraw& d, bool active) {
     const bool daily = f.IsDaily == kTrue;
     const std::optional<PanelBoxes> boxes = BoxesOf(d.kind);
     const int fallback = !daily ? 13 : boxes ? boxes->dailyDefault : 25;
+    // `period` is the period as given, which the weekly period keeps as a
+    // number (a typed 13.5 stays 13.5); `n` the whole bars the pass counts.
+    double period = 0;
     int n = 0;
-    if (!daily && f.OscPeriodWeekly > 0) {
-        n = WholePeriod(f.OscPeriodWeekly);
+    if (!daily && WholePeriod(f.OscPeriodWeekly) > 0) {
+        period = f.OscPeriodWeekly;
+        n = WholePeriod(period);
     } else if (daily && f.OscPeriodDaily > 0) {
         n = f.OscPeriodDaily;
+        period = n;
     }
     if (n > 0) {
-        if (NeedsTwoBars(d.kind) && n < 2) n = fallback;
+        if (NeedsTwoBars(d.kind) && n < 2) period = n = fallback;
     } else {
         if (!boxes) {
             ResetOscillatorIndicators(w);
             return std::nullopt;
         }
         const int box = daily ? boxes->daily : boxes->weekly;
-        n = WholePeriod(Val(w.MainBoxText(box)));
+        period = Val(w.MainBoxText(box));
+        n = WholePeriod(period);
         if (n <= 0 || (NeedsTwoBars(d.kind) && n < 2)) {
-            n = fallback;
+            period = n = fallback;
             w.SetMainBoxText(box, std::to_string(n));
         }
-        if (d.monthly) n = 6;
+        if (d.monthly) period = n = 6;
     }
     if (active) {
+        // Only the daily period is a whole number.
         if (daily) {
             f.OscPeriodDaily = static_cast<std::int16_t>(n);
+            w.SetMainBoxText(kOscillatorBox, std::to_string(n));
         } else {
-            f.OscPeriodWeekly = n;
+            f.OscPeriodWeekly = period;
+            w.SetMainBoxText(kOscillatorBox, NumberText(period));
         }
-        w.SetMainBoxText(kOscillatorBox, std::to_string(n));
     }
     return n;
 }

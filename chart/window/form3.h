@@ -415,6 +415,9 @@ private:
     // Mouse moves over the panes, the read-out panel, the labels above the
     // chart and the window's background.
     void InstallMouseMoves();
+    // Label20 as wide as its caption, whoever set it, as the chart set-up
+    // sizes it: the chart kinds' period captions outgrow the design width.
+    void FitInformationLabel();
     void PaneMouseMove(QObject* watched, QEvent* event);
     void PrintReadout(double x);
     // Mouse buttons, double clicks and keys on the price pane.

@@ -146,7 +146,13 @@ void Form3::SyncParamPanel() {
     bar.SetForeColor(pointFigure || on("mnuKagiAshi", 1) || on("mnuKagiAshi", 2) ? kInUse : kIdle);
     const QString caption = label10->text();
     if (Check1.Value() == 1) {
-        if (caption == QString::fromUtf8("Ｐ＆Ｆ")) SetWidth(text6, WidthOf(text6) - kText6RoleWidthStep);
+        // The box takes back the border the box-size role took from it:
+        // without it an emptied, disabled box vanishes and leaves its "％"
+        // alone on the bar.
+        if (caption == QString::fromUtf8("Ｐ＆Ｆ")) {
+            text6->setFrame(true);
+            SetWidth(text6, WidthOf(text6) - kText6RoleWidthStep);
+        }
         label10->setText(QString::fromUtf8("ｶｷﾞ足"));
         mark(6, "％");
     } else {

@@ -49,6 +49,9 @@ bool Form3::eventFilter(QObject* watched, QEvent* event) {
     if (PaneMouseUp(watched, event)) return true;
     if (PricePaneEvent(watched, event)) return true;
     if (event->type() == QEvent::MouseMove) PaneMouseMove(watched, event);
+    // A new caption asks the window for a new layout.
+    if ((watched == this && event->type() == QEvent::LayoutRequest) || (watched == Label20 && event->type() == QEvent::Show))
+        FitInformationLabel();
     if (event->type() == QEvent::WindowStateChange) {
         if (Minimized()) {
             resizeOnRestore_ = true;

@@ -1,5 +1,6 @@
 // The chart menu's split correction item: the correction switched on or off
-// for this window, with the whole file's extremes taken again.
+// for this window, with the whole file's extremes taken again; the width of
+// the information label that shows the extremes.
 #include <algorithm>
 
 #include <QLabel>
@@ -14,6 +15,10 @@
 #include "platform/runtime/values.h"
 
 namespace ranvik {
+
+void Form3::FitInformationLabel() {
+    if (Label20->width() != Label20->sizeHint().width()) Label20->adjustSize();
+}
 
 void Form3::mnuHosei_Click() {
     ChartWindowState& f = fields_;

@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QStringList>
+#include <QTextEdit>
 
 namespace ranvik {
 
@@ -33,7 +36,11 @@ protected:
         if (event->type() != QEvent::ShortcutOverride) return false;
         auto* focus = qobject_cast<QWidget*>(watched);
         if (focus == nullptr) return false;
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Ctrl+A in a text box selects its text, as in every desktop
+        // program, even where a menu item is bound to the same key.
+        if (key->matches(QKeySequence::SelectAll) && IsTextEditor(focus)) return false;
+        const QKeySequence pressed(key->keyCombination());
         for (const Entry& entry : entries_) {
             if (entry.action.isNull() || entry.owner.isNull()) continue;
             if (!entry.action->isEnabled() || !entry.action->isVisible()) continue;
@@ -47,6 +54,10 @@ protected:
 
 private:
     using QObject::QObject;
+    static bool IsTextEditor(QWidget* widget) {
+        return qobject_cast<QLineEdit*>(widget) != nullptr || qobject_cast<QTextEdit*>(widget) != nullptr ||
+               qobject_cast<QPlainTextEdit*>(widget) != nullptr;
+    }
     struct Entry {
         QPointer<QAction> action;
         QPointer<QWidget> owner;

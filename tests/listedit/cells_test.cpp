@@ -34,6 +34,10 @@ TEST(CellChecks, AddingARowTakesTheseValues) {
         {2, "トヨタ", "7203", true, ""},
         {2, "   ", "7203", false, "blanks only"},
         {2, "", "7203", false, ""},
+        // The name field holds 52 bytes: 26 double-byte characters.
+        {2, "極極極極極極極極極極極極極極極極極極極極極極極極極極", "7203", true, "52 bytes"},
+        {2, "  極極極極極極極極極極極極極極極極極極極極極極極極極極  ", "7203", true, "blanks are not saved"},
+        {2, "極極極極極極極極極極極極極極極極極極極極極極極極極極a", "7203", false, "53 bytes"},
         {3, "t", "7203", true, ""},
         {3, "j", "7203", true, "no popup item, but taken"},
         {3, "o", "7203", true, ""},
@@ -65,7 +69,8 @@ TEST(CellChecks, AddingARowTakesTheseValues) {
         {5, "100株", "7203", false, ""},
         {5, "abc", "****", true, "a heading takes any text"},
         {6, "", "7203", true, ""},
-        {6, "anything", "7203", true, ""},
+        {6, "A1B2", "7203", true, "four bytes"},
+        {6, "A1B2C", "7203", false, "beyond the field"},
     };
     for (const CheckCase& c : cases)
         EXPECT_EQ(CellValueTaken(kAddRow, c.col, c.text, c.code), c.taken) << c.col << " '" << c.text << "' " << c.why;
@@ -79,6 +84,8 @@ TEST(CellChecks, ModifyingACellTakesTheseValues) {
         {1, "130", "1301", false, ""},
         {2, "", "1301", true, "even the empty name"},
         {2, "   ", "", true, ""},
+        {2, "極極極極極極極極極極極極極極極極極極極極極極極極極極", "1301", true, "52 bytes"},
+        {2, "極極極極極極極極極極極極極極極極極極極極極極極極極極極", "1301", false, "54 bytes"},
         {3, "n", "1301", true, ""},
         {3, "h", "1301", false, ""},
         {3, "", "1301", false, ""},
@@ -91,6 +98,7 @@ TEST(CellChecks, ModifyingACellTakesTheseValues) {
         {5, "x", "1301", false, ""},
         {5, "abc", "****", false, "no heading exception while modifying"},
         {6, "", "1301", true, ""},
+        {6, "ABCDE", "1301", false, "beyond the field"},
     };
     for (const CheckCase& c : cases)
         EXPECT_EQ(CellValueTaken(kModifyCell, c.col, c.text, c.code), c.taken) << c.col << " '" << c.text << "' " << c.why;
@@ -186,6 +194,41 @@ TEST_F(Form1Test, TheEditorSwallowsEnterOnKeyPressAndActsOnKeyDown) {
     QTest::keyClicks(f.Text2, "f");
     QTest::keyClick(f.Text2, Qt::Key_Return);
     EXPECT_EQ(f.MSFGrid1->TextMatrix(2, 3), "f");
+}
+
+// A name is edited as it reads, without the blanks of its field: text
+// typed after it is saved with it, and a name that does not fit its field
+// is refused with a beep instead of being cut on saving.
+TEST_F(Form1Test, ANameTypedOnIsSavedWholeAndOneTooLongIsRefused) {
+    Form1& f = StartWithPrimeTable();
+    f.修正BTN_Click();
+    Press(2, 2);
+    ASSERT_EQ(f.Text2->text().toStdString(), "極洋");
+    f.Text2->end(false);
+    QTest::keyClicks(f.Text2, "HD");
+    QTest::keyClick(f.Text2, Qt::Key_Return);
+    EXPECT_EQ(messages->beeps, 0);
+    EXPECT_EQ(f.MSFGrid1->TextMatrix(2, 2), "極洋HD");
+
+    Press(3, 2);
+    ASSERT_EQ(f.Text2->text().toStdString(), "ニッスイ");
+    f.Text2->end(false);
+    QTest::keyClicks(f.Text2, std::string(45, 'x').c_str());  // 8 + 45 = 53 bytes
+    QTest::keyClick(f.Text2, Qt::Key_Return);
+    EXPECT_EQ(messages->beeps, 1);
+    EXPECT_FALSE(f.Text2->isHidden());
+    EXPECT_EQ(f.MSFGrid1->TextMatrix(3, 2), "ニッスイ");
+    QTest::keyClick(f.Text2, Qt::Key_Backspace);  // 52 bytes fit
+    QTest::keyClick(f.Text2, Qt::Key_Return);
+    EXPECT_EQ(messages->beeps, 1);
+    EXPECT_EQ(f.MSFGrid1->TextMatrix(3, 2), "ニッスイ" + std::string(44, 'x'));
+
+    ASSERT_TRUE(f.WriteCurrentList());
+    const std::optional<std::string> bytes = ReadFileBytes(dir.File(kPrimeTable));
+    ASSERT_TRUE(bytes);
+    const auto record = [&](int k) { return ListEntry::Decode(bytes->substr(static_cast<std::size_t>(k - 1) * 68, 68)); };
+    EXPECT_EQ(TrimRight(record(3).StockName), "極洋HD");
+    EXPECT_EQ(TrimRight(record(4).StockName), "ニッスイ" + std::string(44, 'x'));
 }
 
 TEST_F(Form1Test, ThePopupsOpenOverTheirColumnsAndFillOnlyTheirColumnsEditor) {

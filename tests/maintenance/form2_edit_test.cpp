@@ -5,8 +5,11 @@
 
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <tuple>
 
 #include "maintenance/record_store.h"
+#include "platform/runtime/text_file.h"
 #include "tests/maintenance/form2_fixture.h"
 
 namespace ranvik {
@@ -466,6 +469,60 @@ TEST_F(Form2EditTest, AnAddThatFindsTheDiskFullWritesNothing) {
     EXPECT_TRUE(Editor().isHidden());
     EXPECT_EQ(Grid().Rows(), 45) << "the file is shown as it is";
     EXPECT_EQ(BackColorOf(window->追加CMD), RGB(220, 220, 220));
+}
+
+// A new highest High typed into a file whose header no longer fits the
+// file: the bar and the header go together or not at all, so nothing is
+// written, and the failure is shown.
+TEST_F(Form2EditTest, ACellEditOnADamagedHeaderWritesNothing) {
+    const struct {
+        std::int16_t count;
+        const char* why;
+    } cases[] = {
+        {0, "no record of its own"},
+        {-3, "a negative count"},
+        {9, "more records than the file holds"},
+        {3, "the row's record is no longer counted"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        LoadThree();
+        std::vector<QuoteRecord> records = FileOf(ThreeBars());
+        records[0].RecordNo = c.count;
+        test::WriteBytes(Path(), BytesOf(records));
+        const std::string damaged = Bytes();
+        messages->shown.clear();
+        Modify(1, 4, "140");  // row 1 is record 4, newest first
+        EXPECT_EQ(Hex(), test::Hex(damaged));
+        ASSERT_FALSE(messages->shown.empty());
+        EXPECT_NE(messages->shown[0].text.find("1301d.KDT"), std::string::npos);
+        EXPECT_EQ(messages->shown[0].title, "株価データ保守");
+        EXPECT_EQ(window->OperationState, 0);
+        EXPECT_TRUE(Editor().isHidden());
+    }
+}
+
+// A write that fails at its last step (the new file cannot take the old
+// one's place): the file is as it was, byte for byte, and the failure shown.
+TEST_F(Form2EditTest, ACellEditWhoseWriteFailsLeavesTheFileAsItWas) {
+    SetReplaceRename([](const std::string&, const std::string&) { return false; });
+    for (const auto& [row, col, entry] : {std::tuple{1, 4, "140"}, std::tuple{2, 2, "111"}}) {
+        SCOPED_TRACE(entry);
+        LoadThree();
+        const std::string before = Bytes();
+        messages->shown.clear();
+        Modify(row, col, entry);
+        EXPECT_EQ(Hex(), test::Hex(before));
+        ASSERT_EQ(messages->shown.size(), 1u);
+        EXPECT_NE(messages->shown[0].text.find("1301d.KDT"), std::string::npos);
+        EXPECT_EQ(window->OperationState, 0);
+    }
+    SetReplaceRename({});
+    std::vector<std::string> left;
+    for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(Path()).parent_path())) {
+        if (e.path().filename().string().rfind(".ranvik-write", 0) == 0) left.push_back(e.path().string());
+    }
+    EXPECT_TRUE(left.empty());
 }
 
 }  // namespace

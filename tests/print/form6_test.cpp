@@ -2,6 +2,10 @@
 // of the printer, message 600, keys, the printer choice, the defaults of a
 // new opening and the order in which the chosen windows print.
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QImage>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
@@ -74,6 +78,50 @@ public:
     FakeChart windows[3];
     std::vector<std::string> log;
 };
+
+// The rows of a frame drawn as its top and bottom border lines: the first
+// and last rows whose pixels near the right edge, right of any caption or
+// button, all have one colour that is neither the frame's inside nor the
+// window's background above it.
+std::pair<int, int> BorderRows(QGroupBox* frame) {
+    const QImage image = frame->grab().toImage();
+    const QRgb inside = image.pixel(image.width() - 8, image.height() / 2);
+    const QRgb outside = image.pixel(image.width() - 8, 0);
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb first = image.pixel(image.width() - 12, y);
+        bool line = first != inside && first != outside;
+        for (int x = image.width() - 12; line && x < image.width() - 4; ++x) line = image.pixel(x, y) == first;
+        if (!line) continue;
+        if (top < 0) top = y;
+        bottom = y;
+    }
+    return {top, bottom};
+}
+
+// Each option button and check box shows its mark within its frame's
+// border lines, with a pixel between, not on them.
+TEST_F(Form6Test, ButtonsSitInsideTheirFrames) {
+    Form6& f = Form();
+    for (QGroupBox* frame : {f.Frame5, f.Frame3, f.Frame2, f.Frame4, f.Frame1}) {
+        SCOPED_TRACE(frame->title().toStdString());
+        const auto [top, bottom] = BorderRows(frame);
+        ASSERT_GE(top, 0);
+        ASSERT_GT(bottom, top);
+        const QList<QAbstractButton*> buttons = frame->findChildren<QAbstractButton*>();
+        ASSERT_FALSE(buttons.isEmpty());
+        for (QAbstractButton* b : buttons) {
+            QStyleOptionButton option;
+            option.initFrom(b);
+            const bool radio = qobject_cast<QRadioButton*>(b) != nullptr;
+            const QRect mark = b->style()->subElementRect(
+                radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, b);
+            EXPECT_GT(b->geometry().top() + mark.top(), top + 1) << b->objectName().toStdString();
+            EXPECT_LT(b->geometry().top() + mark.bottom(), bottom - 1) << b->objectName().toStdString();
+        }
+    }
+}
 
 TEST_F(Form6Test, ActivationOffersEachCandlestickWindow) {
     struct Case {

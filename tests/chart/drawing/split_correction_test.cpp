@@ -4,6 +4,11 @@
 #include "chart/drawing/split_correction.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <QLabel>
 #include <filesystem>
@@ -328,6 +333,53 @@ TEST_F(SplitCorrection, ACopyThatCannotBeWrittenLeavesTheSourceShownUncorrected)
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("Hosei1d.KDT")));
     EXPECT_EQ(w.fields.ChartShown, 1);
     EXPECT_EQ(test::ReadBytes(dir.File("1301d.KDT")), file.Bytes());
+}
+
+// A copy whose writing is cut short by the program's end (here the file
+// size limit's signal, as a crash or a power cut would) leaves no stock data
+// file behind for the lists to offer; the next copy of that name is made
+// whole and leaves nothing else.
+TEST_F(SplitCorrection, ACopyCutShortLeavesNoStockDataFile) {
+    DataFileBuilder file(400);
+    file.Point(200, "2 ").Point(300, "2 ").HeaderPoint(300, "2 ");
+    file.Write(dir.File("1301d.KDT"));
+    w.fields.DataFileName = dir.File("1301d.KDT");
+    w.fields.StockSource = 1;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rlimit none{0, 0};
+        setrlimit(RLIMIT_CORE, &none);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 4096;  // the copy needs 400 x 52 bytes
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_DFL);
+        ShowChart(w);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+    std::vector<std::string> stocks;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+        if (e.path().extension() == ".KDT") stocks.push_back(e.path().filename().string());
+    }
+    EXPECT_EQ(stocks, std::vector<std::string>{"1301d.KDT"});
+    EXPECT_EQ(CountDataFiles(dir.Path()), 1);
+
+    ShowChart(w);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(w.fields.DataFileName, dir.File("Hosei1d.KDT"));
+    const std::string copy = test::ReadBytes(dir.File("Hosei1d.KDT"));
+    ASSERT_GE(copy.size(), QuoteRecord::kLength);
+    EXPECT_EQ(QuoteRecord::Decode(copy.substr(0, QuoteRecord::kLength)).RecordNo, file.Header().RecordNo);
+    std::size_t files = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+        ++files;
+        EXPECT_NE(e.path().extension(), ".part") << e.path();
+    }
+    EXPECT_EQ(files, 2u);
 }
 
 // The per-bar rule with points at records 40 ("2") and 20 ("3"), read from

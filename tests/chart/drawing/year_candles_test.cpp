@@ -289,6 +289,46 @@ TEST_F(YearCandlesTest, ANarrowPaneShowsCandlesAndGridAlone) {
     for (const RecordedCall& c : w.yearPane.CallsOf(Kind::FilledBox)) EXPECT_NE(c.color, RGB(30, 30, 80));
 }
 
+// The detail follows the price view's width in its own units (7 to a bar)
+// against the yearly pane's width in twips, whatever the price pane's width
+// on the screen: a window of the default size with the pane at its default
+// width shows it.
+TEST_F(YearCandlesTest, TheDetailComparesThePriceViewWithThePaneInTwips) {
+    struct Case {
+        const char* name;
+        double priceTwips, viewWidth, paneTwips;
+        int detail;
+    };
+    const Case cases[] = {
+        {"default window, default pane", 12000, 903, 2085, -1},
+        {"wide screen, default pane", 25000, 903, 2085, -1},
+        {"a third of the view equals the pane", 12000, 6255, 2085, -1},
+        {"a third of the view beyond the pane", 12000, 6258, 2085, 0},
+        {"full view of a long file, narrow pane", 12000, 32000, 2085, 0},
+        {"full view of a long file, wide pane", 12000, 32000, 11000, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (file1.IsOpen()) file1.Close();
+        w.yearPane.ClearLog();
+        w.price.Resize(c.priceTwips, 4000);
+        w.price.Scale(0, 2000, c.viewWidth, 1000);
+        w.yearPane.Resize(c.paneTwips, 1215);
+        Draw({{"06/01/98", 100, 120, 130, 90}, {"06/01/99", 120, 100, 130, 90}, {"06/01/00", 110, 115, 130, 90}});
+        EXPECT_EQ(w.fields.YearPaneDetail, c.detail);
+        const bool detail = c.detail == -1;
+        // Year labels, the marker of 2000 and the bands come with the detail.
+        const std::vector<std::string> labels = detail ? std::vector<std::string>{"98", "00"} : std::vector<std::string>{};
+        EXPECT_EQ(Labels(QBColor(11)), labels);
+        bool marker = false;
+        for (const RecordedCall& call : w.yearPane.CallsOf(Kind::Line)) marker = marker || call.color == QBColor(12);
+        EXPECT_EQ(marker, detail);
+        bool band = false;
+        for (const RecordedCall& call : w.yearPane.CallsOf(Kind::FilledBox)) band = band || call.color == RGB(30, 30, 80);
+        EXPECT_EQ(band, detail);
+    }
+}
+
 TEST_F(YearCandlesTest, SplitCorrectedFromTheFirstBarAndThePointGivenBack) {
     // One point on record 4: the bars before it halved, whatever point the
     // view had in force.

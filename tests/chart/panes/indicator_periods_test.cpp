@@ -63,6 +63,9 @@ TEST_F(IndicatorPeriods, WindowLength) {
         {"stored RCI of 1", "mnuRCI", true, 1, 0, 46, "9", true, "9", "15", 15},
         {"weekly box", "mnuRSI", false, 0, 0, 45, "", true, "13", "13", 13},
         {"weekly stored", "mnuRCI", false, 0, 8, 47, "20", true, "20", "8", 8},
+        // The weekly period keeps its fraction, stored and in the quick bar.
+        {"weekly stored fraction", "mnuRSI", false, 0, 13.5, 45, "20", true, "20", "13.5", 13.5},
+        {"weekly box fraction", "mnuRSI", false, 0, 0, 45, "13.5", true, "13.5", "13.5", 13.5},
         {"daily period ignored on weekly data", "mnuRSI", false, 10, 0, 45, "11", true, "11", "11", 11},
         {"not active: written back, not stored", "mnuRSI", true, 0, 0, 44, "0", false, "15", "", 0},
     };

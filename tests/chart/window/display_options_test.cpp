@@ -3,9 +3,14 @@
 // before a drawn chart.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
 
+#include "core/main_window.h"
+#include "core/toolbar.h"
 #include "tests/chart/window/kind_switch_fixture.h"
 
 namespace ranvik {
@@ -163,6 +168,61 @@ TEST_F(DisplayOptions, ThePriceBandPane) {
     EXPECT_EQ(WidthOf(w.Picture1), wide);
     EXPECT_EQ(w.PricePane().ScaleWidth(), w.Fields().ViewWidth);
     EXPECT_EQ(w.Passes(), 1);
+}
+
+// A chart window whose yearly pane is a recording surface of Picture4's size.
+class YearRecordingForm3 : public KindCountingForm3 {
+public:
+    Surface& YearPane() override {
+        yearPane.Resize(WidthOf(Picture4), HeightOf(Picture4));
+        return yearPane;
+    }
+    RecordingSurface yearPane;
+};
+
+class YearPaneOnScreen : public test::ChartWindowTestOf<YearRecordingForm3> {};
+
+// The 年 button on a chart of the window's default size: the pane at its
+// default width shows the years' labels, bands and the marker of 2000, not
+// the candles alone.
+TEST_F(YearPaneOnScreen, TheYearButtonShowsTheDetailAtTheDefaultSize) {
+    MDIForm1& main = StartShown();
+    RequestFile("1301d.KDT", "d");
+    YearRecordingForm3& w = W();
+    ASSERT_EQ(w.Fields().ChartShown, 1);
+    QToolButton* year = main.Toolbar1->Button("年");
+    ASSERT_NE(year, nullptr);
+    QTest::mouseClick(year, Qt::LeftButton);
+    EXPECT_EQ(w.Check7.Value(), 1);
+    EXPECT_FALSE(w.Picture4->isHidden());
+    EXPECT_EQ(w.Fields().YearPaneDetail, -1);
+    int labels = 0;
+    for (const RecordedCall& c : w.yearPane.CallsOf(RecordedCall::Kind::Text)) labels += c.color == QBColor(11) ? 1 : 0;
+    EXPECT_GT(labels, 0);
+    bool bands = false;
+    for (const RecordedCall& c : w.yearPane.CallsOf(RecordedCall::Kind::FilledBox)) bands = bands || c.color == RGB(30, 30, 80);
+    EXPECT_TRUE(bands);
+}
+
+// The reverse watch's period caption is read whole: the information label
+// takes the width of its caption, as it does for the extremes.
+class InformationLabel : public test::ChartWindowTest {};
+
+TEST_F(InformationLabel, TheReverseWatchPeriodIsReadWhole) {
+    MDIForm1& main = StartShown();
+    RequestFile("1301d.KDT", "d");
+    test::RecordingForm3& w = *Window(1);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_GE(w.Label20->width(), w.Label20->fontMetrics().horizontalAdvance(w.Label20->text()));
+    QToolButton* reverseWatch = main.Toolbar1->Button("逆ウオッチ");
+    ASSERT_NE(reverseWatch, nullptr);
+    QTest::mouseClick(reverseWatch, Qt::LeftButton);
+    ASSERT_EQ(w.Check3.Value(), 1);
+    QCoreApplication::sendPostedEvents();
+    const QString caption = w.Label20->text();
+    ASSERT_TRUE(caption.contains(QString::fromUtf8("期間："))) << caption.toStdString();
+    EXPECT_FALSE(w.Label20->isHidden());
+    EXPECT_GE(w.Label20->width(), w.Label20->fontMetrics().horizontalAdvance(caption)) << caption.toStdString();
 }
 
 }  // namespace

@@ -143,7 +143,9 @@ TEST_F(ParamPanel, Text6RoleRoundTripAndRepeatedCalls) {
     SetBoxes(w, 1, false);
     w.SyncParamPanel();
     EXPECT_NEAR(WidthOf(&text6), width, 15);
-    EXPECT_FALSE(text6.hasFrame());  // no border for the rest of the run
+    // The box's border comes back with the Kagi role: an emptied, disabled
+    // box without one would vanish and leave its "％" alone on the bar.
+    EXPECT_TRUE(text6.hasFrame());
     EXPECT_EQ(Caption(10), "ｶｷﾞ足");
 
     // Twice equals once, marks, captions and states alike.

@@ -2,6 +2,7 @@
 // 200 to each chosen window, which prints its page on the current printer;
 // a window that is printing takes no command.
 #include "platform/surface/printer.h"
+#include "platform/ui/label_button.h"
 #include "print/form6.h"
 #include "tests/chart/window/chart_window_fixture.h"
 
@@ -9,6 +10,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QTest>
 #include <filesystem>
 #include <functional>
 #include <regex>
@@ -125,6 +127,41 @@ TEST_F(PrintFromWindows, Command200WritesOnePdfPageForCandlesOnly) {
     std::size_t files = 0;
     for (const auto& e : std::filesystem::directory_iterator(out.Path())) files += e.path().extension() == ".pdf";
     EXPECT_EQ(files, 1u);
+    Program().print.CurrentPrinter.reset();
+}
+
+// With no printer the print run writes one PDF per window and says once
+// where they went; a printer of the system says nothing.
+TEST_F(PrintFromWindows, APrintRunIntoPdfFilesSaysOnceWhereTheyWent) {
+    Start();
+    RequestFile("1301d.KDT", "d");
+    RunWindowMenu(8);
+    RequestFile("6501d.KDT", "d");
+    TempFolder out;
+    std::shared_ptr<SystemPrinter> pdf = SystemPrinter::PdfInFolder(out.Path());
+    Program().print.CurrentPrinter = pdf;
+    Form6* f = Form6::ShowPrintSettings();
+    f->Form_Activate();
+    ASSERT_TRUE(f->Check1->isChecked());
+    ASSERT_TRUE(f->Check2->isChecked());
+    QTest::mouseClick(f->印刷実行, Qt::LeftButton);
+    ASSERT_EQ(pdf->WrittenFiles().size(), 2u);
+    ASSERT_EQ(messages->shown.size(), 1u);
+    const auto& shown = messages->shown[0];
+    EXPECT_EQ(shown.text, "プリンタが無いため、PDFファイルに印刷しました。    \r\n" + pdf->WrittenFiles()[0] + "\r\n" +
+                              pdf->WrittenFiles()[1]);
+    EXPECT_EQ(shown.title, "印刷設定");
+    EXPECT_EQ(shown.icon, MessageIcon::Information);
+    for (const std::string& file : pdf->WrittenFiles()) EXPECT_TRUE(std::filesystem::exists(file)) << file;
+
+    // A printer that is no PDF folder: the run says nothing.
+    auto printer = std::make_shared<RecordingPrinter>();
+    Program().print.CurrentPrinter = printer;
+    f = Form6::ShowPrintSettings();
+    f->Form_Activate();
+    QTest::mouseClick(f->印刷実行, Qt::LeftButton);
+    EXPECT_EQ(printer->endDocs, 2);
+    EXPECT_EQ(messages->shown.size(), 1u);
     Program().print.CurrentPrinter.reset();
 }
 

@@ -60,5 +60,26 @@ TEST_F(QuickBarEnter, TypedValuesReachTheActiveChartWindow) {
     EXPECT_EQ(w.Fields().MacdShortPeriod, 0) << "no MACD command under the comparison";
 }
 
+// A weekly chart with RSI: a period typed with a fraction stays as typed,
+// in the window and in the box, after the redraw it starts.
+TEST_F(QuickBarEnter, AWeeklyOscillatorPeriodKeepsItsFraction) {
+    main_ = &Start();
+    RequestFile("7203w.KDT", "d");
+    KindCountingForm3& w = W();
+    ASSERT_EQ(w.Fields().IsDaily, 0);
+    if (!w.Item("mnuRSI", 1).Checked()) w.Menu("mnuRSI")->Action(1)->trigger();
+    ASSERT_TRUE(w.Item("mnuRSI", 1).Checked());
+    main_->QuickBoxes.at(2)->setText("25");
+    w.Forget();
+    TypeAndEnter(3, "13.5");
+    EXPECT_EQ(w.Passes(), 1);
+    EXPECT_EQ(w.Fields().OscPeriodWeekly, 13.5);
+    EXPECT_EQ(Text(3), "13.5");
+    // The next redraw keeps it too.
+    TypeAndEnter(2, "25");
+    EXPECT_EQ(w.Fields().OscPeriodWeekly, 13.5);
+    EXPECT_EQ(Text(3), "13.5");
+}
+
 }  // namespace
 }  // namespace ranvik

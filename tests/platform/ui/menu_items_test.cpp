@@ -162,6 +162,24 @@ TEST_F(MenuWindow, KeysNotBoundToAnEnabledItemStayWithTheTextBox) {
     EXPECT_EQ(edit->text(), "a");
 }
 
+// Ctrl+A in a text box selects the box's text, though a menu item (the
+// address bar's) is bound to it; elsewhere in the window the item acts.
+TEST_F(MenuWindow, CtrlASelectsTheTextOfTheFocusedBox) {
+    items->Add(3, "ｱﾄﾞﾚｽ(URL)ﾊﾞｰ表示(&A)", "Ctrl+A");
+    ShowWithFocusInTheTextBox();
+    edit->setText("1301 極洋");
+    edit->setCursorPosition(2);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(clicked.empty());
+    EXPECT_EQ(edit->selectedText(), QString::fromUtf8("1301 極洋"));
+    // The same key with the focus off the text box reaches the item.
+    window.centralWidget()->setFocusPolicy(Qt::StrongFocus);
+    window.centralWidget()->setFocus();
+    ASSERT_FALSE(edit->hasFocus());
+    QTest::keyClick(window.centralWidget(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(clicked, (std::vector<int>{3}));
+}
+
 TEST_F(MenuWindow, ShortcutOfAHiddenMenuStillActs) {
     QMenu popup;  // a menu that is never on the menu bar
     MenuItemArray popupItems(&popup, &window);
