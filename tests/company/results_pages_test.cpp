@@ -80,10 +80,13 @@ AnnualResults ReadAnnual(const Lines& lines) {
 }
 
 using Grid = std::array<std::array<std::string, 6>, 11>;
-Grid Written(const ResultsGridCells& cells, Grid grid = {}) {
+Grid Written(const ResultsGridCells& cells, Grid grid) {
     WriteResultsGrid(cells, [&](int r, int c, const std::string& text) { grid[r][c] = text; });
     return grid;
 }
+// (An overload rather than a default argument of "{}": clang 14 crashes
+// evaluating that default for an array of strings.)
+Grid Written(const ResultsGridCells& cells) { return Written(cells, Grid()); }
 
 TEST(AnnualResultsTest, AFullTableFillsGridChartsAndLabels) {
     const AnnualResults r = ReadAnnual(AnnualPage(AnnualTable()));

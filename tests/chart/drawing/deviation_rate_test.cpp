@@ -100,8 +100,9 @@ TEST_F(DeviationRate, SingleRateOfEveryPass) {
     Draw();
     EXPECT_EQ(w.indicator.ScaleTop(), -w.fields.DeviationScale);
     const std::pair<Color, int> passes[] = {{QBColor(8), 5}, {QBColor(12), 25}, {QBColor(13), 75}, {QBColor(3), 10}};
-    for (const auto& [color, p] : passes) {
-        const auto drawn = test::ChainSegments(w.indicator.Calls(), color);
+    for (const auto& pass : passes) {
+        const int p = pass.second;
+        const auto drawn = test::ChainSegments(w.indicator.Calls(), pass.first);
         ASSERT_EQ(drawn.size(), 1u) << p;
         ExpectLine(drawn[0], Rates(p, [&](int r) { return (close(r) / Mean(r, p, close) - 1) * 100; }), 1e-3,
                    "single " + std::to_string(p));
