@@ -106,6 +106,10 @@ private:
     void EndCollection();
     // The new data file of this run, deleted after a failure.
     void DeleteNewFile();
+    // Creates the new data file CollectFilePath with its header.  A file
+    // that cannot be made is reported, CollectFilePath emptied and NetFailed
+    // 1; what the failed create left is deleted unless the name `existed`.
+    bool MakeNewDataFile(bool existed);
     void ShowReport(const std::string& text);
     void RunReader(int mode);
 
