@@ -3,11 +3,10 @@
 #include "core/program_state.h"
 #include "platform/runtime/folder.h"
 
-#include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <cerrno>
 
 namespace ranvik {
 
@@ -32,33 +31,29 @@ void DeleteOwnPageFile(const std::string& path) {
 }
 
 bool WritePageFile(const std::string& path, std::string_view page) {
-    // Written beside the file and renamed over it, so a reader never meets
-    // half a page.  A page is fetched again on the next run: it is not
-    // forced to the disk, which would cost more than the request itself.
-    const std::size_t slash = path.find_last_of('/');
-    std::string temp = (slash == std::string::npos ? std::string(".") : path.substr(0, slash)) + "/.ranvik-page-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    // The old page goes and the new one is made afresh in its place.  A page
+    // file is read only after its download, on the same thread, so no reader
+    // can meet half a page; a page that cannot be written is removed whole
+    // and the download fails.  Neither a temporary name nor a truncation in
+    // place: both would make the file system push every page to the disk at
+    // once, which costs more than the request itself, and a page is fetched
+    // again on the next run anyway.  Removing the name first also never
+    // writes through a link or into a pipe that stands where a page goes.
+    ::unlink(path.c_str());
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return false;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
     bool ok = true;
     for (std::string_view part : {page, std::string_view("\r\n")}) {
         std::size_t done = 0;
         while (ok && done < part.size()) {
             const ssize_t n = ::write(fd, part.data() + done, part.size() - done);
+            if (n < 0 && errno == EINTR) continue;
             if (n <= 0) ok = false;
             else done += static_cast<std::size_t>(n);
         }
     }
     if (::close(fd) != 0) ok = false;
-    // The old page goes first: renaming over an existing file makes the
-    // file system push the new one to the disk at once.
-    if (ok) {
-        std::remove(path.c_str());
-        ok = std::rename(temp.c_str(), path.c_str()) == 0;
-    }
-    if (!ok) std::remove(temp.c_str());
+    if (!ok) ::unlink(path.c_str());
     return ok;
 }
 
