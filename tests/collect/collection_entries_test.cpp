@@ -269,16 +269,21 @@ TEST_F(CollectionEntriesTest, TheWindowManagersCloseDuringASlowPageEndsTheProgra
     QObject::connect(form.get(), &MDIForm1::Ended, [&] { ended = true; });
     int requests = 0;
     QElapsedTimer sinceClose;
+    std::string shownWhileWaiting;
     QObject::connect(panel->Inet1, &InternetTransfer::StateChanged, [&](int state) {
-        if (state == 5 && ++requests == 2) {
+        if (state != 5 || ++requests != 2) return;
+        QTimer::singleShot(50, [&] {
+            shownWhileWaiting = Report();
             ASSERT_TRUE(test::QueueWindowSystemClose(*form));
             sinceClose.start();
-        }
+        });
     });
     Target("1301", ".t", true, true);
     panel->更新作成_MouseUp(1, 1);
     // Well before the page in hand, let alone the six after it.
     EXPECT_LT(sinceClose.elapsed(), 10000);
+    // The box showed the request's state while its page was awaited.
+    EXPECT_EQ(shownWhileWaiting, "データ読込み要求中");
     EXPECT_EQ(server.Requests(), Targets(kDaily1301, 1, 2));
     EXPECT_TRUE(messages->shown.empty()) << (messages->shown.empty() ? "" : messages->shown[0].text);
     EXPECT_EQ(Program().collection.NetFailed, 1);
@@ -314,6 +319,7 @@ TEST_F(CollectionEntriesTest, AnEndlessPageEndsInTheFailedDownloadMessageWithNoN
     EXPECT_FALSE(FileExists(dir.File("1301d.KDT")));
     EXPECT_EQ(form->CollectFilePath, "");
     EXPECT_EQ(test::ReadBytes(dir.File("株HTML.htm")), "page 1 of the run before");
+    EXPECT_EQ(Report(), "データ読込み失敗");
     ExpectIdle("endless page");
 }
 
