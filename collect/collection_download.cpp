@@ -2,6 +2,9 @@
 // page files, the progress bar and the requests one after another.
 #include <QComboBox>
 #include <QRadioButton>
+
+#include <algorithm>
+#include <vector>
 #include <QLineEdit>
 #include <QTextEdit>
 
@@ -62,19 +65,33 @@ void CollectionPanel::DownloadCollectionPages() {
     const auto& app = Program().app;
     const bool debug = app.DebugPages != kFalse;
 
-    // 1.
+    // 1. Recolouring repolishes the box: only when it is another colour.
     c.NetFailed = 1;
-    SetForeColor(Text9, QBColor(0));
-    // 2. Only the program's own page files are deleted, never saved pages
-    // a name may still point at.
+    if (ForeColorOf(Text9) != QBColor(0)) SetForeColor(Text9, QBColor(0));
+    // 2. The names are emptied at once; their files go once this run's plan
+    // is known, all but those it writes again, which are written over in
+    // place: a page file made afresh costs the file system more than the
+    // request.  Only the program's own page files are deleted, never saved
+    // pages a name may still point at.
+    std::vector<std::string> oldPages;
     if (!debug) {
         for (int page = 2; page <= 8; ++page) {
             std::string& name = *PageFileSlot(page);
             if (name.empty()) continue;
-            DeleteOwnPageFile(name);
+            oldPages.push_back(name);
             name.clear();
         }
     }
+    // On every way out, the plan refused or not.
+    struct OldPages {
+        std::vector<std::string> names;
+        void DropAllBut(const std::vector<std::string>& kept) {
+            for (const std::string& name : names)
+                if (std::find(kept.begin(), kept.end(), name) == kept.end()) DeleteOwnPageFile(name);
+            names.clear();
+        }
+        ~OldPages() { DropAllBut({}); }
+    } old{std::move(oldPages)};
     // 3.
     Picture12->Cls();
     Picture12->Scale(0, 10, 200, 0);
@@ -120,6 +137,7 @@ void CollectionPanel::DownloadCollectionPages() {
         DeleteNewFile();
         return;
     }
+    old.DropAllBut(plan.pageFiles);
     main.CollectUrl = plan.collectUrl;
     if (plan.clearMarket) selection.CurrentMarket.clear();
     if (plan.collectEndTime) CollectEndTime = *plan.collectEndTime;
@@ -148,7 +166,21 @@ void CollectionPanel::DownloadCollectionPages() {
         return;
     }
 
-    // 12. Each request is judged by its own outcome.
+    // 12. Each request is judged by its own outcome.  The state texts are
+    // held while the requests run; the box shows the last one before any
+    // message and when the requests end.
+    struct HeldStateTexts {
+        CollectionPanel& panel;
+        explicit HeldStateTexts(CollectionPanel& p) : panel(p) { panel.HoldStateTexts(true); }
+        ~HeldStateTexts() { panel.HoldStateTexts(false); }
+        HeldStateTexts(const HeldStateTexts&) = delete;
+        HeldStateTexts& operator=(const HeldStateTexts&) = delete;
+    } held(*this);
+    const auto fail = [this](const std::string& message) {
+        WriteHeldStateText();
+        Show(message);
+        DeleteNewFile();
+    };
     const double width = Picture12->ScaleWidth();
     for (std::size_t k = 0; k < plan.requests.size(); ++k) {
         const std::string page = Inet1->OpenURL(plan.requests[k]);
@@ -159,19 +191,16 @@ void CollectionPanel::DownloadCollectionPages() {
             return;
         }
         if (outcome.result == TransferResult::TransportError) {
-            Show("104, インターネット異常。再試行して下さい");
-            DeleteNewFile();
+            fail("104, インターネット異常。再試行して下さい");
             return;
         }
         if (!outcome.Succeeded()) {
-            Show("103, インターネットのアクセスに失敗しました\r\nホームページアドレス(URL)又はモデムの電源などを確認して下さい");
-            DeleteNewFile();
+            fail("103, インターネットのアクセスに失敗しました\r\nホームページアドレス(URL)又はモデムの電源などを確認して下さい");
             return;
         }
         const std::string& file = Program().download.CurrentPageFile;
         if (!WritePageFile(file, page)) {
-            Show(file + " --- ページファイルに書き込めません");
-            DeleteNewFile();
+            fail(file + " --- ページファイルに書き込めません");
             return;
         }
         if (in.kind != 1 || k + 1 == plan.requests.size()) break;

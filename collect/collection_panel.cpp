@@ -263,19 +263,45 @@ void CollectionPanel::Inet1_StateChanged(int state) {
     if (ForeColorOf(Text9) != QBColor(0)) SetForeColor(Text9, QBColor(0));
     if (!Timer1->isActive()) return;
     switch (state) {
-    case 1: Text9->setPlainText("ネット接続要求中"); break;
-    case 3: Text9->setPlainText("ネット接続中"); break;
-    case 5: Text9->setPlainText("データ読込み要求中"); break;
-    case 7: Text9->setPlainText("データ読込み中"); break;
+    case 1: ShowStateText("ネット接続要求中"); break;
+    case 3: ShowStateText("ネット接続中"); break;
+    case 5: ShowStateText("データ読込み要求中"); break;
+    case 7: ShowStateText("データ読込み中"); break;
     case 8:
-        Text9->setPlainText("データ読込み完了");
+        ShowStateText("データ読込み完了");
         Picture12->Line(2, 10, ProgressEnd - ProgressEnd / 50, 1.5, QBColor(13), LineKind::FilledBox);
         break;
     case 9:
     case 10: break;
-    case 11: Text9->setPlainText("データ読込み失敗"); break;
-    default: Text9->setPlainText(QString::number(state)); break;
+    case 11: ShowStateText("データ読込み失敗"); break;
+    default: ShowStateText(QString::number(state)); break;
     }
+}
+
+void CollectionPanel::ShowStateText(const QString& text) {
+    if (!holdStateTexts_) {
+        Text9->setPlainText(text);
+        return;
+    }
+    heldStateText_ = text;
+    stateTextHeld_ = true;
+    if (stateTextTurnAsked_) return;
+    stateTextTurnAsked_ = true;
+    QTimer::singleShot(0, this, [this] {
+        stateTextTurnAsked_ = false;
+        WriteHeldStateText();
+    });
+}
+
+void CollectionPanel::WriteHeldStateText() {
+    if (!stateTextHeld_) return;
+    stateTextHeld_ = false;
+    Text9->setPlainText(heldStateText_);
+}
+
+void CollectionPanel::HoldStateTexts(bool hold) {
+    if (!hold) WriteHeldStateText();
+    holdStateTexts_ = hold;
 }
 
 // ---------------------------------------------------------------- events

@@ -9,6 +9,7 @@
 // One class over three files: the panel and its controls (this file's
 // .cpp), the collect entries and the driver (collection_run.cpp) and the
 // page download (collection_download.cpp).
+#include <QString>
 #include <QTimer>
 #include <string>
 
@@ -68,6 +69,12 @@ public:
     // Status display.
     void Timer1_Timer();
     void Inet1_StateChanged(int state);
+    // While pages are requested, the state texts are held and the last one
+    // is written into Text9 at the event loop's next turn, before a message
+    // and when the requests end: a request's states come faster than a
+    // window is painted, and each text written costs more than the request.
+    void HoldStateTexts(bool hold);
+    void WriteHeldStateText();
 
     QLabel* Label14 = nullptr;        // title
     QGroupBox* Frame3 = nullptr;      // 操作選択
@@ -106,12 +113,22 @@ private:
     void EndCollection();
     // The new data file of this run, deleted after a failure.
     void DeleteNewFile();
+    // Creates the new data file CollectFilePath with its header.  A file
+    // that cannot be made is reported, CollectFilePath emptied and NetFailed
+    // 1; what the failed create left is deleted unless the name `existed`.
+    bool MakeNewDataFile(bool existed);
     void ShowReport(const std::string& text);
     void RunReader(int mode);
+
+    void ShowStateText(const QString& text);
 
     // Whether this run created CollectFilePath (a failure deletes only such
     // a file).
     bool createdFile_ = false;
+    bool holdStateTexts_ = false;
+    bool stateTextHeld_ = false;
+    bool stateTextTurnAsked_ = false;
+    QString heldStateText_;
 };
 
 void InstallCollectionPanelMaker();

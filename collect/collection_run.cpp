@@ -7,6 +7,9 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <filesystem>
+#include <system_error>
+
 #include "collect/collection_panel.h"
 #include "collect/collection_requests.h"
 #include "collect/daily_history.h"
@@ -35,6 +38,12 @@ constexpr const char* kNothingStored = "更新すべきデータは有りませ�
 
 void Show(const std::string& text) { ShowMessage(text, kPanelTitle, MessageIcon::Exclamation, MessageButtons::Ok); }
 
+// Whether anything (a file, a folder, a link) has the name.
+bool PathTaken(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(std::filesystem::path(path), error));
+}
+
 bool Contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
 
 double CodeNumber() { return Val(Program().selection.CurrentCode); }
@@ -60,6 +69,23 @@ void CollectionPanel::DeleteNewFile() {
     if (createdFile_ && !main->CollectFilePath.empty()) DeleteFile(main->CollectFilePath);
     createdFile_ = false;
     main->CollectFilePath.clear();
+}
+
+bool CollectionPanel::MakeNewDataFile(bool existed) {
+    MDIForm1& main = *Program().windows.MainForm;
+    const std::string path = main.CollectFilePath;
+    try {
+        CreateDataFile(path);
+        createdFile_ = true;
+        return true;
+    } catch (const FileError&) {
+        Show(path + " --- データファイルに書き込めません");
+        // Only what the failed create left; never what stood there before.
+        if (!existed) DeleteFile(path);
+        main.CollectFilePath.clear();
+        Program().collection.NetFailed = 1;
+        return false;
+    }
 }
 
 // ---------------------------------------------------------------- collect button
@@ -238,27 +264,31 @@ void CollectionPanel::CollectStockData() {
             EndCollection();
             return;
         }
-        // 6.3
+        // 6.3 The new file is made once its pages are in, so that a run
+        // that fails or is cut short on the way (the program closed, a page
+        // without end) never leaves a file holding only its header.  Whether
+        // it can be made is still known before any request.
         const bool keepFile = (Contains(url, "margin") && c.QuoteSiteKind1 != kFalse) ||
                               (Contains(url, "trust") && c.QuoteSiteKind2 != kFalse) ||
                               (!Contains(url, "slas") && c.QuoteSiteKind3 != kFalse);
+        bool makeAfterPages = false;
         if (!keepFile) {
-            try {
-                CreateDataFile(main->CollectFilePath);
-                createdFile_ = true;
-            } catch (const FileError&) {
-                Show(main->CollectFilePath + " --- データファイルに書き込めません");
-                DeleteFile(main->CollectFilePath);
-                main->CollectFilePath.clear();
-                c.NetFailed = 1;
+            const bool existed = PathTaken(main->CollectFilePath);
+            if (!MakeNewDataFile(existed)) {
                 EndCollection();
                 return;
+            }
+            if (!existed) {
+                DeleteFile(main->CollectFilePath);
+                createdFile_ = false;
+                makeAfterPages = true;
             }
         }
         // 6.4
         DownloadCollectionPages();
         SetForeColor(Text9, QBColor(0));
         Timer1->stop();
+        if (c.NetFailed == 0 && makeAfterPages && !MakeNewDataFile(false)) c.NetFailed = 1;
         // 6.5
         if (c.NetFailed == 0) {
             RunReader(1);

@@ -27,7 +27,7 @@ bool Storable(const Date& d) { return IsValidDate(d) && d.year >= 1960 && d.year
 // The table's line and the position of its word, 始値 first.
 std::optional<std::pair<std::size_t, std::size_t>> TableStart(const PageText& page) {
     for (const std::string_view marker : {"始値", "日付"}) {
-        if (const auto lineNo = page.FindLine(marker)) return std::make_pair(*lineNo, page.Lines()[*lineNo].find(marker));
+        if (const auto lineNo = page.FindLine(marker)) return std::make_pair(*lineNo, page.Line(*lineNo).find(marker));
     }
     return std::nullopt;
 }
@@ -41,14 +41,20 @@ bool TakeField(std::vector<std::string>& columns, std::size_t index, std::string
 
 }  // namespace
 
-std::vector<DailyPageRow> ReadDailyRows(const PageText& page, bool readVolume) {
-    std::vector<DailyPageRow> rows;
+void ForEachDailyRow(const PageText& page, bool readVolume, const std::function<bool(const DailyPageRow&)>& take) {
     const auto start = TableStart(page);
-    if (!start) return rows;
-    OneLineTable table(page.Lines()[start->first], start->second);
+    if (!start) return;
+    OneLineTable table(page.Line(start->first), start->second);
+    DailyPageRow r;
     while (auto row = table.NextRow()) {
-        DailyPageRow r;
+        // Each row as a fresh one would be: what a row lacks stays empty.
+        r.kind = DailyPageRow::Kind::Prices;
         r.date = {row->date.year, row->date.month, row->date.day};
+        r.open.clear();
+        r.high.clear();
+        r.low.clear();
+        r.close.clear();
+        r.volume.assign(1, '0');  // "0" unless read
         if (!Storable(r.date)) {
             r.kind = DailyPageRow::Kind::NoCalendarDay;
         } else {
@@ -58,8 +64,16 @@ std::vector<DailyPageRow> ReadDailyRows(const PageText& page, bool readVolume) {
                                   (!readVolume || TakeField(columns, 4, r.volume));
             if (!complete) r.kind = DailyPageRow::Kind::LacksField;
         }
-        rows.push_back(std::move(r));
+        if (!take(r)) return;
     }
+}
+
+std::vector<DailyPageRow> ReadDailyRows(const PageText& page, bool readVolume) {
+    std::vector<DailyPageRow> rows;
+    ForEachDailyRow(page, readVolume, [&rows](const DailyPageRow& row) {
+        rows.push_back(row);
+        return true;
+    });
     return rows;
 }
 
@@ -96,28 +110,30 @@ void ImportDailyHistory(const std::string& dataFile, const std::string& code, co
         // take the rows as garbage.
         if (!FileExists(dataFile)) throw FileError("no stock data file " + dataFile);
         RecordFile file(dataFile, QuoteRecord::kLength);
+        QuoteRowStore rows(file);
         for (std::size_t k = 0; k < files.size() && stop == RunStop::None; ++k) {
             if (k > 0) page = PageText::Load(files[k]);
             if (!page) break;  // an unreadable page ends the sequence
-            for (const DailyPageRow& row : ReadDailyRows(*page, readVolume)) {
+            ForEachDailyRow(*page, readVolume, [&](const DailyPageRow& row) {
                 if (row.kind == DailyPageRow::Kind::NoCalendarDay) {
                     undated = true;
-                    continue;
+                    return true;
                 }
                 const std::int64_t day = DayNumber(row.date);
                 if (!datesSeen.insert(day).second) {
                     undated = true;
-                    continue;
+                    return true;
                 }
-                if (row.kind == DailyPageRow::Kind::LacksField || day > DayNumber(latest)) continue;
+                if (row.kind == DailyPageRow::Kind::LacksField || day > DayNumber(latest)) return true;
                 const RowOutcome outcome =
-                    StoreQuoteRow(file, row.open, row.close, row.high, row.low, FormatMmDdYy(row.date), row.volume);
+                    rows.Store(row.open, row.close, row.high, row.low, FormatMmDdYy(row.date), row.volume);
                 if (outcome == RowOutcome::FileFull) {
                     stop = RunStop::FileFull;
-                    break;
+                    return false;
                 }
                 if (Program().store.RecordWritten == kTrue) ++written;
-            }
+                return true;
+            });
         }
     } catch (const FileError&) {
         stop = RunStop::FileFailed;

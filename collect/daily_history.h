@@ -12,6 +12,7 @@
 // names no calendar day or a date an earlier row of the run already carried
 // (the first one is kept), are left out and reported by message 060 at the
 // end of the run.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,9 @@ struct DailyPageRow {
 // the first date cell after that word.  Columns after the date: open, high,
 // low, close, volume (read when `readVolume`), adjusted close (not used).
 std::vector<DailyPageRow> ReadDailyRows(const PageText& page, bool readVolume);
+// The same rows handed over one at a time as they are read, without
+// gathering them, until `take` returns false.
+void ForEachDailyRow(const PageText& page, bool readVolume, const std::function<bool(const DailyPageRow&)>& take);
 
 // The first page of a history, and, from mode 2 on and not for a rate code,
 // the price block at its head into PagePriceText and PagePriceNote.

@@ -65,7 +65,7 @@ void ImportMarginHistory(const std::string& dataFile, const std::string& code, s
                 if (!page) break;
                 const auto lineNo = page->FindLine("買残増減");
                 if (!lineNo) continue;
-                const std::string& line = page->Lines()[*lineNo];
+                const std::string_view line = page->Line(*lineNo);
                 OneLineTable table(line, line.find("買残増減"));
                 while (auto row = table.NextRow()) {
                     const Date date{row->date.year, row->date.month, row->date.day};

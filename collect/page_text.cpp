@@ -1,6 +1,8 @@
 // Page lines, cells, date cells, one-line table rows and the price block.
 #include "collect/page_text.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -33,6 +35,30 @@ std::size_t SequenceAt(std::string_view s, std::size_t i) {
     }
     if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
     return len;
+}
+
+// The position of the first byte that does not belong to a well-formed
+// UTF-8 sequence, or the size when every byte does.
+std::size_t FirstMalformed(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        if (i + 8 <= bytes.size()) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes.data() + i, 8);
+            if ((word & 0x8080808080808080ull) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t len = SequenceAt(bytes, i);
+        if (len == 0) return i;
+        i += len;
+    }
+    return bytes.size();
 }
 
 // The line as valid UTF-8, every byte that does not belong to a well-formed
@@ -122,19 +148,34 @@ bool IsSignedDigitText(std::string_view t) { return t.size() >= 2 && (t[0] == '+
 
 }  // namespace
 
-PageText::PageText(std::string_view bytes) : bytes_(bytes) {
-    const auto add = [this](std::size_t start, std::size_t end) {
-        lines_.push_back(DecodeLine(std::string_view(bytes_).substr(start, end - start)));
+PageText::PageText(std::string_view bytes) : PageText(Taking{}, std::string(bytes)) {}
+
+PageText::PageText(Taking, std::string&& bytes) : bytes_(std::move(bytes)) {
+    const std::string_view all(bytes_);
+    const std::size_t count = static_cast<std::size_t>(std::count(all.begin(), all.end(), '\r')) + 1;
+    starts_.reserve(count);
+    ends_.reserve(count);
+    repair_.reserve(count);
+    // A line that is valid UTF-8 (nearly every line of every page) is read
+    // where it stands; only a line with malformed bytes gets a copy.
+    const auto add = [&](std::size_t start, std::size_t end) {
+        const std::string_view line = all.substr(start, end - start);
+        if (FirstMalformed(line) == line.size()) {
+            repair_.push_back(-1);
+        } else {
+            repair_.push_back(static_cast<int>(repaired_.size()));
+            repaired_.push_back(DecodeLine(line));
+        }
         starts_.push_back(start);
         ends_.push_back(end);
     };
     std::size_t start = 0;
-    for (std::size_t cr = bytes.find('\r'); cr != std::string_view::npos; cr = bytes.find('\r', start)) {
+    for (std::size_t cr = all.find('\r'); cr != std::string_view::npos; cr = all.find('\r', start)) {
         add(start, cr);
         start = cr + 1;
-        if (start < bytes.size() && bytes[start] == '\n') ++start;
+        if (start < all.size() && all[start] == '\n') ++start;
     }
-    if (start < bytes.size()) add(start, bytes.size());
+    if (start < all.size()) add(start, all.size());
 }
 
 std::optional<std::pair<std::size_t, std::string>> PageText::LineFrom(std::size_t at) const {
@@ -152,28 +193,53 @@ std::optional<PageText> PageText::Load(const std::string& path) {
     if (path.empty()) return std::nullopt;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return std::nullopt;
+    // Read whole in as few calls as the file allows: into a buffer of the
+    // size the file says it has, growing only when it has grown meanwhile.
     std::string bytes;
-    char buffer[16384];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    struct stat info {};
+    if (::fstat(::fileno(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+        bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+    if (bytes.size() < 16384) bytes.resize(16384);
+    std::size_t size = 0;
+    while (true) {
+        const std::size_t got = std::fread(bytes.data() + size, 1, bytes.size() - size, file);
+        size += got;
+        if (size < bytes.size()) break;
+        bytes.resize(bytes.size() * 2);
+    }
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
     if (failed) return std::nullopt;
-    return PageText(bytes);
+    bytes.resize(size);
+    return PageText(Taking{}, std::move(bytes));
+}
+
+const std::vector<std::string>& PageText::Lines() const {
+    if (!linesMade_) {
+        lines_.reserve(LineCount());
+        for (std::size_t k = 0; k < LineCount(); ++k) lines_.emplace_back(Line(k));
+        linesMade_ = true;
+    }
+    return lines_;
 }
 
 std::optional<std::size_t> PageText::FindLine(std::string_view marker, std::size_t from) const {
-    for (std::size_t k = from; k < lines_.size(); ++k)
-        if (lines_[k].find(marker) != std::string::npos) return k;
+    for (std::size_t k = from; k < LineCount(); ++k)
+        if (Line(k).find(marker) != std::string_view::npos) return k;
     return std::nullopt;
 }
 
 std::optional<PageCell> NextCell(std::string_view line, std::size_t from) {
-    if (from >= line.size()) return std::nullopt;
-    const std::size_t open = line.find('>', from);
-    if (open == std::string_view::npos) return std::nullopt;
-    const std::size_t end = line.find('<', open + 1);
-    if (end == std::string_view::npos) return std::nullopt;
+    // Tags and cells are a few bytes long: a plain walk finds their ends
+    // sooner than a library search started for each.
+    const std::size_t size = line.size();
+    const char* data = line.data();
+    std::size_t open = from;
+    while (open < size && data[open] != '>') ++open;
+    if (open >= size) return std::nullopt;
+    std::size_t end = open + 1;
+    while (end < size && data[end] != '<') ++end;
+    if (end >= size) return std::nullopt;
     return PageCell{open, end, TrimBlanks(line.substr(open + 1, end - open - 1))};
 }
 
@@ -214,6 +280,24 @@ std::optional<TableRow> OneLineTable::NextRow() {
     }
     TableRow row{*cell, *date, line_.size(), {}};
     std::vector<std::string>& columns = row.columns;
+    columns.reserve(8);  // a price table's row has seven
+    // A column is the trimmed join of its cells' texts.  Most columns hold
+    // one cell, whose trimmed text is taken as it stands; a column of more
+    // cells is joined first and trimmed once.
+    std::size_t pieces = 0;
+    std::string_view single;
+    const auto finish = [&] {
+        if (columns.empty()) return;
+        std::string& text = columns.back();
+        if (pieces == 1) {
+            text.assign(TrimBlanks(single));
+            return;
+        }
+        const std::string_view trimmed = TrimBlanks(text);
+        const std::size_t front = static_cast<std::size_t>(trimmed.data() - text.data());
+        text.erase(front + trimmed.size());
+        text.erase(0, front);
+    };
     std::size_t tagStart = cell->end;
     for (auto next = NextCell(line_, tagStart); next; next = NextCell(line_, tagStart)) {
         const std::string_view tag = line_.substr(tagStart, next->open - tagStart);
@@ -222,16 +306,24 @@ std::optional<TableRow> OneLineTable::NextRow() {
             row.end = tagStart;
             break;
         }
-        if (kind == TagKind::Column) columns.emplace_back();
-        if (!columns.empty()) columns.back() += line_.substr(next->open + 1, next->end - next->open - 1);
+        if (kind == TagKind::Column) {
+            finish();
+            columns.emplace_back();
+            pieces = 0;
+        }
+        if (!columns.empty()) {
+            const std::string_view raw = line_.substr(next->open + 1, next->end - next->open - 1);
+            if (pieces == 0) {
+                single = raw;
+            } else {
+                if (pieces == 1) columns.back().assign(single);
+                columns.back() += raw;
+            }
+            ++pieces;
+        }
         tagStart = next->end;
     }
-    for (std::string& text : columns) {
-        const std::string_view trimmed = TrimBlanks(text);
-        const std::size_t front = static_cast<std::size_t>(trimmed.data() - text.data());
-        text.erase(front + trimmed.size());
-        text.erase(0, front);
-    }
+    finish();
     position_ = row.end;
     return row;
 }
@@ -240,7 +332,7 @@ PagePrice ReadPagePrice(const PageText& page) {
     PagePrice result;
     const auto lineNo = page.FindLine("<span class=");
     if (!lineNo) return result;
-    const std::string_view line = page.Lines()[*lineNo];
+    const std::string_view line = page.Line(*lineNo);
 
     auto cell = NextCell(line, line.find("<span class="));
     for (; cell; cell = NextCell(line, cell->end)) {

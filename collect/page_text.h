@@ -29,7 +29,15 @@ public:
     // file, no permission).  The file is closed again before this returns.
     static std::optional<PageText> Load(const std::string& path);
 
-    const std::vector<std::string>& Lines() const { return lines_; }
+    // The decoded lines.  Line(k) gives one without copying it (into the
+    // page's bytes, or into its repaired copy when it held malformed bytes);
+    // Lines() copies them all, once, for readers that keep whole lines.
+    std::size_t LineCount() const { return starts_.size(); }
+    std::string_view Line(std::size_t k) const {
+        return repair_[k] < 0 ? std::string_view(bytes_).substr(starts_[k], ends_[k] - starts_[k])
+                              : std::string_view(repaired_[static_cast<std::size_t>(repair_[k])]);
+    }
+    const std::vector<std::string>& Lines() const;
     // The page's bytes as read, and where each line's bytes begin and end
     // in them (the end is its CR, or the page's end for a last line without
     // one), for readers that set their read position to a byte number.
@@ -46,10 +54,19 @@ public:
     std::optional<std::size_t> FindLine(std::string_view marker, std::size_t from = 0) const;
 
 private:
+    struct Taking {};
+    // Takes the bytes over instead of copying them.
+    PageText(Taking, std::string&& bytes);
+
     std::string bytes_;
-    std::vector<std::string> lines_;
     std::vector<std::size_t> starts_;
     std::vector<std::size_t> ends_;
+    // Per line: -1 for a line that is valid UTF-8, else its repaired copy's
+    // place in repaired_.
+    std::vector<int> repair_;
+    std::vector<std::string> repaired_;
+    mutable std::vector<std::string> lines_;
+    mutable bool linesMade_ = false;
 };
 
 struct PageCell {

@@ -26,9 +26,22 @@ std::string_view TrimSpaces(std::string_view s) {
 
 std::size_t Length(std::string_view s) { return IsAscii(s) ? s.size() : CharCount(s); }
 
+// Digits with thousands separators after the first digit, the usual price
+// or volume cell: a number by IsNumeric's rules, told without a copy.
+bool IsPlainNumber(std::string_view s) {
+    if (s.empty() || s[0] < '0' || s[0] > '9') return false;
+    for (const char c : s)
+        if ((c < '0' || c > '9') && c != ',') return false;
+    return true;
+}
+
 }  // namespace
 
 bool NormalizeQuoteNumber(std::string& text) {
+    if (IsPlainNumber(text)) {
+        if (text.size() > 4) std::erase(text, ',');
+        return true;
+    }
     const std::string_view trimmed = TrimSpaces(text);
     std::string number;
     const bool marked = !trimmed.empty() && (trimmed[0] == '-' || static_cast<unsigned char>(trimmed[0]) >= 0x80);

@@ -147,39 +147,49 @@ bool MarginBalanceStore::Store(const std::string& date, float sell, float buy) {
     return true;
 }
 
-RowOutcome StoreQuoteRow(RecordFile& file, const std::string& open, const std::string& close,
-                         const std::string& high, const std::string& low, const std::string& date,
-                         const std::string& volume) {
-    StoreState& store = Program().store;
-    store.RecordWritten = kFalse;
+namespace {
+
+struct RowValues {
+    float open = 0, close = 0, high = 0, low = 0, volume = 0;
+};
+
+std::optional<RowValues> ValuesOf(const std::string& open, const std::string& close, const std::string& high,
+                                  const std::string& low, const std::string& date, const std::string& volume) {
     const auto openValue = QuoteValue(open);
     const auto closeValue = QuoteValue(close);
     const auto highValue = QuoteValue(high);
     const auto lowValue = QuoteValue(low);
     const auto volumeValue = QuoteValue(volume);
     if (!openValue || !closeValue || !highValue || !lowValue || !volumeValue || !IsStorableDate(date))
-        return RowOutcome::Refused;
+        return std::nullopt;
+    return RowValues{*openValue, *closeValue, *highValue, *lowValue, *volumeValue};
+}
 
-    const std::optional<QuoteRecord> stored = StoredRecordOf(file, date);
-    QuoteRecord& bar = store.QuoteBufB;
+// QuoteBufB as the merge expects it.
+void FillBar(const RowValues& v, const std::string& date, const std::optional<QuoteRecord>& stored) {
+    QuoteRecord& bar = Program().store.QuoteBufB;
     bar.RecordNo = 0;
     bar.CorrectionMultiplier = "  ";
     bar.RangeMax = 0;
     bar.RangeMin = 0;
-    bar.Open = *openValue;
-    bar.Close = *closeValue;
-    bar.High = *highValue;
-    bar.Low = *lowValue;
+    bar.Open = v.open;
+    bar.Close = v.close;
+    bar.High = v.high;
+    bar.Low = v.low;
     bar.QuoteDate = date;
-    bar.Volume = *volumeValue;
+    bar.Volume = v.volume;
     bar.BuyBalance = stored ? stored->BuyBalance : 0;
     bar.SellBalance = stored ? stored->SellBalance : 0;
+}
 
+// Merges QuoteBufB and logs the row the merge wrote.
+RowOutcome MergeRow(RecordFile& file, const std::string& open, const std::string& close, const std::string& high,
+                    const std::string& low, const std::string& date, const std::string& volume) {
     MergeOutcome outcome;
     try {
         outcome = MergeQuoteRecord(file);
     } catch (const RecordLimitError&) {
-        store.RecordWritten = kFalse;
+        Program().store.RecordWritten = kFalse;
         return RowOutcome::FileFull;
     }
     if (outcome == MergeOutcome::Identical) return RowOutcome::Unchanged;
@@ -187,6 +197,95 @@ RowOutcome StoreQuoteRow(RecordFile& file, const std::string& open, const std::s
     const bool replaced = outcome == MergeOutcome::Replaced;
     Program().collection.UpdateLog += RowLine(date, open, high, low, close, volume, replaced);
     return replaced ? RowOutcome::Replaced : RowOutcome::Inserted;
+}
+
+// The merge's own test for a bar it need not write: the prices and volume,
+// and the balances when the new bar carries any.
+bool SameBar(const QuoteRecord& stored, const QuoteRecord& next) {
+    const bool prices = stored.Open == next.Open && stored.Close == next.Close && stored.High == next.High &&
+                        stored.Low == next.Low && stored.Volume == next.Volume;
+    if (next.BuyBalance == 0) return prices;
+    return prices && stored.BuyBalance == next.BuyBalance && stored.SellBalance == next.SellBalance;
+}
+
+// The one date on which the merge moves records even for a bar it does not
+// write (a day without trading that some files hold): always left to it.
+constexpr DateKey kMovedHoliday{119, 8, 13};
+
+// Newest records a row store keeps: far more than a collection's pages reach
+// back, and a read of about 100 KB after each write.
+constexpr std::int64_t kKeptRecords = 2048;
+
+}  // namespace
+
+RowOutcome StoreQuoteRow(RecordFile& file, const std::string& open, const std::string& close,
+                         const std::string& high, const std::string& low, const std::string& date,
+                         const std::string& volume) {
+    Program().store.RecordWritten = kFalse;
+    const std::optional<RowValues> values = ValuesOf(open, close, high, low, date, volume);
+    if (!values) return RowOutcome::Refused;
+    FillBar(*values, date, StoredRecordOf(file, date));
+    return MergeRow(file, open, close, high, low, date, volume);
+}
+
+bool QuoteRowStore::Load() {
+    if (loaded_) return true;
+    const std::optional<std::string> header = file_.ReadWhole(1);
+    if (!header) return false;
+    const std::int64_t n = GetInteger(*header, 0);
+    if (n < 1 || file_.RecordCount() < n) return false;
+    header_ = *header;
+    count_ = n;
+    first_ = std::max<std::int64_t>(2, n - kKeptRecords + 1);
+    newest_ = n >= 2 ? file_.ReadBlock(first_, n - first_ + 1) : std::string();
+    loaded_ = true;
+    return true;
+}
+
+RowOutcome QuoteRowStore::Store(const std::string& open, const std::string& close, const std::string& high,
+                                const std::string& low, const std::string& date, const std::string& volume) {
+    constexpr std::size_t kLen = QuoteRecord::kLength;
+    StoreState& store = Program().store;
+    store.RecordWritten = kFalse;
+    const std::optional<RowValues> values = ValuesOf(open, close, high, low, date, volume);
+    if (!values) return RowOutcome::Refused;
+
+    // The record the merge would stop at, looked for as it looks: from the
+    // newest record back to the first dated on or before the row's day.
+    const DateKey key = DateKeyOf(date);
+    bool known = false;
+    std::optional<QuoteRecord> stored;
+    if (key != kMovedHoliday && Load()) {
+        for (std::int64_t p = count_; p >= first_; --p) {
+            const std::string_view record =
+                std::string_view(newest_).substr(static_cast<std::size_t>(p - first_) * kLen, kLen);
+            const std::string_view field = record.substr(kDateOffset, 8);
+            if (DateKeyOf(field) > key) continue;
+            known = true;
+            if (field == date) stored = QuoteRecord::Decode(record);
+            break;
+        }
+        // Past the first record without a stop: the merge inserts.
+        if (!known && first_ == 2) known = true;
+    }
+    if (!known) {
+        FillBar(*values, date, StoredRecordOf(file_, date));
+    } else {
+        FillBar(*values, date, stored);
+        if (stored && SameBar(*stored, store.QuoteBufB)) {
+            // What the merge leaves for a bar it need not write.
+            QuoteRecord header = QuoteRecord::Decode(header_);
+            if (header.RangeMax > header.High) {
+                header.High = header.RangeMax;
+                header.Low = header.RangeMin;
+            }
+            store.QuoteBufA = std::move(header);
+            store.QuoteBufB = *stored;
+            return RowOutcome::Unchanged;
+        }
+    }
+    loaded_ = false;
+    return MergeRow(file_, open, close, high, low, date, volume);
 }
 
 }  // namespace ranvik

@@ -82,6 +82,34 @@ RowOutcome StoreQuoteRow(RecordFile& file, const std::string& open, const std::s
                          const std::string& high, const std::string& low, const std::string& date,
                          const std::string& volume);
 
+// StoreQuoteRow for the many rows of one import into one open data file.
+// It keeps the file's header and newest records as read while it writes
+// nothing, so a row the file already holds unchanged (most rows of a
+// collection run) is known as such without a file access; any other row,
+// and a row dated before the records it keeps, takes StoreQuoteRow's way.
+// The file, the log, RecordWritten and the outcome are the same as
+// StoreQuoteRow's for every row; the file must not be written by anything
+// else meanwhile.
+class QuoteRowStore {
+public:
+    explicit QuoteRowStore(RecordFile& file) : file_(file) {}
+    RowOutcome Store(const std::string& open, const std::string& close, const std::string& high,
+                     const std::string& low, const std::string& date, const std::string& volume);
+
+private:
+    // Reads the header and the newest records when they are not held;
+    // false for a file the merge itself must judge (a damaged header, fewer
+    // records than it counts).
+    bool Load();
+
+    RecordFile& file_;
+    bool loaded_ = false;
+    std::string header_;
+    std::string newest_;        // records first_ to N
+    std::int64_t first_ = 0;
+    std::int64_t count_ = 0;    // N, the header's record count
+};
+
 // Writes weeks' selling and buying balances into the stored records of their
 // "mm/dd/yy" dates.  A margin page never adds a bar and a record keeps every
 // other byte, so the file is read once and each date found in memory.

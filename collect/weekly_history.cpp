@@ -57,12 +57,12 @@ std::optional<Date> DateAtMarker(std::string_view line, std::size_t marker) {
 std::optional<Date> SavedPageDate(const PageText& page) {
     constexpr std::string_view kMarker = "_1qCXjxCj";
     if (const auto lineNo = page.FindLine(kMarker)) {
-        const std::string_view line = page.Lines()[*lineNo];
+        const std::string_view line = page.Line(*lineNo);
         const std::size_t second = line.find(kMarker, line.find(kMarker) + 10);
         if (second != std::string_view::npos) return DateAtMarker(line, second);
     }
     if (const auto lineNo = page.FindLine("historyTermFromDate")) {
-        const std::string_view line = page.Lines()[*lineNo];
+        const std::string_view line = page.Line(*lineNo);
         const std::size_t to = line.find("historyTermToDate", line.find("historyTermFromDate") + 10);
         if (to != std::string_view::npos) return DateAtMarker(line, to);
     }
@@ -149,30 +149,32 @@ void ImportWeeklyHistory(const std::string& dataFile, const std::string& code, s
         // take the rows as garbage.
         if (!FileExists(dataFile)) throw FileError("no stock data file " + dataFile);
         RecordFile file(dataFile, QuoteRecord::kLength);
+        QuoteRowStore rows(file);
         for (std::size_t k = 0; k < files.size() && stop == RunStop::None; ++k) {
             // Saved pages come in a set of four unless a fifth was saved.
             if (k == 4 && savedPages && FileExistsIn("株HTML5.htm", Program().app.SavedPageDir) == 0) break;
             if (k > 0) page = PageText::Load(files[k]);
             if (!page) break;  // an unreadable page ends the sequence
-            for (const DailyPageRow& row : ReadDailyRows(*page, readVolume)) {
-                if (row.kind == DailyPageRow::Kind::NoCalendarDay) continue;
+            ForEachDailyRow(*page, readVolume, [&](const DailyPageRow& row) {
+                if (row.kind == DailyPageRow::Kind::NoCalendarDay) return true;
                 const Date friday = FridayOfWeek(row.date);
-                if (!Storable(friday)) continue;
+                if (!Storable(friday)) return true;
                 // Four-digit years: the turn of 1999 to 2000 is no step back.
-                if (previousYear != 0 && friday.year > previousYear) break;
+                if (previousYear != 0 && friday.year > previousYear) return false;
                 previousYear = friday.year;
-                if (row.kind == DailyPageRow::Kind::LacksField || DayNumber(row.date) > DayNumber(latest)) continue;
+                if (row.kind == DailyPageRow::Kind::LacksField || DayNumber(row.date) > DayNumber(latest)) return true;
                 std::string date = FormatMmDdYy(friday);
                 // No exchange opened in that week of 2019: its row goes to
                 // the week before, as the stored files have it.
                 if (date == "05/03/19" && !rate) date = "04/26/19";
-                const RowOutcome outcome = StoreQuoteRow(file, row.open, row.close, row.high, row.low, date, row.volume);
+                const RowOutcome outcome = rows.Store(row.open, row.close, row.high, row.low, date, row.volume);
                 if (outcome == RowOutcome::FileFull) {
                     stop = RunStop::FileFull;
-                    break;
+                    return false;
                 }
                 if (Program().store.RecordWritten == kTrue) ++written;
-            }
+                return true;
+            });
         }
     } catch (const FileError&) {
         stop = RunStop::FileFailed;

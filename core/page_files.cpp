@@ -3,11 +3,11 @@
 #include "core/program_state.h"
 #include "platform/runtime/folder.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
+#include <cerrno>
 
 namespace ranvik {
 
@@ -31,34 +31,48 @@ void DeleteOwnPageFile(const std::string& path) {
     if (IsOwnPageFile(path)) DeleteFile(path);
 }
 
-bool WritePageFile(const std::string& path, std::string_view page) {
-    // Written beside the file and renamed over it, so a reader never meets
-    // half a page.  A page is fetched again on the next run: it is not
-    // forced to the disk, which would cost more than the request itself.
-    const std::size_t slash = path.find_last_of('/');
-    std::string temp = (slash == std::string::npos ? std::string(".") : path.substr(0, slash)) + "/.ranvik-page-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    bool ok = true;
+namespace {
+
+bool WriteAll(int fd, std::string_view page) {
     for (std::string_view part : {page, std::string_view("\r\n")}) {
         std::size_t done = 0;
-        while (ok && done < part.size()) {
+        while (done < part.size()) {
             const ssize_t n = ::write(fd, part.data() + done, part.size() - done);
-            if (n <= 0) ok = false;
-            else done += static_cast<std::size_t>(n);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            done += static_cast<std::size_t>(n);
         }
     }
-    if (::close(fd) != 0) ok = false;
-    // The old page goes first: renaming over an existing file makes the
-    // file system push the new one to the disk at once.
-    if (ok) {
-        std::remove(path.c_str());
-        ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    return true;
+}
+
+}  // namespace
+
+bool WritePageFile(const std::string& path, std::string_view page) {
+    // The page is written over the old one in place and the file cut to its
+    // length: no temporary name, no new file, and no cut to nothing, each of
+    // which would make the file system push the page to the disk at once (or
+    // look for room for a new file), at more cost than the request itself.
+    // A page file is read only after its download, on the same thread, so no
+    // reader meets a page half written; a page that cannot be written is
+    // removed whole and the download fails.  What stands under the name and
+    // is no plain file (a link, a pipe) is never written through: it is
+    // removed and the page made afresh.
+    int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(fd);
+        fd = -1;
     }
-    if (!ok) std::remove(temp.c_str());
+    if (fd < 0) {
+        ::unlink(path.c_str());
+        fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) return false;
+    }
+    bool ok = WriteAll(fd, page);
+    if (ok) ok = ::ftruncate(fd, static_cast<off_t>(page.size() + 2)) == 0;
+    if (::close(fd) != 0) ok = false;
+    if (!ok) ::unlink(path.c_str());
     return ok;
 }
 

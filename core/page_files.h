@@ -19,8 +19,9 @@ bool IsOwnPageFile(const std::string& path);
 // Deletes the file when it is one of the program's own page files.
 void DeleteOwnPageFile(const std::string& path);
 
-// Replaces the file whole with the page's bytes and CR LF: a page that
-// cannot be written leaves the file as it was.  False when it could not.
+// Replaces the file with the page's bytes and CR LF.  False when it could
+// not; the file then holds no half page (it is gone, or, when the name
+// belongs to something that is no file, that stays as it was).
 bool WritePageFile(const std::string& path, std::string_view page);
 
 }  // namespace ranvik

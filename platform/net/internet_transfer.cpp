@@ -1,5 +1,7 @@
 #include "platform/net/internet_transfer.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -40,6 +42,57 @@ std::set<InternetTransfer*>& RunningTransfers() {
     return running;
 }
 
+// Drops keyboard and mouse input for the whole program while a request
+// runs, as a disabled window would.  Leaving the input to the window system
+// instead (a loop that excludes user input) would also hold back the close
+// of a window, which the window system counts as input: a close during a
+// download would wait for every page still to come.
+class InputBarrier : public QObject {
+public:
+    InputBarrier() {
+        if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+    }
+    ~InputBarrier() override {
+        if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+    }
+    InputBarrier(const InputBarrier&) = delete;
+    InputBarrier& operator=(const InputBarrier&) = delete;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonRelease:
+        case QEvent::NonClientAreaMouseButtonDblClick:
+        case QEvent::NonClientAreaMouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::InputMethod:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::TabletMove:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TouchCancel:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
 }  // namespace
 
 // The libcurl handles and what one request gathers.  The easy and multi
@@ -59,6 +112,7 @@ struct InternetTransfer::Job {
 
     bool done = false;
     bool cancelled = false;
+    bool tooLarge = false;
     CURLcode code = CURLE_OK;
     std::string body;
     char errorText[CURL_ERROR_SIZE] = {};
@@ -82,8 +136,15 @@ struct InternetTransfer::Job {
     // Called back by libcurl while it works: they only record, so that no
     // handler runs inside libcurl.
     static size_t Write(char* data, size_t size, size_t count, void* user) {
-        static_cast<Job*>(user)->body.append(data, size * count);
-        return size * count;
+        auto* job = static_cast<Job*>(user);
+        const size_t n = size * count;
+        if (n > kPageLimit - job->body.size()) {
+            // A short count makes libcurl end the request at once.
+            job->tooLarge = true;
+            return 0;
+        }
+        job->body.append(data, n);
+        return n;
     }
     static size_t Header(char*, size_t size, size_t count, void* user) {
         static_cast<Job*>(user)->Reach(kReceiving);
@@ -215,6 +276,7 @@ std::string InternetTransfer::OpenURL(const std::string& address) {
     }
     job.done = false;
     job.cancelled = false;
+    job.tooLarge = false;
     job.code = CURLE_OK;
     job.body.clear();
     job.pending.clear();
@@ -230,6 +292,8 @@ std::string InternetTransfer::OpenURL(const std::string& address) {
     curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(timeouts_.connect.count()));
     curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(timeouts_.whole.count()));
+    // A page that announces more is refused before its first byte.
+    curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(kPageLimit));
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, job.errorText);
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &Job::Write);
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, &job);
@@ -250,7 +314,13 @@ std::string InternetTransfer::OpenURL(const std::string& address) {
         job.done = true;
         job.code = CURLE_FAILED_INIT;
     }
-    if (!job.done) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!job.done) {
+        InputBarrier barrier;
+        loop.exec();
+        // Ended from outside (the application quits every loop): nothing
+        // more will drive this request.
+        if (!job.done) job.cancelled = job.done = true;
+    }
     job.loop = nullptr;
     curl_multi_remove_handle(job.multi, easy);
     job.timer.stop();
@@ -271,6 +341,7 @@ std::string InternetTransfer::OpenURL(const std::string& address) {
         outcome_.error = job.errorText[0] != '\0' ? job.errorText : curl_easy_strerror(job.code);
         outcome_.timedOut = job.code == CURLE_OPERATION_TIMEDOUT;
         outcome_.badAddress = job.code == CURLE_URL_MALFORMAT || job.code == CURLE_UNSUPPORTED_PROTOCOL;
+        outcome_.tooLarge = job.tooLarge || job.code == CURLE_FILESIZE_EXCEEDED;
     } else if (outcome_.status >= 200 && outcome_.status < 300) {
         outcome_.result = TransferResult::Received;
     } else {
@@ -283,8 +354,10 @@ std::string InternetTransfer::OpenURL(const std::string& address) {
     } else {
         Deliver(kFailed);
     }
+    std::string body;
+    body.swap(job.body);  // the transfer keeps no page between requests
     if (outcome_.result == TransferResult::TransportError || outcome_.result == TransferResult::Cancelled) return {};
-    return std::move(job.body);
+    return body;
 }
 
 }  // namespace ranvik

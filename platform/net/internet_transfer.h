@@ -5,9 +5,10 @@
 //
 // The request runs on the calling thread inside a local event loop: the
 // transfer's sockets and time-outs are watched by that loop, which also
-// delivers timers, repaints and the state events but no keyboard or mouse
-// input, so a window stays painted and its blink runs while nothing can
-// start a second download.  Nothing polls and nothing waits a fixed time.
+// delivers timers, repaints, window closes and the state events but drops
+// keyboard and mouse input, so a window stays painted and its blink runs
+// while nothing can start a second download.  Nothing polls and nothing
+// waits a fixed time.
 //
 // States, in the numbering the windows show:
 //   1 resolving the host, 3 connecting, 5 sending the request,
@@ -16,8 +17,15 @@
 // A page that arrives with a 2xx status (after any redirects) ends with 8
 // and 10; any other final status, a transport failure (refused connection,
 // unknown host, time-out, a connection cut before the announced length, an
-// address that cannot be requested) and a cancel end with 11.
+// address that cannot be requested, a page beyond kPageLimit) and a cancel
+// end with 11.
+//
+// A close of a window reaches the program during a request: the close of
+// the main window cancels every request (CancelAll), so the program ends at
+// once instead of after the pages still to come.
 #include <QObject>
+
+#include <cstddef>
 
 #include <chrono>
 #include <memory>
@@ -41,6 +49,8 @@ struct TransferOutcome {
     // come: the time was up, or the address cannot be requested at all.
     bool timedOut = false;
     bool badAddress = false;
+    // The page grew beyond kPageLimit: its bytes were dropped as they came.
+    bool tooLarge = false;
     bool Succeeded() const { return result == TransferResult::Received; }
 };
 
@@ -52,6 +62,11 @@ struct TransferTimeouts {
 class InternetTransfer : public QObject {
     Q_OBJECT
 public:
+    // No quote or company page comes near it; a page that grows beyond it
+    // (a site that sends without end) is a transport error, so that its
+    // bytes can never exhaust the program's memory.
+    static constexpr std::size_t kPageLimit = 32u * 1024 * 1024;
+
     explicit InternetTransfer(QObject* parent = nullptr);
     ~InternetTransfer() override;
     InternetTransfer(const InternetTransfer&) = delete;
@@ -64,7 +79,9 @@ public:
     std::string OpenURL(const std::string& address);
     const TransferOutcome& LastOutcome() const { return outcome_; }
 
-    // Ends a running request of this transfer; it returns Cancelled.
+    // Ends a running request of this transfer; it returns Cancelled.  A
+    // request whose loop is ended from outside (the application quits) is
+    // cancelled too.
     void Cancel();
     bool Running() const { return running_; }
 

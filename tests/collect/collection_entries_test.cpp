@@ -5,8 +5,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <sys/resource.h>
+
 #include "platform/ui/pointers.h"
 #include "tests/collect/collection_fixture.h"
+#include "tests/support/window_system.h"
 
 namespace ranvik {
 namespace {
@@ -234,6 +237,83 @@ TEST_F(CollectionEntriesTest, ClosingDuringARequestCancelsItWithoutAFalseError) 
     EXPECT_FALSE(FileExists(dir.File("1301d.KDT")));
     EXPECT_FALSE(ended);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ended; }, 10000));
+}
+
+const std::string kDaily1301 = "/yahoo/quote/1301.t/history?from=20230725&to=20240520&timeFrame=d&page=";
+
+long PeakKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// The close box of the main window's title bar, pressed while page 2 of 8
+// is on its way (each page after the first would take 20 s): the request is
+// cancelled, nothing is read or reported, the program ends, and every file
+// is whole.
+TEST_F(CollectionEntriesTest, TheWindowManagersCloseDuringASlowPageEndsTheProgramAtOnce) {
+    InternetTransfer::SetDefaultTimeouts({2000ms, 60000ms});
+    CreateDataFile(dir.File("1301d.KDT"));
+    const std::string stored = test::ReadBytes(dir.File("1301d.KDT"));
+    server.Slow("/yahoo/quote/1301.t/history", 20000ms, test::HistoryPage({}));
+    server.Page(kDaily1301 + "1", test::HistoryPage({"2024/5/17"}));
+    test::WriteBytes(dir.File("株HTML2.htm"), "page 2 of the run before");
+    StartAt("/yahoo/quote/9999.T/history?");
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    bool ended = false;
+    QObject::connect(form.get(), &MDIForm1::Ended, [&] { ended = true; });
+    int requests = 0;
+    std::string shownWhileWaiting;
+    QObject::connect(panel->Inet1, &InternetTransfer::StateChanged, [&](int state) {
+        if (state != 5 || ++requests != 2) return;
+        QTimer::singleShot(50, [&] {
+            shownWhileWaiting = Report();
+            ASSERT_TRUE(test::QueueWindowSystemClose(*form));
+        });
+    });
+    Target("1301", ".t", true, true);
+    panel->更新作成_MouseUp(1, 1);
+    // Ended without the page in hand, let alone the six after it: the
+    // requests stop at page 2.
+    // The box showed the request's state while its page was awaited.
+    EXPECT_EQ(shownWhileWaiting, "データ読込み要求中");
+    EXPECT_EQ(server.Requests(), Targets(kDaily1301, 1, 2));
+    EXPECT_TRUE(messages->shown.empty()) << (messages->shown.empty() ? "" : messages->shown[0].text);
+    EXPECT_EQ(Program().collection.NetFailed, 1);
+    EXPECT_EQ(test::ReadBytes(dir.File("1301d.KDT")), stored);
+    EXPECT_EQ(test::ReadBytes(dir.File("株HTML.htm")), test::HistoryPage({"2024/5/17"}) + "\r\n");
+    EXPECT_EQ(test::ReadBytes(dir.File("株HTML2.htm")), "page 2 of the run before");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ended; }, 10000));
+    EXPECT_FALSE(form->isVisible());
+}
+
+// A site that sends one page without end: the transfer stops at its limit
+// with the failed download's message, the program's memory stays bounded,
+// and the new stock gets no file, not even for the time of the download.
+TEST_F(CollectionEntriesTest, AnEndlessPageEndsInTheFailedDownloadMessageWithNoNewFile) {
+    InternetTransfer::SetDefaultTimeouts({2000ms, 60000ms});
+    server.Endless("/yahoo/quote/1301.t/history", std::string(64 * 1024, 'x'));
+    test::WriteBytes(dir.File("株HTML.htm"), "page 1 of the run before");
+    StartAt("/yahoo/quote/9999.T/history?");
+    form->Option1->click();
+    panel->Option4->click();
+    bool fileDuringDownload = false;
+    QObject::connect(panel->Inet1, &InternetTransfer::StateChanged,
+                     [&](int) { fileDuringDownload |= FileExists(dir.File("1301d.KDT")); });
+    Target("1301", ".t", false, true);
+    const long before = PeakKilobytes();
+    panel->更新作成_MouseUp(1, 1);
+    EXPECT_LT(PeakKilobytes() - before, 512L * 1024);
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"104, インターネット異常。再試行して下さい"});
+    EXPECT_TRUE(panel->Inet1->LastOutcome().tooLarge);
+    EXPECT_EQ(server.Requests().size(), 1u);
+    EXPECT_FALSE(fileDuringDownload);
+    EXPECT_FALSE(FileExists(dir.File("1301d.KDT")));
+    EXPECT_EQ(form->CollectFilePath, "");
+    EXPECT_EQ(test::ReadBytes(dir.File("株HTML.htm")), "page 1 of the run before");
+    EXPECT_EQ(Report(), "データ読込み失敗");
+    ExpectIdle("endless page");
 }
 
 TEST_F(CollectionEntriesTest, TheStateTextsShowOnlyWhileTheBlinkRuns) {

@@ -4,6 +4,7 @@
 
 #include "core/data_store.h"
 #include "core/program_state.h"
+#include "platform/runtime/dates.h"
 #include "tests/collect/stock_file_fixture.h"
 #include "tests/support/data_files.h"
 #include "tests/support/test_support.h"
@@ -147,6 +148,104 @@ TEST_F(RowStore, AFullFileTakesNoFurtherRow) {
     EXPECT_EQ(Program().store.RecordWritten, 0);
     EXPECT_EQ(Log(), kHeader);
     EXPECT_EQ(test::ReadBytes(path_), before);
+}
+
+// The rows of one import stored through one row store give, row by row, the
+// outcome, report, buffers and finally the file bytes that storing each row
+// on its own gives, whether the store knows the row from the records it
+// keeps, has to read them again after a write, or leaves the row to the
+// merge (a date older than the records it keeps, the one date the merge
+// moves records for, a damaged file).
+TEST_F(RowStore, ARunOfRowsGivesWhatEachRowOnItsOwnGives) {
+    // 3000 days from 2016/01/04 on: 2019/08/12 and 08/13 among the newest
+    // 2048, 2016 far before them; one bar holds margin balances.
+    const std::string single = dir_.File("single.KDT");
+    const std::string run = dir_.File("run.KDT");
+    QuoteRecord header;
+    header.RecordNo = 3001;
+    header.Low = 1;
+    std::string bytes;
+    Date day{2016, 1, 4};
+    for (int r = 2; r <= 3001; ++r, day = AddDays(day, 1)) {
+        QuoteRecord bar;
+        bar.QuoteDate = FormatMmDdYy(day);
+        bar.Open = bar.Close = bar.High = bar.Low = static_cast<float>(100 + r % 50);
+        bar.Volume = 1000;
+        if (bar.QuoteDate == "03/01/24") {
+            bar.BuyBalance = 500;
+            bar.SellBalance = 300;
+        }
+        header.High = std::max(header.High, bar.High);
+        header.Volume = 1000;
+        bytes += bar.Encode();
+    }
+    bytes = header.Encode() + bytes;
+    test::WriteBytes(single, bytes);
+    test::WriteBytes(run, bytes);
+    Program().selection.CurrentCode = "7203";
+
+    auto price = [&](const std::string& date) {
+        const std::string stored = test::ReadBytes(single);
+        for (std::size_t at = QuoteRecord::kLength; at + QuoteRecord::kLength <= stored.size(); at += QuoteRecord::kLength) {
+            const QuoteRecord r = QuoteRecord::Decode(std::string_view(stored).substr(at, QuoteRecord::kLength));
+            if (r.QuoteDate == date) return std::to_string(static_cast<int>(r.Close));
+        }
+        return std::string("1");
+    };
+    const struct {
+        const char* what;
+        std::string date;
+        std::string close;  // empty: the stored price, so the row is unchanged
+    } rows[] = {
+        {"the newest bar unchanged", "03/21/24", ""},
+        {"a bar with balances unchanged", "03/01/24", ""},
+        {"a bar changed", "02/28/24", "777"},
+        {"the same bar again, after the write", "02/28/24", ""},
+        {"a new newest bar", "03/25/24", "150"},
+        {"an older bar unchanged, after the write", "02/27/24", ""},
+        {"a bar before the kept records unchanged", "02/01/16", ""},
+        {"a bar before the kept records changed", "02/02/16", "888"},
+        {"the day the merge moves records for", "08/13/19", ""},
+        {"a bar before the first", "12/30/15", "120"},
+        {"a price that is no number", "03/20/24", "---"},
+        {"the newest bar unchanged at the end", "03/25/24", "150"},
+    };
+    RecordFile runFile(run, QuoteRecord::kLength);
+    QuoteRowStore store(runFile);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::string close = row.close.empty() ? price(row.date) : row.close;
+        StartPriceReport();
+        Program().store.RecordWritten = -1;
+        Program().store.QuoteBufA = {};
+        RowOutcome alone;
+        {
+            RecordFile file(single, QuoteRecord::kLength);
+            alone = StoreQuoteRow(file, close, close, close, close, row.date, "1000");
+        }
+        const std::string log = Log();
+        const auto written = Program().store.RecordWritten;
+        const std::string bufA = Program().store.QuoteBufA.Encode();
+        const std::string bufB = Program().store.QuoteBufB.Encode();
+
+        StartPriceReport();
+        Program().store.RecordWritten = -1;
+        Program().store.QuoteBufA = {};
+        EXPECT_EQ(store.Store(close, close, close, close, row.date, "1000"), alone);
+        EXPECT_EQ(Log(), log);
+        EXPECT_EQ(Program().store.RecordWritten, written);
+        EXPECT_EQ(Program().store.QuoteBufA.Encode(), bufA);
+        EXPECT_EQ(Program().store.QuoteBufB.Encode(), bufB);
+    }
+    runFile.Close();
+    EXPECT_EQ(test::ReadBytes(run), test::ReadBytes(single));
+    EXPECT_NE(test::ReadBytes(run), bytes);
+
+    // A damaged header is the merge's to refuse.
+    test::WriteBytes(run, std::string(10, '\0'));
+    RecordFile damaged(run, QuoteRecord::kLength);
+    QuoteRowStore refusing(damaged);
+    EXPECT_THROW(refusing.Store("100", "100", "100", "100", "03/21/24", "1000"), FileError);
 }
 
 TEST_F(RowStore, EveryReaderClosesItsReportWithItsOwnText) {

@@ -2,6 +2,7 @@
 // Internet transfer from a local HTTP server.
 #include <QApplication>
 #include <QGroupBox>
+#include <QTest>
 
 #include <chrono>
 
@@ -10,6 +11,7 @@
 #include "platform/ui/chart_control.h"
 #include "tests/company/form7_fixture.h"
 #include "tests/support/http_server.h"
+#include "tests/support/window_system.h"
 
 namespace ranvik {
 namespace {
@@ -163,6 +165,34 @@ TEST_F(Form7TransferTest, AClosingProgramEndsTheDownloadWithoutAMessage) {
     EXPECT_NE(w->Fields().LoadedCode, "1301");
     EXPECT_TRUE(form->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// The close box of the main window's title bar while the indicator page is
+// on its way (it would take 20 s): the download ends at once without a
+// message, nothing is read, and the program ends.
+TEST_F(Form7TransferTest, TheWindowManagersCloseDuringASlowPageEndsTheProgramAtOnce) {
+    InternetTransfer::SetDefaultTimeouts({2000ms, 60000ms});
+    server.Page("/fin?scode=1301", ResultsPage());
+    server.Slow("/ind", 20000ms, IndicatorPage());
+    server.Page("/quote/1301.t", QuotePage());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    bool ended = false;
+    QObject::connect(form.get(), &MDIForm1::Ended, [&] { ended = true; });
+    InstallCompanyPageRequest([&](const std::string& address, const PageStateHandler& stateChanged) {
+        return FetchCompanyPage(address, [&](int state) {
+            stateChanged(state);
+            if (state == 5 && address.find("/ind") != std::string::npos) {
+                ASSERT_TRUE(test::QueueWindowSystemClose(*form));
+                }
+        });
+    });
+    Form7* w = OpenFor("1301", "極洋");
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(messages->shown.empty());
+    EXPECT_EQ(server.Requests(), (std::vector<std::string>{"/fin?scode=1301", "/ind?scode=1301"}));
+    EXPECT_EQ(Program().collection.NetFailed, 1);
+    EXPECT_NE(w->Fields().LoadedCode, "1301");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ended; }, 10000));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ namespace ranvik::test {
 namespace {
 
 struct Route {
-    enum class Kind { Page, Status, Slow, Cut, Redirect } kind = Kind::Page;
+    enum class Kind { Page, Status, Slow, Cut, Redirect, Endless } kind = Kind::Page;
     std::string bytes;
     int status = 200;
     std::chrono::milliseconds delay{0};
@@ -103,6 +103,19 @@ struct HttpServer::Impl {
         case Route::Kind::Redirect:
             response.set_redirect(route.to);
             break;
+        case Route::Kind::Endless: {
+            const std::string chunk = route.bytes;
+            response.status = 200;
+            response.set_chunked_content_provider("text/html", [this, chunk](std::size_t, httplib::DataSink& sink) {
+                {
+                    std::lock_guard lock(mutex);
+                    if (stopped) return false;
+                }
+                // A client that hung up makes the write fail, which ends the answer.
+                return sink.write(chunk.data(), chunk.size());
+            });
+            break;
+        }
         }
     }
 };
@@ -170,6 +183,13 @@ void HttpServer::Redirect(const std::string& path, const std::string& to) {
     Route route;
     route.kind = Route::Kind::Redirect;
     route.to = to;
+    impl_->Set(path, std::move(route));
+}
+
+void HttpServer::Endless(const std::string& path, std::string chunk) {
+    Route route;
+    route.kind = Route::Kind::Endless;
+    route.bytes = std::move(chunk);
     impl_->Set(path, std::move(route));
 }
 

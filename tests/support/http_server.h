@@ -10,6 +10,7 @@
 //   server.Slow("/late", std::chrono::milliseconds(800), bytes);  // answers late
 //   server.Cut("/cut", bytes, 1000);                   // announces 1000 bytes, sends these, closes
 //   server.Redirect("/old", "/new");                   // 302 to another path
+//   server.Endless("/huge", bytes);                    // 200, these bytes over and over, never ending
 // A path without a route answers 404.  Every request is logged in order as
 // its path and query ("/quote/1301.t/history?page=1"), for tests that compare
 // the whole list.
@@ -37,6 +38,9 @@ public:
     void Slow(const std::string& path, std::chrono::milliseconds delay, std::string bytes);
     void Cut(const std::string& path, std::string bytes, std::size_t announced);
     void Redirect(const std::string& path, const std::string& to);
+    // Sends `chunk` again and again at full speed until the client hangs up
+    // or the server stops: a page without an end.
+    void Endless(const std::string& path, std::string chunk);
     // Without a route of its own, every path answers with these bytes.
     void Fallback(std::string bytes);
 

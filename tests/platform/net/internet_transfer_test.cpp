@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <vector>
 
 #include "tests/support/http_server.h"
+#include "tests/support/window_system.h"
 
 namespace ranvik {
 namespace {
@@ -108,6 +114,80 @@ TEST_F(InternetTransferTest, TimersRunDuringARequestAndACancelEndsItAtOnce) {
     EXPECT_EQ(transfer.LastOutcome().result, TransferResult::Cancelled);
     EXPECT_EQ(states.back(), 11);
     EXPECT_FALSE(InternetTransfer::AnyRunning());
+}
+
+long PeakKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+TEST_F(InternetTransferTest, APageBeyondTheLimitEndsAsATransportErrorWithItsBytesDropped) {
+    server.Endless("/endless", std::string(64 * 1024, 'x'));
+    // A page that announces more than the limit is refused before its body.
+    server.Cut("/announced", "x", InternetTransfer::kPageLimit + 1);
+    server.Page("/ok", "fine");
+    transfer.SetTimeouts({2000ms, 60000ms});
+    for (const char* path : {"/endless", "/announced"}) {
+        const long before = PeakKilobytes();
+        EXPECT_EQ(Get(server.Base() + path), "") << path;
+        const TransferOutcome& outcome = transfer.LastOutcome();
+        EXPECT_EQ(outcome.result, TransferResult::TransportError) << path << ": " << outcome.error;
+        EXPECT_TRUE(outcome.tooLarge) << path;
+        EXPECT_FALSE(outcome.timedOut) << path;
+        ASSERT_FALSE(states.empty()) << path;
+        EXPECT_EQ(states.back(), 11) << path;
+        // The page held at most up to the limit: nowhere near what a page
+        // without end would have taken in the time allowed.
+        EXPECT_LT(PeakKilobytes() - before, 512L * 1024) << path;
+
+        EXPECT_EQ(Get(server.Base() + "/ok"), "fine") << path;
+        EXPECT_TRUE(transfer.LastOutcome().Succeeded()) << path;
+        EXPECT_FALSE(transfer.LastOutcome().tooLarge) << path;
+    }
+}
+
+// Closes cancel every request, as the main window's close does.
+class ClosingWindow : public QWidget {
+public:
+    bool closed = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        closed = true;
+        InternetTransfer::CancelAll();
+        event->accept();
+    }
+};
+
+TEST_F(InternetTransferTest, TheWindowManagersCloseReachesTheProgramDuringARequestAndInputDoesNot) {
+    server.Slow("/late", 60s, "late");
+    transfer.SetTimeouts({2000ms, 120s});
+    ClosingWindow window;
+    auto* box = new QLineEdit(&window);
+    window.show();
+    box->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    // Typing during the request goes nowhere; the close is delivered and
+    // ends the request at once instead of after the page (which would come
+    // a minute later, with its text).
+    QObject::connect(&transfer, &InternetTransfer::StateChanged, [&](int state) {
+        if (state != 5) return;
+        QTest::keyClicks(box, "12");
+        QTest::mouseClick(box, Qt::LeftButton);
+        ASSERT_TRUE(test::QueueWindowSystemClose(window));
+    });
+    EXPECT_EQ(Get(server.Base() + "/late"), "");
+    EXPECT_EQ(transfer.LastOutcome().result, TransferResult::Cancelled);
+    EXPECT_TRUE(window.closed);
+    EXPECT_EQ(box->text(), "");
+
+    // Outside a request the same input arrives.
+    window.show();
+    box->setFocus();
+    QTest::keyClicks(box, "12");
+    EXPECT_EQ(box->text(), "12");
 }
 
 TEST(WithSchemeTest, AnAddressWithoutSchemeTakesTheCallersScheme) {
