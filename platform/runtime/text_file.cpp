@@ -4,21 +4,24 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <utility>
 
 #include "platform/runtime/ansi_text.h"
+#include "platform/runtime/path_guard.h"
 
 namespace ranvik {
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return buffer.str();
+    std::FILE* file = OpenForReading(path);
+    if (file == nullptr) return std::nullopt;
+    std::string bytes;
+    char buffer[16384];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return std::nullopt;
+    return bytes;
 }
 
 std::optional<std::vector<TextLine>> ReadTextLines(const std::string& path) {
