@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <string>
@@ -100,8 +101,11 @@ inline std::map<std::string, std::string> FolderContents(const std::string& fold
         if (fs::is_symlink(status)) {
             contents[name] = "link to " + fs::read_symlink(p, ec).string();
         } else if (fs::is_regular_file(status)) {
+            // The size and a digest keep a failure's listing short.
             std::ifstream in(p, std::ios::binary);
-            contents[name] = "file " + std::string(std::istreambuf_iterator<char>(in), {});
+            const std::string bytes(std::istreambuf_iterator<char>(in), {});
+            contents[name] = "file of " + std::to_string(bytes.size()) + " bytes, digest " +
+                             std::to_string(std::hash<std::string>{}(bytes));
         } else if (fs::is_directory(status)) {
             contents[name] = "folder";
         } else {
