@@ -14,7 +14,13 @@ namespace ranvik {
 std::optional<std::string> ReadFileBytes(const std::string& path) {
     std::FILE* file = OpenForReading(path);
     if (file == nullptr) return std::nullopt;
-    std::string bytes;
+    // Read whole in one go at the size the file has now; a file that grows
+    // meanwhile is read to its end all the same.
+    struct stat st {};
+    std::string bytes(::fstat(::fileno(file), &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0,
+                      '\0');
+    std::size_t held = std::fread(bytes.data(), 1, bytes.size(), file);
+    bytes.resize(held);
     char buffer[16384];
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
