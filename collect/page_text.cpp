@@ -10,6 +10,7 @@
 
 #include "core/program_state.h"
 #include "platform/runtime/ansi_text.h"
+#include "platform/runtime/path_guard.h"
 #include "platform/runtime/utf8.h"
 #include "platform/runtime/values.h"
 
@@ -191,7 +192,8 @@ std::optional<std::pair<std::size_t, std::string>> PageText::LineFrom(std::size_
 
 std::optional<PageText> PageText::Load(const std::string& path) {
     if (path.empty()) return std::nullopt;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    // A page named by a list or a saved-page folder may be anything.
+    std::FILE* file = OpenForReading(path);
     if (file == nullptr) return std::nullopt;
     // Read whole in as few calls as the file allows: into a buffer of the
     // size the file says it has, growing only when it has grown meanwhile.

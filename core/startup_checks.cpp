@@ -1,10 +1,11 @@
 #include "core/startup_checks.h"
 
-#include <fstream>
+#include <cstdio>
 
 #include "core/program_state.h"
 #include "platform/runtime/ansi_text.h"
 #include "platform/runtime/folder.h"
+#include "platform/runtime/path_guard.h"
 #include "platform/runtime/text_file.h"
 
 namespace ranvik {
@@ -92,11 +93,13 @@ UrlListCheck PurgeOutdatedUrlList(const std::string& appDir) {
 }
 
 std::optional<std::string> ReadListTableVersion(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    std::FILE* in = OpenForReading(path);
+    if (in == nullptr) return std::nullopt;
     std::string header(kListEntryLength, '\0');
-    in.read(header.data(), static_cast<std::streamsize>(header.size()));
-    if (in.bad()) return std::nullopt;
+    std::fread(header.data(), 1, header.size(), in);
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed) return std::nullopt;
     // A short file reads as zero bytes where it has none, as a record read
     // past the end does.
     std::string name = header.substr(kStockNameOffset, kStockNameWidth);

@@ -37,7 +37,7 @@ for r in "${readers[@]}"; do
   # busy machine, a 100 KB file takes them a few seconds although the
   # program's own build reads a 1 MB file in a fraction of one.
   case $r in
-    chart_setup|monthly_file|maintenance_load) timeout=5 ;;
+    chart_setup|monthly_file|maintenance_load|paths) timeout=5 ;;
     *) timeout=1 ;;
   esac
   mkdir -p "$dir/corpus/$r" "$dir/findings/$r" "$dir/logs"

@@ -56,10 +56,14 @@ std::vector<std::string> ListFolder(const std::string& folder, const std::string
     std::error_code ec;
     fs::directory_iterator it(ToPath(folder.empty() ? "." : folder), ec);
     if (ec) return names;
-    for (const auto& entry : it) {
+    // The error_code forms throughout: an entry that cannot be examined (a
+    // loop of links, a name past the limit) is passed over, and a listing
+    // that fails half way keeps what it found; nothing throws.
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) break;
         std::error_code typeError;
-        if (!entry.is_regular_file(typeError)) continue;
-        std::string name = FromPath(entry.path().filename());
+        if (!it->is_regular_file(typeError)) continue;
+        std::string name = FromPath(it->path().filename());
         if (MatchesPattern(name, pattern)) names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end());
@@ -78,6 +82,9 @@ bool FolderExists(const std::string& path) {
 
 bool DeleteFile(const std::string& path) {
     std::error_code ec;
+    // A folder that carries a file's name is the user's, not ours to remove
+    // (the file system would remove an empty one); a link goes, not its target.
+    if (fs::is_directory(fs::symlink_status(ToPath(path), ec))) return false;
     return fs::remove(ToPath(path), ec) && !ec;
 }
 

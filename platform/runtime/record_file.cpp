@@ -2,8 +2,9 @@
 
 #include <bit>
 #include <cstring>
-#include <filesystem>
 #include <utility>
+
+#include "platform/runtime/path_guard.h"
 
 namespace ranvik {
 
@@ -29,8 +30,7 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
 void RecordFile::Open(const std::string& path, std::size_t recordLength, FileAccess access) {
     Close();
     if (recordLength == 0) throw FileError("record length 0: " + path);
-    const std::filesystem::path p(reinterpret_cast<const char8_t*>(path.c_str()));
-    if (std::filesystem::is_directory(p)) throw FileError("cannot open a folder as a file: " + path);
+    if (auto refused = RefusedPath(path, access == FileAccess::ReadWrite)) throw FileError(*refused);
     const bool readOnly = access == FileAccess::ReadOnly;
     std::FILE* f = std::fopen(path.c_str(), readOnly ? "rb" : "r+b");
     if (f == nullptr && !readOnly) f = std::fopen(path.c_str(), "w+b");  // new file: nothing to truncate

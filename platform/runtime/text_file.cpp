@@ -4,21 +4,30 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <utility>
 
 #include "platform/runtime/ansi_text.h"
+#include "platform/runtime/path_guard.h"
 
 namespace ranvik {
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return buffer.str();
+    std::FILE* file = OpenForReading(path);
+    if (file == nullptr) return std::nullopt;
+    // Read whole in one go at the size the file has now; a file that grows
+    // meanwhile is read to its end all the same.
+    struct stat st {};
+    std::string bytes(::fstat(::fileno(file), &st) == 0 && st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0,
+                      '\0');
+    std::size_t held = std::fread(bytes.data(), 1, bytes.size(), file);
+    bytes.resize(held);
+    char buffer[16384];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) return std::nullopt;
+    return bytes;
 }
 
 std::optional<std::vector<TextLine>> ReadTextLines(const std::string& path) {
