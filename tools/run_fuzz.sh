@@ -7,7 +7,9 @@
 # tests/fuzz/CMakeLists.txt declares (ranvik_fuzz_target), the files beside
 # them that hold no entry point (the support code) are none.
 # (RANVIK_FUZZ_DIR names another build folder, JOBS the build's parallel
-# jobs, PARALLEL how many targets run at once, 1 unless set.)
+# jobs, PARALLEL how many targets run at once, 1 unless set, FUZZ_ARGS more
+# libFuzzer options, e.g. "-fork=1 -ignore_crashes=1 -ignore_timeouts=1" to
+# go on past a known finding until a fix lands.)
 # Each target starts from its stored corpus (tests/fuzz/corpus/<reader>/)
 # and adds the new inputs it finds to build-fuzz/corpus/<reader>/, so the
 # stored seeds stay small; crashes, hangs (over 1 s for an input, 25 s for
@@ -59,7 +61,7 @@ run_one() {
   mkdir -p "$dir/corpus/$r" "$dir/findings/$r" "$dir/logs"
   if ! "$dir/tests/fuzz/fuzz_$r" "$dir/corpus/$r" "tests/fuzz/corpus/$r" \
       -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 -max_len=1048576 \
-      -artifact_prefix="$dir/findings/$r/" -print_final_stats=1 \
+      -artifact_prefix="$dir/findings/$r/" -print_final_stats=1 ${FUZZ_ARGS:-} \
       >"$dir/logs/$r.log" 2>&1; then
     return 1
   fi
@@ -71,7 +73,9 @@ report() {
   if [ "$result" -ne 0 ]; then
     echo "   finding saved in $dir/findings/$r/ (see $dir/logs/$r.log)"
   fi
-  grep -E '^#[0-9]+[[:space:]]+DONE' "$dir/logs/$r.log" || tail -n 3 "$dir/logs/$r.log"
+  # A forked run has no DONE line: its last line with the coverage stands in.
+  grep -E '^#[0-9]+[[:space:]]+DONE' "$dir/logs/$r.log" || grep -E 'cov: [0-9]+' "$dir/logs/$r.log" | tail -n 1 ||
+    tail -n 3 "$dir/logs/$r.log"
 }
 
 status=0
