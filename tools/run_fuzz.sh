@@ -56,6 +56,8 @@ run_one() {
   # own build reads a 1 MB file in a fraction of one.
   case $r in
     chart_*|monthly_file|maintenance_*|print_*|split_*) timeout=25 ;;
+    # A list editor window is made for each input.
+    list_save) timeout=10 ;;
     *) timeout=1 ;;
   esac
   mkdir -p "$dir/corpus/$r" "$dir/findings/$r" "$dir/logs"
