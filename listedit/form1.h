@@ -15,6 +15,7 @@
 
 #include "listedit/cell_checks.h"
 #include "listedit/stock_table.h"
+#include "listedit/text_list.h"
 #include "platform/ui/colors.h"
 
 class QComboBox;
@@ -236,8 +237,9 @@ private:
 
     std::map<const LabelButton*, TwipsRect> buttonPlaces_;
     std::map<const LabelButton*, QLabel*> backLabels_;
-    // The bytes that followed the open text list's end-marker line.
-    std::string textListRest_;
+    // The open text list as it was read: its shown lines' bytes and the
+    // bytes that followed its end-marker line.
+    TextListContents textListAsRead_;
     bool loaded_ = false;
     // A stock table stands in the grid: the row operations and the search
     // work on nothing else.

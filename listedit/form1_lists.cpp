@@ -124,7 +124,7 @@ bool Form1::OpenList() {
         ShowMessage("<" + ListTitle + "> --- リストを読めません", std::string(kTitle), MessageIcon::Exclamation);
         return true;
     }
-    textListRest_ = contents->rest;
+    textListAsRead_ = *contents;
     URLNEWStxt->show();
     URLNEWStxt->setPlainText(BoxText(contents->shown));
     TextListModified = 0;
@@ -273,7 +273,7 @@ bool Form1::WriteStockTable() {
 }
 
 bool Form1::WriteTextList() {
-    return ReplaceFileBytes(ListPath, TextListBytes(FileText(URLNEWStxt->toPlainText()), textListRest_));
+    return ReplaceFileBytes(ListPath, TextListBytes(FileText(URLNEWStxt->toPlainText()), textListAsRead_));
 }
 
 void Form1::ShowSaveFailure() {

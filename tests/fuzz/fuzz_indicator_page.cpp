@@ -23,7 +23,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     input.priceLine = (options & 4) == 0 ? "" : " 2024/05/16 15:00 株価：1,000";
     input.savedPriceLine = (options & 8) == 0 ? " old" : "";
     const QuoteIndicators q = ParseQuoteIndicators(page ? &*page : nullptr, input);
-    fuzz::Check(q.Label18.has_value() == q.Label17.has_value(), "the mark label is set with the title");
+    // A page that cannot be read leaves every placeholder and the title.
+    if (!page) {
+        fuzz::Check(q.Label15 == " -" && q.Label7 == " -" && q.Label12 == " -" && q.Label16 == " --" && q.Label11 == " -" &&
+                        !q.Label17 && !q.Label18 && q.PriceLine == input.priceLine,
+                    "a page that cannot be read changes nothing shown");
+    }
+    // The title carries the price line the window keeps, and the marks.
+    if (q.Label17) {
+        fuzz::Check(*q.Label17 == (input.maximized ? input.stockTitle : std::string()) + q.PriceLine,
+                    "the title is the stock's title and the price line");
+        fuzz::Check(q.Label18 && *q.Label18 == q.BenefitMark + q.IndexMarks, "the mark label shows the marks read");
+    }
+    fuzz::Check(q.PriceLine == input.priceLine || q.PriceLine == q.SavedPriceLine,
+                "a price line read is kept as the saved one too");
+    // Each value is the placeholder or a text cut from one line of the page
+    // (a line ends at its CR; a lone LF is the page's own text) up to the
+    // next tag.
+    for (const std::string* label : {&q.Label15, &q.Label7, &q.Label12, &q.Label16, &q.Label11}) {
+        fuzz::Check(label->find_first_of("<\r") == std::string::npos, "a value holds no tag and no line end");
+    }
     fuzz::CheckPagesKept(pages);
     return 0;
 }

@@ -24,15 +24,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::SavePages(pages);
     const auto results = LoadPage(Program().download.PageFile1);
     const AnnualResults annual = ParseAnnualResults(Page(results));
-    std::size_t cells = 0;
-    WriteResultsGrid(annual.grid, [&cells](int row, int column, const std::string&) {
+    // The grid as the window leaves it, from cells that held another
+    // company's texts.
+    std::array<std::array<std::string, 6>, 11> grid;
+    for (auto& row : grid) row.fill("old");
+    WriteResultsGrid(annual.grid, [&grid](int row, int column, const std::string& text) {
         fuzz::Check(row >= 0 && row < 11 && column >= 0 && column < 6, "a grid cell lies inside the grid");
-        ++cells;
+        grid[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
     });
+    for (std::size_t row = 0; row < 11; ++row) {
+        for (std::size_t column = 0; column < 6; ++column) {
+            const std::optional<std::string>& cell = annual.grid[row][column];
+            if (cell) fuzz::Check(grid[row][column] == *cell, "every cell a run reads is shown in its place");
+            // The value cells and the period row hold nothing of the company shown before.
+            if (column >= 1) fuzz::Check(grid[row][column] != "old", "no text of the company shown before stays");
+        }
+    }
     const InterimResults interim = ParseInterimResults(Page(results));
-    for (const ChartTexts* chart : {&annual.MSChart1, &annual.MSChart2, &annual.MSChart3, &annual.MSChart5,
-                                    &interim.MSChart4}) {
-        fuzz::Check(chart->values.size() <= 4, "a chart gets no more rows than it has");
+    // Each chart gets at most the rows its design has.
+    const std::pair<const ChartTexts*, std::size_t> charts[] = {
+        {&annual.MSChart1, 4}, {&annual.MSChart2, 1}, {&annual.MSChart3, 2}, {&annual.MSChart5, 1}, {&interim.MSChart4, 4}};
+    for (const auto& [chart, rows] : charts) fuzz::Check(chart->values.size() <= rows, "a chart gets no more rows than it has");
+    for (const std::optional<int>& divisor : {annual.unitDivisor, interim.unitDivisor}) {
+        fuzz::Check(!divisor || *divisor > 0, "a unit divisor read divides by a positive number");
     }
     const auto quote = LoadPage(Program().download.PageFile3);
     ParseDividendPerShare(Page(quote));

@@ -179,6 +179,87 @@ bool SameButMultipliers(std::string_view after, std::string_view before) {
     return true;
 }
 
+std::string DataFileOf(std::string_view& bytes, int bars, bool weekly) {
+    constexpr std::string_view kMarker = "<!--data file-->";
+    const std::size_t at = bytes.find(kMarker);
+    if (at == std::string_view::npos) return SmallDataFile(bars, weekly);
+    const std::string file(bytes.substr(at + kMarker.size()));
+    bytes = bytes.substr(0, at);
+    return file;
+}
+
+namespace {
+
+// The dates of the bars a data file's header counts (whole records only),
+// by date, with the record's bytes.
+std::multimap<std::string, std::string> CountedBars(std::string_view bytes) {
+    std::multimap<std::string, std::string> bars;
+    if (bytes.size() < QuoteRecord::kLength) return bars;
+    const auto held = static_cast<std::int64_t>(bytes.size() / QuoteRecord::kLength);
+    const QuoteRecord header = QuoteRecord::Decode(bytes.substr(0, QuoteRecord::kLength));
+    const std::int64_t last = std::min<std::int64_t>(header.RecordNo, held);
+    for (std::int64_t r = 2; r <= last; ++r) {
+        const std::string_view record =
+            bytes.substr(static_cast<std::size_t>(r - 1) * QuoteRecord::kLength, QuoteRecord::kLength);
+        bars.emplace(std::string(record.substr(28, 8)), std::string(record));
+    }
+    return bars;
+}
+
+}  // namespace
+
+void CheckMerge(std::string_view before, const std::string& path) {
+    const std::string bytes = ReadFile(path);
+    const std::multimap<std::string, std::string> after = CountedBars(bytes);
+    const std::multimap<std::string, std::string> held = CountedBars(before);
+    bool dated = true;
+    for (const auto& [date, record] : held) {
+        if (!IsRecordDate(date)) {
+            dated = false;
+            continue;
+        }
+        Check(after.count(date) > 0, "a bar held before a merge is still there, or one of the same date");
+    }
+    if (dated) {
+        for (const auto& [date, record] : after) Check(IsRecordDate(date), "a merge makes no bar without a date");
+    }
+    const auto counts = [](std::string_view file) {
+        return file.size() < QuoteRecord::kLength
+                   ? std::int64_t{0}
+                   : std::int64_t{QuoteRecord::Decode(file.substr(0, QuoteRecord::kLength)).RecordNo};
+    };
+    const auto whole = [](std::string_view file) { return static_cast<std::int64_t>(file.size() / QuoteRecord::kLength); };
+    if (counts(before) <= whole(before)) {
+        Check(counts(bytes) <= whole(bytes), "a data file's header counts no record it does not hold");
+    }
+}
+
+FolderFiles FolderSnapshot() {
+    FolderFiles files;
+    std::error_code ignored;
+    for (const auto& entry : fs::recursive_directory_iterator(ScratchFolder(), ignored)) {
+        if (!entry.is_regular_file()) continue;
+        files[fs::relative(entry.path(), ScratchFolder()).string()] = ReadFile(entry.path().string());
+    }
+    return files;
+}
+
+void CheckFolderKept(const FolderFiles& before, const std::vector<std::string>& mayChange) {
+    const auto allowed = [&mayChange](const std::string& name) {
+        return std::find(mayChange.begin(), mayChange.end(), name) != mayChange.end();
+    };
+    const FolderFiles after = FolderSnapshot();
+    for (const auto& [name, bytes] : before) {
+        if (allowed(name)) continue;
+        const auto found = after.find(name);
+        Check(found != after.end(), "the program folder keeps its files");
+        Check(found->second == bytes, "the program folder's files keep their bytes");
+    }
+    for (const auto& [name, bytes] : after) {
+        if (!allowed(name)) Check(before.count(name) > 0, "the program folder gets no file the operation does not make");
+    }
+}
+
 bool IsRecordDate(std::string_view field) {
     if (field.size() != 8 || field[2] != '/' || field[5] != '/') return false;
     int parts[3] = {};

@@ -7,6 +7,8 @@
 // the process, which the fuzzer and the corpus replay both report.
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -66,6 +68,28 @@ inline std::string_view InputOf(const std::uint8_t* data, std::size_t size) {
 // The first byte of the input, which chooses how the reader is called; 0
 // for an empty input.
 std::uint8_t TakeOptions(std::string_view& bytes);
+
+// The data file a page reader merges into: the bytes after the input's
+// first "<!--data file-->" (any file, damaged ones too), or, without the
+// marker, SmallDataFile(bars, weekly).  `bytes` keeps what came before the
+// marker.
+std::string DataFileOf(std::string_view& bytes, int bars, bool weekly);
+
+// What a merge owes the data file it wrote to, which held `before`: every
+// bar the header counted with a calendar day is still there, unchanged or
+// replaced by a bar of the same date; a header that counted no record the
+// file did not hold still does not; and when every bar counted (of the
+// whole records) carried a calendar day, every bar still does, so that no
+// bar without a date (a gap of zero bars) is made.
+void CheckMerge(std::string_view before, const std::string& path);
+
+// The files of the scratch folder by name, with their bytes.
+using FolderFiles = std::map<std::string, std::string>;
+FolderFiles FolderSnapshot();
+
+// The scratch folder holds the files it held before, with their bytes, and
+// no other, except the files named in `mayChange` (changed, made or gone).
+void CheckFolderKept(const FolderFiles& before, const std::vector<std::string>& mayChange);
 
 // Saves the pages as a download leaves them (株HTML.htm, 株HTML2.htm, ...)
 // and names them in PageFile1 to PageFile8; the first is always saved, a

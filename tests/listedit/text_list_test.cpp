@@ -83,6 +83,52 @@ TEST_F(TextListTest, OpeningAndSavingWithoutAChangeGivesTheSameBytes) {
     }
 }
 
+TEST_F(TextListTest, LinesLeftAloneGoBackWithTheBytesAndLineEndsTheyWereReadWith) {
+    const struct {
+        const char* bytes;
+        const char* typed;  // at the start of the box; empty: saved unedited
+        const char* saved;
+    } cases[] = {
+        {"a\nb\n<END>\nrest", "", "a\nb\n<END>\nrest"},                  // LF-only lines
+        {"a\rb\r\n", "", "a\rb\r\n"},                                      // a lone CR
+        {"a\r\nlast", "", "a\r\nlast"},                                      // no final line end
+        {"\x80\xFF=\x81\r\n<END>\r\n", "", "\x80\xFF=\x81\r\n<END>\r\n"},  // not CP932
+        {"\r\n\n\r", "", "\r\n\n\r"},                                    // empty lines only
+        {"", "", ""},
+        // An edit re-encodes only what it touched; the other lines keep their bytes.
+        {"a\nb\x80\nc", "x\n", "x\r\na\nb\x80\nc"},
+        {"a\nb", "x", "xa\r\nb"},
+    };
+    for (const auto& c : cases) {
+        Form1& f = StartWithUrlList(c.bytes);
+        if (*c.typed != 0) Type(c.typed);
+        f.TextListModified = -1;
+        ASSERT_TRUE(f.WriteCurrentList()) << c.bytes;
+        EXPECT_EQ(ranvik::test::Hex(ranvik::test::ReadBytes(dir.File("MyURL.txt"))), ranvik::test::Hex(c.saved))
+            << ranvik::test::Hex(c.bytes);
+    }
+}
+
+TEST_F(TextListTest, TheSavedBytesOfAnEditedTextKeepEveryUntouchedLine) {
+    ranvik::test::WriteBytes(dir.File("t.txt"), "a\nb\x80\r\nc\rlast");
+    const auto read = ReadTextList(dir.File("t.txt"));
+    ASSERT_TRUE(read);
+    const struct {
+        const char* shown;
+        const char* saved;
+    } cases[] = {
+        {"a\r\nb\xEF\xBF\xBD\r\nc\r\nlast\r\n", "a\nb\x80\r\nc\rlast"},           // as read
+        {"a\r\nc\r\nlast\r\n", "a\nc\rlast"},                                  // a line deleted
+        {"a\r\nb\xEF\xBF\xBD\r\nc\r\nlast\r\nnew\r\n", "a\nb\x80\r\nc\rlast\r\nnew\r\n"},  // added after the unended line
+        {"a\r\nlast\r\n", "a\nlast"},                                              // two deleted
+        {"A\r\nb\xEF\xBF\xBD\r\nC\r\nlast", "A\r\nb\x80\r\nC\r\nlast"},          // two lines changed
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ranvik::test::Hex(TextListBytes(c.shown, *read)), ranvik::test::Hex(c.saved)) << c.shown;
+    }
+}
+
 TEST_F(TextListTest, AnEditIsSavedBeforeTheLinesThatFollowedTheMarker) {
     Form1& f = StartWithUrlList();
     Type("株価データ=http://a/\n");

@@ -1,0 +1,90 @@
+#pragma once
+// The chart window of the drawing targets: the drawing tests' window of
+// recording panes with the real drawers of every chart kind behind it, a
+// recording printer for the printed page, and the checks every drawing owes
+// the program folder.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "chart/drawing/chart_setup.h"
+#include "chart/kinds/point_figure.h"
+#include "chart/kinds/reverse_watch.h"
+#include "chart/kinds/stock_compare.h"
+#include "chart/kinds/three_line_break.h"
+#include "chart/kinds/year_compare.h"
+#include "core/program_state.h"
+#include "core/startup_checks.h"
+#include "platform/surface/printer.h"
+#include "tests/chart/drawing/test_chart_host.h"
+#include "tests/fuzz/fuzz_support.h"
+
+namespace ranvik::fuzz {
+
+class FuzzChartHost : public test::TestChartHost {
+public:
+    FuzzChartHost() {
+        MenuItemArray* items = menus.Add(&menu, &owner, "mnuChartItemeyc");
+        items->Add(1, "年毎比較1(&N)");
+        items->Add(2, "年毎比較2(&M)");
+        fields.WindowNo = 1;
+        fields.StockSource = 1;
+        fields.StockTitle = "極洋";
+    }
+    void DrawStockCompare(ChartFile& file1) override { ranvik::DrawStockCompare(*this, file1); }
+    void DrawReverseWatch(ChartFile& file1) override { ranvik::DrawReverseWatch(*this, file1); }
+    void DrawPointFigure(ChartFile& file1) override { ranvik::DrawPointFigure(*this, file1); }
+    void DrawThreeLineBreak(ChartFile& file1) override { ranvik::DrawThreeLineBreak(*this, file1); }
+    void DrawYearCompare(ChartFile& file1) override { ranvik::DrawYearCompare(*this, file1); }
+    void SetYearPanelVisible(bool) override {}
+    void ClearYearList() override { yearList.clear(); }
+    void AddYearToList(const std::string& year) override { yearList.push_back(year); }
+    void SetYearListText(const std::string& text) override { yearListText = text; }
+    std::string YearListText() const override { return yearListText; }
+    Surface* PrintPage() override { return &paper.Page(); }
+
+    std::vector<std::string> yearList;
+    std::string yearListText;
+    RecordingPrinter paper;
+};
+
+// Prepares a drawing run: the calendar tables the kinds count days with, and
+// this window the active one.
+inline void BeginChartRun() {
+    BeginRun();
+    FillCalendarTables();
+    Program().app.AppTitle = "Ranvikチャート ";
+    Program().windows.ActiveWindowNo = 1;
+}
+
+// The input saved as the window's data file, daily or weekly by the name.
+inline std::string SaveDataFile(FuzzChartHost& window, std::string_view bytes, bool weekly) {
+    const std::string name = weekly ? "1301w.KDT" : "1301d.KDT";
+    WriteFile(FileIn(name), bytes);
+    window.fields.DataFileName = FileIn(name);
+    return name;
+}
+
+// What a drawing owes the program folder: its data file changes in nothing
+// but the split-correction marks, and no file is left but the corrected
+// copy the set-up makes for a file of several points and the monthly file
+// of a window showing months.
+inline void CheckDrawingKeptFolder(const FolderFiles& before, const std::string& name, const FuzzChartHost& window) {
+    const FolderFiles after = FolderSnapshot();
+    for (const auto& [file, bytes] : after) {
+        if (file == name) {
+            Check(SameButMultipliers(bytes, before.at(name)),
+                  "the chart window changes nothing of its data file but the split-correction marks");
+        } else if (before.count(file) == 0) {
+            Check((file.rfind("Hosei", 0) == 0 && file.size() > 4 && file.substr(file.size() - 4) == ".KDT") ||
+                      file == window.fields.MonthlyFileName,
+                  "a drawing leaves no file but the corrected copy and the monthly file");
+            CheckDataFile(FileIn(file), false);
+        } else {
+            Check(bytes == before.at(file), "a drawing changes no other file");
+        }
+    }
+    Check(after.count(name) == 1, "a drawing keeps its data file");
+}
+
+}  // namespace ranvik::fuzz
