@@ -273,6 +273,7 @@ private:
     bool ParameterBoxEvent(QObject* watched, QEvent* event);
     void InstallParameterBoxFilters();
     void OnSubWindowActivated(QMdiSubWindow* window);
+    void ChildStateChanged(QMdiSubWindow* frame, Qt::WindowStates before);
     void ShowMenuBarOf(ChildForm* child);
     void FocusToolbarStrip();
     void SetBarVisible(int index, bool visible);

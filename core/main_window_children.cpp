@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStackedWidget>
+#include <QTimer>
 
 #include "core/child_form.h"
 #include "core/program_state.h"
@@ -22,6 +23,7 @@ using namespace main_window_internal;
 void MDIForm1::ShowChild(ChildForm* child) {
     QMdiSubWindow* frame = mdiArea_->addSubWindow(child);
     frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->installEventFilter(this);
     child->Load();
     if (child->OpensMaximized()) {
         frame->showMaximized();
@@ -29,6 +31,25 @@ void MDIForm1::ShowChild(ChildForm* child) {
         frame->show();
     }
     mdiArea_->setActiveSubWindow(frame);
+}
+
+void MDIForm1::ChildStateChanged(QMdiSubWindow* frame, Qt::WindowStates before) {
+    if (!before.testFlag(Qt::WindowMaximized)) return;
+    // The area restores a maximized window when another one is maximized
+    // (the results window, a second chart window).  A window that opened
+    // maximized never had a size of its own and would sit behind as a small
+    // window in the corner: it keeps the area's size instead.  A window the
+    // user restores is the only maximized one and keeps its own size.
+    QPointer<QMdiSubWindow> restored = frame;
+    QTimer::singleShot(0, this, [this, restored] {
+        if (restored == nullptr || restored->isMaximized() || restored->isMinimized()) return;
+        for (QMdiSubWindow* other : mdiArea_->subWindowList()) {
+            if (other != restored && other->isMaximized()) {
+                restored->setGeometry(mdiArea_->viewport()->rect());
+                return;
+            }
+        }
+    });
 }
 
 ChildForm* MDIForm1::ActiveChild() const {
@@ -50,8 +71,14 @@ void MDIForm1::ShowMenuBarOf(ChildForm* child) {
     if (bar == nullptr) bar = mainMenuBar_;
     if (menuStack_->indexOf(bar) < 0) {
         menuStack_->addWidget(bar);
-        // The stack does not own a child's bar: it goes with its window.
-        connect(bar, &QObject::destroyed, menuStack_, [this] { menuStack_->setCurrentWidget(mainMenuBar_); });
+        // The stack does not own a child's bar: it goes with its window,
+        // after the next window was activated (a closed window's frame is
+        // deleted later).  The stack then shows whichever bar it likes, so
+        // the active child's bar is put back once the window is gone.
+        connect(bar, &QObject::destroyed, menuStack_, [this] {
+            menuStack_->setCurrentWidget(mainMenuBar_);
+            QMetaObject::invokeMethod(this, [this] { ShowMenuBarOf(ActiveChild()); }, Qt::QueuedConnection);
+        });
     }
     menuStack_->setCurrentWidget(bar);
     // Only the shown bar's shortcuts may act, or Ctrl+X would be claimed by

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -298,6 +299,11 @@ void MDIForm1::Picture3_Click() { FocusToolbarStrip(); }
 bool MDIForm1::eventFilter(QObject* watched, QEvent* event) {
     if (ParameterBoxEvent(watched, event)) return true;
     const auto type = event->type();
+    if (type == QEvent::WindowStateChange) {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(watched)) {
+            ChildStateChanged(frame, static_cast<QWindowStateChangeEvent*>(event)->oldState());
+        }
+    }
     if (watched == Picture2) {
         if (type == QEvent::MouseMove) {
             auto* e = static_cast<QMouseEvent*>(event);

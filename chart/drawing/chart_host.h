@@ -83,6 +83,9 @@ public:
     // leaves the title in RGB(0,120,255).
     virtual bool BlinkRunning() const = 0;
     virtual void StopBlink() = 0;
+    // The file to be shown had no bars (message 302): nothing of the chart
+    // drawn before may stay on the window, which now names no stock.
+    virtual void ShowNoData() {}
 
     // The main window: its caption, the tab of chart window `windowNo` (1 to
     // 3), its toolbar buttons by key, and its keyboard focus target (the

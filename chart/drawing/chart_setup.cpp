@@ -225,11 +225,14 @@ std::string PriceCaption(double price, bool exchangeRate) {
 bool IsExchangeRateCode(const ChartWindowState& f) { return f.StockCode4 >= "0010" && f.StockCode4 <= "0500"; }
 
 void ReportNoData(ChartHost& w) {
-    Message(kMessage302);
     ChartWindowState& f = w.Fields();
     f.DataFileName.clear();
     f.ChartShown = 0;
     w.StopBlink();
+    // The chart drawn before goes first: the message must not stand over
+    // another stock's chart under this stock's title.
+    w.ShowNoData();
+    Message(kMessage302);
 }
 
 bool OpenChartFile(ChartHost& w, ChartFile& file1) {

@@ -26,7 +26,8 @@ void ShowChart(ChartHost& window);
 // ChartShown 0, no blink), as after a file with no bars.
 bool OpenChartFile(ChartHost& window, ChartFile& file1);
 
-// Message 302 and the window without a stock.
+// Message 302 and the window without a stock: nothing of the chart drawn
+// before stays on it.
 void ReportNoData(ChartHost& window);
 
 // The text of the window's tab in the main window: the title after a code

@@ -104,6 +104,9 @@ public:
 
     // Pane layout.
     void Form_Resize();
+    // The data file named on the command line, which the first resize sends
+    // here through the event loop.
+    void OpenCommandLineFile();
     void mnuGamen比_Click(int index);
     void Picture1_DblClick();
     void Picture3_DblClick();
@@ -250,6 +253,7 @@ public:
     QLabel& LabelNo(int number) override;
     bool BlinkRunning() const override;
     void StopBlink() override;
+    void ShowNoData() override;
     void StartBlink();
     void SetMainWindowCaption(const std::string& caption) override;
     void SetWindowCaption(const std::string& caption) override;
@@ -411,6 +415,8 @@ private:
     // The press of a double click on the indicator pane: its release is no
     // click.
     bool indicatorDblClicked_ = false;
+    // The command-line file waits for the event loop.
+    bool commandLineQueued_ = false;
 
     // Mouse moves over the panes, the read-out panel, the labels above the
     // chart and the window's background.
@@ -419,6 +425,8 @@ private:
     // sizes it: the chart kinds' period captions outgrow the design width.
     void FitInformationLabel();
     void PaneMouseMove(QObject* watched, QEvent* event);
+    // True when the point (the window's own pixels) lies on no control.
+    bool OverBackground(QPointF at) const;
     void PrintReadout(double x);
     // Mouse buttons, double clicks and keys on the price pane.
     bool PricePaneEvent(QObject* watched, QEvent* event);

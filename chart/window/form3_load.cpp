@@ -1,10 +1,12 @@
 // The chart window's life cycle: load, activation, the title blink, the company results window and unload.
+#include "chart/drawing/chart_setup.h"
 #include "chart/drawing/crosshair.h"
 #include "chart/window/form3.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSlider>
@@ -204,6 +206,25 @@ void Form3::DropRemovedDataFile() {
     StartBlink();
     f.DataFileName.clear();
     f.ChartShown = 0;
+}
+
+void Form3::ShowNoData() {
+    auto& f = fields_;
+    // The file drawn before is no longer what the window shows: picking it
+    // again must draw it, not take the empty panes for its chart.
+    f.ShownFileName.clear();
+    f.ShownCode.clear();
+    for (Surface* pane : {&PricePane(), &IndicatorPane(), &BandVolumePane(), &DataPanel()}) pane->Cls();
+    SetPaneVisible(Pane::YearCandles, false);
+    for (QLabel* label : {Label10, Label14, Label20, Label21}) label->hide();
+    // The captions name the stock asked for, as a drawn chart's would, and
+    // no longer the period and overlays of a chart that is gone.
+    Label1->setText(QString::fromStdString(f.StockTitle + f.StockUnitText));
+    SetWindowCaption("");
+    // The frame keeps its last caption when the window's turns empty.
+    if (Frame() != nullptr) Frame()->setWindowTitle(QString());
+    if (f.WindowNo >= 1 && f.WindowNo <= 3) SetWindowTab(f.WindowNo, WindowTabText(f.StockTitle), f.StockTitle);
+    if (f.WindowNo == Program().windows.ActiveWindowNo) SetMainWindowCaption(Program().app.AppTitle + f.StockTitle);
 }
 
 void Form3::Timer1_Timer() {

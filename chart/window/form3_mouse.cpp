@@ -35,9 +35,16 @@ void Form3::PaneMouseMove(QObject* watched, QEvent* event) {
     } else if (watched == Picture5) {
         Picture5_MouseMove(button, 0, Picture5->PixelToUserX(at.x()), Picture5->PixelToUserY(at.y()));
     } else if (watched == Picture11 || watched == Label1 || watched == Label10 || watched == Label20 ||
-               watched == Label21 || watched == this) {
+               watched == Label21 || (watched == this && OverBackground(at))) {
         if (CrosshairMayBeDrawn(*this)) DelLine();
     }
+}
+
+bool Form3::OverBackground(QPointF at) const {
+    // A move a pane or label did not take comes up to the window as well,
+    // after the pane has drawn the crosshair: only the window's own
+    // background removes it, or no line would ever stay on the screen.
+    return childAt(at.toPoint()) == nullptr;
 }
 
 void Form3::Picture1_MouseMove(int, int, double x, double y) {

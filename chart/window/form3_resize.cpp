@@ -107,15 +107,14 @@ void Form3::Form_Resize() {
     SetWidth(HScroll1, out.scrollBarWidth);
     // 9.
     ApplyPaneScales(f, PricePane(), IndicatorPane());
-    // 10. The command-line file, at the first resize; a name that is not a
-    // stock data file's opens nothing.
+    // 10. The command-line file, at the first resize.  That resize comes
+    // inside the main window's first show(), and a file without bars shows
+    // message 302, whose box must not wait for the user in there: the file
+    // opens as soon as the start-up is back in the event loop.
     if (!f.CommandLineFile.empty()) {
-        f.DataFileName = f.CommandLineFile;
-        f.CommandLineFile.clear();
-        if (ToUpper(RightChars(f.StockTitle, 4)) == ".KDT") {
-            ShowPartialView(*this);
-        } else {
-            f.DataFileName.clear();
+        if (!commandLineQueued_) {
+            commandLineQueued_ = true;
+            QTimer::singleShot(0, this, [this] { OpenCommandLineFile(); });
         }
         return;
     }
@@ -124,6 +123,20 @@ void Form3::Form_Resize() {
         MDIForm1* main = Main();
         if (main != nullptr && f.WindowNo == Program().windows.ActiveWindowNo) main->QuickBoxes[4]->setEnabled(true);
         RedrawChart(*this);
+    }
+}
+
+void Form3::OpenCommandLineFile() {
+    auto& f = fields_;
+    commandLineQueued_ = false;
+    if (f.CommandLineFile.empty()) return;
+    // A name that is not a stock data file's opens nothing.
+    f.DataFileName = f.CommandLineFile;
+    f.CommandLineFile.clear();
+    if (ToUpper(RightChars(f.StockTitle, 4)) == ".KDT") {
+        ShowPartialView(*this);
+    } else {
+        f.DataFileName.clear();
     }
 }
 

@@ -3,6 +3,13 @@
 // messages and help calls.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <QTest>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,6 +59,44 @@ inline void WriteDeliveredLists(const std::string& folder) {
                               ListRecord(0, "6501", "日立製作所", 't', 1, 100);
     WriteBytes(folder + "全銘柄リスト.eTBL", table);
     WriteBytes(folder + "東証プライムリスト.eTBL", table);
+}
+
+// The menu bar the main window shows now: the active child window's, or
+// its own.
+inline QMenuBar* ShownMenuBar(QWidget& main) {
+    for (QMenuBar* bar : main.findChildren<QMenuBar*>()) {
+        if (bar->isVisible()) return bar;
+    }
+    return nullptr;
+}
+
+// The titles of the menus on a bar.
+inline std::vector<std::string> MenuTitles(const QMenuBar* bar) {
+    std::vector<std::string> titles;
+    if (bar == nullptr) return titles;
+    for (const QAction* menu : bar->actions()) {
+        if (menu->isVisible()) titles.push_back(menu->text().toStdString());
+    }
+    return titles;
+}
+
+// A click on the close button of a child window's caption.
+inline void ClickCaptionClose(QMdiSubWindow& frame) {
+    QStyleOptionTitleBar option;
+    option.initFrom(&frame);
+    option.subControls = QStyle::SC_All;
+    option.titleBarFlags = frame.windowFlags();
+    option.titleBarState = static_cast<int>(frame.windowState());
+    const int border = frame.isMaximized() ? 0 : frame.style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &frame);
+    const int height = frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, &frame);
+    option.rect = QRect(border, border, frame.width() - 2 * border, height);
+    const QRect button =
+        frame.style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarCloseButton, &frame);
+    // The frame knows the button under the mouse from the move onto it (a
+    // move to where the mouse already is moves nothing).
+    QTest::mouseMove(&frame, frame.rect().center());
+    QTest::mouseMove(&frame, button.center());
+    QTest::mouseClick(&frame, Qt::LeftButton, Qt::NoModifier, button.center());
 }
 
 class MainWindowTest : public ::testing::Test {

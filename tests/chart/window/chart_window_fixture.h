@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QMdiSubWindow>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 
@@ -51,6 +52,23 @@ public:
     RecordingSurface indicator;
     RecordingSurface progress;
 };
+
+// A point inside a row of a shown grid, in its viewport, as the mouse
+// reaches it.
+inline QPoint RowPoint(FlexGrid& grid, int row, int col = 1) {
+    const QPoint inGrid(grid.frameWidth() + (grid.ColPos(col) + grid.ColWidth(col) / 2) / 15,
+                        grid.frameWidth() + (grid.RowPos(row) + grid.RowHeight(row) / 2) / 15);
+    return grid.viewport()->mapFrom(&grid, inGrid);
+}
+
+// A double click as the window system delivers it: press, release, double
+// click, release.
+inline void DoubleClickRow(FlexGrid& grid, int row) {
+    const QPoint at = RowPoint(grid, row);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
 
 class ChartWindowTest : public MainWindowTest {
 protected:
@@ -101,6 +119,14 @@ protected:
         grid.SetCol(1);
         Publish(file.substr(0, 4), Trim(grid.TextMatrix(row, 1)), grid.TextMatrix(row, 2), "(100株)");
         Send("4", mode);
+    }
+    // The data-file grid's row of the file; 0 when the grid has none.
+    int FileRow(const std::string& file) {
+        FlexGrid& grid = *form->MSFGrid1;
+        for (int r = 1; r < grid.Rows(); ++r) {
+            if (Trim(grid.TextMatrix(r, 4)) == file) return r;
+        }
+        return 0;
     }
     // The same on the list-table grid's row.
     void RequestListStock(int row, const std::string& mode) {
@@ -154,7 +180,7 @@ protected:
         ChartWindowTest::SetUp();
         Makers().chartWindow = [] { return new Form; };
     }
-    Form& W(int no = 1) { return *static_cast<Form*>(Window(no)); }
+    Form& W(int no = 1) { return *static_cast<Form*>(Program().windows.ChartWindow(no)); }
 };
 
 }  // namespace ranvik::test

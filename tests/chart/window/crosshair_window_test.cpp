@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 
 #include "tests/chart/window/chart_window_fixture.h"
 
@@ -72,6 +73,39 @@ TEST_F(CrosshairInTheWindow, TheFirstMoveAfterAnotherKindsRedrawDrawsOnlyNewLine
         EXPECT_EQ(lines[0].x1, 14);
         EXPECT_EQ(lines[1].y1, 50);
     }
+}
+
+// A move the pane did not take goes on to the window: the window's own
+// eraser must leave the lines the pane has just drawn where they are.
+TEST_F(CrosshairInTheWindow, AMouseMoveOverThePaneLeavesTheCrosshairDrawn) {
+    MDIForm1& main = StartShown();
+    RequestFile("1301d.KDT", "d");
+    RecordingForm3& w = *Window(1);
+    w.Item("mnuMisc", 0).SetChecked(true);
+    w.Check6.SetValue(1);
+    ASSERT_TRUE(w.Item("mnuFuncExItem", 5).Checked());  // the price tag
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    const QPoint at(WidthOf(w.Picture1) / 15 / 2, HeightOf(w.Picture1) / 15 / 2);
+    w.price.ClearLog();
+    QTest::mouseMove(w.Picture1, at);
+    EXPECT_NE(F().CrossX, -2000);
+    EXPECT_NE(F().CrossY, -2000);
+    EXPECT_EQ(XorLines(w).size(), 2u);  // drawn, and not drawn over again
+    EXPECT_FALSE(w.Label14->isHidden());
+    // The next move takes the lines along.
+    w.price.ClearLog();
+    QTest::mouseMove(w.Picture1, at + QPoint(20, 10));
+    EXPECT_EQ(XorLines(w).size(), 4u);
+    EXPECT_FALSE(w.Label14->isHidden());
+    // The window's own background, left of the panes, removes them.
+    w.price.ClearLog();
+    const QPoint background(0, w.Picture1->geometry().center().y());
+    ASSERT_EQ(w.childAt(background), nullptr);
+    QTest::mouseMove(&w, background);
+    EXPECT_EQ(F().CrossX, -2000);
+    EXPECT_EQ(XorLines(w).size(), 2u);
+    EXPECT_TRUE(w.Label14->isHidden());
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 // its unload.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSlider>
+#include <memory>
 #include <type_traits>
 
 #include "platform/ui/control_colors.h"
@@ -184,6 +187,9 @@ TEST_F(ChartWindowTest, TheFirstResizeOpensTheCommandLineFile) {
         SetCommandLine(c.line);
         messages->shown.clear();
         StartShown();
+        // The file opens once the start-up is back in the event loop.
+        EXPECT_EQ(F().ChartShown, 0) << c.line;
+        QCoreApplication::processEvents();
         const ChartWindowState& f = F();
         EXPECT_EQ(f.StockTitle, c.title) << c.line;
         EXPECT_EQ(f.CommandLineFile, "") << c.line;
@@ -198,15 +204,67 @@ TEST_F(ChartWindowTest, TheFirstResizeOpensTheCommandLineFile) {
     SetCommandLine("");
 }
 
+// Messages as the program shows them: a box that waits in an event loop of
+// its own until the user answers.
+class WaitingMessages : public MessageService {
+public:
+    MessageAnswer Show(const ShownMessage& message) override {
+        texts.push_back(message.text);
+        shownInsideShow.push_back(showing);
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, &QEventLoop::quit);
+        loop.exec();
+        return MessageAnswer::Ok;
+    }
+    void Beep() override {}
+    bool showing = false;  // while the main window's show() runs
+    std::vector<std::string> texts;
+    std::vector<bool> shownInsideShow;
+};
+
+// A command-line file without bars (missing, or its header alone): message
+// 302 once the main window is on the screen, never from inside its first
+// show(), and the program runs on with an empty chart window.
+TEST_F(ChartWindowTest, ACommandLineFileWithoutBarsIsReportedAfterTheStartUp) {
+    QuoteRecord header;
+    header.RecordNo = 1;
+    test::WriteBytes(dir.File("1333d.KDT"), header.Encode());
+    for (const std::string name : {"9999d.KDT", "1333d.KDT"}) {
+        SetCommandLine("\"" + dir.File(name) + "\"");
+        auto waiting = std::make_unique<WaitingMessages>();
+        WaitingMessages& shown = *waiting;
+        std::unique_ptr<MessageService> previous = InstallMessageService(std::move(waiting));
+        MDIForm1& main = Start();
+        shown.showing = true;
+        main.show();
+        shown.showing = false;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(shown.texts, std::vector<std::string>{"302, 株価データが無い    "}) << name;
+        EXPECT_EQ(shown.shownInsideShow, std::vector<bool>{false}) << name;
+        EXPECT_TRUE(main.isVisible()) << name;
+        ASSERT_NE(Window(1), nullptr) << name;
+        EXPECT_EQ(F().ChartShown, 0) << name;
+        EXPECT_EQ(F().DataFileName, "") << name;
+        EXPECT_TRUE(Window(1)->Lines().empty()) << name;
+        EXPECT_EQ(Window(1)->Label1->text().toStdString(), name) << name;
+        form->close();
+        form.reset();
+        InstallMessageService(std::move(previous));
+    }
+    SetCommandLine("");
+}
+
 TEST_F(ChartWindowTest, OnlyWindowOneOpensTheCommandLineFileAndAgainWhenReopened) {
     SetCommandLine(dir.File("6501d.KDT"));
     StartShown();
     RunWindowMenu(8);
+    QCoreApplication::processEvents();
     EXPECT_EQ(F(1).ChartShown, 1);
     EXPECT_EQ(F(2).ChartShown, 0);
     EXPECT_EQ(F(2).StockTitle, "");
     Window(1)->Frame()->close();
     RunWindowMenu(8);
+    QCoreApplication::processEvents();
     EXPECT_EQ(F(1).ChartShown, 1);
     EXPECT_EQ(F(1).ShownFileName, dir.File("6501d.KDT"));
     SetCommandLine("");

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <filesystem>
 
+#include "chart/drawing/chart_setup.h"
 #include "platform/runtime/folder.h"
 #include "platform/ui/control_colors.h"
 #include "tests/chart/window/chart_window_fixture.h"
@@ -23,12 +25,6 @@ protected:
         return main;
     }
     bool Blinking(int no = 1) { return Window(no)->Timer1->isActive(); }
-    int FileRow(const std::string& file) {
-        for (int r = 1; r < form->MSFGrid1->Rows(); ++r) {
-            if (Trim(form->MSFGrid1->TextMatrix(r, 4)) == file) return r;
-        }
-        return 0;
-    }
 };
 
 TEST_F(LoadRequests, ADataFileIsPendingOnAPressAndDrawnOnADoubleClick) {
@@ -275,6 +271,43 @@ TEST_F(LoadRequests, ThreeWindowsEachTakeTheirOwnRequests) {
 
     Window(3)->Frame()->close();
     EXPECT_FALSE(std::filesystem::exists(dir.File("Temp3w.KDT")));
+}
+
+// A listed file removed behind the program's back: double-clicking it
+// brings message 302, and nothing of the chart before stays on screen or in
+// the captions; the file shown before is drawn again when picked again.
+TEST_F(LoadRequests, ARemovedFileLeavesNothingOfTheChartBefore) {
+    MDIForm1& main = StartShown();
+    RecordingForm3& w = *Window(1);
+    test::DoubleClickRow(*main.MSFGrid1, FileRow("1301d.KDT"));
+    ASSERT_EQ(F().ChartShown, 1);
+    const std::string before = F().StockTitle;
+    std::filesystem::remove(dir.File("6501d.KDT"));
+    w.price.ClearLog();
+    w.indicator.ClearLog();
+    test::DoubleClickRow(*main.MSFGrid1, FileRow("6501d.KDT"));
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"302, 株価データが無い    "});
+    const ChartWindowState& f = F();
+    EXPECT_EQ(f.ChartShown, 0);
+    EXPECT_EQ(f.DataFileName, "");
+    // The panes are empty.
+    EXPECT_EQ(w.Draws(), 1);
+    EXPECT_TRUE(w.Lines().empty());
+    EXPECT_EQ(w.indicator.CallsOf(RecordedCall::Kind::Clear).size(), 1u);
+    EXPECT_TRUE(w.Label20->isHidden());
+    // Every caption names the stock asked for.
+    ASSERT_NE(f.StockTitle, before);
+    EXPECT_EQ(w.Label1->text().toStdString(), f.StockTitle + f.StockUnitText);
+    EXPECT_EQ(main.windowTitle().toStdString(), Program().app.AppTitle + f.StockTitle);
+    EXPECT_EQ(main.WindowTab(1)->text().toStdString(), WindowTabText(f.StockTitle));
+    EXPECT_EQ(w.Frame()->windowTitle().toStdString(), "");
+    // The file before is drawn again, not taken for the empty panes.
+    w.price.ClearLog();
+    test::DoubleClickRow(*main.MSFGrid1, FileRow("1301d.KDT"));
+    EXPECT_EQ(F().ChartShown, 1);
+    EXPECT_EQ(w.Draws(), 1);
+    EXPECT_FALSE(w.Lines().empty());
+    EXPECT_EQ(main.windowTitle().toStdString(), Program().app.AppTitle + before);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -264,6 +265,41 @@ TEST_F(ChartWindowsTest, AShortcutActsOnceWhileAChartWindowIsActive) {
     QSignalSpy ended(&main, &MDIForm1::Ended);
     QTest::keyClick(&main, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(ended.count(), 1);
+}
+
+// The menus on the bar are those of the active chart window, whichever
+// other window closed: the maintenance window by its own item, a second
+// chart window by its caption's close button.
+TEST_F(ChartWindowsTest, TheActiveChartWindowKeepsItsMenusWhenAnotherWindowCloses) {
+    MDIForm1& main = Start();
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    Form3& chart = *Window(1);
+    ASSERT_EQ(test::ShownMenuBar(main), chart.MenuBar());
+
+    chart.Item("mnuSelToolItem", 1).Choose();
+    ChildForm* maintenance = Program().windows.MaintenanceWindow;
+    ASSERT_NE(maintenance, nullptr);
+    EXPECT_EQ(test::ShownMenuBar(main), maintenance->MenuBar());
+    maintenance->Item("mnuSelToolItem", 7).Choose();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Program().windows.MaintenanceWindow, nullptr);
+    EXPECT_EQ(test::ShownMenuBar(main), chart.MenuBar());
+
+    RunWindowMenu(8);
+    ASSERT_EQ(test::ShownMenuBar(main), Window(2)->MenuBar());
+    test::ClickCaptionClose(*Window(2)->Frame());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Window(2), nullptr);
+    EXPECT_EQ(test::ShownMenuBar(main), chart.MenuBar());
+    // Its keys are live again: F9 is the chart window's view item.
+    main.Picture1->setFocus();
+    QTest::keyClick(&main, Qt::Key_F9);
+    EXPECT_FALSE(chart.Item("mnuTool0", 4).Checked());
+    EXPECT_TRUE(main.Picture2->isHidden());
 }
 
 TEST_F(ChartWindowsTest, TheWindowMenuArrangesTheChildWindows) {
