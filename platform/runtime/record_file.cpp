@@ -249,10 +249,10 @@ void RecordFile::PutAll(std::int64_t at, std::string_view bytes) {
 
 void RecordFile::Reserve(std::int64_t end) {
     if (end <= reserved_) return;
-    // A step ahead, so that a long run of appended records takes room a few
-    // times only; when the disk has no room for the step, just what the
-    // write needs.
-    const std::int64_t step = std::clamp(reserved_ / 4, kRoomStepMin, kRoomStepMax);
+    // While appended records gather, a step ahead, so that a long run takes
+    // room a few times only; a single write, or a disk without room for the
+    // step, takes just what the write needs.
+    const std::int64_t step = tail_.empty() ? 0 : std::clamp(reserved_ / 4, kRoomStepMin, kRoomStepMax);
     int error = 0;
     for (const std::int64_t target : {std::max(end, reserved_ + step), end}) {
         error = ::posix_fallocate(fd_, static_cast<off_t>(reserved_), static_cast<off_t>(target - reserved_));
