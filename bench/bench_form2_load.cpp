@@ -1,9 +1,10 @@
 // The data maintenance window loading a stock data file of 32,000 bars into
-// its record grid, oldest first and newest first.  A load should stay within
-// half a second.
+// its record grid, oldest first and newest first: the first load into a
+// window just opened, which should stay within 100 ms, and a reload.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -54,15 +55,22 @@ std::string FileBytes() {
     return header.Encode() + bars;
 }
 
+// A data maintenance window as the menu opens it, with the file chosen.
+std::unique_ptr<Form2> FreshWindow(const std::string& path) {
+    auto window = std::make_unique<Form2>();
+    window->resize(800, 600);
+    window->Load();
+    window->DataFilePath = path;
+    return window;
+}
+
 struct Fixture {
     test::TempFolder dir;
+    std::string path = dir.File("1301d.KDT");
     std::unique_ptr<Form2> window;
     Fixture() {
-        test::WriteBytes(dir.File("1301d.KDT"), FileBytes());
-        window = std::make_unique<Form2>();
-        window->resize(800, 600);
-        window->Load();
-        window->DataFilePath = dir.File("1301d.KDT");
+        test::WriteBytes(path, FileBytes());
+        window = FreshWindow(path);
     }
 };
 
@@ -71,16 +79,34 @@ Fixture& Shared() {
     return fixture;
 }
 
-void BM_LoadStockFile(benchmark::State& state) {
+// The load the user waits for: the first into a window just opened.  Each
+// iteration opens a window (untimed) and times its first load.
+void BM_FirstLoad(benchmark::State& state) {
+    const std::string& path = Shared().path;
+    for (auto _ : state) {
+        std::unique_ptr<Form2> window = FreshWindow(path);
+        window->Item("mnu逆表示", 1).SetChecked(state.range(0) != 0);
+        const auto start = std::chrono::steady_clock::now();
+        window->LoadStockFile(0);
+        const auto done = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(done - start).count());
+        if (window->FGrid1->Rows() != kBars + 1) state.SkipWithError("the grid does not hold every bar");
+    }
+}
+BENCHMARK(BM_FirstLoad)->Arg(0)->Arg(1)->ArgName("newestFirst")->Unit(benchmark::kMillisecond)->UseManualTime();
+
+// Loading the shown file again, as every edit does.
+void BM_Reload(benchmark::State& state) {
     Form2& window = *Shared().window;
     window.Item("mnu逆表示", 1).SetChecked(state.range(0) != 0);
+    window.LoadStockFile(0);
     for (auto _ : state) {
         window.LoadStockFile(0);
         benchmark::DoNotOptimize(window.FGrid1->Rows());
     }
     if (window.FGrid1->Rows() != kBars + 1) state.SkipWithError("the grid does not hold every bar");
 }
-BENCHMARK(BM_LoadStockFile)->Arg(0)->Arg(1)->ArgName("newestFirst")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Reload)->Arg(0)->Arg(1)->ArgName("newestFirst")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace ranvik

@@ -56,23 +56,29 @@ void MoveRecords(RecordFile& file, std::int64_t from, std::int64_t to, int shift
 }
 
 // The newest record from N down to 2 for which `stops` holds, or 1 when none
-// does; `last` gets the bytes of the record where the scan ended (record 2
-// when none stopped it).  The usual new bar stops at the last record; an
-// older one is found with reads that grow to large blocks, rather than one
-// small read per bar.
+// does.  `scanned` gets the bytes of the records read, from the one where
+// the scan ended (record 2 when none stopped it) up to N, in one block: the
+// records an insertion moves are read once.  The usual new bar stops at the
+// last record; an older one is found with reads that grow to large blocks,
+// rather than one small read per bar.
 template <class Stops>
-std::int64_t ScanBack(RecordFile& file, std::int64_t n, std::string& last, Stops stops) {
+std::int64_t ScanBack(RecordFile& file, std::int64_t n, std::string& scanned, Stops stops) {
+    scanned.clear();
     std::int64_t block = 1;
     std::int64_t high = n;
     while (high >= 2) {
         const std::int64_t low = std::max<std::int64_t>(2, high - block + 1);
-        const std::string bytes = file.ReadBlock(low, high - low + 1);
+        if (scanned.empty()) {
+            scanned = file.ReadBlock(low, high - low + 1);
+        } else {
+            scanned.insert(0, file.ReadBlock(low, high - low + 1));
+        }
         for (std::int64_t p = high; p >= low; --p) {
             const std::string_view record =
-                std::string_view(bytes).substr(static_cast<std::size_t>(p - low) * kLen, kLen);
+                std::string_view(scanned).substr(static_cast<std::size_t>(p - low) * kLen, kLen);
             const bool stopped = stops(record);
             if (stopped || p == 2) {
-                last = record;
+                scanned.erase(0, static_cast<std::size_t>(p - low) * kLen);
                 return stopped ? p : 1;
             }
         }
@@ -80,6 +86,15 @@ std::int64_t ScanBack(RecordFile& file, std::int64_t n, std::string& last, Stops
         block = std::min<std::int64_t>(block * 4, 4096);
     }
     return 1;
+}
+
+// The records the header counts, as far as the file holds them whole.  A
+// file whose last write was cut short (a copy cut off, a full disk) may
+// count records it lacks; a record cut off part of the way is none.  Writing
+// after a count like that would leave records of zeros between the last
+// bar and the new one.
+std::int64_t CountedRecords(RecordFile& file, const QuoteRecord& header) {
+    return std::min<std::int64_t>(header.RecordNo, file.RecordCount());
 }
 
 }  // namespace
@@ -130,26 +145,32 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
         header.High = header.RangeMax;
         header.Low = header.RangeMin;
     }
-    std::int64_t n = header.RecordNo;
+    std::int64_t n = CountedRecords(file, header);
+    const bool miscounted = n != header.RecordNo;
+    // Callers merge many bars while they hold the file open: its header stays
+    // in memory between merges, and bars appended behind the last go out
+    // together.
+    file.HoldWrites(n + 1);
     // The new date is ordered and compared as its field will hold it, so a
     // caller's "8/1/19" finds the "8/1/19  " stored for it before instead of
     // being stored again.
     const std::string date = bar.DateField();
     const DateKey key = DateKeyOf(date);
 
-    std::string stopped;
+    std::string scanned;
     std::int64_t p =
-        ScanBack(file, n, stopped, [&](std::string_view record) { return DateKeyOf(DateOf(record)) <= key; });
+        ScanBack(file, n, scanned, [&](std::string_view record) { return DateKeyOf(DateOf(record)) <= key; });
+    const std::string_view stopped = std::string_view(scanned).substr(0, n >= 2 ? kLen : 0);
     if (n >= 2) s.QuoteBufB = QuoteRecord::Decode(stopped);
 
     const bool replace = p >= 2 && DateOf(stopped) == date;
-    std::string moving;  // the records an insertion moves up one
+    std::string_view moving;  // the records an insertion moves up one: p + 1 to N
     if (!replace) {
         if (n + 1 > kMaxDataRecords)
             throw RecordLimitError("the stock data file " + file.Path() + " holds the most bars it can");
         if (p < n) {
-            moving = file.ReadBlock(p + 1, n - p);
-            s.QuoteBufB = QuoteRecord::Decode(std::string_view(moving).substr(0, kLen));
+            moving = std::string_view(scanned).substr(p >= 2 ? kLen : 0);
+            s.QuoteBufB = QuoteRecord::Decode(moving.substr(0, kLen));
         }
     }
 
@@ -165,6 +186,7 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
             --n;
             header.RecordNo = static_cast<std::int16_t>(n);
             WriteRecord(file, 1, header);
+            file.Flush();  // the file counts the records it holds now
             --p;
         }
         if (SameBar(s.QuoteBufB, bar)) {
@@ -198,12 +220,14 @@ MergeOutcome MergeQuoteRecord(RecordFile& file) {
         file.Write(at, bytes);
         WriteRecord(file, 1, header);
     } else {
-        const std::string_view block(moving);
-        file.WriteBlock(oldN + 1, block.substr(block.size() - kLen));
-        file.WriteBlock(at + 1, block.substr(0, block.size() - kLen));
+        file.WriteBlock(oldN + 1, moving.substr(moving.size() - kLen));
+        file.WriteBlock(at + 1, moving.substr(0, moving.size() - kLen));
         WriteRecord(file, 1, header);
         file.Write(at, bytes);
     }
+    // A count beyond the file is put right on the disk at once, so that no
+    // later crash leaves it counting what the file does not hold.
+    if (miscounted) file.Flush();
     s.QuoteBufA = QuoteRecord::Decode(bytes);
     return replace ? MergeOutcome::Replaced : MergeOutcome::Inserted;
 }
@@ -212,12 +236,13 @@ int IsDateMissing(RecordFile& file, std::string_view dateText) {
     StoreState& s = Program().store;
     s.QuoteBufA = ReadHeader(file);
     const std::string date = PackField(dateText, kDateWidth);  // as the merge stores it
-    const std::int64_t n = s.QuoteBufA.RecordNo;
-    std::string last;
-    const std::int64_t k = ScanBack(file, n, last, [&](std::string_view record) { return DateOf(record) == date; });
+    const std::int64_t n = CountedRecords(file, s.QuoteBufA);
+    std::string scanned;
+    const std::int64_t k =
+        ScanBack(file, n, scanned, [&](std::string_view record) { return DateOf(record) == date; });
     // As a reader going back one record at a time, QuoteBufA ends on the last
     // record read.
-    if (n >= 2) s.QuoteBufA = QuoteRecord::Decode(last);
+    if (n >= 2) s.QuoteBufA = QuoteRecord::Decode(std::string_view(scanned).substr(0, kLen));
     return k >= 2 ? 0 : 1;
 }
 

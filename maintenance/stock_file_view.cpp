@@ -1,6 +1,10 @@
 // Reading a stock data file into the texts, marks and correction points the window shows.
 #include "maintenance/stock_file_view.h"
 
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
 #include "maintenance/record_entries.h"
 #include "platform/runtime/folder.h"
 #include "platform/runtime/number_format.h"
@@ -18,21 +22,19 @@ namespace {
 constexpr std::size_t kLen = QuoteRecord::kLength;
 constexpr std::string_view kUnsetPointDate = "mm/dd/yy";
 
-std::string Amount(float value) { return FormatNumber(value, "###0"); }
-
 // The cells of one record's row and the extremes it holds.
 ShownRow RowOf(const QuoteRecord& r, int rowNumber, const StockFileView& v, bool admin) {
     ShownRow row;
     auto& c = row.cells;
     c[0] = std::to_string(rowNumber);
     c[1] = r.QuoteDate;
-    c[2] = NumberText(r.Open);
-    c[3] = NumberText(r.Close);
-    c[4] = NumberText(r.High);
-    c[5] = NumberText(r.Low);
-    c[6] = Amount(r.Volume);
-    c[7] = Amount(r.SellBalance);
-    c[8] = Amount(r.BuyBalance);
+    c[2] = PriceText(r.Open);
+    c[3] = PriceText(r.Close);
+    c[4] = PriceText(r.High);
+    c[5] = PriceText(r.Low);
+    c[6] = AmountText(r.Volume);
+    c[7] = AmountText(r.SellBalance);
+    c[8] = AmountText(r.BuyBalance);
     if (admin) {
         c[9] = std::to_string(r.RecordNo);
         c[13] = r.CorrectionMultiplier;
@@ -46,7 +48,47 @@ ShownRow RowOf(const QuoteRecord& r, int rowNumber, const StockFileView& v, bool
     return row;
 }
 
+std::string Digits(std::int64_t n) {
+    char text[24];
+    const auto end = std::to_chars(text, text + sizeof text, n).ptr;
+    return std::string(text, end);
+}
+
 }  // namespace
+
+// A grid of 32,000 bars holds a quarter of a million numbers: the usual ones,
+// whole numbers and prices of a few decimals, are written without the
+// general formatters, to the same texts.
+std::string PriceText(float value) {
+    double scaled = value;
+    if (value != 0 && std::isfinite(scaled) && std::fabs(scaled) >= 1e-4 && std::fabs(scaled) < 1e7) {
+        // value x 10^f for f up to 6 needs at most 24 + 20 bits: every step
+        // is exact.  The first whole one is the decimal value itself, of at
+        // most seven digits, which the general form writes as it is.
+        for (std::size_t f = 0; f <= 6; ++f, scaled *= 10) {
+            if (scaled != std::trunc(scaled)) continue;
+            if (std::fabs(scaled) >= 1e7) break;
+            std::string digits = Digits(static_cast<std::int64_t>(std::fabs(scaled)));
+            std::string text = value < 0 ? "-" : "";
+            if (f == 0) return text + digits;
+            if (digits.size() <= f) digits.insert(0, f + 1 - digits.size(), '0');
+            text.append(digits, 0, digits.size() - f);
+            text += '.';
+            text.append(digits, digits.size() - f, f);
+            return text;
+        }
+    }
+    return NumberText(value);
+}
+
+std::string AmountText(float value) {
+    const double v = value;
+    if (std::isfinite(v) && v == std::trunc(v) && std::fabs(v) < 1e15) {
+        const auto n = static_cast<std::int64_t>(v);
+        return n < 0 ? "-" + Digits(-n) : Digits(n);
+    }
+    return FormatNumber(value, "###0");
+}
 
 StockFileView ReadStockFile(const std::string& path, bool newestFirst, bool admin) {
     StockFileView v;

@@ -53,6 +53,11 @@ struct StockFileView {
 // file is NoHeader and stays missing.  Errors of reading raise FileError.
 StockFileView ReadStockFile(const std::string& path, bool newestFirst, bool admin);
 
+// The texts of the number cells: prices in the general form of a Single
+// (NumberText), amounts as FormatNumber's "###0".
+std::string PriceText(float value);
+std::string AmountText(float value);
+
 // The record grid's column titles, blanks and ideographic blanks included;
 // columns 9 to 13 only in administrator mode.
 extern const std::array<const char*, kRecordGridCols> kRecordGridTitles;

@@ -29,6 +29,8 @@ public:
     RecordFile(const std::string& path, std::size_t recordLength, FileAccess access = FileAccess::ReadWrite) {
         Open(path, recordLength, access);
     }
+    // Closes quietly: what Close would report is lost here, so a writer that
+    // must know calls Close itself.
     ~RecordFile();
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
@@ -38,8 +40,10 @@ public:
     // Opens for reading and writing, creating the file when missing, or for
     // reading only (FileError when the file is missing).
     void Open(const std::string& path, std::size_t recordLength, FileAccess access = FileAccess::ReadWrite);
+    // Writes what is held (see HoldWrites) and closes.  FileError when a held
+    // write fails; the file is closed all the same.
     void Close();
-    bool IsOpen() const { return file_ != nullptr; }
+    bool IsOpen() const { return fd_ >= 0; }
     const std::string& Path() const { return path_; }
     std::size_t RecordLength() const { return length_; }
 
@@ -60,14 +64,54 @@ public:
     // Byte length of the file.
     std::int64_t ByteLength();
 
+    // A run of many small writes, such as bars merged one after another:
+    // from now until Close the handle takes the file to itself.  Record 1
+    // (a header) is kept in memory and written when the handle closes or
+    // before any write below `fromRecord`; writes from `fromRecord` on
+    // (behind the records the header counts) are gathered and written in
+    // large blocks, ahead of record 1.  The room they need beyond the file's
+    // end is taken on the disk at once, so a full disk fails the write that
+    // needs it, before anything of it is written.  A crash in the meantime
+    // leaves the file as an earlier record 1 describes it, with at most
+    // other bytes behind the records it counts.  Reads through the handle
+    // see every write; nothing else may read or write the file until Close.
+    // Called again, it moves the boundary.
+    void HoldWrites(std::int64_t fromRecord);
+    // Writes what is held, record 1 last.
+    void Flush();
+
 private:
-    void Seek(std::int64_t k);
-    // Fills `bytes` from record k on; returns how many the file held.
-    std::size_t ReadInto(std::int64_t k, std::string& bytes);
-    std::FILE* file_ = nullptr;
+    void CheckOpen() const;
+    std::int64_t Offset(std::int64_t k) const;
+    // Fills `bytes` from byte `at` on; returns how many the file held.
+    std::size_t ReadAt(std::int64_t at, std::string& bytes);
+    void ReadDisk(std::int64_t at, std::int64_t from, std::int64_t to, std::string& bytes);
+    void HoldTail(std::int64_t at, std::string_view bytes);
+    void WriteThrough(std::int64_t at, std::string_view bytes);
+    void PutAll(std::int64_t at, std::string_view bytes);
+    void Reserve(std::int64_t end);
+    void CloseQuietly() noexcept;
+
+    int fd_ = -1;
     std::string path_;
     std::size_t length_ = 0;
     bool readOnly_ = false;
+
+    // While writes are held: the file's length with every write made
+    // (size_), the end of the bytes written to the disk (written_), the
+    // length it takes on the disk, room taken ahead included (reserved_),
+    // the first byte a write may be gathered at (floor_) and the gathered
+    // bytes from tailFrom_ on.
+    bool holding_ = false;
+    std::int64_t size_ = 0;
+    std::int64_t written_ = 0;
+    std::int64_t reserved_ = 0;
+    std::int64_t floor_ = 0;
+    std::int64_t tailFrom_ = 0;
+    std::string tail_;
+    // Record 1 as the handle knows it; written when headDirty_.
+    std::string head_;
+    bool headDirty_ = false;
 };
 
 // Little-endian fields of records: 2-byte Integer and 4-byte Single.

@@ -400,6 +400,49 @@ TEST_F(Store, ADamagedHeaderIsRefusedAndNothingIsWritten) {
     }
 }
 
+// A header may count records the file does not hold: a copy cut short, or
+// a write cut off.  The file then counts the records it holds whole, a
+// record cut part of the way being none, and a merge goes on from there
+// with no record of zeros between the last bar and the next.
+TEST_F(Store, AHeaderCountingMoreThanTheFileHoldsCountsItsWholeRecords) {
+    const struct {
+        const char* what;
+        std::size_t leftOfNext;
+    } cuts[] = {{"cut at a record's end", 0}, {"cut inside a record", 20}};
+    const struct {
+        const char* what;
+        QuoteRecord bar;
+        MergeOutcome outcome;
+        std::vector<std::string> dates;
+    } merges[] = {
+        {"newer than all", Bar("03/06/24", 33), MergeOutcome::Inserted, {"03/01/24", "03/04/24", "03/05/24", "03/06/24"}},
+        {"older than all", Bar("02/29/24", 29), MergeOutcome::Inserted, {"02/29/24", "03/01/24", "03/04/24", "03/05/24"}},
+        {"replacing the last", Bar("03/05/24", 35), MergeOutcome::Replaced, {"03/01/24", "03/04/24", "03/05/24"}},
+    };
+    for (const auto& cut : cuts) {
+        for (const auto& m : merges) {
+            SCOPED_TRACE(std::string(cut.what) + ", " + m.what);
+            test::WriteBytes(path_, "");  // creating keeps the length a file had
+            CreateDataFile(path_);
+            MergeAll({Bar("03/01/24", 30), Bar("03/04/24", 31), Bar("03/05/24", 32)});
+            std::string bytes = Bytes();
+            bytes += Bar("03/08/24", 40).Encode().substr(0, cut.leftOfNext);
+            bytes[0] = 9;  // the header counts five records more than the file holds
+            test::WriteBytes(path_, bytes);
+
+            EXPECT_EQ(Merge(m.bar), m.outcome);
+            const int n = static_cast<int>(m.dates.size()) + 1;
+            EXPECT_EQ(Record(1).RecordNo, n);
+            EXPECT_EQ(Dates(), m.dates);
+            for (int k = 2; k <= n; ++k) EXPECT_NE(Record(k).Close, 0) << k;
+            // Only the new bar's record grows the file; the bytes of a record
+            // cut off stay behind the count.
+            const std::size_t whole = std::max<std::size_t>(n, 4) * QuoteRecord::kLength;
+            EXPECT_EQ(Bytes().size(), std::max(whole, bytes.size()));
+        }
+    }
+}
+
 TEST_F(Store, IsDateMissingComparesTheWholeDateText) {
     EXPECT_EQ(IsDateMissing(*std::make_unique<RecordFile>(path_, QuoteRecord::kLength), "01/05/24"), 1);
     // The header carries the creation date, but it is no bar.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 
 #include "tests/support/test_support.h"
@@ -77,6 +80,61 @@ TEST(RecordFile, AReaderNeitherCreatesNorWrites) {
     EXPECT_EQ(f.Read(2), std::string("EF\0\0", 4));
     f.Close();
     EXPECT_EQ(test::ReadBytes(path), "ABCDEF");
+}
+
+// A run of writes held by the handle: record 1 and the records from the
+// boundary on wait in memory, so that the file on the disk stays as its
+// old record 1 describes it until the handle writes them, record 1 last.
+TEST(RecordFile, HeldWritesReachTheFileWholeAndLeaveNoRoomBehind) {
+    test::TempFolder dir;
+    const std::string path = dir.File("r.bin");
+    // Record 1 counts two records; a third, stale one lies behind them.
+    test::WriteBytes(path, "2...AAAAZZZZ");
+    RecordFile f(path, 4);
+    f.HoldWrites(3);
+    f.Write(3, "BBBB");
+    f.Write(4, "CCCC");
+    f.Write(1, "4...");
+    EXPECT_EQ(f.ReadBlock(1, 5), std::string("4...AAAABBBBCCCC\0\0\0\0", 20)) << "the handle reads its writes";
+    EXPECT_EQ(f.RecordCount(), 4);
+    EXPECT_EQ(test::ReadBytes(path).substr(0, 12), "2...AAAAZZZZ") << "the file as before the run";
+    f.HoldWrites(5);
+    f.Write(5, "DDDD");
+    f.Close();
+    EXPECT_EQ(test::ReadBytes(path), "4...AAAABBBBCCCCDDDD") << "no room taken ahead is left";
+
+    // A write below the boundary sends what is held out first, in order.
+    test::WriteBytes(path, "2...AAAA");
+    f.Open(path, 4);
+    f.HoldWrites(3);
+    f.Write(3, "BBBB");
+    f.Write(1, "3...");
+    f.Write(2, "aaaa");
+    EXPECT_EQ(test::ReadBytes(path).substr(0, 12), "3...aaaaBBBB");
+    f.Close();
+    EXPECT_EQ(test::ReadBytes(path), "3...aaaaBBBB");
+}
+
+TEST(RecordFile, AHeldWriteThatFindsNoRoomFailsAtOnceAndWritesNothing) {
+    test::TempFolder dir;
+    const std::string path = dir.File("r.bin");
+    test::WriteBytes(path, "1...");
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limit = old;
+    limit.rlim_cur = 4;
+    auto* oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    {
+        RecordFile f(path, 4);
+        f.HoldWrites(2);
+        EXPECT_THROW(f.Write(2, "BBBB"), FileError);
+        f.Write(1, "1..x");  // inside the file: room enough
+        EXPECT_NO_THROW(f.Close());
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(test::ReadBytes(path), "1..x");
 }
 
 TEST(RecordFile, LittleEndianIntegerAndSingleFields) {
