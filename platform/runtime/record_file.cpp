@@ -57,8 +57,17 @@ void RecordFile::Open(const std::string& path, std::size_t recordLength, FileAcc
     const bool readOnly = access == FileAccess::ReadOnly;
     // A missing file is created for writing; an existing one is never
     // truncated.
-    const int fd = ::open(path.c_str(), readOnly ? O_RDONLY | O_CLOEXEC : O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // O_NONBLOCK: a pipe swapped in after the check above must not hold the
+    // open; the handle's own type is checked again (for a regular file the
+    // flag changes nothing).
+    const int fd = ::open(path.c_str(),
+                          (readOnly ? O_RDONLY : O_RDWR | O_CREAT) | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0) throw FileError("cannot open " + path + ": " + SystemError());
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        throw FileError("not a regular file: " + path);
+    }
     fd_ = fd;
     path_ = path;
     length_ = recordLength;
