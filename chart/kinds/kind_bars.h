@@ -25,6 +25,12 @@ struct KindBar {
     std::string YearText() const { return date.size() >= 8 ? date.substr(6, 2) : std::string("  "); }
     std::string MonthText() const { return date.substr(0, 2); }
     std::string MonthDay() const { return date.substr(0, 5); }
+    // The prices the chart kinds place (open and close) are finite numbers;
+    // with the volume, for the kinds that place it too.  A bar with an
+    // infinite or undefined value (a damaged file) cannot be placed on any
+    // scale: the drawers pass it over as if the file did not hold it.
+    bool Drawable() const;
+    bool DrawableWithVolume() const;
 };
 
 // Reads the bars of one draw and keeps the last one for QuoteBufA.

@@ -197,7 +197,7 @@ void DrawLine(ChartHost& w, KindReader& reader, std::int64_t r0, double x0) {
         p.SetDrawWidth(2);
         for (std::int64_t r = r0 + 1; r <= f.RecordCount; ++r) {
             const KindBar bar = reader.Read(r);
-            if (!ValidMonth(bar.date)) continue;
+            if (!ValidMonth(bar.date) || !bar.Drawable()) continue;
             const double x = prevX + DayStep(prevDate, bar.date);
             float y = PercentOf(bar.v.Close, f.LineBaseClose);
             if (rate) y = -y;
