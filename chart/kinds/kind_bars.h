@@ -59,6 +59,11 @@ bool IsActiveWindow(const ChartWindowState& fields);
 
 void PrintAt(Surface& s, double x, double y, std::string_view text);
 
+// Val of a two-character field of a date ("mm", "dd" or "yy"); two digits,
+// as every stored date has them, are read directly, since the long charts
+// read tens of thousands of dates a draw.
+int DateField(std::string_view field);
+
 // The four-digit year of the comparison charts: above 60 19yy, else 20yy.
 int CompareYear(int year2);
 

@@ -26,9 +26,9 @@ struct DateParts {
 
 DateParts PartsOf(std::string_view date) {
     DateParts d;
-    d.month = static_cast<int>(Val(date.substr(0, 2)));
-    d.day = date.size() >= 5 ? static_cast<int>(Val(date.substr(3, 2))) : 0;
-    d.year2 = date.size() >= 8 ? static_cast<int>(Val(date.substr(6, 2))) : 0;
+    d.month = DateField(date.substr(0, 2));
+    d.day = date.size() >= 5 ? DateField(date.substr(3, 2)) : 0;
+    d.year2 = date.size() >= 8 ? DateField(date.substr(6, 2)) : 0;
     return d;
 }
 
