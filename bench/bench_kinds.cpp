@@ -4,8 +4,12 @@
 // Each should fit in one 60 Hz frame (16 ms).  The same on recording
 // surfaces of the screen's size tells the drawers' own share from the
 // screen's rasterising.
+//
+//   bench_kinds [--png=<prefix>]   also saves each kind's price pane as drawn
+//                                  on the screen, <prefix>_<kind>.png
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -56,12 +60,17 @@ struct LongFile {
     test::TempFolder dir;
 };
 
+std::string& PicturePrefix() {
+    static std::string prefix;
+    return prefix;
+}
+
 std::unique_ptr<LongFile>& Holder() {
     static std::unique_ptr<LongFile> file;
     return file;
 }
 
-void Kind(benchmark::State& state, int box, bool admin, bool screen) {
+void Kind(benchmark::State& state, const std::string& name, int box, bool admin, bool screen) {
     if (!Holder()) Holder() = std::make_unique<LongFile>();
     Program().app.AdminMode = admin ? kTrue : kFalse;
     BenchHost w(screen);
@@ -77,6 +86,7 @@ void Kind(benchmark::State& state, int box, bool admin, bool screen) {
         w.Finish();
     }
     if (w.fields.ChartShown != 1) state.SkipWithError("the chart was not shown");
+    if (screen && !PicturePrefix().empty()) w.SavePng(PicturePrefix() + "_" + name + ".png");
     state.counters["records"] = w.fields.RecordCount;
     Program().app.AdminMode = kFalse;
 }
@@ -97,8 +107,9 @@ void RegisterAll() {
             name += k.name;
             const int box = k.box;
             const bool admin = k.admin;
-            benchmark::RegisterBenchmark(name.c_str(), [box, admin, screen](benchmark::State& state) {
-                Kind(state, box, admin, screen);
+            const std::string kind = k.name;
+            benchmark::RegisterBenchmark(name.c_str(), [kind, box, admin, screen](benchmark::State& state) {
+                Kind(state, kind, box, admin, screen);
             })->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
         }
     }
@@ -109,5 +120,15 @@ void RegisterAll() {
 
 int main(int argc, char** argv) {
     return ranvik::bench::RunBenchmarks(
-        argc, argv, [] { ranvik::Holder().reset(); }, [](int&, char**) { ranvik::RegisterAll(); });
+        argc, argv, [] { ranvik::Holder().reset(); },
+        [](int& argc, char** argv) {
+            for (int i = 1; i < argc; ++i) {
+                if (std::strncmp(argv[i], "--png=", 6) != 0) continue;
+                ranvik::PicturePrefix() = argv[i] + 6;
+                for (int j = i; j + 1 < argc; ++j) argv[j] = argv[j + 1];
+                --argc;
+                --i;
+            }
+            ranvik::RegisterAll();
+        });
 }

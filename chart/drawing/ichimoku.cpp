@@ -74,7 +74,9 @@ IchimokuPeriods TakeIchimokuPeriods(ChartHost& w) {
 
 float IchimokuFirstValue(float high, float low) {
     const double range = RoundHalfEven(static_cast<double>(high) - low);
-    return low + static_cast<float>(static_cast<std::int64_t>(range) / 2);
+    // Half the whole range cut toward zero, as a Long division would, worked
+    // out without the Long: a range of a damaged file may lie beyond it.
+    return low + static_cast<float>(Fix(range / 2));
 }
 
 namespace {

@@ -6,12 +6,6 @@
 
 namespace ranvik {
 
-namespace {
-
-// A distance in x units as a whole number, halves to even.  A distance that
-// cannot be worked out (a segment whose ends lie on the same value, or
-// nonsense passed in) is 0, and a huge one stays within the Integer range
-// instead of overflowing it.
 std::int16_t Distance(double value) {
     if (!std::isfinite(value)) return 0;
     const double r = RoundHalfEven(value);
@@ -19,6 +13,8 @@ std::int16_t Distance(double value) {
     if (r < kIntegerMin) return static_cast<std::int16_t>(kIntegerMin);
     return static_cast<std::int16_t>(r);
 }
+
+namespace {
 
 double Ratio(double numerator, double denominator) {
     return denominator == 0 ? 0 : numerator / denominator;

@@ -21,6 +21,12 @@ struct ClipLevels {
     float MacdClipLevel = 0;
 };
 
+// A distance in x units as a whole number, halves to even.  A distance that
+// cannot be worked out (a segment whose ends lie on the same value, or
+// nonsense passed in) is 0, and a huge one stays within the Integer range
+// instead of overflowing it.
+std::int16_t Distance(double value);
+
 // Clamps a value into [ClipLevelL, ClipLevelH].
 void CutUpBottom(const ClipLevels& levels, float& value);
 

@@ -42,11 +42,28 @@ void ScanVisibleRange(ChartHost& w, ChartFile& file1) {
     std::int64_t r = f.FirstRecord;
     BarValues bar = file1.Values(r);
     if (correct) CorrectBar(f, r, bar);
-    f.ViewHigh = bar.High;
-    f.ViewLow = bar.Low;
-    f.MaxVolume = bar.Volume;
-    f.ViewMaxSellBalance = bar.SellBalance;
-    f.ViewMaxBuyBalance = bar.BuyBalance;
+    // A value that is not a finite number (a damaged file) cannot be placed
+    // on a scale and takes no part in the extremes; the first finite one of
+    // the range starts each of them.
+    bool highSeen = false, lowSeen = false, volumeSeen = false, sellSeen = false, buySeen = false;
+    const auto widen = [](auto& extreme, float value, bool& seen, bool higher) {
+        if (!std::isfinite(value)) return;
+        if (!seen || (higher ? value > extreme : value < extreme)) extreme = value;
+        seen = true;
+    };
+    const auto take = [&](const BarValues& b) {
+        widen(f.ViewHigh, b.High, highSeen, true);
+        widen(f.ViewLow, b.Low, lowSeen, false);
+        widen(f.MaxVolume, b.Volume, volumeSeen, true);
+        widen(f.ViewMaxSellBalance, b.SellBalance, sellSeen, true);
+        widen(f.ViewMaxBuyBalance, b.BuyBalance, buySeen, true);
+    };
+    f.ViewHigh = 0;
+    f.ViewLow = 0;
+    f.MaxVolume = 0;
+    f.ViewMaxSellBalance = 0;
+    f.ViewMaxBuyBalance = 0;
+    take(bar);
     // 4.  Every bar at least partly inside the pane, and the one that starts
     // at or beyond its right edge.
     const double paneWidth = w.PricePane().ScaleWidth();
@@ -54,11 +71,7 @@ void ScanVisibleRange(ChartHost& w, ChartFile& file1) {
     while (r < f.RecordCount) {
         bar = file1.Values(++r);
         if (correct) ApplyCorrection(f, r, bar);
-        if (bar.High > f.ViewHigh) f.ViewHigh = bar.High;
-        if (bar.Low < f.ViewLow) f.ViewLow = bar.Low;
-        if (bar.Volume > f.MaxVolume) f.MaxVolume = bar.Volume;
-        if (bar.SellBalance > f.ViewMaxSellBalance) f.ViewMaxSellBalance = bar.SellBalance;
-        if (bar.BuyBalance > f.ViewMaxBuyBalance) f.ViewMaxBuyBalance = bar.BuyBalance;
+        take(bar);
         width += monthly ? bar.RecordNo : 7;
         if (width >= paneWidth) break;
     }

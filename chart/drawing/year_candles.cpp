@@ -176,7 +176,9 @@ void DrawYearCandles(ChartHost& w, ChartFile& file1) {
     double x0 = RoundHalfEven(10 * s.ScaleWidth() / s.Width() * l) - 8 * l;
     if (w.CheckValue(11) == 1) x0 = 0;
     if (!p.detail) x0 = s.ScaleLeft();
-    for (double y = p.bottom + step / 2; y <= p.top; y += step) s.Line(x0, y, s.ScaleWidth(), y, kGridLine);
+    // A header of infinite prices leaves a range with no end: no grid to walk.
+    const bool gridded = std::isfinite(p.top - p.bottom);
+    for (double y = p.bottom + step / 2; gridded && y <= p.top; y += step) s.Line(x0, y, s.ScaleWidth(), y, kGridLine);
     f.PriceTop = priceTop;
     f.PriceBottom = priceBottom;
     s.SetDrawStyle(DrawStyle::Solid);
@@ -247,7 +249,7 @@ void DrawYearCandles(ChartHost& w, ChartFile& file1) {
     s.SetFontSize(9);
     if (p.detail) {
         const double d = -150 * price.ScaleHeight() / price.Height();
-        for (double y = p.bottom + step / 2; y <= p.top; y += step) {
+        for (double y = p.bottom + step / 2; gridded && y <= p.top; y += step) {
             const std::string label = FormatNumber(y, f.AxisFormat);
             const double len = static_cast<double>(CharCount(label));
             s.SetCurrentX(s.ScaleWidth() < 500 && len < 4 ? -8 * len : -6 * len);

@@ -1,5 +1,7 @@
 #include "chart/kinds/kind_bars.h"
 
+#include <cmath>
+
 #include "chart/drawing/split_correction.h"
 #include "core/program_state.h"
 #include "platform/runtime/values.h"
@@ -11,9 +13,19 @@ namespace {
 constexpr std::size_t kDateOffset = 28;
 }  // namespace
 
-int KindBar::Month() const { return static_cast<int>(Val(date.substr(0, 2))); }
-int KindBar::Day() const { return static_cast<int>(Val(date.substr(3, 2))); }
-int KindBar::Year2() const { return static_cast<int>(Val(YearText())); }
+int DateField(std::string_view field) {
+    if (field.size() == 2 && field[0] >= '0' && field[0] <= '9' && field[1] >= '0' && field[1] <= '9') {
+        return (field[0] - '0') * 10 + (field[1] - '0');
+    }
+    return static_cast<int>(Val(field));
+}
+
+int KindBar::Month() const { return DateField(std::string_view(date).substr(0, 2)); }
+int KindBar::Day() const { return DateField(std::string_view(date).substr(3, 2)); }
+int KindBar::Year2() const { return DateField(YearText()); }
+
+bool KindBar::Drawable() const { return std::isfinite(v.Open) && std::isfinite(v.Close); }
+bool KindBar::DrawableWithVolume() const { return Drawable() && std::isfinite(v.Volume); }
 
 KindReader::KindReader(ChartHost& window, ChartFile& file1)
     : window_(window), file1_(file1), correction_(CorrectionOn(window)) {}

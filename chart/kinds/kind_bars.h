@@ -25,6 +25,12 @@ struct KindBar {
     std::string YearText() const { return date.size() >= 8 ? date.substr(6, 2) : std::string("  "); }
     std::string MonthText() const { return date.substr(0, 2); }
     std::string MonthDay() const { return date.substr(0, 5); }
+    // The prices the chart kinds place (open and close) are finite numbers;
+    // with the volume, for the kinds that place it too.  A bar with an
+    // infinite or undefined value (a damaged file) cannot be placed on any
+    // scale: the drawers pass it over as if the file did not hold it.
+    bool Drawable() const;
+    bool DrawableWithVolume() const;
 };
 
 // Reads the bars of one draw and keeps the last one for QuoteBufA.
@@ -52,6 +58,11 @@ private:
 bool IsActiveWindow(const ChartWindowState& fields);
 
 void PrintAt(Surface& s, double x, double y, std::string_view text);
+
+// Val of a two-character field of a date ("mm", "dd" or "yy"); two digits,
+// as every stored date has them, are read directly, since the long charts
+// read tens of thousands of dates a draw.
+int DateField(std::string_view field);
 
 // The four-digit year of the comparison charts: above 60 19yy, else 20yy.
 int CompareYear(int year2);

@@ -38,6 +38,10 @@ struct PassState {
 
 std::string Century(const std::string& yy) { return yy <= "50" ? "20" : "19"; }
 
+// A move of more boxes than this is more than any pane can show one by one
+// (a price far off all the others): see LongMove.
+constexpr double kMostBoxes = 4096;
+
 struct Pass {
     ChartHost& w;
     KindReader& reader;
@@ -47,14 +51,54 @@ struct Pass {
     int density;  // twice the columns of the chart, from the first pass
     bool yearLines;
 
-    void Run(PassState& s, double t) {
+    // The boxes of a move of more than kMostBoxes boxes from `level` on,
+    // `step` apart (negative for falls), without a loop over every box: the
+    // move's whole boxes leave `amount` and move `level` at once, and only the
+    // boxes that reach into the pane's price range are drawn, at most
+    // kMostBoxes of them spread evenly over it (so many boxes in one pane are
+    // each far below a pixel high).
+    template <typename DrawBox>
+    void LongMove(double& amount, double& level, double step, bool drawn, DrawBox drawBox) {
+        const double b = std::fabs(step);
+        const double boxes = std::floor(amount / b);
+        if (drawn && std::isfinite(boxes)) {
+            Surface& p = w.PricePane();
+            const double top = std::max(p.ScaleTop(), p.ScaleTop() + p.ScaleHeight());
+            const double bottom = std::min(p.ScaleTop(), p.ScaleTop() + p.ScaleHeight());
+            // Box k spans level + k * step to level + (k + 1) * step.
+            double first, last;
+            if (step > 0) {
+                first = std::floor((bottom - level) / b) - 1;
+                last = std::ceil((top - level) / b);
+            } else {
+                first = std::floor((level - top) / b) - 1;
+                last = std::ceil((level - bottom) / b);
+            }
+            first = std::max(first, 0.0);
+            last = std::min(last, boxes - 1);
+            if (std::isfinite(first) && std::isfinite(last) && first <= last) {
+                const double every = std::max(1.0, std::ceil((last - first + 1) / kMostBoxes));
+                for (double k = first; k <= last; k += every) drawBox(level + k * step);
+            }
+        }
+        if (std::isfinite(boxes)) {
+            amount = std::fmod(amount, b);
+            level += boxes * step;
+        } else {
+            amount = 0;
+        }
+    }
+
+    // From the record after `start`, the first record of the columns.
+    void Run(PassState& s, double t, std::int64_t start) {
         ChartWindowState& f = w.Fields();
         Surface& p = w.PricePane();
         const Color lines = RGB(200, 200, 200);
         const bool fewColumns = density / 2 <= kMostDottedColumns;
-        for (std::int64_t r = f.FirstRecord + 1; r <= f.RecordCount; ++r) {
+        for (std::int64_t r = start + 1; r <= f.RecordCount; ++r) {
             const KindBar bar = reader.Read(r);
             s.lastDate = bar.date;
+            if (!bar.Drawable()) continue;
             // 10.
             if (yearLines) {
                 const std::string year = bar.YearText(), month = bar.MonthText();
@@ -92,13 +136,18 @@ struct Pass {
                 if ((s.kind == Column::X && total >= b) || (s.kind != Column::X && total >= 3 * b)) {
                     s.rise = total;
                     if (s.kind != Column::X) s.x += b;
-                    while (s.rise >= b) {
-                        if (draw) {
-                            p.Line(s.x, s.nextX, s.x + b, s.nextX + b, RGB(0, 80, 255));
-                            p.Line(s.x, s.nextX + b, s.x + b, s.nextX, RGB(0, 80, 255));
+                    const auto cross = [&](double level) {
+                        p.Line(s.x, level, s.x + b, level + b, RGB(0, 80, 255));
+                        p.Line(s.x, level + b, s.x + b, level, RGB(0, 80, 255));
+                    };
+                    if (s.rise / b <= kMostBoxes) {
+                        while (s.rise >= b) {
+                            if (draw) cross(s.nextX);
+                            s.rise -= b;
+                            s.nextX += b;
                         }
-                        s.rise -= b;
-                        s.nextX += b;
+                    } else {
+                        LongMove(s.rise, s.nextX, b, draw, cross);
                     }
                     s.reference = close;
                     if (s.kind != Column::X) {
@@ -112,13 +161,18 @@ struct Pass {
                 if ((s.kind == Column::O && total >= b) || (s.kind != Column::O && total >= 3 * b)) {
                     s.fall = total;
                     if (s.kind != Column::O) s.x += b;
-                    while (s.fall >= b) {
-                        if (draw) {
-                            const double aspect = -(p.ScaleWidth() / p.ScaleHeight()) / (p.Width() / p.Height());
-                            p.Circle(s.x + h, s.nextO - h, h, QBColor(12), aspect);
+                    const auto ring = [&](double top) {
+                        const double aspect = -(p.ScaleWidth() / p.ScaleHeight()) / (p.Width() / p.Height());
+                        p.Circle(s.x + h, top - h, h, QBColor(12), aspect);
+                    };
+                    if (s.fall / b <= kMostBoxes) {
+                        while (s.fall >= b) {
+                            if (draw) ring(s.nextO);
+                            s.fall -= b;
+                            s.nextO -= b;
                         }
-                        s.fall -= b;
-                        s.nextO -= b;
+                    } else {
+                        LongMove(s.fall, s.nextO, -b, draw, ring);
                     }
                     s.reference = close;
                     if (s.kind != Column::O) {
@@ -208,8 +262,11 @@ void DrawPointFigure(ChartHost& w, ChartFile& file1) {
     for (int pass = 1; pass <= 2; ++pass) {
         const bool draw = pass == 2;
         // 6.
-        const KindBar first = reader.Read(f.FirstRecord, false);
+        KindBar first = reader.Read(f.FirstRecord, false);
         f.FirstShownDate = first.date;
+        // The columns start from the first close that can be placed.
+        std::int64_t start = f.FirstRecord;
+        while (!first.Drawable() && start < f.RecordCount) first = reader.Read(++start, false);
         const double t = 100 * (f.PriceTop - f.PriceBottom) / p.Height();
         ChoosePriceGridStep(f);
         p.SetForeColor(f.BackColorNo == 2 ? QBColor(7) : RGB(50, 100, 150));
@@ -220,7 +277,7 @@ void DrawPointFigure(ChartHost& w, ChartFile& file1) {
         s.monthMark = first.MonthText();
         s.lastDate = first.date;
         Pass run{w, reader, b, h, draw, density, yearLines};
-        run.Run(s, t);
+        run.Run(s, t, start);
         lastDate = s.lastDate;
         if (pass == 1) {
             // A box of no size still leaves the x range of one box each side.

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <algorithm>
+#include <cmath>
 #include <deque>
 #include <string>
 #include <vector>
@@ -86,7 +87,8 @@ void DrawReverseWatch(ChartHost& w, ChartFile& file1) {
     std::int64_t last = first + viewBars - (f.IsDaily == kTrue ? 0 : 1);
     if (last > f.RecordCount) last = f.RecordCount;
     for (std::int64_t r = first; r <= last; ++r) {
-        if (reader.ReadRaw(r).v.Volume != 0) {
+        const KindBar b = reader.ReadRaw(r);
+        if (b.v.Volume != 0 && b.DrawableWithVolume()) {
             if (r < last) first = r;
             break;
         }
@@ -106,7 +108,8 @@ void DrawReverseWatch(ChartHost& w, ChartFile& file1) {
         std::deque<float> volumes, closes;
         std::int64_t s = last + 1;
         for (std::int64_t r = first; r <= last; ++r) {
-            if (reader.ReadRaw(r).v.Volume == 0) continue;
+            const KindBar raw = reader.ReadRaw(r);
+            if (raw.v.Volume == 0 || !raw.DrawableWithVolume()) continue;
             const KindBar b = reader.Read(r);
             volumes.push_back(b.v.Volume);
             closes.push_back(b.v.Close);
@@ -115,22 +118,35 @@ void DrawReverseWatch(ChartHost& w, ChartFile& file1) {
                 break;
             }
         }
+        // Averages of values too large to add up (a damaged file) cannot be
+        // placed; they leave the scale to the others.
+        bool placed = false;
+        const auto take = [&](const WatchPoint& pt) {
+            if (!std::isfinite(pt.volume) || !std::isfinite(pt.close)) return;
+            if (!placed) {
+                highClose = lowClose = pt.close;
+                highVolume = lowVolume = pt.volume;
+                placed = true;
+                return;
+            }
+            highClose = std::max(highClose, pt.close);
+            lowClose = std::min(lowClose, pt.close);
+            highVolume = std::max(highVolume, pt.volume);
+            lowVolume = std::min(lowVolume, pt.volume);
+        };
         const WatchPoint start{WindowAverage(volumes, period), WindowAverage(closes, period)};
         points.push_back(start);
-        highClose = lowClose = start.close;
-        highVolume = lowVolume = start.volume;
+        take(start);
         for (std::int64_t r = s + 1; r <= last; ++r) {
             const KindBar b = reader.Read(r);
+            if (!b.DrawableWithVolume()) continue;
             volumes.pop_front();
             closes.pop_front();
             volumes.push_back(b.v.Volume);
             closes.push_back(b.v.Close);
             const WatchPoint pt{WindowAverage(volumes, period), WindowAverage(closes, period)};
             points.push_back(pt);
-            highClose = std::max(highClose, pt.close);
-            lowClose = std::min(lowClose, pt.close);
-            highVolume = std::max(highVolume, pt.volume);
-            lowVolume = std::min(lowVolume, pt.volume);
+            take(pt);
         }
     }
 
@@ -177,8 +193,11 @@ void DrawReverseWatch(ChartHost& w, ChartFile& file1) {
         const double v = CutDown(width, width);
         p.SetForeColor(QBColor(8));
         if (v > 0) {
+            // Lines whose label would start past the right edge show nothing.
+            const double right = p.ScaleLeft() + p.ScaleWidth();
             for (int k = 1; k * v < highVolume; ++k) {
                 const double x = p.ScaleLeft() + k * v;
+                if (x - v / 6 > right) break;
                 p.Line(x, p.ScaleTop(), x, p.ScaleTop() + p.ScaleHeight(), grey);
                 if (p.Width() > 7000) PrintAt(p, x - v / (v < 1000 ? 10 : 6), bottom + 2 * t, FormatNumber(x, "#,###"));
             }

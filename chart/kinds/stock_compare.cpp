@@ -26,9 +26,9 @@ struct DateParts {
 
 DateParts PartsOf(std::string_view date) {
     DateParts d;
-    d.month = static_cast<int>(Val(date.substr(0, 2)));
-    d.day = date.size() >= 5 ? static_cast<int>(Val(date.substr(3, 2))) : 0;
-    d.year2 = date.size() >= 8 ? static_cast<int>(Val(date.substr(6, 2))) : 0;
+    d.month = DateField(date.substr(0, 2));
+    d.day = date.size() >= 5 ? DateField(date.substr(3, 2)) : 0;
+    d.year2 = date.size() >= 8 ? DateField(date.substr(6, 2)) : 0;
     return d;
 }
 
@@ -197,7 +197,7 @@ void DrawLine(ChartHost& w, KindReader& reader, std::int64_t r0, double x0) {
         p.SetDrawWidth(2);
         for (std::int64_t r = r0 + 1; r <= f.RecordCount; ++r) {
             const KindBar bar = reader.Read(r);
-            if (!ValidMonth(bar.date)) continue;
+            if (!ValidMonth(bar.date) || !bar.Drawable()) continue;
             const double x = prevX + DayStep(prevDate, bar.date);
             float y = PercentOf(bar.v.Close, f.LineBaseClose);
             if (rate) y = -y;

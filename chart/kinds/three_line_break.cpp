@@ -71,7 +71,9 @@ public:
             const KindBar bar = reader_.Read(R_);
             lastDate_ = bar.date;
             DateAxis(bar);
-            const bool added = LineStep(bar.v.Close);
+            // A close that is not a finite number adds no line, as an
+            // unchanged close does not.
+            const bool added = bar.Drawable() && LineStep(bar.v.Close);
             const bool firstOfLoop = R_ == f_.FirstRecord;
             if (!firstOfLoop) {
                 if (added) {

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "chart/drawing/chart_setup.h"
@@ -35,18 +36,25 @@ struct Setup {
     int startMonth = 1;
 };
 
-// The scale of the scanned extremes: top, bottom and grid step.
+// The scale of the scanned extremes: top, bottom and grid step, whole
+// numbers of percent (held as doubles: a close far off the year's first one
+// gives a percent beyond any integer).
 struct YearScale {
-    int top = 0;
-    int bottom = 0;
-    int step = 10;
+    double top = 0;
+    double bottom = 0;
+    double step = 10;
 };
 
-YearScale ScaleOf(int top, int bottom) {
+// More grid levels than a pane can show one above the other; a wider range
+// (a close far off all the others) gets a grid ten, a hundred ... times
+// coarser instead, so the grid's loop stays as short as the pane.
+constexpr double kMostLevels = 1000;
+
+YearScale ScaleOf(double top, double bottom) {
     YearScale s;
-    s.top = static_cast<int>(Fix(top / 10.0)) * 10 + 10;
+    s.top = Fix(top / 10.0) * 10 + 10;
     s.step = s.top >= 1000 ? 200 : s.top >= 500 ? 50 : s.top >= 300 ? 30 : s.top >= 200 ? 20 : 10;
-    s.bottom = static_cast<int>(Fix(static_cast<double>(bottom) / s.step)) * s.step - s.step;
+    s.bottom = Fix(bottom / s.step) * s.step - s.step;
     if (s.bottom < -100) s.bottom = -100;
     return s;
 }
@@ -67,7 +75,7 @@ int SetUp(ChartHost& w, KindReader& reader, bool variant2) {
         w.ClearYearList();
         w.SetYearListText("選択");
     }
-    int top = 0, bottom = 0;
+    double top = 0, bottom = 0;
     KindBar bar = reader.ReadRaw(2);
     f.LineBaseClose = bar.v.Close;
     Setup s;
@@ -88,6 +96,7 @@ int SetUp(ChartHost& w, KindReader& reader, bool variant2) {
         }
         f.LineBaseClose = bar.v.Close;
     }
+    while (start <= f.RecordCount && !reader.ReadRaw(start).Drawable()) ++start;
     if (start <= f.RecordCount) {
         bar = reader.Read(start, false);
         f.LineBaseClose = bar.v.Close;
@@ -104,7 +113,7 @@ int SetUp(ChartHost& w, KindReader& reader, bool variant2) {
     int currentYear2 = bar.Year2();
     for (std::int64_t r = start + 1; r <= f.RecordCount; ++r) {
         const KindBar b = reader.Read(r);
-        if (!ValidMonth(b)) continue;
+        if (!ValidMonth(b) || !b.Drawable()) continue;
         if (b.Year2() != currentYear2 && b.Month() >= s.startMonth) {
             if (variant2) w.AddYearToList(std::to_string(CompareYear(currentYear2)));
             currentYear2 = b.Year2();
@@ -112,7 +121,8 @@ int SetUp(ChartHost& w, KindReader& reader, bool variant2) {
         }
         // A year whose first close is 0 has no percent to scan.
         if (f.LineBaseClose == 0) continue;
-        const int v = static_cast<int>(Fix(b.v.Close / f.LineBaseClose * 100.0f)) - 100;
+        const double v = Fix(b.v.Close / f.LineBaseClose * 100.0f) - 100;
+        if (!std::isfinite(v)) continue;
         if (v >= 0) {
             top = std::max(top, v);
         } else {
@@ -145,14 +155,17 @@ int SetUp(ChartHost& w, KindReader& reader, bool variant2) {
     if (scale.bottom == -scale.step && scale.top == scale.step) scale.step /= 2;
     const Color grid = black ? RGB(76, 96, 22) : RGB(176, 196, 222);
     p.SetFontSize(10);
-    for (int v = scale.bottom + scale.step; v <= scale.top; v += scale.step) {
-        const std::string text = std::to_string(v);
+    while ((scale.top - scale.bottom) / scale.step > kMostLevels) scale.step *= 10;
+    for (int k = 1;; ++k) {
+        const double v = scale.bottom + k * scale.step;
+        if (v > scale.top) break;
+        const std::string text = NumberText(v);
         if (v != 0) {
             p.Line(p.ScaleWidth() / p.Width() * 100 * static_cast<double>(text.size() + 2) - 10, v, p.ScaleWidth(),
                    v, grid);
         }
         p.SetForeColor(label);
-        PrintAt(p, -10, v + unit * 0.8, std::to_string(v + 100) + "%");
+        PrintAt(p, -10, v + unit * 0.8, NumberText(v + 100) + "%");
     }
     p.SetFontSize(9);
     const int o = DaysBeforeStartMonth(s.startMonth);
@@ -198,7 +211,7 @@ void DrawYears(ChartHost& w, KindReader& reader, int year, bool variant2) {
     while (first < f.RecordCount && Year4(reader.ReadRaw(first)) < year) ++first;
     while (first < f.RecordCount) {
         const KindBar b = reader.ReadRaw(first);
-        if (anyMonth || b.MonthText() >= startMonthText) break;
+        if (b.Drawable() && (anyMonth || b.MonthText() >= startMonthText)) break;
         ++first;
     }
     const int segmentStartMonth = static_cast<int>(Val(startMonthText));
@@ -218,7 +231,7 @@ void DrawYears(ChartHost& w, KindReader& reader, int year, bool variant2) {
     if (first < f.RecordCount) {
         for (std::int64_t r = first + 1; r <= f.RecordCount; ++r) {
             bar = reader.Read(r);
-            if (!DayOfYear(f, bar.date)) continue;
+            if (!bar.Drawable() || !DayOfYear(f, bar.date)) continue;
             const int day = f.YearDayNo;
             bool newYear = false;
             double x;

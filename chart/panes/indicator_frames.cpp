@@ -1,6 +1,7 @@
 // The indicator pane's screen frames: scale, title, level lines and their
 // labels for each oscillator, and the deviation rates' ladder.  The
 // oscillator's line is drawn afterwards in the scale set here.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -153,7 +154,7 @@ void DrawVectorFrame(IndicatorDraw& d, Surface& pane) {
     const double r = OffsetRatio(f, pane);
     double s = d.vectorScale;
     if (d.enlarged) s = s * 2;
-    d.vectorScale = static_cast<std::int16_t>(s);
+    d.vectorScale = static_cast<std::int16_t>(std::min<double>(s, kIntegerMax));
     const double top = s + s / 3;
     if (d.inverted) {
         pane.Scale(0, -top, f.ViewWidth, top);

@@ -104,12 +104,12 @@ private:
                 const double dx = x1 - x0;
                 if ((p > level || p < -level) && (v == level || v == -level) && original != value) {
                     const float edge = p > 0 ? level : -level;
-                    rX1 = static_cast<std::int16_t>(RoundHalfEven((original - edge) * dx / (original - value)));
+                    rX1 = Distance((original - edge) * dx / (original - value));
                     p = edge;
                 } else if ((v > level || v < -level) && (p == level || p == -level) && (p > 0) != (v > 0) &&
                            original != value) {
                     const float edge = v > 0 ? level : -level;
-                    rX2 = static_cast<std::int16_t>(RoundHalfEven(dx - (original - edge) * dx / (original - value)));
+                    rX2 = Distance(dx - (original - edge) * dx / (original - value));
                     v = edge;
                 }
                 if (v <= level && v >= -level && v != p) {

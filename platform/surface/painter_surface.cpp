@@ -164,8 +164,50 @@ void PainterSurface::FlushLines(QPainter& p) {
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         mode_ = DrawMode::Copy;
     }
-    p.drawPolyline(pending_);
+    const bool longWide = pending_.size() > kLongLine && PenPixels(pendingWidth_) > 1;
+    if (!longWide || !DrawsLongLinesInPieces() || !DrawRunningLine(p)) p.drawPolyline(pending_);
     pending_.clear();
+}
+
+// A smoothed wide line (a pen of more than one pixel, joined round) of many
+// thousand points in a pane a few hundred pixels wide (a long chart's
+// closes) crosses each column of pixels many times, and
+// its outline overlaps itself everywhere, which costs the rasteriser far
+// more than the line's length.  Where the line runs left to right, within
+// one column of device pixels only the first and last points and the highest
+// and lowest one shape what is drawn (the others lie between them on the
+// line's way up and down that column), and the line is drawn in pieces of a
+// few columns.  The pixels differ from the whole line's only in the
+// smoothing of a few edge pixels where the pieces meet and where a column's
+// zigzag turns.
+bool PainterSurface::DrawRunningLine(QPainter& p) {
+    const qsizetype n = pending_.size();
+    for (qsizetype i = 1; i < n; ++i) {
+        if (pending_[i].x() < pending_[i - 1].x()) return false;
+    }
+    QPolygonF kept;
+    kept.reserve(n);
+    for (qsizetype i = 0; i < n;) {
+        const double column = std::floor(pending_[i].x());
+        qsizetype j = i + 1;
+        qsizetype low = i, high = i;
+        while (j < n && std::floor(pending_[j].x()) == column) {
+            if (pending_[j].y() < pending_[low].y()) low = j;
+            if (pending_[j].y() > pending_[high].y()) high = j;
+            ++j;
+        }
+        // First, the two extremes in the order the line meets them, last.
+        const qsizetype a = std::min(low, high), b = std::max(low, high);
+        kept.append(pending_[i]);
+        if (a != i) kept.append(pending_[a]);
+        if (b != a && b != i) kept.append(pending_[b]);
+        if (j - 1 != b && j - 1 != i) kept.append(pending_[j - 1]);
+        i = j;
+    }
+    for (qsizetype k = 0; k + 1 < kept.size(); k += kPiece - 1) {
+        p.drawPolyline(kept.constData() + k, static_cast<int>(std::min<qsizetype>(kPiece, kept.size() - k)));
+    }
+    return true;
 }
 
 void PainterSurface::DrawLine(double x1, double y1, double x2, double y2, Color color, LineKind kind) {

@@ -42,6 +42,11 @@ protected:
     // Texts drawn again from their shaped glyphs (a device of screen pixels;
     // a printer lays text out for its own resolution each time).
     virtual bool ReusesShapedText() const { return false; }
+    // Long gathered lines of a wide pen that run left to right drawn by
+    // columns and in pieces (see DrawRunningLine): a device of pixels, where
+    // that is much faster and differs only in the smoothing of a few edge
+    // pixels.
+    virtual bool DrawsLongLinesInPieces() const { return false; }
     // Called after something was drawn.
     virtual void Drawn() {}
     // Fills whole device pixels with an opaque colour straight into the
@@ -96,6 +101,11 @@ private:
     void Smooth(QPainter& p, bool on);
     void DrawBox(QPainter& p, double x1, double y1, double x2, double y2, Color color, bool filled);
     void DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color);
+    // Draws the gathered line by columns and in pieces of kPiece points when
+    // it runs left to right; false when it does not.
+    bool DrawRunningLine(QPainter& p);
+    static constexpr qsizetype kLongLine = 256;
+    static constexpr qsizetype kPiece = 32;
     // A fill of whole pixels in the mode in force.
     void Fill(QPainter& p, const QRect& area, Color color);
 

@@ -48,6 +48,7 @@ protected:
     void Drawn() override;
     bool FillPixels(const QRect& area, Color color) override;
     bool ReusesShapedText() const override { return true; }
+    bool DrawsLongLinesInPieces() const override { return true; }
     void ClearAll() override;
 
 private:
