@@ -67,30 +67,13 @@ std::size_t FirstMalformed(std::string_view bytes) {
 std::string DecodeLine(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    std::size_t run = 0;
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        if (i + 8 <= bytes.size()) {
-            std::uint64_t word;
-            std::memcpy(&word, bytes.data() + i, 8);
-            if ((word & 0x8080808080808080ull) == 0) {
-                i += 8;
-                continue;
-            }
-        }
-        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-            ++i;
-            continue;
-        }
-        if (const std::size_t len = SequenceAt(bytes, i); len > 0) {
-            i += len;
-            continue;
-        }
-        out.append(bytes.substr(run, i - run));
+    while (!bytes.empty()) {
+        const std::size_t bad = FirstMalformed(bytes);
+        out.append(bytes.substr(0, bad));
+        if (bad == bytes.size()) break;
         utf8::Append(out, 0xFFFD);
-        run = ++i;
+        bytes.remove_prefix(bad + 1);
     }
-    out.append(bytes.substr(run));
     return out;
 }
 
