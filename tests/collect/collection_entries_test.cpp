@@ -9,6 +9,7 @@
 
 #include "platform/ui/pointers.h"
 #include "tests/collect/collection_fixture.h"
+#include "tests/support/when_requested.h"
 #include "tests/support/window_system.h"
 
 namespace ranvik {
@@ -264,12 +265,13 @@ TEST_F(CollectionEntriesTest, TheWindowManagersCloseDuringASlowPageEndsTheProgra
     bool ended = false;
     QObject::connect(form.get(), &MDIForm1::Ended, [&] { ended = true; });
     int requests = 0;
+    bool closeQueued = false;
     std::string shownWhileWaiting;
     QObject::connect(panel->Inet1, &InternetTransfer::StateChanged, [&](int state) {
         if (state != 5 || ++requests != 2) return;
-        QTimer::singleShot(50, [&] {
+        test::WhenServerHolds(server, 2, form.get(), [&] {
             shownWhileWaiting = Report();
-            ASSERT_TRUE(test::QueueWindowSystemClose(*form));
+            closeQueued = test::QueueWindowSystemClose(*form);
         });
     });
     Target("1301", ".t", true, true);
@@ -277,6 +279,7 @@ TEST_F(CollectionEntriesTest, TheWindowManagersCloseDuringASlowPageEndsTheProgra
     // Ended without the page in hand, let alone the six after it: the
     // requests stop at page 2.
     // The box showed the request's state while its page was awaited.
+    EXPECT_TRUE(closeQueued);
     EXPECT_EQ(shownWhileWaiting, "データ読込み要求中");
     EXPECT_EQ(server.Requests(), Targets(kDaily1301, 1, 2));
     EXPECT_TRUE(messages->shown.empty()) << (messages->shown.empty() ? "" : messages->shown[0].text);

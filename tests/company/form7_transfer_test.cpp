@@ -11,6 +11,7 @@
 #include "platform/ui/chart_control.h"
 #include "tests/company/form7_fixture.h"
 #include "tests/support/http_server.h"
+#include "tests/support/when_requested.h"
 #include "tests/support/window_system.h"
 
 namespace ranvik {
@@ -177,13 +178,15 @@ TEST_F(Form7TransferTest, TheWindowManagersCloseDuringASlowPageEndsTheProgramAtO
     server.Page("/quote/1301.t", QuotePage());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     bool ended = false;
+    bool closeQueued = false;
     QObject::connect(form.get(), &MDIForm1::Ended, [&] { ended = true; });
     InstallCompanyPageRequest([&](const std::string& address, const PageStateHandler& stateChanged) {
         return FetchCompanyPage(address, [&](int state) {
             stateChanged(state);
             if (state == 5 && address.find("/ind") != std::string::npos) {
-                ASSERT_TRUE(test::QueueWindowSystemClose(*form));
-                }
+                test::WhenServerHolds(server, 2, form.get(),
+                                      [&] { closeQueued = test::QueueWindowSystemClose(*form); });
+            }
         });
     });
     Form7* w = OpenFor("1301", "極洋");
@@ -192,6 +195,7 @@ TEST_F(Form7TransferTest, TheWindowManagersCloseDuringASlowPageEndsTheProgramAtO
     EXPECT_EQ(server.Requests(), (std::vector<std::string>{"/fin?scode=1301", "/ind?scode=1301"}));
     EXPECT_EQ(Program().collection.NetFailed, 1);
     EXPECT_NE(w->Fields().LoadedCode, "1301");
+    EXPECT_TRUE(closeQueued);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ended; }, 10000));
 }
 
