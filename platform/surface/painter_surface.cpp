@@ -107,15 +107,20 @@ const PainterSurface::Mapping& PainterSurface::Map() {
     const double d = DevicePerTwip();
     const double ax = width == 0 ? 0 : InnerWidthTwips() / width * d;
     const double ay = height == 0 ? 0 : InnerHeightTwips() / height * d;
-    map_ = {ax, -left * ax, ay, -top * ay, DeviceBounds(), PenUnit()};
+    const QRectF bounds = DeviceBounds();
+    const double penUnit = PenUnit();
+    const int thinPen = std::max(1, Pixel(penUnit));
+    map_ = {ax, -left * ax, ay, -top * ay, bounds, penUnit, thinPen, Widened(bounds, thinPen + 2)};
     mappingValid_ = true;
     known_[nextKnown_] = {true, left, top, width, height, map_};
     nextKnown_ = 1 - nextKnown_;
     return map_;
 }
 
-int PainterSurface::PenPixels(int drawWidth) const {
-    return std::max(1, Pixel(drawWidth * map_.penUnit));
+int PainterSurface::WidePenPixels(int drawWidth) const { return std::max(1, Pixel(drawWidth * map_.penUnit)); }
+
+QRectF PainterSurface::ReachOf(int pen) const {
+    return pen == map_.thinPen ? map_.thinArea : Widened(map_.bounds, pen + 2);
 }
 
 void PainterSurface::UseMode(QPainter& p) {
@@ -168,7 +173,7 @@ void PainterSurface::GatheredLinePen(QPainter& p, Color color, int drawWidth, en
     }
 }
 
-void PainterSurface::FlushLines(QPainter& p) {
+void PainterSurface::DrawGathered(QPainter& p) {
     EndPendingLine(p);
     DrawBatch(p);
 }
@@ -263,7 +268,7 @@ void PainterSurface::DrawBox(QPainter& p, double x1, double y1, double x2, doubl
                              bool filled) {
     const SurfaceState& s = State();
     const int pen = PenPixels(s.DrawWidth);
-    const QRectF area = Widened(map_.bounds, pen + 2);
+    const QRectF area = ReachOf(pen);
     double l = std::min(x1, x2), r = std::max(x1, x2);
     double t = std::min(y1, y2), b = std::max(y1, y2);
     if (r < area.left() || l > area.right() || b < area.top() || t > area.bottom()) return;
@@ -302,7 +307,7 @@ void PainterSurface::Fill(QPainter& p, const QRect& area, Color color) {
 void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color) {
     const SurfaceState& s = State();
     const int pen = PenPixels(s.DrawWidth);
-    if (!ClipSegment(x1, y1, x2, y2, Widened(map_.bounds, pen + 2))) return;
+    if (!ClipSegment(x1, y1, x2, y2, ReachOf(pen))) return;
     const bool copy = s.Mode == DrawMode::Copy || !SupportsXor();
     const bool smooth = SmoothsSlantedLines() && copy;
     // A smoothed pen is centred on the pixel, as the unsmoothed one is.

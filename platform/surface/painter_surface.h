@@ -87,13 +87,20 @@ protected:
     }
     // Draws the gathered lines; before anything else is drawn, the painter
     // ends or the device is read.
-    void FlushLines(QPainter& p);
+    void FlushLines(QPainter& p) {
+        if (!pending_.isEmpty() || !batch_.isEmpty()) DrawGathered(p);
+    }
 
 private:
     struct Mapping {
         double ax, bx, ay, by;  // device = a * user + b
         QRectF bounds;
         double penUnit;
+        // The pixels of a pen of DrawWidth 1 and the device widened by as
+        // much as it reaches out, worked out once: nearly every call draws
+        // with it.
+        int thinPen = 1;
+        QRectF thinArea;
     };
     // Drawers that switch between two scales bar by bar (prices and volume)
     // find both mappings worked out already.
@@ -103,7 +110,10 @@ private:
         Mapping mapping;
     };
     const Mapping& Map();
-    int PenPixels(int drawWidth) const;
+    int PenPixels(int drawWidth) const { return drawWidth == 1 ? map_.thinPen : WidePenPixels(drawWidth); }
+    int WidePenPixels(int drawWidth) const;
+    // The device widened by as much as a pen of `pen` pixels reaches out.
+    QRectF ReachOf(int pen) const;
     void UseMode(QPainter& p);
     void UsePen(QPainter& p, Color color, int drawWidth, enum DrawStyle style);
     void Smooth(QPainter& p, bool on);
@@ -111,6 +121,7 @@ private:
     void DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color);
     // The gathered line is complete: it joins the batch of two-point lines
     // when it can, else the batch and then it are drawn.
+    void DrawGathered(QPainter& p);
     void EndPendingLine(QPainter& p);
     void DrawBatch(QPainter& p);
     // The pen, smoothing and copy mode gathered lines are drawn in.
