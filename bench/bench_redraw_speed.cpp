@@ -156,14 +156,19 @@ void RedrawQCustomPlot(benchmark::State& state, int bars) {
 }
 #endif
 
-void RedrawLayers(benchmark::State& state, const bench::LayerSet& layers) {
+// The every-layer chart with `layers` on, shown in full on screen panes.
+void ShowLayers(bench::BenchHost& w, const bench::LayerSet& layers) {
     if (!bench::Holder()) bench::Holder() = std::make_unique<bench::Chart>();
-    bench::BenchHost w(true);
     w.fields.WindowNo = 1;
     for (const auto& [array, index] : layers.items) w.SetItem(array, index, true);
     if (layers.priceBandPane) w.checks[9] = 1;
     w.fields.DataFileName = bench::Holder()->dir.File("1301d.KDT");
     ShowFullView(w);
+}
+
+void RedrawLayers(benchmark::State& state, const bench::LayerSet& layers) {
+    bench::BenchHost w(true);
+    ShowLayers(w, layers);
     for (auto _ : state) {
         RedrawChart(w);
         w.Finish();
@@ -278,16 +283,11 @@ void SavePictures(const std::string& prefix) {
 #endif
     }
     // The heavy overlays' panes on the screen.
-    if (!bench::Holder()) bench::Holder() = std::make_unique<bench::Chart>();
     std::vector<bench::LayerSet> sets = {bench::EveryLayer()};
     for (const auto& [name, item] : kSingleLayers) sets.push_back(SingleLayer(name, item));
     for (const bench::LayerSet& layers : sets) {
         bench::BenchHost w(true);
-        w.fields.WindowNo = 1;
-        for (const auto& [array, index] : layers.items) w.SetItem(array, index, true);
-        if (layers.priceBandPane) w.checks[9] = 1;
-        w.fields.DataFileName = bench::Holder()->dir.File("1301d.KDT");
-        ShowFullView(w);
+        ShowLayers(w, layers);
         w.SavePng(prefix + "_layer_" + layers.name + ".png");
         w.SaveIndicatorPng(prefix + "_layer_" + layers.name + "_indicator.png");
     }
