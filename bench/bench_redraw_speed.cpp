@@ -1,21 +1,25 @@
 // The redraw's speed, side by side with QCustomPlot, in one run:
-//   BM_RedrawOurSurface    the 4,681-bar daily chart of bench_surface
-//                          (candles, volume boxes, four moving averages) on
-//                          a 1920 x 1080 screen surface;
-//   BM_RedrawQCustomPlot   the same bars drawn by QCustomPlot into an image
-//                          of the same size: two-coloured candles with bodies
-//                          6/7 of a bar, volume bars 4/7 of a bar on a hidden
-//                          axis, four averages 1 px antialiased, no legend
-//                          and no labels;
+//   BM_RedrawOurSurface/<bars>   the daily chart of bench_surface (candles,
+//                          volume boxes, four moving averages) on a 1920 x
+//                          1080 screen surface, with 4,681, 16,384 and
+//                          32,767 bars;
+//   BM_RedrawQCustomPlot/<bars>  the same bars drawn by QCustomPlot into an
+//                          image of the same size: two-coloured candles with
+//                          bodies 6/7 of a bar, volume bars 4/7 of a bar on a
+//                          hidden axis, four averages 1 px antialiased, no
+//                          legend and no labels;
 //   BM_RedrawEveryLayer    RedrawChart of a 4,681-bar file with the heaviest
 //                          set of layers the menus allow, on screen panes;
+//   BM_RedrawLayer/<name>  the same chart with one heavy overlay alone
+//                          (Ichimoku, pivot, Bollinger band), and with none;
 //   BM_ScrollStep          a chart window's scroll bar dragged across a
 //                          32,767-bar file, one step and its redraw.
-// The repetitions of all four run interleaved (random order), so the shared
-// machine's load falls on each alike; the ratio of the two charts' medians
-// is printed at the end.
+// The repetitions of all of them run interleaved (random order), so the
+// shared machine's load falls on each alike; the ratio of the two charts'
+// medians at each length is printed at the end.
 //
 //   bench_redraw_speed [--png=<prefix>]   also writes both charts' pictures
+//                                         at each length
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -24,6 +28,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -45,13 +50,15 @@ namespace {
 
 constexpr int kImageWidth = 1920;
 constexpr int kImageHeight = 1080;
+// The chart's lengths: the every-layer file's, and two long files'.
+constexpr int kBarCounts[] = {bench::kBars, 16384, 32767};
 
-void BM_RedrawOurSurface(benchmark::State& state) {
+void RedrawOurSurface(benchmark::State& state, int bars) {
     ScreenSurface surface;
     surface.resize(kImageWidth, kImageHeight);
     surface.SetPixelRatio(1);
     for (auto _ : state) {
-        bench::DrawChart(surface);
+        bench::DrawChart(surface, bars);
         benchmark::DoNotOptimize(surface.Image().constBits());  // the drawing finished
     }
 }
@@ -62,9 +69,9 @@ void BM_RedrawOurSurface(benchmark::State& state) {
 // seven times the largest volume.
 class QcpChart {
 public:
-    QcpChart() {
+    explicit QcpChart(int count) {
         plot_.resize(kImageWidth, kImageHeight);
-        const auto& bars = bench::Bars();
+        const auto& bars = bench::Bars(count);
         QVector<double> keys, open, high, low, close, volume;
         double top = 0, bottom = 1e30, maxVolume = 0;
         for (int i = 0; i < static_cast<int>(bars.size()); ++i) {
@@ -139,8 +146,8 @@ private:
     QCustomPlot plot_;
 };
 
-void BM_RedrawQCustomPlot(benchmark::State& state) {
-    QcpChart chart;
+void RedrawQCustomPlot(benchmark::State& state, int bars) {
+    QcpChart chart(bars);
     QImage image(kImageWidth, kImageHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         chart.Draw(image);
@@ -149,20 +156,37 @@ void BM_RedrawQCustomPlot(benchmark::State& state) {
 }
 #endif
 
-void BM_RedrawEveryLayer(benchmark::State& state) {
+// The every-layer chart with `layers` on, shown in full on screen panes.
+void ShowLayers(bench::BenchHost& w, const bench::LayerSet& layers) {
     if (!bench::Holder()) bench::Holder() = std::make_unique<bench::Chart>();
-    bench::BenchHost w(true);
     w.fields.WindowNo = 1;
-    const bench::LayerSet& layers = bench::EveryLayer();
     for (const auto& [array, index] : layers.items) w.SetItem(array, index, true);
     if (layers.priceBandPane) w.checks[9] = 1;
     w.fields.DataFileName = bench::Holder()->dir.File("1301d.KDT");
     ShowFullView(w);
+}
+
+void RedrawLayers(benchmark::State& state, const bench::LayerSet& layers) {
+    bench::BenchHost w(true);
+    ShowLayers(w, layers);
     for (auto _ : state) {
         RedrawChart(w);
         w.Finish();
     }
     if (w.fields.ChartShown != 1) state.SkipWithError("the chart was not shown");
+}
+
+void BM_RedrawEveryLayer(benchmark::State& state) { RedrawLayers(state, bench::EveryLayer()); }
+
+// The overlays timed alone, by the menu item that switches each on, and the
+// chart under them without any (the yardstick of what one overlay adds).
+const std::pair<const char*, const char*> kSingleLayers[] = {
+    {"none", nullptr}, {"ichimoku", "mnu一目"}, {"pivot", "mnuPibott"}, {"bollinger", "mnuボリンジャ"}};
+
+bench::LayerSet SingleLayer(const char* name, const char* item) {
+    bench::LayerSet layers{name, {}};
+    if (item != nullptr) layers.items.push_back({item, 1});
+    return layers;
 }
 
 // A chart window showing the newest bars of a 32,767-record daily file (the
@@ -218,35 +242,55 @@ public:
     std::map<std::string, double> medians;
 };
 
+std::string OurName(int bars) { return "BM_RedrawOurSurface/" + std::to_string(bars); }
+std::string QcpName(int bars) { return "BM_RedrawQCustomPlot/" + std::to_string(bars); }
+
 void RegisterAll() {
-    const std::pair<const char*, void (*)(benchmark::State&)> all[] = {
-        {"BM_RedrawOurSurface", BM_RedrawOurSurface},
-#ifdef RANVIK_HAVE_QCUSTOMPLOT
-        {"BM_RedrawQCustomPlot", BM_RedrawQCustomPlot},
-#endif
-        {"BM_RedrawEveryLayer", BM_RedrawEveryLayer},
-        {"BM_ScrollStep", BM_ScrollStep},
-    };
-    for (const auto& [name, function] : all) {
-        benchmark::RegisterBenchmark(name, function)
+    auto add = [](const std::string& name, std::function<void(benchmark::State&)> function) {
+        benchmark::RegisterBenchmark(name.c_str(), std::move(function))
             ->Unit(benchmark::kMillisecond)
             ->Repetitions(9)
             ->ReportAggregatesOnly(true);
+    };
+    for (int bars : kBarCounts) {
+        add(OurName(bars), [bars](benchmark::State& state) { RedrawOurSurface(state, bars); });
+#ifdef RANVIK_HAVE_QCUSTOMPLOT
+        add(QcpName(bars), [bars](benchmark::State& state) { RedrawQCustomPlot(state, bars); });
+#endif
     }
+    add("BM_RedrawEveryLayer", BM_RedrawEveryLayer);
+    for (const auto& [name, item] : kSingleLayers) {
+        const bench::LayerSet layers = SingleLayer(name, item);
+        add(std::string("BM_RedrawLayer/") + name,
+            [layers](benchmark::State& state) { RedrawLayers(state, layers); });
+    }
+    add("BM_ScrollStep", BM_ScrollStep);
 }
 
 void SavePictures(const std::string& prefix) {
-    ScreenSurface surface;
-    surface.resize(kImageWidth, kImageHeight);
-    surface.SetPixelRatio(1);
-    bench::DrawChart(surface);
-    surface.SavePng(prefix + "_ours.png");
+    for (int bars : kBarCounts) {
+        const std::string name = prefix + "_" + std::to_string(bars);
+        ScreenSurface surface;
+        surface.resize(kImageWidth, kImageHeight);
+        surface.SetPixelRatio(1);
+        bench::DrawChart(surface, bars);
+        surface.SavePng(name + "_ours.png");
 #ifdef RANVIK_HAVE_QCUSTOMPLOT
-    QcpChart chart;
-    QImage image(kImageWidth, kImageHeight, QImage::Format_RGB32);
-    chart.Draw(image);
-    image.save(QString::fromStdString(prefix + "_qcustomplot.png"), "PNG");
+        QcpChart chart(bars);
+        QImage image(kImageWidth, kImageHeight, QImage::Format_RGB32);
+        chart.Draw(image);
+        image.save(QString::fromStdString(name + "_qcustomplot.png"), "PNG");
 #endif
+    }
+    // The heavy overlays' panes on the screen.
+    std::vector<bench::LayerSet> sets = {bench::EveryLayer()};
+    for (const auto& [name, item] : kSingleLayers) sets.push_back(SingleLayer(name, item));
+    for (const bench::LayerSet& layers : sets) {
+        bench::BenchHost w(true);
+        ShowLayers(w, layers);
+        w.SavePng(prefix + "_layer_" + layers.name + ".png");
+        w.SaveIndicatorPng(prefix + "_layer_" + layers.name + "_indicator.png");
+    }
 }
 
 }  // namespace
@@ -274,9 +318,11 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     const auto& m = reporter.medians;
-    if (m.count("BM_RedrawOurSurface") && m.count("BM_RedrawQCustomPlot")) {
-        std::printf("BM_RedrawOurSurface / BM_RedrawQCustomPlot (medians): %.2f\n",
-                    m.at("BM_RedrawOurSurface") / m.at("BM_RedrawQCustomPlot"));
+    for (int bars : ranvik::kBarCounts) {
+        const std::string ours = ranvik::OurName(bars), qcp = ranvik::QcpName(bars);
+        if (m.count(ours) && m.count(qcp)) {
+            std::printf("%s / %s (medians): %.2f\n", ours.c_str(), qcp.c_str(), m.at(ours) / m.at(qcp));
+        }
     }
 #ifndef RANVIK_HAVE_QCUSTOMPLOT
     std::printf("QCustomPlot was not found at build time (tools/install-bench-packages.sh installs it).\n");

@@ -73,6 +73,7 @@ public:
         quickBar.ClearLog();
     }
     bool SavePng(const std::string& path) { return screenPrice_.SavePng(path); }
+    bool SaveIndicatorPng(const std::string& path) { return screenIndicator_.SavePng(path); }
 
 private:
     bool screen_;

@@ -1,8 +1,10 @@
 #pragma once
 // The chart of the surface benchmarks: 4,681 generated daily bars (a random
-// walk that always gives the same chart) drawn with candles, volume boxes,
-// four moving averages and a caption, as the candle drawers draw them.
+// walk that always gives the same chart; longer walks begin with the same
+// bars) drawn with candles, volume boxes, four moving averages and a
+// caption, as the candle drawers draw them.
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "platform/surface/surface.h"
@@ -16,7 +18,7 @@ struct Bar {
 };
 
 // A random walk that always gives the same chart.
-inline std::vector<Bar> MakeBars() {
+inline std::vector<Bar> MakeBars(int count = kBars) {
     std::vector<Bar> bars;
     unsigned state = 12345;
     auto next = [&] {
@@ -24,7 +26,7 @@ inline std::vector<Bar> MakeBars() {
         return ((state >> 16) & 0x7fff) / 32767.0;
     };
     double price = 1500;
-    for (int i = 0; i < kBars; ++i) {
+    for (int i = 0; i < count; ++i) {
         const double open = price;
         const double close = std::max(100.0, open * (1 + (next() - 0.495) * 0.05));
         const double high = std::max(open, close) * (1 + next() * 0.02);
@@ -35,20 +37,23 @@ inline std::vector<Bar> MakeBars() {
     return bars;
 }
 
-inline const std::vector<Bar>& Bars() {
-    static const std::vector<Bar> bars = MakeBars();
-    return bars;
+inline const std::vector<Bar>& Bars(int count = kBars) {
+    static std::map<int, std::vector<Bar>> walks;
+    auto found = walks.find(count);
+    if (found == walks.end()) found = walks.emplace(count, MakeBars(count)).first;
+    return found->second;
 }
 
-inline void DrawChart(Surface& s) {
-    const auto& bars = Bars();
+inline void DrawChart(Surface& s, int count = kBars) {
+    const auto& bars = Bars(count);
+    const int n = static_cast<int>(bars.size());
     float top = 0, bottom = 1e30f, maxVolume = 0;
     for (const Bar& b : bars) {
         top = std::max(top, b.high);
         bottom = std::min(bottom, b.low);
         maxVolume = std::max(maxVolume, b.volume);
     }
-    const double width = 7.0 * kBars;
+    const double width = 7.0 * n;
     const double volumeHeight = (top - bottom) / 6;
     s.Cls();
     s.Scale(0, top, width, bottom - volumeHeight);
@@ -77,7 +82,7 @@ inline void DrawChart(Surface& s) {
     const Color colours[] = {QBColor(12), QBColor(2), QBColor(13), QBColor(9)};
     for (int m = 0; m < 4; ++m) {
         double sum = 0;
-        for (int i = 0; i < kBars; ++i) {
+        for (int i = 0; i < n; ++i) {
             sum += bars[i].close;
             if (i >= periods[m]) sum -= bars[i - periods[m]].close;
             if (i + 1 < periods[m]) continue;

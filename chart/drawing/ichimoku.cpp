@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -109,6 +110,33 @@ public:
 private:
     std::int64_t from_;
     std::vector<Bar> bars_;
+};
+
+// The highest high and lowest low of the last p bars pushed, each bar
+// pushed once: the bars that can still be the extreme of a later window
+// are kept in order, the others dropped as they are passed.
+class WindowExtremes {
+public:
+    explicit WindowExtremes(int p) : p_(p) {}
+    void Push(std::int64_t r, float high, float low) {
+        while (!highs_.empty() && highs_.back().value <= high) highs_.pop_back();
+        highs_.push_back({r, high});
+        while (!lows_.empty() && lows_.back().value >= low) lows_.pop_back();
+        lows_.push_back({r, low});
+        while (highs_.front().record <= r - p_) highs_.pop_front();
+        while (lows_.front().record <= r - p_) lows_.pop_front();
+    }
+    float High() const { return highs_.front().value; }
+    float Low() const { return lows_.front().value; }
+
+private:
+    struct Kept {
+        std::int64_t record;
+        float value;
+    };
+    int p_;
+    std::deque<Kept> highs_;
+    std::deque<Kept> lows_;
 };
 
 // One line's values from its first record on; absent before it.
@@ -225,12 +253,33 @@ Series IchimokuDraw::Line(int p, std::int64_t first, std::int64_t last) const {
     if (first > last) return s;
     const Bars& bars = *bars_;
     s.values.reserve(static_cast<std::size_t>(last - first + 1));
+    // Each window's extremes: carried from window to window where every
+    // price is an ordinary number; a damaged file's NaN (which holds or is
+    // passed over by the order of the comparisons) or a zero (whose sign
+    // the order picks) is taken bar by bar as the window lies.
+    bool plain = true;
+    for (std::int64_t i = first - p + 1; i <= last && plain; ++i) {
+        const Bar& b = bars[i];
+        plain = !std::isnan(b.high) && !std::isnan(b.low) && b.high != 0 && b.low != 0;
+    }
+    WindowExtremes extremes(p);
+    if (plain) {
+        for (std::int64_t i = first - p + 1; i < first; ++i) extremes.Push(i, bars[i].high, bars[i].low);
+    }
     for (std::int64_t r = first; r <= last; ++r) {
-        float high = bars[r - p + 1].high;
-        float low = bars[r - p + 1].low;
-        for (std::int64_t i = r - p + 2; i <= r; ++i) {
-            high = std::max(high, bars[i].high);
-            low = std::min(low, bars[i].low);
+        float high = 0;
+        float low = 0;
+        if (plain) {
+            extremes.Push(r, bars[r].high, bars[r].low);
+            high = extremes.High();
+            low = extremes.Low();
+        } else {
+            high = bars[r - p + 1].high;
+            low = bars[r - p + 1].low;
+            for (std::int64_t i = r - p + 2; i <= r; ++i) {
+                high = std::max(high, bars[i].high);
+                low = std::min(low, bars[i].low);
+            }
         }
         // The first value halves a rounded range; later ones are exact.
         const float value = r == first ? IchimokuFirstValue(high, low) : (high + low) / 2;

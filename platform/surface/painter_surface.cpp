@@ -34,6 +34,12 @@ QRectF Widened(const QRectF& bounds, double margin) {
 }  // namespace
 
 bool ClipSegment(double& x1, double& y1, double& x2, double& y2, const QRectF& bounds) {
+    // Most segments lie wholly inside: nothing to cut (and no division).
+    const double left = bounds.left(), right = bounds.right(), top = bounds.top(), bottom = bounds.bottom();
+    if (x1 >= left && x1 <= right && x2 >= left && x2 <= right && y1 >= top && y1 <= bottom && y2 >= top &&
+        y2 <= bottom) {
+        return true;
+    }
     auto clamp = [](double v, double lo, double hi) { return std::min(std::max(v, lo), hi); };
     // Lines along an axis are cut exactly, however far their ends lie.
     if (x1 == x2 || y1 == y2) {
@@ -101,15 +107,20 @@ const PainterSurface::Mapping& PainterSurface::Map() {
     const double d = DevicePerTwip();
     const double ax = width == 0 ? 0 : InnerWidthTwips() / width * d;
     const double ay = height == 0 ? 0 : InnerHeightTwips() / height * d;
-    map_ = {ax, -left * ax, ay, -top * ay, DeviceBounds(), PenUnit()};
+    const QRectF bounds = DeviceBounds();
+    const double penUnit = PenUnit();
+    const int thinPen = std::max(1, Pixel(penUnit));
+    map_ = {ax, -left * ax, ay, -top * ay, bounds, penUnit, thinPen, Widened(bounds, thinPen + 2)};
     mappingValid_ = true;
     known_[nextKnown_] = {true, left, top, width, height, map_};
     nextKnown_ = 1 - nextKnown_;
     return map_;
 }
 
-int PainterSurface::PenPixels(int drawWidth) const {
-    return std::max(1, Pixel(drawWidth * map_.penUnit));
+int PainterSurface::WidePenPixels(int drawWidth) const { return std::max(1, Pixel(drawWidth * map_.penUnit)); }
+
+QRectF PainterSurface::ReachOf(int pen) const {
+    return pen == map_.thinPen ? map_.thinArea : Widened(map_.bounds, pen + 2);
 }
 
 void PainterSurface::UseMode(QPainter& p) {
@@ -152,21 +163,47 @@ void PainterSurface::UsePen(QPainter& p, Color color, int drawWidth, enum DrawSt
     penValid_ = true;
 }
 
-void PainterSurface::FlushLines(QPainter& p) {
-    if (pending_.size() < 2) {
-        pending_.clear();
-        return;
-    }
-    UsePen(p, pendingColor_, pendingWidth_, pendingStyle_);
+void PainterSurface::GatheredLinePen(QPainter& p, Color color, int drawWidth, enum DrawStyle style) {
+    UsePen(p, color, drawWidth, style);
     Smooth(p, SmoothsSlantedLines());
     // Gathered lines are drawn in copy mode only.
     if (modeValid_ && mode_ != DrawMode::Copy) {
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         mode_ = DrawMode::Copy;
     }
+}
+
+void PainterSurface::DrawGathered(QPainter& p) {
+    EndPendingLine(p);
+    DrawBatch(p);
+}
+
+void PainterSurface::EndPendingLine(QPainter& p) {
+    if (pending_.size() < 2) {
+        pending_.clear();
+        return;
+    }
+    if (pending_.size() == 2 && BatchesThinLines() && pendingStyle_ == DrawStyle::Solid &&
+        PenPixels(pendingWidth_) == 1) {
+        if (!batch_.isEmpty() && (pendingColor_ != batchColor_ || pendingWidth_ != batchWidth_)) DrawBatch(p);
+        batch_.append(QLineF(pending_[0], pending_[1]));
+        batchColor_ = pendingColor_;
+        batchWidth_ = pendingWidth_;
+        pending_.clear();
+        return;
+    }
+    DrawBatch(p);
+    GatheredLinePen(p, pendingColor_, pendingWidth_, pendingStyle_);
     const bool longWide = pending_.size() > kLongLine && PenPixels(pendingWidth_) > 1;
     if (!longWide || !DrawsLongLinesInPieces() || !DrawRunningLine(p)) p.drawPolyline(pending_);
     pending_.clear();
+}
+
+void PainterSurface::DrawBatch(QPainter& p) {
+    if (batch_.isEmpty()) return;
+    GatheredLinePen(p, batchColor_, batchWidth_, DrawStyle::Solid);
+    p.drawLines(batch_.constData(), static_cast<int>(batch_.size()));
+    batch_.clear();
 }
 
 // A smoothed wide line (a pen of more than one pixel, joined round) of many
@@ -231,7 +268,7 @@ void PainterSurface::DrawBox(QPainter& p, double x1, double y1, double x2, doubl
                              bool filled) {
     const SurfaceState& s = State();
     const int pen = PenPixels(s.DrawWidth);
-    const QRectF area = Widened(map_.bounds, pen + 2);
+    const QRectF area = ReachOf(pen);
     double l = std::min(x1, x2), r = std::max(x1, x2);
     double t = std::min(y1, y2), b = std::max(y1, y2);
     if (r < area.left() || l > area.right() || b < area.top() || t > area.bottom()) return;
@@ -270,7 +307,7 @@ void PainterSurface::Fill(QPainter& p, const QRect& area, Color color) {
 void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color) {
     const SurfaceState& s = State();
     const int pen = PenPixels(s.DrawWidth);
-    if (!ClipSegment(x1, y1, x2, y2, Widened(map_.bounds, pen + 2))) return;
+    if (!ClipSegment(x1, y1, x2, y2, ReachOf(pen))) return;
     const bool copy = s.Mode == DrawMode::Copy || !SupportsXor();
     const bool smooth = SmoothsSlantedLines() && copy;
     // A smoothed pen is centred on the pixel, as the unsmoothed one is.
@@ -281,11 +318,22 @@ void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, d
         pending_.append(QPointF(x2 + o, y2 + o));
         return;
     }
+    const int ix1 = Pixel(x1), iy1 = Pixel(y1), ix2 = Pixel(x2), iy2 = Pixel(y2);
+    const bool alongAxis = ix1 == ix2 || iy1 == iy2;
+    if (copy && !alongAxis) {
+        // A new line is gathered; the one before is complete.
+        EndPendingLine(p);
+        pending_.append(QPointF(x1 + o, y1 + o));
+        pending_.append(QPointF(x2 + o, y2 + o));
+        pendingColor_ = color;
+        pendingWidth_ = s.DrawWidth;
+        pendingStyle_ = s.Style;
+        return;
+    }
     FlushLines(p);
     UseMode(p);
     const bool styled = s.DrawWidth == 1 && s.Style != DrawStyle::Solid;
-    const int ix1 = Pixel(x1), iy1 = Pixel(y1), ix2 = Pixel(x2), iy2 = Pixel(y2);
-    if (ix1 == ix2 || iy1 == iy2) {
+    if (alongAxis) {
         // Along an axis: whole pixels, no smoothing, both ends drawn.
         Smooth(p, false);
         if (styled) {
@@ -304,13 +352,6 @@ void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, d
             strip = QRect(left, iy1 - half, right - left + 1, pen);
         }
         Fill(p, strip, color);
-        return;
-    }
-    if (copy) {
-        pending_ = {QPointF(x1 + o, y1 + o), QPointF(x2 + o, y2 + o)};
-        pendingColor_ = color;
-        pendingWidth_ = s.DrawWidth;
-        pendingStyle_ = s.Style;
         return;
     }
     UsePen(p, color, s.DrawWidth, s.Style);

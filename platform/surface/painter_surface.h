@@ -11,6 +11,8 @@
 // drawn bar by bar) are gathered and drawn as one line when something else
 // comes, which is much faster and joins them cleanly.
 #include <QColor>
+#include <QLineF>
+#include <QList>
 #include <QRect>
 #include <QPolygonF>
 #include <QRectF>
@@ -47,6 +49,11 @@ protected:
     // that is much faster and differs only in the smoothing of a few edge
     // pixels.
     virtual bool DrawsLongLinesInPieces() const { return false; }
+    // Slanted lines of two points in the same thin solid pen, gathered one
+    // after another with nothing else between them, drawn in one call of the
+    // painter: a device of pixels, where each is drawn as it would be alone
+    // and the call costs a fraction of one call a line.
+    virtual bool BatchesThinLines() const { return false; }
     // Called after something was drawn.
     virtual void Drawn() {}
     // Fills whole device pixels with an opaque colour straight into the
@@ -78,14 +85,22 @@ protected:
         textPenValid_ = false;
         textFont_ = 0;
     }
-    // Draws the gathered line; before the painter ends or the device is read.
-    void FlushLines(QPainter& p);
+    // Draws the gathered lines; before anything else is drawn, the painter
+    // ends or the device is read.
+    void FlushLines(QPainter& p) {
+        if (!pending_.isEmpty() || !batch_.isEmpty()) DrawGathered(p);
+    }
 
 private:
     struct Mapping {
         double ax, bx, ay, by;  // device = a * user + b
         QRectF bounds;
         double penUnit;
+        // The pixels of a pen of DrawWidth 1 and the device widened by as
+        // much as it reaches out, worked out once: nearly every call draws
+        // with it.
+        int thinPen = 1;
+        QRectF thinArea;
     };
     // Drawers that switch between two scales bar by bar (prices and volume)
     // find both mappings worked out already.
@@ -95,12 +110,22 @@ private:
         Mapping mapping;
     };
     const Mapping& Map();
-    int PenPixels(int drawWidth) const;
+    int PenPixels(int drawWidth) const { return drawWidth == 1 ? map_.thinPen : WidePenPixels(drawWidth); }
+    int WidePenPixels(int drawWidth) const;
+    // The device widened by as much as a pen of `pen` pixels reaches out.
+    QRectF ReachOf(int pen) const;
     void UseMode(QPainter& p);
     void UsePen(QPainter& p, Color color, int drawWidth, enum DrawStyle style);
     void Smooth(QPainter& p, bool on);
     void DrawBox(QPainter& p, double x1, double y1, double x2, double y2, Color color, bool filled);
     void DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color);
+    // The gathered line is complete: it joins the batch of two-point lines
+    // when it can, else the batch and then it are drawn.
+    void DrawGathered(QPainter& p);
+    void EndPendingLine(QPainter& p);
+    void DrawBatch(QPainter& p);
+    // The pen, smoothing and copy mode gathered lines are drawn in.
+    void GatheredLinePen(QPainter& p, Color color, int drawWidth, enum DrawStyle style);
     // Draws the gathered line by columns and in pieces of kPiece points when
     // it runs left to right; false when it does not.
     bool DrawRunningLine(QPainter& p);
@@ -119,6 +144,11 @@ private:
     Color pendingColor_;
     int pendingWidth_ = 1;
     enum DrawStyle pendingStyle_ = DrawStyle::Solid;
+    // Finished two-point lines in one thin solid pen, waiting to be drawn
+    // together, in the order they came.
+    QList<QLineF> batch_;
+    Color batchColor_;
+    int batchWidth_ = 1;
     bool penValid_ = false;
     int penWidth_ = 0;
     enum DrawStyle penStyle_ = DrawStyle::Solid;

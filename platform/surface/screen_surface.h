@@ -49,6 +49,7 @@ protected:
     bool FillPixels(const QRect& area, Color color) override;
     bool ReusesShapedText() const override { return true; }
     bool DrawsLongLinesInPieces() const override { return true; }
+    bool BatchesThinLines() const override { return true; }
     void ClearAll() override;
 
 private:

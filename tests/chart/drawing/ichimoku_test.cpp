@@ -262,18 +262,42 @@ TEST_F(Ichimoku, Periods) {
 // its first full window, span 1's head up to span 2's start) and from
 // further in (lines starting p1 + 1 bars before the view), with and
 // without the correction of the bars before a split.
+// Bars that wander up and down at random (always the same), so that a
+// window's highest and lowest bar leave it in every order.
+DataFileBuilder Wandering(int count) {
+    DataFileBuilder file(count);
+    unsigned state = 4242;
+    auto next = [&] {
+        state = state * 1103515245u + 12345u;
+        return static_cast<float>((state >> 16) & 0x7fff) / 32767.0f;
+    };
+    float price = 1000;
+    for (int r = 2; r <= count + 1; ++r) {
+        price = std::max(100.0f, price + std::round((next() - 0.5f) * 40));
+        QuoteRecord& bar = file[r];
+        bar.Open = price;
+        bar.Close = price + std::round((next() - 0.5f) * 20);
+        bar.High = std::max(bar.Open, bar.Close) + std::round(next() * 15);
+        bar.Low = std::min(bar.Open, bar.Close) - std::round(next() * 15);
+    }
+    return file.Seal();
+}
+
 TEST_F(Ichimoku, LinePass) {
     struct Case {
         const char* what;
         int firstRecord;
         bool corrected;
+        bool wandering = false;
     };
-    const Case cases[] = {{"from the first bar", 2, false}, {"from record 150", 150, false},
-                          {"corrected", 150, true}};
+    const Case cases[] = {{"from the first bar", 2, false},
+                          {"from record 150", 150, false},
+                          {"corrected", 150, true},
+                          {"wandering bars", 150, false, true}};
     for (const Case& c : cases) {
         w.fields.OverlayPeriods = {0, 0, 0, 0};
         Check("mnuHosei", c.corrected);
-        Prepare(DataFileBuilder(400), c.firstRecord);
+        Prepare(c.wandering ? Wandering(400) : DataFileBuilder(400), c.firstRecord);
         if (c.corrected) {
             w.fields.CorrectionRecord = 200;
             w.fields.CorrectionFactor = 2;
