@@ -4,8 +4,17 @@
 // part (rows from FixedRows on, columns from FixedCols on) as its items and
 // the fixed rows and columns as its header data, so the view's headers stay
 // in place while the cells scroll.
+//
+// A grid of a long data file holds hundreds of thousands of cells, nearly all
+// of them plain short texts: the texts live one after the other in one block
+// of characters, each cell keeping only where its text starts and how long it
+// is, and a cell's own colours and alignment are kept apart, only for the
+// cells that have one.
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include <QAbstractTableModel>
@@ -44,8 +53,9 @@ public:
     void SetShape(int rows, int cols);
     void SetFixed(int fixedRows, int fixedCols);
 
-    const std::string& Text(int row, int col) const;
-    void SetText(int row, int col, const std::string& text);
+    // The text stays valid until the next change of the grid's cells.
+    std::string_view Text(int row, int col) const;
+    void SetText(int row, int col, std::string_view text);
 
     // A cell's own colour, or none when it shows the grid's colour.
     std::optional<Color> OwnBackColor(int row, int col) const;
@@ -97,14 +107,30 @@ signals:
     void cornerChanged();
 
 private:
-    struct Cell {
-        std::string text;
+    // Where a cell's text lies in texts_; an empty text takes no room.
+    struct TextRef {
+        std::uint32_t start = 0;
+        std::uint32_t length = 0;
+    };
+    // What a cell has of its own besides its text.
+    struct CellStyle {
         std::optional<Color> back;
         std::optional<Color> fore;
         std::optional<int> alignment;
+        bool Empty() const { return !back && !fore && !alignment; }
     };
-    Cell& At(int row, int col) { return cells_[static_cast<size_t>(row) * cols_ + col]; }
-    const Cell& At(int row, int col) const { return cells_[static_cast<size_t>(row) * cols_ + col]; }
+    static std::uint64_t KeyOf(int row, int col) {
+        return static_cast<std::uint64_t>(static_cast<std::uint32_t>(row)) << 32 | static_cast<std::uint32_t>(col);
+    }
+    std::size_t IndexOf(int row, int col) const { return static_cast<std::size_t>(row) * cols_ + col; }
+    const CellStyle* StyleOf(int row, int col) const;
+    // Changes one part of a cell's style; false when it had that value.
+    template <typename T>
+    bool SetStyle(int row, int col, std::optional<T> CellStyle::*part, std::optional<T> value);
+    // Texts replaced or dropped leave their characters behind; once they are
+    // most of the block, the block is written anew with the live texts only.
+    void DropText(const TextRef& ref);
+    void CompactTexts(bool always = false);
     void CellChanged(int row, int col);
     void AllChanged();
 
@@ -112,7 +138,10 @@ private:
     int cols_ = 0;
     int fixedRows_ = 0;
     int fixedCols_ = 0;
-    std::vector<Cell> cells_;
+    std::vector<TextRef> refs_;  // row by row
+    std::string texts_;
+    std::size_t deadChars_ = 0;  // characters in texts_ no cell refers to
+    std::unordered_map<std::uint64_t, CellStyle> styles_;
     std::vector<int> colAlignment_;
     GridColors colors_;
     bool quiet_ = false;
