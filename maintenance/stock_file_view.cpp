@@ -23,6 +23,41 @@ namespace {
 constexpr std::size_t kLen = QuoteRecord::kLength;
 constexpr std::string_view kUnsetPointDate = "mm/dd/yy";
 
+constexpr std::size_t kUsualRowChars = 96;
+
+// The records of a file a block at a time, so that a long file is never held
+// whole: blocks follow the order in which the rows are shown.
+class RecordBlocks {
+public:
+    RecordBlocks(RecordFile& file, int count, bool backward) : file_(file), count_(count), backward_(backward) {}
+
+    QuoteRecord Record(int k) {
+        if (k < first_ || k >= first_ + held_) Load(k);
+        return QuoteRecord::Decode(std::string_view(bytes_).substr(static_cast<std::size_t>(k - first_) * kLen, kLen));
+    }
+
+private:
+    static constexpr int kBlock = 1024;
+
+    void Load(int k) {
+        first_ = backward_ ? std::max(1, k - kBlock + 1) : k;
+        held_ = std::min(kBlock, count_ - first_ + 1);
+        bytes_ = file_.ReadBlock(first_, held_);
+        // The file was cut while it was read: what it held is not there to show.
+        if (bytes_.size() < static_cast<std::size_t>(held_) * kLen) {
+            held_ = 0;
+            throw FileError("a stock data file ended while it was read");
+        }
+    }
+
+    RecordFile& file_;
+    int count_;
+    bool backward_;
+    int first_ = 0;
+    int held_ = 0;
+    std::string bytes_;
+};
+
 void AppendDigits(std::string& out, std::int64_t n) {
     char text[24];
     const auto end = std::to_chars(text, text + sizeof text, n).ptr;
@@ -147,9 +182,8 @@ StockFileView ReadStockFile(const std::string& path, bool newestFirst, bool admi
         v.status = LoadStatus::Damaged;
         return v;
     }
-    const std::string bytes = file.ReadBlock(1, n);
-    file.Close();
-    auto record = [&](int k) { return QuoteRecord::Decode(std::string_view(bytes).substr((k - 1) * kLen, kLen)); };
+    RecordBlocks blocks(file, n, newestFirst);
+    auto record = [&](int k) { return blocks.Record(k); };
     if (n != 1 && !IsStoredDate(record(2).QuoteDate)) {
         v.status = LoadStatus::BadFirstDate;
         return v;
@@ -176,6 +210,9 @@ StockFileView ReadStockFile(const std::string& path, bool newestFirst, bool admi
 
     const int firstRecord = admin ? 1 : 2;
     v.rows.reserve(static_cast<std::size_t>(n - firstRecord + 1));
+    // Room for the usual rows' texts; the pages of what is left unused are
+    // never touched.
+    v.texts.reserve(v.rows.capacity() * kUsualRowChars);
     int p = 1;
     for (int i = 0; i <= n - firstRecord; ++i) {
         const int r = newestFirst ? n - i : firstRecord + i;
