@@ -1,7 +1,11 @@
 #include "platform/ui/flex_grid_model.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
 #include <limits>
+#include <new>
 #include <stdexcept>
 
 #include <QBrush>
@@ -116,52 +120,115 @@ void FlexGridModel::SetFixed(int fixedRows, int fixedCols) {
 
 std::string_view FlexGridModel::Text(int row, int col) const {
     if (!Contains(row, col)) return {};
-    const TextRef& ref = refs_[IndexOf(row, col)];
-    return std::string_view(texts_).substr(ref.start, ref.length);
+    const TextRef ref = refs_[IndexOf(row, col)];
+    return ref == 0 ? std::string_view() : texts_.At(ref);
 }
 
 void FlexGridModel::SetText(int row, int col, std::string_view text) {
     if (!Contains(row, col) || Text(row, col) == text) return;
     TextRef& ref = refs_[IndexOf(row, col)];
     DropText(ref);
-    ref = TextRef{};
+    ref = 0;
     if (!text.empty()) {
-        constexpr std::size_t kMaxChars = std::numeric_limits<std::uint32_t>::max();
-        if (text.size() > kMaxChars - std::min(texts_.size(), kMaxChars)) {
+        if (texts_.Fits(text.size())) {
+            ref = texts_.Add(text);
+        } else {
             // The text may lie in the block that is about to be rewritten.
             const std::string copy(text);
             CompactTexts(true);
-            if (copy.size() > kMaxChars - std::min(texts_.size(), kMaxChars)) {
-                throw std::length_error("the grid's texts exceed what it can hold");
-            }
-            refs_[IndexOf(row, col)] = TextRef{static_cast<std::uint32_t>(texts_.size()),
-                                               static_cast<std::uint32_t>(copy.size())};
-            texts_ += copy;
-        } else {
-            ref = TextRef{static_cast<std::uint32_t>(texts_.size()), static_cast<std::uint32_t>(text.size())};
-            // A text taken from another cell lies in the block itself;
-            // appending copies it before the old block is let go.
-            texts_.append(text.data(), text.size());
+            if (!texts_.Fits(copy.size())) throw std::length_error("the grid's texts exceed what it can hold");
+            ref = texts_.Add(copy);
         }
     }
     CompactTexts();
     CellChanged(row, col);
 }
 
-void FlexGridModel::DropText(const TextRef& ref) { deadChars_ += ref.length; }
+void FlexGridModel::DropText(TextRef ref) {
+    if (ref != 0) deadChars_ += texts_.Footprint(ref);
+}
 
 void FlexGridModel::CompactTexts(bool always) {
     if (!always && (deadChars_ < kCompactAfter || deadChars_ < texts_.size() / 2)) return;
-    std::string live;
-    live.reserve(texts_.size() - deadChars_);
+    TextBlock live;
+    live.Reserve(texts_.size() - deadChars_);
     for (TextRef& ref : refs_) {
-        if (ref.length == 0) continue;
-        const std::size_t start = live.size();
-        live.append(texts_, ref.start, ref.length);
-        ref.start = static_cast<std::uint32_t>(start);
+        if (ref != 0) ref = live.Add(texts_.At(ref));
     }
-    texts_ = std::move(live);
+    texts_.Swap(live);
     deadChars_ = 0;
+}
+
+namespace {
+
+// The longest length before a text: 32 bits, seven a byte.
+constexpr std::size_t kMaxLengthBytes = 5;
+
+}  // namespace
+
+FlexGridModel::TextBlock::~TextBlock() { std::free(data_); }
+
+bool FlexGridModel::TextBlock::Fits(std::size_t length) const {
+    // Every text must start where a TextRef reaches; the first byte is
+    // kept back, a TextRef of 0 being the empty text.
+    constexpr std::size_t kMax = std::numeric_limits<TextRef>::max();
+    return length <= kMax && size_ + 1 + kMaxLengthBytes <= kMax - length;
+}
+
+FlexGridModel::TextRef FlexGridModel::TextBlock::Add(std::string_view text) {
+    if (!Fits(text.size())) throw std::length_error("the grid's texts exceed what it can hold");
+    const std::size_t need = size_ + 1 + kMaxLengthBytes + text.size();
+    if (need > capacity_) {
+        // Growing may move the block, and `text` with it.
+        const std::less<const char*> before;
+        const bool inside = !before(text.data(), data_) && before(text.data(), data_ + size_);
+        const std::size_t at = inside ? static_cast<std::size_t>(text.data() - data_) : 0;
+        Reserve(std::max({need, 2 * capacity_, std::size_t{256}}));
+        if (inside) text = std::string_view(data_ + at, text.size());
+    }
+    if (size_ == 0) data_[size_++] = 0;
+    const auto ref = static_cast<TextRef>(size_);
+    std::size_t length = text.size();
+    do {
+        const auto low = static_cast<unsigned char>(length & 0x7f);
+        length >>= 7;
+        data_[size_++] = static_cast<char>(length != 0 ? low | 0x80 : low);
+    } while (length != 0);
+    std::memcpy(data_ + size_, text.data(), text.size());
+    size_ += text.size();
+    return ref;
+}
+
+std::string_view FlexGridModel::TextBlock::At(TextRef ref) const {
+    const char* p = data_ + ref;
+    std::size_t length = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(*p++);
+        length |= static_cast<std::size_t>(byte & 0x7f) << shift;
+        if ((byte & 0x80) == 0) break;
+    }
+    return {p, length};
+}
+
+std::size_t FlexGridModel::TextBlock::Footprint(TextRef ref) const {
+    const std::string_view text = At(ref);
+    return static_cast<std::size_t>(text.data() + text.size() - (data_ + ref));
+}
+
+void FlexGridModel::TextBlock::Reserve(std::size_t bytes) {
+    if (bytes <= capacity_) return;
+    // realloc keeps the bytes; a block long enough to have pages of its own
+    // is moved by the system without copying.
+    char* grown = static_cast<char*>(std::realloc(data_, bytes));
+    if (grown == nullptr) throw std::bad_alloc();
+    data_ = grown;
+    capacity_ = bytes;
+}
+
+void FlexGridModel::TextBlock::Swap(TextBlock& other) noexcept {
+    std::swap(data_, other.data_);
+    std::swap(size_, other.size_);
+    std::swap(capacity_, other.capacity_);
 }
 
 const FlexGridModel::CellStyle* FlexGridModel::StyleOf(int row, int col) const {
@@ -244,8 +311,8 @@ void FlexGridModel::SetColors(const GridColors& colors) {
 
 void FlexGridModel::ClearCells() {
     // The room stays: a grid is usually cleared to be filled again.
-    std::fill(refs_.begin(), refs_.end(), TextRef{});
-    texts_.clear();
+    std::fill(refs_.begin(), refs_.end(), TextRef{0});
+    texts_.Clear();
     deadChars_ = 0;
     styles_.clear();
     AllChanged();

@@ -107,10 +107,36 @@ signals:
     void cornerChanged();
 
 private:
-    // Where a cell's text lies in texts_; an empty text takes no room.
-    struct TextRef {
-        std::uint32_t start = 0;
-        std::uint32_t length = 0;
+    // Where a cell's text lies in texts_; 0 for an empty text, which takes
+    // no room.
+    using TextRef = std::uint32_t;
+    // The texts one after the other, each after its length (seven bits a
+    // byte, the last byte without its top bit), so that a cell needs four
+    // bytes to find its text.  The block grows in place where the system can
+    // (a long one is moved by remapping its pages, not copied), so that
+    // filling a large grid writes each character once.
+    class TextBlock {
+    public:
+        TextBlock() = default;
+        TextBlock(const TextBlock&) = delete;
+        TextBlock& operator=(const TextBlock&) = delete;
+        ~TextBlock();
+        std::size_t size() const { return size_; }
+        // Whether a text of `length` characters can be added.
+        bool Fits(std::size_t length) const;
+        // Adds a text that is not empty; `text` may lie in the block itself.
+        TextRef Add(std::string_view text);
+        std::string_view At(TextRef ref) const;
+        // The bytes a text takes, its length included.
+        std::size_t Footprint(TextRef ref) const;
+        void Reserve(std::size_t bytes);
+        void Clear() { size_ = 0; }
+        void Swap(TextBlock& other) noexcept;
+
+    private:
+        char* data_ = nullptr;
+        std::size_t size_ = 0;
+        std::size_t capacity_ = 0;
     };
     // What a cell has of its own besides its text.
     struct CellStyle {
@@ -129,7 +155,7 @@ private:
     bool SetStyle(int row, int col, std::optional<T> CellStyle::*part, std::optional<T> value);
     // Texts replaced or dropped leave their characters behind; once they are
     // most of the block, the block is written anew with the live texts only.
-    void DropText(const TextRef& ref);
+    void DropText(TextRef ref);
     void CompactTexts(bool always = false);
     void CellChanged(int row, int col);
     void AllChanged();
@@ -139,8 +165,8 @@ private:
     int fixedRows_ = 0;
     int fixedCols_ = 0;
     std::vector<TextRef> refs_;  // row by row
-    std::string texts_;
-    std::size_t deadChars_ = 0;  // characters in texts_ no cell refers to
+    TextBlock texts_;
+    std::size_t deadChars_ = 0;  // bytes of texts_ no cell refers to
     std::unordered_map<std::uint64_t, CellStyle> styles_;
     std::vector<int> colAlignment_;
     GridColors colors_;

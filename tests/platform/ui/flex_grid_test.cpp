@@ -207,6 +207,31 @@ TEST(FlexGrid, CellsKeepTheirOwnTextsAndColoursThroughShapeChangesAndRewrites) {
     }
 }
 
+TEST(FlexGrid, TextsOfAnyLengthReadBackWhole) {
+    // Lengths at the edges of how many bytes it takes to keep a length.
+    const std::size_t lengths[] = {1, 127, 128, 300, 16383, 16384, 70000, 2097152};
+    FlexGrid grid;
+    grid.SetRows(10);
+    grid.SetCols(3);
+    for (std::size_t i = 0; i < std::size(lengths); ++i) {
+        std::string text(lengths[i], 'x');
+        text.back() = static_cast<char>('a' + i);
+        text.front() = static_cast<char>('A' + i);
+        grid.SetTextMatrix(static_cast<int>(i) + 1, 2, text);
+        grid.SetTextMatrix(static_cast<int>(i) + 1, 1, "after");
+    }
+    for (std::size_t i = 0; i < std::size(lengths); ++i) {
+        const std::string text = grid.TextMatrix(static_cast<int>(i) + 1, 2);
+        ASSERT_EQ(text.size(), lengths[i]) << i;
+        EXPECT_EQ(text.front(), static_cast<char>('A' + i));
+        if (text.size() > 1) {
+            EXPECT_EQ(text.back(), static_cast<char>('a' + i));
+        }
+        EXPECT_EQ(ModelText(grid, static_cast<int>(i) + 1, 2).size(), static_cast<qsizetype>(lengths[i]));
+        EXPECT_EQ(grid.TextMatrix(static_cast<int>(i) + 1, 1), "after");
+    }
+}
+
 TEST(FlexGrid, TakingOneOwnColourAwayLeavesTheOthers) {
     FlexGrid grid;
     ShapeListGrid(grid, 4);
