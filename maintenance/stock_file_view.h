@@ -27,9 +27,9 @@ enum class LoadStatus {
 // One row's cells, their texts kept in the view's block of row texts: a few
 // characters each, so that 32,000 rows need no string of their own per cell.
 struct ShownRow {
-    std::uint32_t start = 0;                         // first character in StockFileView::texts
+    std::uint32_t start = 0;                            // first character in StockFileView::texts
     std::array<std::uint16_t, kRecordGridCols> ends{};  // end of each cell's text, from start
-    std::bitset<kRecordGridCols> marked;             // cells holding an extreme of the file
+    std::bitset<kRecordGridCols> marked;                // cells holding an extreme of the file
 };
 
 struct CorrectionPoint {
