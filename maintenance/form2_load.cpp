@@ -117,7 +117,7 @@ void Form2::LoadStockFile(int topRow) {
         const ShownRow& row = view.rows[i];
         const int j = static_cast<int>(i) + 1;
         for (int c = 0; c <= lastCol; ++c) {
-            const std::string& text = row.cells[static_cast<std::size_t>(c)];
+            const std::string_view text = view.Cell(i, c);
             if (!text.empty()) FGrid1->SetTextMatrix(j, c, text);
             if (row.marked[static_cast<std::size_t>(c)]) FGrid1->SetCellBackColorAt(j, c, kExtremeCell);
         }

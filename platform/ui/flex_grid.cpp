@@ -115,9 +115,9 @@ void FlexGrid::SetFixedCols(int fixedCols) {
 
 // ---- texts ----
 
-std::string FlexGrid::TextMatrix(int row, int col) const { return model_->Text(row, col); }
+std::string FlexGrid::TextMatrix(int row, int col) const { return std::string(model_->Text(row, col)); }
 
-void FlexGrid::SetTextMatrix(int row, int col, const std::string& text) {
+void FlexGrid::SetTextMatrix(int row, int col, std::string_view text) {
     model_->SetText(row, col, text);
 }
 
@@ -156,7 +156,7 @@ void FlexGrid::SyncCurrentIndex() {
 }
 
 std::string FlexGrid::Text() const { return TextMatrix(row_, col_); }
-void FlexGrid::SetText(const std::string& text) { SetTextMatrix(row_, col_, text); }
+void FlexGrid::SetText(std::string_view text) { SetTextMatrix(row_, col_, text); }
 Color FlexGrid::CellBackColor() const { return CellBackColorAt(row_, col_); }
 void FlexGrid::SetCellBackColor(Color color) { SetCellBackColorAt(row_, col_, color); }
 Color FlexGrid::CellForeColor() const { return CellForeColorAt(row_, col_); }

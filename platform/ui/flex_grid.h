@@ -21,6 +21,7 @@
 // click raises DblClick instead of MouseDown; Click follows the release of a
 // left press.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <QLabel>
@@ -62,7 +63,7 @@ public:
     void SetRedraw(bool redraw) { model_->SetQuiet(!redraw); }
 
     std::string TextMatrix(int row, int col) const;
-    void SetTextMatrix(int row, int col, const std::string& text);
+    void SetTextMatrix(int row, int col, std::string_view text);
     // Empties every cell and drops every cell's own colours and alignment;
     // the shape, widths and heights stay.
     void Clear();
@@ -73,7 +74,7 @@ public:
     int Col() const { return col_; }
     void SetCol(int col);
     std::string Text() const;
-    void SetText(const std::string& text);
+    void SetText(std::string_view text);
     Color CellBackColor() const;
     void SetCellBackColor(Color color);
     Color CellForeColor() const;

@@ -1,6 +1,12 @@
 #include "platform/ui/flex_grid_model.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <new>
+#include <stdexcept>
 
 #include <QBrush>
 
@@ -10,9 +16,11 @@ namespace ranvik {
 
 namespace {
 
-const std::string kNoText;
+// Dropped texts are left in the block until there are at least this many
+// characters of them: small grids never rewrite it.
+constexpr std::size_t kCompactAfter = 64 * 1024;
 
-Qt::Alignment QtAlignment(int alignment, const std::string& text) {
+Qt::Alignment QtAlignment(int alignment, std::string_view text) {
     switch (alignment) {
         case kFlexAlignLeftTop: return Qt::AlignLeft | Qt::AlignTop;
         case kFlexAlignLeftCenter: return Qt::AlignLeft | Qt::AlignVCenter;
@@ -26,6 +34,10 @@ Qt::Alignment QtAlignment(int alignment, const std::string& text) {
         default:
             return (IsNumeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     }
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -43,16 +55,30 @@ void FlexGridModel::SetShape(int rows, int cols) {
     const int fixedRows = std::min(fixedRows_, rows);
     const int fixedCols = std::min(fixedCols_, cols);
     auto rebuild = [&](int newRows, int newCols) {
-        std::vector<Cell> cells(static_cast<size_t>(newRows) * newCols);
-        for (int r = 0; r < std::min(rows_, newRows); ++r) {
-            for (int c = 0; c < std::min(cols_, newCols); ++c) {
-                cells[static_cast<size_t>(r) * newCols + c] = std::move(At(r, c));
-            }
+        const int keptRows = std::min(rows_, newRows);
+        const int keptCols = std::min(cols_, newCols);
+        for (int r = 0; r < rows_; ++r) {
+            for (int c = r < keptRows ? keptCols : 0; c < cols_; ++c) DropText(refs_[IndexOf(r, c)]);
         }
-        cells_ = std::move(cells);
+        if (newCols == cols_) {
+            refs_.resize(static_cast<size_t>(newRows) * newCols);
+        } else {
+            std::vector<TextRef> refs(static_cast<size_t>(newRows) * newCols);
+            for (int r = 0; r < keptRows; ++r) {
+                std::copy_n(refs_.begin() + static_cast<std::ptrdiff_t>(IndexOf(r, 0)), keptCols,
+                            refs.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(r) * newCols));
+            }
+            refs_ = std::move(refs);
+        }
+        std::erase_if(styles_, [&](const auto& entry) {
+            const auto row = static_cast<int>(entry.first >> 32);
+            const auto col = static_cast<int>(entry.first & 0xffffffffu);
+            return row >= newRows || col >= newCols;
+        });
         rows_ = newRows;
         cols_ = newCols;
         colAlignment_.resize(static_cast<size_t>(newCols), kFlexAlignGeneral);
+        CompactTexts();
     };
     if (fixedRows != fixedRows_ || fixedCols != fixedCols_) {
         beginResetModel();
@@ -92,34 +118,156 @@ void FlexGridModel::SetFixed(int fixedRows, int fixedCols) {
     endResetModel();
 }
 
-const std::string& FlexGridModel::Text(int row, int col) const {
-    return Contains(row, col) ? At(row, col).text : kNoText;
+std::string_view FlexGridModel::Text(int row, int col) const {
+    if (!Contains(row, col)) return {};
+    const TextRef ref = refs_[IndexOf(row, col)];
+    return ref == 0 ? std::string_view() : texts_.At(ref);
 }
 
-void FlexGridModel::SetText(int row, int col, const std::string& text) {
-    if (!Contains(row, col) || At(row, col).text == text) return;
-    At(row, col).text = text;
+void FlexGridModel::SetText(int row, int col, std::string_view text) {
+    if (!Contains(row, col) || Text(row, col) == text) return;
+    TextRef& ref = refs_[IndexOf(row, col)];
+    DropText(ref);
+    ref = 0;
+    if (!text.empty()) {
+        if (texts_.Fits(text.size())) {
+            ref = texts_.Add(text);
+        } else {
+            // The text may lie in the block that is about to be rewritten.
+            const std::string copy(text);
+            CompactTexts(true);
+            if (!texts_.Fits(copy.size())) throw std::length_error("the grid's texts exceed what it can hold");
+            ref = texts_.Add(copy);
+        }
+    }
+    CompactTexts();
     CellChanged(row, col);
+}
+
+void FlexGridModel::DropText(TextRef ref) {
+    if (ref != 0) deadChars_ += texts_.Footprint(ref);
+}
+
+void FlexGridModel::CompactTexts(bool always) {
+    if (!always && (deadChars_ < kCompactAfter || deadChars_ < texts_.size() / 2)) return;
+    TextBlock live;
+    live.Reserve(texts_.size() - deadChars_);
+    for (TextRef& ref : refs_) {
+        if (ref != 0) ref = live.Add(texts_.At(ref));
+    }
+    texts_.Swap(live);
+    deadChars_ = 0;
+}
+
+namespace {
+
+// The longest length before a text: 32 bits, seven a byte.
+constexpr std::size_t kMaxLengthBytes = 5;
+
+}  // namespace
+
+FlexGridModel::TextBlock::~TextBlock() { std::free(data_); }
+
+bool FlexGridModel::TextBlock::Fits(std::size_t length) const {
+    // Every text must start where a TextRef reaches; the first byte is
+    // kept back, a TextRef of 0 being the empty text.
+    constexpr std::size_t kMax = std::numeric_limits<TextRef>::max();
+    return length <= kMax && size_ + 1 + kMaxLengthBytes <= kMax - length;
+}
+
+FlexGridModel::TextRef FlexGridModel::TextBlock::Add(std::string_view text) {
+    if (!Fits(text.size())) throw std::length_error("the grid's texts exceed what it can hold");
+    const std::size_t need = size_ + 1 + kMaxLengthBytes + text.size();
+    if (need > capacity_) {
+        // Growing may move the block, and `text` with it.
+        const std::less<const char*> before;
+        const bool inside = !before(text.data(), data_) && before(text.data(), data_ + size_);
+        const std::size_t at = inside ? static_cast<std::size_t>(text.data() - data_) : 0;
+        Reserve(std::max({need, 2 * capacity_, std::size_t{256}}));
+        if (inside) text = std::string_view(data_ + at, text.size());
+    }
+    if (size_ == 0) data_[size_++] = 0;
+    const auto ref = static_cast<TextRef>(size_);
+    std::size_t length = text.size();
+    do {
+        const auto low = static_cast<unsigned char>(length & 0x7f);
+        length >>= 7;
+        data_[size_++] = static_cast<char>(length != 0 ? low | 0x80 : low);
+    } while (length != 0);
+    std::memcpy(data_ + size_, text.data(), text.size());
+    size_ += text.size();
+    return ref;
+}
+
+std::string_view FlexGridModel::TextBlock::At(TextRef ref) const {
+    const char* p = data_ + ref;
+    std::size_t length = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(*p++);
+        length |= static_cast<std::size_t>(byte & 0x7f) << shift;
+        if ((byte & 0x80) == 0) break;
+    }
+    return {p, length};
+}
+
+std::size_t FlexGridModel::TextBlock::Footprint(TextRef ref) const {
+    const std::string_view text = At(ref);
+    return static_cast<std::size_t>(text.data() + text.size() - (data_ + ref));
+}
+
+void FlexGridModel::TextBlock::Reserve(std::size_t bytes) {
+    if (bytes <= capacity_) return;
+    // realloc keeps the bytes; a block long enough to have pages of its own
+    // is moved by the system without copying.
+    char* grown = static_cast<char*>(std::realloc(data_, bytes));
+    if (grown == nullptr) throw std::bad_alloc();
+    data_ = grown;
+    capacity_ = bytes;
+}
+
+void FlexGridModel::TextBlock::Swap(TextBlock& other) noexcept {
+    std::swap(data_, other.data_);
+    std::swap(size_, other.size_);
+    std::swap(capacity_, other.capacity_);
+}
+
+const FlexGridModel::CellStyle* FlexGridModel::StyleOf(int row, int col) const {
+    if (styles_.empty() || !Contains(row, col)) return nullptr;
+    const auto it = styles_.find(KeyOf(row, col));
+    return it == styles_.end() ? nullptr : &it->second;
+}
+
+template <typename T>
+bool FlexGridModel::SetStyle(int row, int col, std::optional<T> CellStyle::*part, std::optional<T> value) {
+    if (!Contains(row, col)) return false;
+    const auto it = styles_.find(KeyOf(row, col));
+    if (it == styles_.end()) {
+        if (!value) return false;
+        styles_[KeyOf(row, col)].*part = value;
+        return true;
+    }
+    if (it->second.*part == value) return false;
+    it->second.*part = value;
+    if (it->second.Empty()) styles_.erase(it);
+    return true;
 }
 
 std::optional<Color> FlexGridModel::OwnBackColor(int row, int col) const {
-    return Contains(row, col) ? At(row, col).back : std::nullopt;
+    const CellStyle* style = StyleOf(row, col);
+    return style ? style->back : std::nullopt;
 }
 
 std::optional<Color> FlexGridModel::OwnForeColor(int row, int col) const {
-    return Contains(row, col) ? At(row, col).fore : std::nullopt;
+    const CellStyle* style = StyleOf(row, col);
+    return style ? style->fore : std::nullopt;
 }
 
 void FlexGridModel::SetOwnBackColor(int row, int col, std::optional<Color> color) {
-    if (!Contains(row, col) || At(row, col).back == color) return;
-    At(row, col).back = color;
-    CellChanged(row, col);
+    if (SetStyle(row, col, &CellStyle::back, color)) CellChanged(row, col);
 }
 
 void FlexGridModel::SetOwnForeColor(int row, int col, std::optional<Color> color) {
-    if (!Contains(row, col) || At(row, col).fore == color) return;
-    At(row, col).fore = color;
-    CellChanged(row, col);
+    if (SetStyle(row, col, &CellStyle::fore, color)) CellChanged(row, col);
 }
 
 Color FlexGridModel::BackColorOf(int row, int col) const {
@@ -143,13 +291,12 @@ void FlexGridModel::SetColAlignment(int col, int alignment) {
 }
 
 std::optional<int> FlexGridModel::OwnAlignment(int row, int col) const {
-    return Contains(row, col) ? At(row, col).alignment : std::nullopt;
+    const CellStyle* style = StyleOf(row, col);
+    return style ? style->alignment : std::nullopt;
 }
 
 void FlexGridModel::SetOwnAlignment(int row, int col, std::optional<int> alignment) {
-    if (!Contains(row, col) || At(row, col).alignment == alignment) return;
-    At(row, col).alignment = alignment;
-    CellChanged(row, col);
+    if (SetStyle(row, col, &CellStyle::alignment, alignment)) CellChanged(row, col);
 }
 
 int FlexGridModel::AlignmentOf(int row, int col) const {
@@ -163,7 +310,11 @@ void FlexGridModel::SetColors(const GridColors& colors) {
 }
 
 void FlexGridModel::ClearCells() {
-    for (Cell& cell : cells_) cell = Cell{};
+    // The room stays: a grid is usually cleared to be filled again.
+    std::fill(refs_.begin(), refs_.end(), TextRef{0});
+    texts_.Clear();
+    deadChars_ = 0;
+    styles_.clear();
     AllChanged();
 }
 
@@ -178,11 +329,11 @@ int FlexGridModel::columnCount(const QModelIndex& parent) const {
 QVariant FlexGridModel::CellData(int row, int col, int role) const {
     if (!Contains(row, col)) return {};
     switch (role) {
-        case Qt::DisplayRole: return QString::fromStdString(At(row, col).text);
+        case Qt::DisplayRole: return ToQString(Text(row, col));
         case Qt::BackgroundRole: return QBrush(ToQColor(BackColorOf(row, col)));
         case Qt::ForegroundRole: return QBrush(ToQColor(ForeColorOf(row, col)));
         case Qt::TextAlignmentRole:
-            return QVariant::fromValue(QtAlignment(AlignmentOf(row, col), At(row, col).text));
+            return QVariant::fromValue(QtAlignment(AlignmentOf(row, col), Text(row, col)));
         default: return {};
     }
 }
@@ -201,14 +352,14 @@ QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int
         if (fixedRows_ == 0) return {};
         if (role != Qt::DisplayRole) return CellData(0, col, role);
         QStringList lines;
-        for (int r = 0; r < fixedRows_; ++r) lines << QString::fromStdString(Text(r, col));
+        for (int r = 0; r < fixedRows_; ++r) lines << ToQString(Text(r, col));
         return lines.join(QLatin1Char('\n'));
     }
     const int row = section + fixedRows_;
     if (fixedCols_ == 0) return {};
     if (role != Qt::DisplayRole) return CellData(row, 0, role);
     QStringList parts;
-    for (int c = 0; c < fixedCols_; ++c) parts << QString::fromStdString(Text(row, c));
+    for (int c = 0; c < fixedCols_; ++c) parts << ToQString(Text(row, c));
     return parts.join(QLatin1Char(' '));
 }
 

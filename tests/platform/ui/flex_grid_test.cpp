@@ -139,6 +139,120 @@ TEST(FlexGrid, ChangingTheShapeKeepsCellsThatStay) {
     EXPECT_EQ(grid.TextMatrix(3, 3), "");
 }
 
+TEST(FlexGrid, CellsKeepTheirOwnTextsAndColoursThroughShapeChangesAndRewrites) {
+    // Each case works on a 60 x 6 grid whose every cell holds a text naming
+    // it; the cells it leaves alone must still hold theirs.
+    struct Case {
+        const char* name;
+        void (*change)(FlexGrid&);
+        int rows, cols;  // the shape afterwards
+        int keptCols;    // columns that still hold their texts and colours
+    };
+    const Case cases[] = {
+        {"columns taken away and given back",
+         [](FlexGrid& g) {
+             g.SetCols(3);
+             g.SetCols(6);
+         },
+         60, 6, 3},
+        {"rows and columns taken away",
+         [](FlexGrid& g) {
+             g.SetRows(20);
+             g.SetCols(4);
+         },
+         20, 4, 4},
+        {"one cell rewritten until its old texts outweigh the rest",
+         [](FlexGrid& g) {
+             for (int i = 0; i < 3000; ++i) g.SetTextMatrix(5, 5, std::string(40, static_cast<char>('a' + i % 26)));
+             g.SetTextMatrix(5, 5, "5,5");
+         },
+         60, 6, 6},
+        {"texts copied from cell to cell",
+         [](FlexGrid& g) {
+             // The text copied lies in the grid itself, also while it grows.
+             for (int r = 1; r < 60; ++r) {
+                 g.Model()->SetText(r, 0, g.Model()->Text(r, 1));
+                 g.Model()->SetText(r, 0, std::to_string(r) + ",0");
+             }
+         },
+         60, 6, 6},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        FlexGrid grid;
+        grid.SetCols(6);
+        grid.SetRows(60);
+        for (int r = 0; r < 60; ++r) {
+            for (int c = 0; c < 6; ++c) grid.SetTextMatrix(r, c, std::to_string(r) + "," + std::to_string(c));
+        }
+        grid.SetCellBackColorAt(2, 2, QBColor(4));
+        grid.SetCellForeColorAt(2, 2, QBColor(2));
+        grid.SetCellBackColorAt(3, 4, QBColor(5));
+        grid.SetCellAlignmentAt(3, 4, kFlexAlignCenterCenter);
+        k.change(grid);
+        ASSERT_EQ(grid.Rows(), k.rows);
+        ASSERT_EQ(grid.Cols(), k.cols);
+        for (int r = 0; r < grid.Rows(); ++r) {
+            for (int c = 0; c < grid.Cols(); ++c) {
+                EXPECT_EQ(grid.TextMatrix(r, c), c >= k.keptCols ? "" : std::to_string(r) + "," + std::to_string(c))
+                    << r << "," << c;
+            }
+        }
+        EXPECT_EQ(grid.CellBackColorAt(2, 2), QBColor(4));
+        EXPECT_EQ(grid.CellForeColorAt(2, 2), QBColor(2));
+        EXPECT_EQ(ModelBack(grid, 2, 2), QBColor(4));
+        const bool keeps34 = k.keptCols > 4;
+        EXPECT_EQ(grid.CellBackColorAt(3, 4), keeps34 ? QBColor(5) : grid.BackColor());
+        EXPECT_EQ(grid.CellAlignmentAt(3, 4), keeps34 ? kFlexAlignCenterCenter : kFlexAlignGeneral);
+    }
+}
+
+TEST(FlexGrid, TextsOfAnyLengthReadBackWhole) {
+    // Lengths at the edges of how many bytes it takes to keep a length.
+    const std::size_t lengths[] = {1, 127, 128, 300, 16383, 16384, 70000, 2097152};
+    FlexGrid grid;
+    grid.SetRows(10);
+    grid.SetCols(3);
+    for (std::size_t i = 0; i < std::size(lengths); ++i) {
+        std::string text(lengths[i], 'x');
+        text.back() = static_cast<char>('a' + i);
+        text.front() = static_cast<char>('A' + i);
+        grid.SetTextMatrix(static_cast<int>(i) + 1, 2, text);
+        grid.SetTextMatrix(static_cast<int>(i) + 1, 1, "after");
+    }
+    for (std::size_t i = 0; i < std::size(lengths); ++i) {
+        const std::string text = grid.TextMatrix(static_cast<int>(i) + 1, 2);
+        ASSERT_EQ(text.size(), lengths[i]) << i;
+        EXPECT_EQ(text.front(), static_cast<char>('A' + i));
+        if (text.size() > 1) {
+            EXPECT_EQ(text.back(), static_cast<char>('a' + i));
+        }
+        EXPECT_EQ(ModelText(grid, static_cast<int>(i) + 1, 2).size(), static_cast<qsizetype>(lengths[i]));
+        EXPECT_EQ(grid.TextMatrix(static_cast<int>(i) + 1, 1), "after");
+    }
+}
+
+TEST(FlexGrid, TakingOneOwnColourAwayLeavesTheOthers) {
+    FlexGrid grid;
+    ShapeListGrid(grid, 4);
+    FlexGridModel& model = *grid.Model();
+    model.SetOwnBackColor(1, 1, QBColor(4));
+    model.SetOwnForeColor(1, 1, QBColor(2));
+    model.SetOwnAlignment(1, 1, kFlexAlignRightTop);
+    model.SetOwnBackColor(1, 1, std::nullopt);
+    EXPECT_EQ(model.OwnBackColor(1, 1), std::nullopt);
+    EXPECT_EQ(model.OwnForeColor(1, 1), QBColor(2));
+    EXPECT_EQ(model.OwnAlignment(1, 1), kFlexAlignRightTop);
+    model.SetOwnForeColor(1, 1, std::nullopt);
+    model.SetOwnAlignment(1, 1, std::nullopt);
+    EXPECT_EQ(grid.CellForeColorAt(1, 1), grid.ForeColor());
+    EXPECT_EQ(grid.CellAlignmentAt(1, 1), kFlexAlignGeneral);
+    // Taking away what a cell does not have tells the views nothing.
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    model.SetOwnBackColor(2, 2, std::nullopt);
+    EXPECT_EQ(changed.count(), 0);
+}
+
 TEST(FlexGrid, ShrinkingMovesTheCurrentRowInside) {
     FlexGrid grid;
     ShapeListGrid(grid, 10);
