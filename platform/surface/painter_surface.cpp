@@ -257,7 +257,7 @@ void PainterSurface::DrawLine(double x1, double y1, double x2, double y2, Color 
     if (kind == LineKind::Plain) {
         DrawSegment(*p, X1, Y1, X2, Y2, color);
     } else {
-        FlushLines(*p);
+        DrawGatheredLines(*p);
         UseMode(*p);
         DrawBox(*p, X1, Y1, X2, Y2, color, kind == LineKind::FilledBox);
     }
@@ -292,6 +292,7 @@ void PainterSurface::DrawBox(QPainter& p, double x1, double y1, double x2, doubl
         }
         return;
     }
+    FlushFills();
     Smooth(p, false);
     UsePen(p, color, s.DrawWidth, s.Style);
     p.drawRect(QRect(il, it, ir - il, ib - it));
@@ -299,9 +300,62 @@ void PainterSurface::DrawBox(QPainter& p, double x1, double y1, double x2, doubl
 
 void PainterSurface::Fill(QPainter& p, const QRect& area, Color color) {
     // Copy mode needs no painter: straight into the device where it can.
-    if ((State().Mode == DrawMode::Copy || !SupportsXor()) && FillPixels(area, color)) return;
+    if (State().Mode == DrawMode::Copy || !SupportsXor()) {
+        if (WritesPixels()) {
+            GatherFill(area, color);
+            return;
+        }
+        if (FillPixels(area, color)) return;
+    }
+    FlushFills();
     Smooth(p, false);
     p.fillRect(area, ToQColor(color));
+}
+
+namespace {
+// Two rectangles whose union is a rectangle: the same columns with rows that
+// overlap or touch, or the same rows with columns that do.
+bool JoinsInto(const QRect& a, const QRect& b) {
+    if (a.left() == b.left() && a.right() == b.right())
+        return a.top() <= b.bottom() + 1 && b.top() <= a.bottom() + 1;
+    if (a.top() == b.top() && a.bottom() == b.bottom())
+        return a.left() <= b.right() + 1 && b.left() <= a.right() + 1;
+    return false;
+}
+}  // namespace
+
+// A long chart repaints the same pixels many times over: the latest line of
+// a chart stretched bar by bar as a box that grows, a close line whose
+// steps within one pixel column are strips of that column, one on top of
+// the next.  Every such fill is opaque and written in order, so a fill that
+// a later one covers whole never shows and two touching fills of one colour
+// are the fill of their union.
+void PainterSurface::GatherFill(const QRect& area, Color color) {
+    const QRect r = area & DeviceBounds().toAlignedRect();
+    if (r.isEmpty()) return;
+    int kept = 0;
+    for (int i = 0; i < fillCount_; ++i) {
+        if (!r.contains(fills_[i].area)) fills_[kept++] = fills_[i];
+    }
+    fillCount_ = kept;
+    if (fillCount_ > 0) {
+        WaitingFill& last = fills_[fillCount_ - 1];
+        if (last.color == color && JoinsInto(last.area, r)) {
+            last.area = last.area.united(r);
+            return;
+        }
+    }
+    if (fillCount_ == kMostWaitingFills) {
+        FillPixels(fills_[0].area, fills_[0].color);
+        std::copy(fills_ + 1, fills_ + fillCount_, fills_);
+        --fillCount_;
+    }
+    fills_[fillCount_++] = {r, color};
+}
+
+void PainterSurface::FlushFills() {
+    for (int i = 0; i < fillCount_; ++i) FillPixels(fills_[i].area, fills_[i].color);
+    fillCount_ = 0;
 }
 
 void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color) {
@@ -321,7 +375,9 @@ void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, d
     const int ix1 = Pixel(x1), iy1 = Pixel(y1), ix2 = Pixel(x2), iy2 = Pixel(y2);
     const bool alongAxis = ix1 == ix2 || iy1 == iy2;
     if (copy && !alongAxis) {
-        // A new line is gathered; the one before is complete.
+        // A new line is gathered; the one before is complete, and the fills
+        // waiting lie under it.
+        FlushFills();
         EndPendingLine(p);
         pending_.append(QPointF(x1 + o, y1 + o));
         pending_.append(QPointF(x2 + o, y2 + o));
@@ -330,13 +386,14 @@ void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, d
         pendingStyle_ = s.Style;
         return;
     }
-    FlushLines(p);
+    DrawGatheredLines(p);
     UseMode(p);
     const bool styled = s.DrawWidth == 1 && s.Style != DrawStyle::Solid;
     if (alongAxis) {
         // Along an axis: whole pixels, no smoothing, both ends drawn.
         Smooth(p, false);
         if (styled) {
+            FlushFills();
             UsePen(p, color, s.DrawWidth, s.Style);
             p.drawLine(QPoint(ix1, iy1), QPoint(ix2, iy2));
             return;
@@ -354,6 +411,7 @@ void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, d
         Fill(p, strip, color);
         return;
     }
+    FlushFills();
     UsePen(p, color, s.DrawWidth, s.Style);
     Smooth(p, smooth);
     p.drawLine(QLineF(x1 + o, y1 + o, x2 + o, y2 + o));
@@ -433,7 +491,7 @@ void PainterSurface::DrawPoint(double x, double y, Color color) {
     const int pen = PenPixels(State().DrawWidth);
     const QRectF area = Widened(m.bounds, pen + 2);
     if (!std::isfinite(X) || !std::isfinite(Y) || !area.contains(X, Y)) return;
-    FlushLines(*p);
+    DrawGatheredLines(*p);
     UseMode(*p);
     Smooth(*p, false);
     const int half = (pen - 1) / 2;

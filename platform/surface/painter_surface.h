@@ -61,6 +61,8 @@ protected:
     // be written so (the painter fills then).  Only called while the painter
     // is active and nothing gathered waits to be drawn.
     virtual bool FillPixels(const QRect& /*area*/, Color /*color*/) { return false; }
+    // True while FillPixels would write (fills may then wait, see GatherFill).
+    virtual bool WritesPixels() const { return false; }
 
     void DrawLine(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
     void DrawCircle(double x, double y, double radius, Color color, bool arc, double start,
@@ -85,10 +87,11 @@ protected:
         textPenValid_ = false;
         textFont_ = 0;
     }
-    // Draws the gathered lines; before anything else is drawn, the painter
-    // ends or the device is read.
+    // Draws the gathered lines and writes the waiting fills; before the
+    // painter ends or the device is read.
     void FlushLines(QPainter& p) {
-        if (!pending_.isEmpty() || !batch_.isEmpty()) DrawGathered(p);
+        FlushFills();
+        DrawGatheredLines(p);
     }
 
 private:
@@ -122,6 +125,11 @@ private:
     // The gathered line is complete: it joins the batch of two-point lines
     // when it can, else the batch and then it are drawn.
     void DrawGathered(QPainter& p);
+    // Draws the gathered lines but leaves the waiting fills, which the next
+    // fill may still join (no line is gathered while fills wait).
+    void DrawGatheredLines(QPainter& p) {
+        if (!pending_.isEmpty() || !batch_.isEmpty()) DrawGathered(p);
+    }
     void EndPendingLine(QPainter& p);
     void DrawBatch(QPainter& p);
     // The pen, smoothing and copy mode gathered lines are drawn in.
@@ -133,6 +141,18 @@ private:
     static constexpr qsizetype kPiece = 32;
     // A fill of whole pixels in the mode in force.
     void Fill(QPainter& p, const QRect& area, Color color);
+    // Opaque fills straight into the device wait, so that one a later fill
+    // covers is never written and touching fills of one colour in a row or
+    // column are written as one (see GatherFill).
+    void GatherFill(const QRect& area, Color color);
+    void FlushFills();
+    struct WaitingFill {
+        QRect area;
+        Color color;
+    };
+    static constexpr int kMostWaitingFills = 8;
+    WaitingFill fills_[kMostWaitingFills];
+    int fillCount_ = 0;
 
     SurfaceFontCache fonts_;
     Mapping map_{};

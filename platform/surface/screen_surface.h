@@ -47,6 +47,7 @@ protected:
     QRectF DeviceBounds() const override;
     void Drawn() override;
     bool FillPixels(const QRect& area, Color color) override;
+    bool WritesPixels() const override { return pixels_ != nullptr; }
     bool ReusesShapedText() const override { return true; }
     bool DrawsLongLinesInPieces() const override { return true; }
     bool BatchesThinLines() const override { return true; }
