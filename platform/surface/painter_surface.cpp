@@ -110,7 +110,8 @@ const PainterSurface::Mapping& PainterSurface::Map() {
     const QRectF bounds = DeviceBounds();
     const double penUnit = PenUnit();
     const int thinPen = std::max(1, Pixel(penUnit));
-    map_ = {ax, -left * ax, ay, -top * ay, bounds, penUnit, thinPen, Widened(bounds, thinPen + 2)};
+    map_ = {ax, -left * ax, ay, -top * ay, bounds, bounds.toAlignedRect(), penUnit, thinPen,
+            Widened(bounds, thinPen + 2)};
     mappingValid_ = true;
     known_[nextKnown_] = {true, left, top, width, height, map_};
     nextKnown_ = 1 - nextKnown_;
@@ -330,8 +331,9 @@ bool JoinsInto(const QRect& a, const QRect& b) {
 // the next.  Every such fill is opaque and written in order, so a fill that
 // a later one covers whole never shows and two touching fills of one colour
 // are the fill of their union.
+// Called while drawing one call, after its mapping was found.
 void PainterSurface::GatherFill(const QRect& area, Color color) {
-    const QRect r = area & DeviceBounds().toAlignedRect();
+    const QRect r = area & map_.pixels;
     if (r.isEmpty()) return;
     int kept = 0;
     for (int i = 0; i < fillCount_; ++i) {

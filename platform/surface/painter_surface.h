@@ -87,6 +87,9 @@ protected:
         textPenValid_ = false;
         textFont_ = 0;
     }
+    // Fills still waiting are not written (the device is about to be
+    // cleared).
+    void ForgetWaitingFills() { fillCount_ = 0; }
     // Draws the gathered lines and writes the waiting fills; before the
     // painter ends or the device is read.
     void FlushLines(QPainter& p) {
@@ -98,6 +101,7 @@ private:
     struct Mapping {
         double ax, bx, ay, by;  // device = a * user + b
         QRectF bounds;
+        QRect pixels;  // the whole pixels of bounds
         double penUnit;
         // The pixels of a pen of DrawWidth 1 and the device widened by as
         // much as it reaches out, worked out once: nearly every call draws

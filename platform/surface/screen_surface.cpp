@@ -104,6 +104,7 @@ bool ScreenSurface::FillPixels(const QRect& area, Color color) {
 }
 
 void ScreenSurface::ClearAll() {
+    ForgetWaitingFills();
     FitImage();
     EndPainting();
     image_.fill(ToQColor(BackColor()));
