@@ -62,7 +62,7 @@ class Pass {
 public:
     Pass(ChartHost& w, KindReader& reader, Frame& frame, bool grid, bool firstOfTwo)
         : w_(w), f_(w.Fields()), p_(w.PricePane()), reader_(reader), frame_(frame), grid_(grid),
-          firstOfTwo_(firstOfTwo) {}
+          firstOfTwo_(firstOfTwo), drawn_(!firstOfTwo) {}
 
     void Run() {
         Start();
@@ -104,7 +104,7 @@ public:
 private:
     void Start() {
         D_ = (f_.PriceTop - f_.PriceBottom) / p_.Height() * 100;
-        if (grid_) DrawGrid();
+        if (grid_ && drawn_) DrawGrid();
         const KindBar first = reader_.Read(f_.FirstRecord, false);
         f_.FirstShownDate = first.date;
         lastDate_ = first.date;
@@ -145,6 +145,7 @@ private:
     }
 
     void DrawBox(double x1, double y1, double x2, double y2, bool white) {
+        if (!drawn_) return;
         if (white) {
             p_.Line(x1, y1, x2, y2, QBColor(15), LineKind::FilledBox);
             p_.Line(x1, y1, x2, y2, RGB(255, 100, 250), LineKind::Box);
@@ -198,19 +199,21 @@ private:
         const bool daily = f_.IsDaily == kTrue;
         const double top = p_.ScaleTop(), bottom = p_.ScaleTop() + p_.ScaleHeight();
         if (!sameYear) {
-            p_.Line(X_, top, X_, bottom, QBColor(7));
+            if (drawn_) p_.Line(X_, top, X_, bottom, QBColor(7));
             p_.SetForeColor(RGB(0, 150, 255));
-            PrintAt(p_, X_, YL_, Joined({" '", bar.YearText()}));
+            if (drawn_) PrintAt(p_, X_, YL_, Joined({" '", bar.YearText()}));
         }
         if (sw <= 4000) {
             if (daily && sameYear) {
                 p_.SetDrawStyle(DrawStyle::Dot);
-                p_.Line(X_, top, X_, bottom, QBColor(7));
+                if (drawn_) p_.Line(X_, top, X_, bottom, QBColor(7));
                 p_.SetDrawStyle(DrawStyle::Solid);
             } else if (sw <= 1500 && sameYear) {
                 f_.LineColorNo = month_ == 6 ? 12 : 8;
-                p_.Line(X_, f_.PriceTop, X_, f_.PriceTop - D_, QBColor(f_.LineColorNo));
-                p_.Line(X_, f_.PriceBottom, X_, f_.PriceBottom + D_, QBColor(f_.LineColorNo));
+                if (drawn_) {
+                    p_.Line(X_, f_.PriceTop, X_, f_.PriceTop - D_, QBColor(f_.LineColorNo));
+                    p_.Line(X_, f_.PriceBottom, X_, f_.PriceBottom + D_, QBColor(f_.LineColorNo));
+                }
             }
             const double covered = X_ - monthStart_;
             const bool even = month_ % 2 == 0;
@@ -223,7 +226,7 @@ private:
             if (at != -1) {
                 f_.LineColorNo = f_.BackColorNo == 2 ? 7 : 8;
                 p_.SetForeColor(QBColor(f_.LineColorNo));
-                PrintAt(p_, at, YL_, std::to_string(month_));
+                if (drawn_) PrintAt(p_, at, YL_, std::to_string(month_));
             }
         }
         year_ = year;
@@ -233,9 +236,9 @@ private:
 
     void VolumeBoxes(bool lineMade) {
         p_.Scale(0, f_.VolumeAreaRatio * frame_.Vmax, frame_.P, 0);
-        if (frame_.column) {
+        if (drawn_ && frame_.column) {
             p_.Line(leftL1_ + 1, 0, leftL1_ + 5, totalL1_ / frame_.U, QBColor(10), LineKind::Box);
-        } else if (lineMade) {
+        } else if (drawn_ && lineMade) {
             p_.Line(leftPrev_ + 1, 0, leftL1_ - 1, totalPrev_ / frame_.U, QBColor(10), LineKind::Box);
         }
         if (firstOfTwo_ && totalL1_ / frame_.U / 2 > frame_.Vmax) frame_.Vmax = totalL1_ / frame_.U / 2;
@@ -260,6 +263,9 @@ private:
     Frame& frame_;
     bool grid_;
     bool firstOfTwo_;
+    // The pane is cleared after the first of two passes, so that pass only
+    // works out where things go and draws none of them.
+    bool drawn_;
     History h_;
     double D_ = 0;
     double X_ = 0;
