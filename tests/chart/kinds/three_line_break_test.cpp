@@ -212,6 +212,34 @@ TEST_F(ThreeLineBreak, VolumeBoxesOnlyInAdministratorMode) {
     }
 }
 
+// Only the last pass shows: the first of two passes works out the places and
+// draws nothing that its clear would wipe.
+TEST_F(ThreeLineBreak, TheFirstOfTwoPassesDrawsNothing) {
+    const struct {
+        const char* what;
+        int box;
+        bool admin;
+    } cases[] = {{"columns", 11, false}, {"time-scaled with volume", 12, true}};
+    for (const auto& c : cases) {
+        Variant(c.box);
+        Program().app.AdminMode = c.admin ? kTrue : kFalse;
+        DataFileBuilder b = Closes(100, {110, 120, 130, 140, 115, 105});
+        w.price.ClearLog();
+        Draw(b);
+        const auto& calls = w.price.Calls();
+        std::vector<std::size_t> clears;
+        for (std::size_t i = 0; i < calls.size(); ++i)
+            if (calls[i].kind == Kind::Clear) clears.push_back(i);
+        ASSERT_EQ(clears.size(), 2u) << c.what;
+        for (std::size_t i = clears[0]; i < clears[1]; ++i) {
+            EXPECT_TRUE(calls[i].kind == Kind::Clear || calls[i].kind == Kind::Scale)
+                << c.what << ": " << Describe(calls[i]);
+        }
+        EXPECT_FALSE(Boxes().empty()) << c.what;
+    }
+    Program().app.AdminMode = kFalse;
+}
+
 // A new year's line and label stand at the slot of its first bar; month
 // lines only up to a scale width of 4000.
 TEST_F(ThreeLineBreak, DateAxis) {
