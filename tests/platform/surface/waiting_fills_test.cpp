@@ -115,6 +115,8 @@ TEST(WaitingFills, ThePictureIsThatOfWritingEachCallAtOnce) {
         {"a dotted line and a slanted one between fills",
          {Filled(10, 10, 40, 40, red), Style(DrawStyle::Dot), Plain(0, 25, 100, 25, blue), Style(DrawStyle::Solid),
           Plain(0, 0, 60, 70, green), Filled(15, 15, 20, 50, red)}},
+        {"a slanted line over a waiting fill, then a fill apart from both",
+         {Filled(10, 10, 40, 40, red), Plain(0, 0, 60, 50, green), Filled(70, 10, 90, 30, blue)}},
         {"a circle and a text between fills",
          {Filled(10, 10, 60, 40, red), [=](Surface& s) { s.Circle(30, 30, 12, blue); },
           [](Surface& s) {
