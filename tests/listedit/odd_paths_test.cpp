@@ -2,7 +2,7 @@
 // waiting, reports each as missing when opened, and makes or changes
 // nothing.
 #include "tests/listedit/form1_fixture.h"
-#include "tests/support/hang_bound.h"
+#include "tests/support/hang_guard.h"
 #include "tests/support/path_shapes.h"
 
 namespace ranvik::listedit::test {
@@ -19,7 +19,7 @@ TEST_F(Form1Test, ListsThatAreNotRegularFilesAreReportedMissing) {
         const auto before = ranvik::test::FolderContents(dir.Path());
         messages->shown.clear();
         {
-            ranvik::test::HangBound bound(std::string("the list editor over lists that are ") + what);
+            ranvik::test::HangGuard bound(std::string("the list editor over lists that are ") + what);
             Form1& f = Start();
             EXPECT_EQ(Editor().AdminMode, kFalse) << what;
             f.mnuMeigaraList_Click(1);

@@ -2,7 +2,7 @@
 // something else than a stock data file: the missing-data message, no wait,
 // nothing made or changed, and the window goes on.
 #include "tests/maintenance/form2_fixture.h"
-#include "tests/support/hang_bound.h"
+#include "tests/support/hang_guard.h"
 #include "tests/support/path_shapes.h"
 
 namespace ranvik {
@@ -30,7 +30,7 @@ TEST_F(Form2OddPathTest, AListedFileReplacedByAnOddPathReadsAsMissing) {
         const auto before = test::FolderContents(dir.Path());
         messages->shown.clear();
         {
-            test::HangBound bound(std::string("the maintenance window opening ") + what);
+            test::HangGuard bound(std::string("the maintenance window opening ") + what);
             emit form->MSFGrid1->DblClick();
         }
         EXPECT_EQ(MessageTexts(), std::vector<std::string>{"203, 株価データが無い　"}) << what;

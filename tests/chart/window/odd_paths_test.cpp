@@ -9,7 +9,7 @@
 
 #include "chart/window/saved_page_browser.h"
 #include "tests/chart/window/chart_window_fixture.h"
-#include "tests/support/hang_bound.h"
+#include "tests/support/hang_guard.h"
 #include "tests/support/path_shapes.h"
 
 namespace ranvik {
@@ -40,7 +40,7 @@ TEST_F(OddPathTest, TheCommandLineNamesSomethingElseThanAStockDataFile) {
         SetCommandLine("\"" + path + "\"");
         messages->shown.clear();
         {
-            test::HangBound bound(std::string("start-up with ") + what + " on the command line");
+            test::HangGuard bound(std::string("start-up with ") + what + " on the command line");
             StartShown();
             QApplication::processEvents();
         }
@@ -74,7 +74,7 @@ TEST_F(OddPathTest, AGridRowWhoseFileWasReplaced) {
         const auto before = test::FolderContents(dir.Path());
         messages->shown.clear();
         {
-            test::HangBound bound(std::string("a double click on the row of ") + what);
+            test::HangGuard bound(std::string("a double click on the row of ") + what);
             RequestFile("6501d.KDT", "d");
         }
         EXPECT_EQ(MessageTexts(), std::vector<std::string>{"302, 株価データが無い    "}) << what;
@@ -94,7 +94,7 @@ TEST_F(OddPathTest, TheProgramsOwnFilesAreSomethingElse) {
                                  "全銘柄リスト.eTBL", "東証プライムリスト.eTBL", "株HTML.htm"};
     for (const char* name : names) std::filesystem::remove(dir.File(name));
     auto run = [&](const std::string& what) {
-        test::HangBound bound("start-up, a chart and shut-down over program files that are " + what);
+        test::HangGuard bound("start-up, a chart and shut-down over program files that are " + what);
         messages->shown.clear();
         StartShown();
         QApplication::processEvents();
@@ -137,7 +137,7 @@ TEST_F(OddPathTest, TheSavedPageFolderHoldsOddPaths) {
     for (const auto& e : entries) test::MakePathShape(pages, e.name, e.shape, "<html></html>");
     const auto before = test::FolderContents(pages);
     {
-        test::HangBound bound("the saved-page browser over odd paths");
+        test::HangGuard bound("the saved-page browser over odd paths");
         SavedPageBrowser& browser = SavedPageBrowser::Of(*form);
         browser.SetVisible(true);
         browser.ChooseFolder(pages);
