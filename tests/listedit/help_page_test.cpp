@@ -1,6 +1,7 @@
 // The list editor's 説明 item with the delivered manual in the help viewer.
 #include <QPointer>
 #include <filesystem>
+#include <optional>
 
 #include "platform/ui/qt_help_service.h"
 #include "tests/listedit/form1_fixture.h"
@@ -13,18 +14,16 @@ class HelpPage : public Form1Test {
 protected:
     void SetUp() override {
         Form1Test::SetUp();
-        auto viewer = std::make_unique<QtHelpService>();
-        viewer_ = viewer.get();
-        previous_ = InstallHelpService(std::move(viewer));
+        help_.emplace();
+        viewer_ = &help_->Viewer();
     }
     void TearDown() override {
-        viewer_->CloseAll({});
-        InstallHelpService(std::move(previous_));
+        help_.reset();
         Form1Test::TearDown();
     }
 
+    std::optional<ranvik::test::InstalledHelpViewer> help_;
     QtHelpService* viewer_ = nullptr;
-    std::unique_ptr<HelpService> previous_;
 };
 
 TEST_F(HelpPage, TheHelpItemShowsTheListEditorsPageAndClosingTheEditorClosesIt) {

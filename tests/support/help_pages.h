@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBrowser>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,30 @@ inline std::string HelpPageTitle(const std::string& page) {
     }
     return {};
 }
+
+// The help viewer in place of the program's help service for as long as it
+// lives; at its end every help window is closed and the service before it
+// comes back.
+class InstalledHelpViewer {
+public:
+    InstalledHelpViewer() {
+        auto viewer = std::make_unique<QtHelpService>();
+        viewer_ = viewer.get();
+        previous_ = InstallHelpService(std::move(viewer));
+    }
+    ~InstalledHelpViewer() {
+        viewer_->CloseAll({});
+        InstallHelpService(std::move(previous_));
+    }
+    InstalledHelpViewer(const InstalledHelpViewer&) = delete;
+    InstalledHelpViewer& operator=(const InstalledHelpViewer&) = delete;
+
+    QtHelpService& Viewer() const { return *viewer_; }
+
+private:
+    QtHelpService* viewer_ = nullptr;
+    std::unique_ptr<HelpService> previous_;
+};
 
 // The help file as the build delivers it in the program folder.
 inline std::string DeliveredHelpFile() { return std::string(RANVIK_PROGRAM_DIR) + "/RanvikCManual.chm"; }

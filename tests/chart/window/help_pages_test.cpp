@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStackedWidget>
 #include <filesystem>
+#include <optional>
 
 #include "platform/ui/qt_help_service.h"
 #include "tests/chart/window/kind_switch_fixture.h"
@@ -20,13 +21,11 @@ protected:
     void SetUp() override {
         KindSwitchTest::SetUp();
         std::filesystem::copy_file(test::DeliveredHelpFile(), dir.File("RanvikCManual.chm"));
-        auto viewer = std::make_unique<QtHelpService>();
-        viewer_ = viewer.get();
-        previous_ = InstallHelpService(std::move(viewer));
+        help_.emplace();
+        viewer_ = &help_->Viewer();
     }
     void TearDown() override {
-        viewer_->CloseAll({});
-        InstallHelpService(std::move(previous_));
+        help_.reset();
         KindSwitchTest::TearDown();
     }
     // The caption of the one help window, "" when none is open.
@@ -39,8 +38,8 @@ protected:
         return windows[0]->windowTitle().toStdString();
     }
 
+    std::optional<test::InstalledHelpViewer> help_;
     QtHelpService* viewer_ = nullptr;
-    std::unique_ptr<HelpService> previous_;
 };
 
 TEST_F(HelpPages, EachWindowsHelpItemShowsThePageOfWhatIsOnTheScreen) {
