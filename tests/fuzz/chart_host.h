@@ -3,6 +3,7 @@
 // recording panes with the real drawers of every chart kind behind it, a
 // recording printer for the printed page, and the checks every drawing owes
 // the program folder.
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,6 +21,10 @@
 #include "tests/fuzz/fuzz_support.h"
 
 namespace ranvik::fuzz {
+
+// Far more labels than a pane a few thousand twips across holds: a loop
+// over labels that does not stop at the pane's edge passes it at once.
+inline constexpr std::size_t kLabelsAPaneShows = 4096;
 
 class FuzzChartHost : public test::TestChartHost {
 public:
@@ -85,6 +90,40 @@ inline void CheckDrawingKeptFolder(const FolderFiles& before, const std::string&
         }
     }
     Check(after.count(name) == 1, "a drawing keeps its data file");
+}
+
+// The panes a chart kind draws on.
+inline std::vector<const RecordingSurface*> DrawnPanes(const FuzzChartHost& window) {
+    return {&window.price, &window.indicator, &window.yearPane};
+}
+
+// What a drawing owes its panes, whatever the file holds: every number it
+// hands a surface is an ordinary number (a bar that is not finite is passed
+// over, a value beyond the scale is clamped first), and it writes no more
+// labels than a pane of its size could show next to the bars it draws.
+inline void CheckDrawnCalls(const FuzzChartHost& window, std::size_t bars) {
+    for (const RecordingSurface* pane : DrawnPanes(window)) {
+        std::size_t texts = 0;
+        for (const RecordedCall& c : pane->Calls()) {
+            Check(std::isfinite(c.x1) && std::isfinite(c.y1) && std::isfinite(c.x2) && std::isfinite(c.y2) &&
+                      std::isfinite(c.radius) && std::isfinite(c.start) && std::isfinite(c.end) &&
+                      std::isfinite(c.aspect),
+                  "a drawing hands its surface ordinary numbers only");
+            if (c.kind == RecordedCall::Kind::Text) ++texts;
+        }
+        Check(texts <= kLabelsAPaneShows + 4 * bars, "a drawing writes no more labels than its pane can show");
+    }
+}
+
+// The calls of the drawn panes as text, and the logs emptied.
+inline std::string TakeDrawnCalls(FuzzChartHost& window) {
+    std::string calls;
+    for (RecordingSurface* pane : {&window.price, &window.indicator, &window.yearPane}) {
+        calls += pane->Log();
+        calls += "--\n";
+        pane->ClearLog();
+    }
+    return calls;
 }
 
 }  // namespace ranvik::fuzz

@@ -2,7 +2,9 @@
 // figure, year-by-year comparison, three-line break in both forms), each
 // with and without the yearly pane, on a stock data file of any bytes shown
 // as a daily or a weekly file, drawn by the set-up and drawn again.  A
-// drawing only reads its data file.
+// drawing only reads its data file, hands its panes ordinary numbers and
+// labels a pane can show, and a redraw of the same file and view draws the
+// same picture.
 #include "chart/drawing/redraw.h"
 #include "tests/fuzz/chart_host.h"
 
@@ -20,7 +22,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string name = fuzz::SaveDataFile(window, bytes, (options & 0x10) != 0);
     const fuzz::FolderFiles before = fuzz::FolderSnapshot();
     ShowChart(window);
+    const std::size_t bars = bytes.size() / QuoteRecord::kLength;
+    fuzz::CheckDrawnCalls(window, bars);
+    fuzz::TakeDrawnCalls(window);
     RedrawChart(window);
+    fuzz::CheckDrawnCalls(window, bars);
+    fuzz::TakeDrawnCalls(window);
+    // A pane keeps the font its last drawing set, so only from the second
+    // redraw on does each find the panes as the one before found them.
+    RedrawChart(window);
+    const std::string first = fuzz::TakeDrawnCalls(window);
+    RedrawChart(window);
+    fuzz::Check(fuzz::TakeDrawnCalls(window) == first, "a redraw of the same file and view draws the same picture");
     fuzz::CheckDrawingKeptFolder(before, name, window);
     return 0;
 }
