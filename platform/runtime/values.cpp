@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "platform/runtime/ansi_text.h"
 
@@ -128,8 +129,15 @@ std::optional<std::int32_t> CLng(double value) {
 std::optional<std::int64_t> IntDiv(double a, double b) {
     const double ra = RoundHalfEven(a);
     const double rb = RoundHalfEven(b);
-    if (rb == 0 || !std::isfinite(ra) || !std::isfinite(rb)) return std::nullopt;
-    return static_cast<std::int64_t>(ra) / static_cast<std::int64_t>(rb);
+    // Operands beyond a 64-bit integer (a price of 1e29 in a damaged file)
+    // have no integer quotient, as no number has one by 0.
+    constexpr double kBeyond = 9223372036854775808.0;  // 2^63
+    const auto fits = [](double v) { return v >= -kBeyond && v < kBeyond; };
+    if (rb == 0 || !fits(ra) || !fits(rb)) return std::nullopt;
+    const auto ia = static_cast<std::int64_t>(ra);
+    const auto ib = static_cast<std::int64_t>(rb);
+    if (ia == std::numeric_limits<std::int64_t>::min() && ib == -1) return std::nullopt;
+    return ia / ib;
 }
 
 std::string NumberText(double value) { return GeneralForm(value, 15); }

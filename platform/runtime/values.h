@@ -33,7 +33,8 @@ std::optional<std::int16_t> CInt(double value);
 std::optional<std::int32_t> CLng(double value);
 
 // Integer division a \ b: both operands rounded to whole numbers first, the
-// quotient cut toward zero.  nullopt for a divisor that rounds to 0.
+// quotient cut toward zero.  nullopt for a divisor that rounds to 0 and for
+// an operand or quotient beyond a 64-bit integer (NaN and infinities too).
 std::optional<std::int64_t> IntDiv(double a, double b);
 
 // CStr of a Double (15 significant digits) and of a Single (7), as written

@@ -58,6 +58,11 @@ TEST(Values, IntegerDivisionRoundsItsOperandsFirst) {
     } cases[] = {{7, 2, 3}, {-7, 2, -3}, {7.5, 2, 4}, {6.5, 2, 3}, {9, 2.5, 4}, {32767, 7, 4681}};
     for (const auto& c : cases) EXPECT_EQ(IntDiv(c.a, c.b), c.q) << c.a << " \\ " << c.b;
     EXPECT_EQ(IntDiv(1, 0.4), std::nullopt);
+    for (const auto& [a, b] : {std::pair{-1.58541e29, 50.0}, {9.3e18, 1.0}, {1.0, 1e19}, {-9223372036854775808.0, -1.0},
+                               {NAN, 2.0}, {INFINITY, 2.0}}) {
+        EXPECT_EQ(IntDiv(a, b), std::nullopt) << a << " \\ " << b;
+    }
+    EXPECT_EQ(IntDiv(-9223372036854775808.0, 2), std::optional<std::int64_t>(-4611686018427387904));
 }
 
 TEST(Values, NumbersAsTextBoxesAndStrWriteThem) {
