@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
 
 #include "chart/drawing/visible_range.h"
@@ -353,8 +354,12 @@ void DrawThreeLineBreak(ChartHost& w, ChartFile& file1) {
             double position = 0;
             for (std::int64_t r = f.FirstRecord; position < p.ScaleWidth() && r <= f.RecordCount; ++r) {
                 const float close = reader.Read(r).v.Close;
-                p.Line(position - 8, previous, position, close, RGB(150, 130, 255));
-                previous = close;
+                // A close that is no number keeps its day on the time scale,
+                // and the line passes over it from the close before.
+                if (std::isfinite(close)) {
+                    if (std::isfinite(previous)) p.Line(position - 8, previous, position, close, RGB(150, 130, 255));
+                    previous = close;
+                }
                 position += 7;
             }
         }

@@ -29,6 +29,7 @@ struct RecordedCall {
     bool newLine = false;  // text that ends its line
     Color color;           // colour drawn with (the fore colour for texts)
     SurfaceState state;    // state in force
+    friend bool operator==(const RecordedCall&, const RecordedCall&) = default;
 };
 
 // One line per call, for failure messages.

@@ -5,6 +5,7 @@
 // the program folder.
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -93,7 +94,7 @@ inline void CheckDrawingKeptFolder(const FolderFiles& before, const std::string&
 }
 
 // The panes a chart kind draws on.
-inline std::vector<const RecordingSurface*> DrawnPanes(const FuzzChartHost& window) {
+inline std::vector<RecordingSurface*> DrawnPanes(FuzzChartHost& window) {
     return {&window.price, &window.indicator, &window.yearPane};
 }
 
@@ -101,26 +102,26 @@ inline std::vector<const RecordingSurface*> DrawnPanes(const FuzzChartHost& wind
 // hands a surface is an ordinary number (a bar that is not finite is passed
 // over, a value beyond the scale is clamped first), and it writes no more
 // labels than a pane of its size could show next to the bars it draws.
-inline void CheckDrawnCalls(const FuzzChartHost& window, std::size_t bars) {
+inline void CheckDrawnCalls(FuzzChartHost& window, std::size_t bars) {
     for (const RecordingSurface* pane : DrawnPanes(window)) {
         std::size_t texts = 0;
         for (const RecordedCall& c : pane->Calls()) {
-            Check(std::isfinite(c.x1) && std::isfinite(c.y1) && std::isfinite(c.x2) && std::isfinite(c.y2) &&
-                      std::isfinite(c.radius) && std::isfinite(c.start) && std::isfinite(c.end) &&
-                      std::isfinite(c.aspect),
-                  "a drawing hands its surface ordinary numbers only");
+            const bool ordinary = std::isfinite(c.x1) && std::isfinite(c.y1) && std::isfinite(c.x2) &&
+                                  std::isfinite(c.y2) && std::isfinite(c.radius) && std::isfinite(c.start) &&
+                                  std::isfinite(c.end) && std::isfinite(c.aspect);
+            if (!ordinary) std::fprintf(stderr, "drawn: %s\n", Describe(c).c_str());
+            Check(ordinary, "a drawing hands its surface ordinary numbers only");
             if (c.kind == RecordedCall::Kind::Text) ++texts;
         }
         Check(texts <= kLabelsAPaneShows + 4 * bars, "a drawing writes no more labels than its pane can show");
     }
 }
 
-// The calls of the drawn panes as text, and the logs emptied.
-inline std::string TakeDrawnCalls(FuzzChartHost& window) {
-    std::string calls;
-    for (RecordingSurface* pane : {&window.price, &window.indicator, &window.yearPane}) {
-        calls += pane->Log();
-        calls += "--\n";
+// The calls of the drawn panes, and their logs emptied.
+inline std::vector<std::vector<RecordedCall>> TakeDrawnCalls(FuzzChartHost& window) {
+    std::vector<std::vector<RecordedCall>> calls;
+    for (RecordingSurface* pane : DrawnPanes(window)) {
+        calls.push_back(pane->Calls());
         pane->ClearLog();
     }
     return calls;

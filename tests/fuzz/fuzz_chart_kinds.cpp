@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A pane keeps the font its last drawing set, so only from the second
     // redraw on does each find the panes as the one before found them.
     RedrawChart(window);
-    const std::string first = fuzz::TakeDrawnCalls(window);
+    const auto first = fuzz::TakeDrawnCalls(window);
     RedrawChart(window);
     fuzz::Check(fuzz::TakeDrawnCalls(window) == first, "a redraw of the same file and view draws the same picture");
     fuzz::CheckDrawingKeptFolder(before, name, window);

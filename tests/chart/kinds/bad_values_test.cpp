@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -198,6 +200,37 @@ TEST_F(BadBar, ABarThatIsNotFiniteIsPassedOver) {
             ADD_FAILURE() << c.what << ": call " << i << " is " << with[i] << ", without the bar " << without[i];
             break;
         }
+    }
+}
+
+// The time-scaled three-line break's line of closes passes over a close that
+// is no number: the bar keeps its day, and the line runs from the close
+// before it to the close after, as over a bar that closed where the one
+// before did, less that bar's flat step.
+TEST_F(BadBar, TheTimeScaledLineOfClosesPassesOverACloseThatIsNoNumber) {
+    const float before = 1000 + 120 * static_cast<float>(std::sin(29 * 0.7));
+    DrawKind(12, Weekly(40, 30, Field::Close, before));
+    const std::vector<RecordedCall> flatCalls = Of(w.price, Kind::Line, RGB(150, 130, 255));
+    std::multiset<std::string> flat;
+    for (const RecordedCall& c : flatCalls) flat.insert(Describe(c));
+    ASSERT_GT(flat.size(), 30u);
+    for (const float value : {kNaN, kInf, -kInf}) {
+        test::HangGuard guard("three-line break time-scaled, close " + std::to_string(value));
+        DrawKind(12, Weekly(40, 30, Field::Close, value));
+        std::multiset<std::string> passed;
+        for (const RecordedCall& c : Of(w.price, Kind::Line, RGB(150, 130, 255))) {
+            EXPECT_TRUE(std::isfinite(c.y1) && std::isfinite(c.y2)) << value << ": " << Describe(c);
+            passed.insert(Describe(c));
+        }
+        std::vector<std::string> onlyFlat;
+        std::set_difference(flat.begin(), flat.end(), passed.begin(), passed.end(), std::back_inserter(onlyFlat));
+        EXPECT_TRUE(std::includes(flat.begin(), flat.end(), passed.begin(), passed.end())) << value;
+        ASSERT_EQ(onlyFlat.size(), 1u) << value;
+        const auto step = std::find_if(flatCalls.begin(), flatCalls.end(),
+                                       [&](const RecordedCall& c) { return Describe(c) == onlyFlat[0]; });
+        ASSERT_NE(step, flatCalls.end());
+        EXPECT_EQ(step->y1, before) << value;
+        EXPECT_EQ(step->y2, before) << value;
     }
 }
 
