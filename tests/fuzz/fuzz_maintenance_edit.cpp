@@ -129,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     done = true;
                     file.Close();
                     fuzz::CheckMerge(before, path);
-                    fuzz::Check(Dates(fuzz::ReadFile(path)).count(date) > 0, "an added row is there under its date");
+                    fuzz::Check(Dates(fuzz::ReadFile(path)).contains(date), "an added row is there under its date");
                     break;
                 }
                 case 3: {
@@ -143,9 +143,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         std::multiset<std::string> dates = Dates(before);
                         dates.erase(dates.find(old.substr(28, 8)));
                         const std::multiset<std::string> moved = Dates(after);
-                        fuzz::Check(moved.count(date) > 0, "a moved row is there under its new date");
+                        fuzz::Check(moved.contains(date), "a moved row is there under its new date");
                         for (const std::string& d : dates) {
-                            if (d != date) fuzz::Check(moved.count(d) > 0, "moving a row keeps the other rows");
+                            if (d != date) fuzz::Check(moved.contains(d), "moving a row keeps the other rows");
                         }
                     }
                     break;

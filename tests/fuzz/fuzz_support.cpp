@@ -218,7 +218,7 @@ void CheckMerge(std::string_view before, const std::string& path) {
             dated = false;
             continue;
         }
-        Check(after.count(date) > 0, "a bar held before a merge is still there, or one of the same date");
+        Check(after.contains(date), "a bar held before a merge is still there, or one of the same date");
     }
     if (dated) {
         for (const auto& [date, record] : after) Check(IsRecordDate(date), "a merge makes no bar without a date");
