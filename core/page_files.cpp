@@ -51,16 +51,17 @@ bool WriteAll(int fd, std::string_view page) {
     return true;
 }
 
-// The spare, opened for writing over what it holds.  Only a plain file with
-// no other name is written over: a link, a pipe or a second name of another
-// file is removed and the spare made afresh.
-int OpenSpare(const std::string& spare) {
+// The spare, opened for writing over what it holds, and the length it has.
+// Only a plain file with no other name is written over: a link, a pipe or a
+// second name of another file is removed and the spare made afresh.
+int OpenSpare(const std::string& spare, off_t& length) {
     int fd = ::open(spare.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     struct stat info {};
     if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1)) {
         ::close(fd);
         fd = -1;
     }
+    length = fd >= 0 ? info.st_size : 0;
     if (fd < 0) {
         ::unlink(spare.c_str());
         fd = ::open(spare.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -82,10 +83,13 @@ bool WritePageFile(const std::string& path, std::string_view page) {
     const bool existed = ::lstat(path.c_str(), &old) == 0;
     if (existed && S_ISDIR(old.st_mode)) return false;
     const std::string spare = PageSpareName(path);
-    const int fd = OpenSpare(spare);
+    off_t spareLength = 0;
+    const int fd = OpenSpare(spare, spareLength);
     if (fd < 0) return false;
     bool ok = WriteAll(fd, page);
-    if (ok) ok = ::ftruncate(fd, static_cast<off_t>(page.size() + 2)) == 0;
+    // Only a longer page before it leaves bytes to cut.
+    const auto length = static_cast<off_t>(page.size() + 2);
+    if (ok && spareLength > length) ok = ::ftruncate(fd, length) == 0;
     if (::close(fd) != 0) ok = false;
     if (ok) {
         bool traded = existed && ::renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0;
