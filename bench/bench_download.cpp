@@ -105,7 +105,7 @@ Shared& Fixture() {
 }
 
 // One stock's pages the bare way: libcurl in a loop, each page into a fresh
-// file, as the program replaces its pages.
+// file.
 class BareLoop {
 public:
     BareLoop() {

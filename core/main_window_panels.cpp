@@ -2,6 +2,7 @@
 #include "core/main_window.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -153,8 +154,31 @@ void MDIForm1::ShowInAddressBar(const std::string& text) {
     Combo2->setEditText(Q(text));
 }
 
+namespace {
+
+// The extended panel holds over a third of the window's controls and is
+// hidden most of the time.  While hidden it is disabled on its own, so that
+// the window's disabling and enabling around every page download (each
+// stock of a collection) passes its controls by; shown, it follows the
+// window again.  No one reaches a hidden control, so nothing the user sees
+// or does changes.
+class EnabledWhileShown : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+            static_cast<QWidget*>(watched)->setEnabled(event->type() == QEvent::ShowToParent);
+        return false;
+    }
+};
+
+}  // namespace
+
 void MDIForm1::BuildParameterPanel() {
     HideParam = new QFrame(centralWidget());
+    HideParam->installEventFilter(new EnabledWhileShown(HideParam));
     HideParam->setObjectName("HideParam");
     HideParam->setFrameShape(QFrame::StyledPanel);
     HideParam->setFixedWidth(TwipsToPixels(kScrollWidth + 3000));

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 namespace ranvik {
 
@@ -27,8 +28,12 @@ bool IsOwnPageFile(const std::string& path) {
     return false;
 }
 
+std::string PageSpareName(const std::string& path) { return path + "~"; }
+
 void DeleteOwnPageFile(const std::string& path) {
-    if (IsOwnPageFile(path)) DeleteFile(path);
+    if (!IsOwnPageFile(path)) return;
+    DeleteFile(path);
+    DeleteFile(PageSpareName(path));
 }
 
 namespace {
@@ -46,33 +51,55 @@ bool WriteAll(int fd, std::string_view page) {
     return true;
 }
 
-}  // namespace
-
-bool WritePageFile(const std::string& path, std::string_view page) {
-    // The page is written over the old one in place and the file cut to its
-    // length: no temporary name, no new file, and no cut to nothing, each of
-    // which would make the file system push the page to the disk at once (or
-    // look for room for a new file), at more cost than the request itself.
-    // A page file is read only after its download, on the same thread, so no
-    // reader meets a page half written; a page that cannot be written is
-    // removed whole and the download fails.  What stands under the name and
-    // is no plain file (a link, a pipe) is never written through: it is
-    // removed and the page made afresh.
-    int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+// The spare, opened for writing over what it holds, and the length it has.
+// Only a plain file with no other name is written over: a link, a pipe or a
+// second name of another file is removed and the spare made afresh.
+int OpenSpare(const std::string& spare, off_t& length) {
+    int fd = ::open(spare.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     struct stat info {};
-    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1)) {
         ::close(fd);
         fd = -1;
     }
+    length = fd >= 0 ? info.st_size : 0;
     if (fd < 0) {
-        ::unlink(path.c_str());
-        fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0) return false;
+        ::unlink(spare.c_str());
+        fd = ::open(spare.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     }
+    return fd;
+}
+
+}  // namespace
+
+bool WritePageFile(const std::string& path, std::string_view page) {
+    // A page is replaced through the spare that the page before it left
+    // behind, written over in place and cut to the page's length: no new
+    // file and no cut to nothing per page, either of which makes the file
+    // system push the page to the disk at once (or look for room for a new
+    // file), at more cost than the request.  The names are traded, not
+    // renamed over, for the same reason: a rename over a file makes the file
+    // system write the new one out at once.
+    struct stat old {};
+    const bool existed = ::lstat(path.c_str(), &old) == 0;
+    if (existed && S_ISDIR(old.st_mode)) return false;
+    const std::string spare = PageSpareName(path);
+    off_t spareLength = 0;
+    const int fd = OpenSpare(spare, spareLength);
+    if (fd < 0) return false;
     bool ok = WriteAll(fd, page);
-    if (ok) ok = ::ftruncate(fd, static_cast<off_t>(page.size() + 2)) == 0;
+    // Only a longer page before it leaves bytes to cut.
+    const auto length = static_cast<off_t>(page.size() + 2);
+    if (ok && spareLength > length) ok = ::ftruncate(fd, length) == 0;
     if (::close(fd) != 0) ok = false;
-    if (!ok) ::unlink(path.c_str());
+    if (ok) {
+        bool traded = existed && ::renameat2(AT_FDCWD, spare.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0;
+        // A file system that cannot trade names still renames in one step.
+        if (!traded) ok = ::rename(spare.c_str(), path.c_str()) == 0;
+        // What the name held is kept as the next spare only when it is a
+        // plain file: a link or a pipe goes.
+        else if (!S_ISREG(old.st_mode)) ::unlink(spare.c_str());
+    }
+    if (!ok) ::unlink(spare.c_str());
     return ok;
 }
 

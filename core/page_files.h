@@ -16,12 +16,23 @@ std::string PageFileName(int page);
 
 // Whether the path is AppDir & the name of one of the program's page files.
 bool IsOwnPageFile(const std::string& path);
-// Deletes the file when it is one of the program's own page files.
+// Deletes the file, and its spare, when it is one of the program's own page
+// files.
 void DeleteOwnPageFile(const std::string& path);
 
-// Replaces the file with the page's bytes and CR LF.  False when it could
-// not; the file then holds no half page (it is gone, or, when the name
-// belongs to something that is no file, that stays as it was).
+// The file beside a page file that the next page is written into before it
+// takes the page file's name: path & "~".  Between writes it holds the page
+// before the last.
+std::string PageSpareName(const std::string& path);
+
+// Replaces the file with the page's bytes and CR LF: the page is written
+// whole into the spare, which then trades names with the page file in one
+// step, so that a program stopped at any point leaves the old page or the
+// new one under the name, never a part of either.  False when it could not;
+// the old page (or whatever stood under the name) then stays as it was.
+// What stands under the name and is no plain file (a link, a pipe) is
+// replaced, never written through; a folder is left alone and the write
+// fails.
 bool WritePageFile(const std::string& path, std::string_view page);
 
 }  // namespace ranvik

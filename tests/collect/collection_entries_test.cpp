@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
 
 #include <sys/resource.h>
 
@@ -339,6 +341,12 @@ TEST_F(CollectionEntriesTest, TheStateTextsShowOnlyWhileTheBlinkRuns) {
             EXPECT_EQ(ForeColorOf(panel->Text9), QBColor(0));
         }
     }
+    // A state text replaces a report of many lines whole.
+    panel->Text9->setPlainText("日付\n2024/04/01\n以上を更新しました");
+    panel->Timer1->start();
+    panel->Inet1_StateChanged(5);
+    EXPECT_EQ(panel->Text9->toPlainText().toStdString(), "データ読込み要求中");
+    EXPECT_EQ(panel->Text9->document()->blockCount(), 1);
     panel->Timer1->stop();
     panel->BlinkPhase = 0;
     panel->Timer1_Timer();

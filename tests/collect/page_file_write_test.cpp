@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "core/program_state.h"
 #include "tests/support/test_support.h"
 
 namespace ranvik {
@@ -31,6 +32,14 @@ TEST(PageFileWrite, TheNameEndsAsAFileHoldingThePageWhateverStoodThere) {
         {"a link to another file",
          [](const std::string& path, const std::string& other) { fs::create_symlink(other, path); }, true},
         {"a pipe", [](const std::string& path, const std::string&) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, true},
+        {"a second name of another file",
+         [](const std::string& path, const std::string& other) { fs::create_hard_link(other, path); }, true},
+        {"a spare that links to another file",
+         [](const std::string& path, const std::string& other) { fs::create_symlink(other, PageSpareName(path)); },
+         true},
+        {"a spare that is a second name of another file",
+         [](const std::string& path, const std::string& other) { fs::create_hard_link(other, PageSpareName(path)); },
+         true},
         {"a folder with a file in it",
          [](const std::string& path, const std::string&) {
              fs::create_directory(path);
@@ -49,11 +58,39 @@ TEST(PageFileWrite, TheNameEndsAsAFileHoldingThePageWhateverStoodThere) {
         if (c.written) {
             EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path)));
             EXPECT_EQ(test::ReadBytes(path), "<html>page</html>\r\n");
+            // The next page goes through what the first one left beside it.
+            EXPECT_TRUE(WritePageFile(path, "<html>next</html>"));
+            EXPECT_EQ(test::ReadBytes(path), "<html>next</html>\r\n");
         } else {
             EXPECT_EQ(test::ReadBytes(path + "/keep"), "x");
         }
         EXPECT_EQ(test::ReadBytes(other), "not a page");
     }
+}
+
+// A page that cannot be written leaves the page before it whole under the
+// name, and its spare goes with the page file.
+TEST(PageFileWrite, AFailedWriteLeavesTheOldPageAndTheSpareGoesWithThePage) {
+    test::TempFolder dir;
+    const std::string path = dir.File("株HTML.htm");
+    ASSERT_TRUE(WritePageFile(path, "<html>old</html>"));
+    ASSERT_TRUE(WritePageFile(path, "<html>new</html>"));
+    EXPECT_TRUE(fs::is_regular_file(PageSpareName(path)));
+
+    fs::remove(PageSpareName(path));
+    fs::create_directory(PageSpareName(path));
+    test::WriteBytes(PageSpareName(path) + "/keep", "x");
+    EXPECT_FALSE(WritePageFile(path, "<html>lost</html>"));
+    EXPECT_EQ(test::ReadBytes(path), "<html>new</html>\r\n");
+    fs::remove_all(PageSpareName(path));
+
+    ASSERT_TRUE(WritePageFile(path, "<html>again</html>"));
+    const std::string folder = Program().app.AppDir;
+    Program().app.AppDir = dir.Path();
+    DeleteOwnPageFile(path);
+    Program().app.AppDir = folder;
+    EXPECT_FALSE(fs::exists(fs::symlink_status(path)));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(PageSpareName(path))));
 }
 
 }  // namespace

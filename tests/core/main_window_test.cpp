@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTest>
 
 #include "core/main_window.h"
 #include "core/settings_file.h"
@@ -204,6 +205,7 @@ TEST_F(MainWindowTest, TheResetButtonRestoresTheBackupAndReloadsEveryPanelBoxOnl
     form.PanelBox(21)->setText("33");
     const bool flags[] = {true, true, false, true};  // items 2 to 5 as the settings file set them
 
+    form.HideParam->show();  // the button is on the extended panel
     form.復元ini->click();
 
     ASSERT_EQ(messages->shown.size(), 1u);
@@ -503,6 +505,32 @@ TEST_F(MainWindowTest, TheExtendedPanelScrollsItsContentAndClosesByItsImage) {
     EXPECT_EQ(form.Image2->geometry(), image);
     EXPECT_TRUE(form.HideParam->isHidden());
     EXPECT_FALSE(form.Item("mnuFileItem", 1).Checked());
+}
+
+// Whenever the extended panel is shown, its boxes are as usable as the
+// window: disabled with it, enabled with it, whether the window was disabled
+// and enabled again while the panel was hidden or shown.
+TEST_F(MainWindowTest, TheShownExtendedPanelFollowsTheWindowsEnabledState) {
+    WriteUrlList();
+    MDIForm1& form = Start();
+    QLineEdit* box = form.PanelBox(20);
+    for (bool shownMeanwhile : {false, true}) {
+        SCOPED_TRACE(shownMeanwhile);
+        form.HideParam->setVisible(shownMeanwhile);
+        form.setEnabled(false);
+        form.mnuFileItem_Click(1);  // the view menu toggles the panel
+        form.mnuFileItem_Click(1);
+        form.HideParam->setVisible(true);
+        EXPECT_FALSE(box->isEnabled());
+        form.setEnabled(true);
+        EXPECT_TRUE(box->isEnabled());
+        box->clear();
+        QTest::keyClicks(box, "12");
+        EXPECT_EQ(box->text().toStdString(), "12");
+        form.setEnabled(false);
+        EXPECT_FALSE(box->isEnabled());
+        form.setEnabled(true);
+    }
 }
 
 TEST_F(MainWindowTest, ThePanelHoldsEveryBoxWithItsDesignText) {

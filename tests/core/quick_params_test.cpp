@@ -144,7 +144,9 @@ TEST_F(QuickParams, RealKeysReachTheFilterAndEnterIsSwallowedByTheListedBoxesOnl
     EXPECT_EQ(main.QuickParamBox, Box(2));
 
     // Enter: the quick-bar boxes and Text20-Text25, Text32-Text35 keep it
-    // from the box; the other panel boxes have no filter.
+    // from the box; the other panel boxes have no filter.  The panel's
+    // boxes take keys once the panel is shown.
+    main.HideParam->show();
     std::vector<QLineEdit*> swallowing;
     for (const auto& [no, box] : main.QuickBoxes) swallowing.push_back(box);
     for (int no : {20, 21, 22, 23, 24, 25, 32, 33, 34, 35}) swallowing.push_back(main.PanelBox(no));
