@@ -308,6 +308,8 @@ void DrawThreeLineBreak(ChartHost& w, ChartFile& file1) {
     frame.admin = Program().app.AdminMode == kTrue && f.MaxVolume != 0;
     const int passes = frame.column || frame.admin ? 2 : 1;
     KindReader reader(w, file1);
+    // Each pass and the close line walk the same records.
+    reader.KeepRecords();
     for (int pass = 1;; ++pass) {
         const bool last = pass == passes;
         Pass run(w, reader, frame, !frame.column || pass == 2, pass == 1 && passes == 2);
