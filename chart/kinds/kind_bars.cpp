@@ -53,7 +53,13 @@ KindBar KindReader::ReadRaw(std::int64_t r) {
     if (keeping_ && k >= 0 && k < static_cast<std::int64_t>(kept_.size())) {
         const StoredBar& kept = kept_[static_cast<std::size_t>(k)];
         bar.v = kept.v;
-        bar.date.assign(kept.date, kept.dateLength);
+        // As below: a date of the usual 8 bytes is copied with its length
+        // known.
+        if (kept.dateLength == sizeof kept.date) {
+            bar.date.assign(kept.date, sizeof kept.date);
+        } else {
+            bar.date.assign(kept.date, kept.dateLength);
+        }
     } else {
         const std::string_view bytes = file1_.Bytes(r);
         bar.v = ValuesOf(bytes);
