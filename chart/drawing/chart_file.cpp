@@ -14,19 +14,6 @@ constexpr std::int64_t kBlockRecords = 1024;
 
 }  // namespace
 
-BarValues ValuesOf(std::string_view record) {
-    BarValues v;
-    v.RecordNo = GetInteger(record, 0);
-    v.Open = GetSingle(record, 12);
-    v.Close = GetSingle(record, 16);
-    v.High = GetSingle(record, 20);
-    v.Low = GetSingle(record, 24);
-    v.Volume = GetSingle(record, 36);
-    v.BuyBalance = GetSingle(record, 40);
-    v.SellBalance = GetSingle(record, 44);
-    return v;
-}
-
 void ChartFile::Open(const std::string& path) {
     DropBlock();
     file_.Open(path, kLength, FileAccess::ReadOnly);
@@ -72,7 +59,5 @@ QuoteRecord& ChartFile::Read(std::int64_t r, QuoteRecord& into) {
     into = QuoteRecord::Decode(Bytes(r));
     return into;
 }
-
-BarValues ChartFile::Values(std::int64_t r) { return ValuesOf(Bytes(r)); }
 
 }  // namespace ranvik

@@ -53,7 +53,7 @@ public:
     QuoteRecord& Read(std::int64_t r, QuoteRecord& into);
     // The 52 bytes of record r; valid until the next call.
     std::string_view Bytes(std::int64_t r);
-    BarValues Values(std::int64_t r);
+    BarValues Values(std::int64_t r);  // inline, below
     // Drops what was read ahead: the file was written meanwhile.
     void Forget();
 
@@ -66,6 +66,22 @@ private:
     std::int64_t count_ = 0;
 };
 
-BarValues ValuesOf(std::string_view record);
+// Inline, as Values: a whole-file walk takes the numbers where it keeps
+// them.  Returned through memory from a call they are written in small
+// pieces and read back in large ones, which stalls every record.
+inline BarValues ValuesOf(std::string_view record) {
+    BarValues v;
+    v.RecordNo = GetInteger(record, 0);
+    v.Open = GetSingle(record, 12);
+    v.Close = GetSingle(record, 16);
+    v.High = GetSingle(record, 20);
+    v.Low = GetSingle(record, 24);
+    v.Volume = GetSingle(record, 36);
+    v.BuyBalance = GetSingle(record, 40);
+    v.SellBalance = GetSingle(record, 44);
+    return v;
+}
+
+inline BarValues ChartFile::Values(std::int64_t r) { return ValuesOf(Bytes(r)); }
 
 }  // namespace ranvik

@@ -49,9 +49,43 @@ KindReader::~KindReader() {
 
 KindBar KindReader::ReadRaw(std::int64_t r) {
     KindBar bar;
-    const std::string_view bytes = file1_.Bytes(r);
-    bar.v = ValuesOf(bytes);
-    bar.date = std::string(bytes.substr(kDateOffset, 8));
+    const std::int64_t k = r - keptFrom_;
+    if (keeping_ && k >= 0 && k < static_cast<std::int64_t>(kept_.size())) {
+        const StoredBar& kept = kept_[static_cast<std::size_t>(k)];
+        bar.v = kept.v;
+        // As below: a date of the usual 8 bytes is copied with its length
+        // known.
+        if (kept.dateLength == sizeof kept.date) {
+            bar.date.assign(kept.date, sizeof kept.date);
+        } else {
+            bar.date.assign(kept.date, kept.dateLength);
+        }
+    } else {
+        const std::string_view bytes = file1_.Bytes(r);
+        bar.v = ValuesOf(bytes);
+        // Every record is whole here; the date's 8 bytes are copied as a
+        // block of a known length, which costs a long walk far less than a
+        // copy of a length found at run time.
+        if (bytes.size() >= kDateOffset + 8) {
+            bar.date.assign(bytes.data() + kDateOffset, 8);
+        } else {
+            bar.date = std::string(bytes.substr(kDateOffset, 8));
+        }
+        if (keeping_) {
+            if (kept_.empty()) {
+                keptFrom_ = r;
+                // Room for the rest of the file at once: growing copies what
+                // was kept.
+                const std::int64_t rest = window_.Fields().RecordCount - r + 1;
+                if (rest > 0) kept_.reserve(static_cast<std::size_t>(rest));
+            }
+            if (r == keptFrom_ + static_cast<std::int64_t>(kept_.size())) {
+                StoredBar& kept = kept_.emplace_back();
+                kept.v = bar.v;
+                kept.dateLength = static_cast<std::uint8_t>(bar.date.copy(kept.date, sizeof kept.date));
+            }
+        }
+    }
     last_ = r;
     lastValues_ = bar.v;
     return bar;

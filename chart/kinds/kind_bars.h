@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chart/drawing/chart_file.h"
 #include "chart/drawing/chart_host.h"
@@ -46,13 +47,27 @@ public:
     KindBar Read(std::int64_t r, bool walk = true);
     // Record r as it is stored.
     KindBar ReadRaw(std::int64_t r);
+    // From now on the records read one after another are kept as stored, so
+    // that a drawer that walks them again (a second pass, a close line over
+    // the columns) does not read the file again.  File number 1 must stay
+    // the same file while the reader lives.
+    void KeepRecords() { keeping_ = true; }
 
 private:
+    struct StoredBar {
+        BarValues v;
+        char date[8];
+        std::uint8_t dateLength;
+    };
     ChartHost& window_;
     ChartFile& file1_;
     bool correction_;
     std::int64_t last_ = 0;
     BarValues lastValues_;
+    bool keeping_ = false;
+    // Records keptFrom_, keptFrom_ + 1, ... as stored.
+    std::int64_t keptFrom_ = 0;
+    std::vector<StoredBar> kept_;
 };
 
 bool IsActiveWindow(const ChartWindowState& fields);

@@ -49,6 +49,15 @@ float StartPrice(const History& h, float third) {
     return third;
 }
 
+// The colours of the calls made bar by bar.  Named once here: a colour
+// made at the call is handed over in pieces through the stack and read back
+// whole, which stalls every call of a long chart.
+constexpr Color kWhiteLineFill = QBColor(15);
+constexpr Color kWhiteLineEdge = RGB(255, 100, 250);
+constexpr Color kBlackLineFill = RGB(0, 100, 250);
+constexpr Color kVolumeBox = QBColor(10);
+constexpr Color kCloseLine = RGB(150, 130, 255);
+
 struct Frame {
     bool column = false;  // the column variant
     bool inverted = false;
@@ -148,10 +157,10 @@ private:
     void DrawBox(double x1, double y1, double x2, double y2, bool white) {
         if (!drawn_) return;
         if (white) {
-            p_.Line(x1, y1, x2, y2, QBColor(15), LineKind::FilledBox);
-            p_.Line(x1, y1, x2, y2, RGB(255, 100, 250), LineKind::Box);
+            p_.Line(x1, y1, x2, y2, kWhiteLineFill, LineKind::FilledBox);
+            p_.Line(x1, y1, x2, y2, kWhiteLineEdge, LineKind::Box);
         } else {
-            p_.Line(x1, y1, x2, y2, RGB(0, 100, 250), LineKind::FilledBox);
+            p_.Line(x1, y1, x2, y2, kBlackLineFill, LineKind::FilledBox);
         }
     }
 
@@ -238,9 +247,9 @@ private:
     void VolumeBoxes(bool lineMade) {
         p_.Scale(0, f_.VolumeAreaRatio * frame_.Vmax, frame_.P, 0);
         if (drawn_ && frame_.column) {
-            p_.Line(leftL1_ + 1, 0, leftL1_ + 5, totalL1_ / frame_.U, QBColor(10), LineKind::Box);
+            p_.Line(leftL1_ + 1, 0, leftL1_ + 5, totalL1_ / frame_.U, kVolumeBox, LineKind::Box);
         } else if (drawn_ && lineMade) {
-            p_.Line(leftPrev_ + 1, 0, leftL1_ - 1, totalPrev_ / frame_.U, QBColor(10), LineKind::Box);
+            p_.Line(leftPrev_ + 1, 0, leftL1_ - 1, totalPrev_ / frame_.U, kVolumeBox, LineKind::Box);
         }
         if (firstOfTwo_ && totalL1_ / frame_.U / 2 > frame_.Vmax) frame_.Vmax = totalL1_ / frame_.U / 2;
         RestorePriceScale(w_, frame_);
@@ -309,6 +318,8 @@ void DrawThreeLineBreak(ChartHost& w, ChartFile& file1) {
     frame.admin = Program().app.AdminMode == kTrue && f.MaxVolume != 0;
     const int passes = frame.column || frame.admin ? 2 : 1;
     KindReader reader(w, file1);
+    // Each pass and the close line walk the same records.
+    reader.KeepRecords();
     for (int pass = 1;; ++pass) {
         const bool last = pass == passes;
         Pass run(w, reader, frame, !frame.column || pass == 2, pass == 1 && passes == 2);
@@ -357,7 +368,7 @@ void DrawThreeLineBreak(ChartHost& w, ChartFile& file1) {
                 // A close that is no number keeps its day on the time scale,
                 // and the line passes over it from the close before.
                 if (std::isfinite(close)) {
-                    if (std::isfinite(previous)) p.Line(position - 8, previous, position, close, RGB(150, 130, 255));
+                    if (std::isfinite(previous)) p.Line(position - 8, previous, position, close, kCloseLine);
                     previous = close;
                 }
                 position += 7;

@@ -314,27 +314,10 @@ std::int64_t RecordFile::ByteLength() {
 
 std::int64_t RecordFile::RecordCount() { return ByteLength() / static_cast<std::int64_t>(length_); }
 
-std::int16_t GetInteger(std::string_view record, std::size_t offset) {
-    const auto lo = static_cast<unsigned char>(record[offset]);
-    const auto hi = static_cast<unsigned char>(record[offset + 1]);
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8)));
-}
-
 void PutInteger(std::string& record, std::size_t offset, std::int16_t value) {
     const auto u = static_cast<std::uint16_t>(value);
     record[offset] = static_cast<char>(u & 0xFF);
     record[offset + 1] = static_cast<char>(u >> 8);
-}
-
-float GetSingle(std::string_view record, std::size_t offset) {
-    std::uint32_t u = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(&u, record.data() + offset, sizeof u);
-    } else {
-        for (int i = 3; i >= 0; --i)
-            u = (u << 8) | static_cast<unsigned char>(record[offset + static_cast<std::size_t>(i)]);
-    }
-    return std::bit_cast<float>(u);
 }
 
 void PutSingle(std::string& record, std::size_t offset, float value) {

@@ -2,8 +2,10 @@
 // Files of fixed-length records numbered from 1, as the original's random
 // access files: record k lies at byte (k - 1) x length.  Opening never
 // truncates, writing past the end extends the file, nothing ever shortens it.
+#include <bit>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -114,10 +116,26 @@ private:
     bool headDirty_ = false;
 };
 
-// Little-endian fields of records: 2-byte Integer and 4-byte Single.
-std::int16_t GetInteger(std::string_view record, std::size_t offset);
+// Little-endian fields of records: 2-byte Integer and 4-byte Single.  The
+// readers are inline: a walk of a whole file reads several a record, and
+// through calls each comes back in a register that is put aside on the
+// stack and read back with its neighbours in one piece, which stalls.
+inline std::int16_t GetInteger(std::string_view record, std::size_t offset) {
+    const auto lo = static_cast<unsigned char>(record[offset]);
+    const auto hi = static_cast<unsigned char>(record[offset + 1]);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8)));
+}
 void PutInteger(std::string& record, std::size_t offset, std::int16_t value);
-float GetSingle(std::string_view record, std::size_t offset);
+inline float GetSingle(std::string_view record, std::size_t offset) {
+    std::uint32_t u = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(&u, record.data() + offset, sizeof u);
+    } else {
+        for (int i = 3; i >= 0; --i)
+            u = (u << 8) | static_cast<unsigned char>(record[offset + static_cast<std::size_t>(i)]);
+    }
+    return std::bit_cast<float>(u);
+}
 void PutSingle(std::string& record, std::size_t offset, float value);
 
 }  // namespace ranvik

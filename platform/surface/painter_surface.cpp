@@ -323,6 +323,20 @@ bool JoinsInto(const QRect& a, const QRect& b) {
         return a.left() <= b.right() + 1 && b.left() <= a.right() + 1;
     return false;
 }
+
+// The rectangle tests of the waiting fills, on edges: every rectangle that
+// waits is whole and not empty, and QRect's own calls (out of line, with
+// their care for empty and unnormalised rectangles) cost a long chart more
+// than its fills.
+bool Covers(const QRect& outer, const QRect& inner) {
+    return outer.left() <= inner.left() && inner.right() <= outer.right() && outer.top() <= inner.top() &&
+           inner.bottom() <= outer.bottom();
+}
+
+QRect Joined(const QRect& a, const QRect& b) {
+    return QRect(QPoint(std::min(a.left(), b.left()), std::min(a.top(), b.top())),
+                 QPoint(std::max(a.right(), b.right()), std::max(a.bottom(), b.bottom())));
+}
 }  // namespace
 
 // A long chart repaints the same pixels many times over: the latest line of
@@ -333,26 +347,36 @@ bool JoinsInto(const QRect& a, const QRect& b) {
 // are the fill of their union.
 // Called while drawing one call, after its mapping was found.
 void PainterSurface::GatherFill(const QRect& area, Color color) {
-    const QRect r = area & map_.pixels;
-    if (r.isEmpty()) return;
+    // Cut to the device; fills come with left <= right and top <= bottom.
+    const QRect& device = map_.pixels;
+    const int left = std::max(area.left(), device.left()), right = std::min(area.right(), device.right());
+    const int top = std::max(area.top(), device.top()), bottom = std::min(area.bottom(), device.bottom());
+    if (left > right || top > bottom) return;
+    const QRect r(QPoint(left, top), QPoint(right, bottom));
+    // The count is kept in hand: written back through the fills at every
+    // step it costs more than the tests.
+    const int count = fillCount_;
     int kept = 0;
-    for (int i = 0; i < fillCount_; ++i) {
-        if (!r.contains(fills_[i].area)) fills_[kept++] = fills_[i];
+    for (int i = 0; i < count; ++i) {
+        if (Covers(r, fills_[i].area)) continue;
+        if (kept != i) fills_[kept] = fills_[i];
+        ++kept;
     }
-    fillCount_ = kept;
-    if (fillCount_ > 0) {
-        WaitingFill& last = fills_[fillCount_ - 1];
+    if (kept > 0) {
+        WaitingFill& last = fills_[kept - 1];
         if (last.color == color && JoinsInto(last.area, r)) {
-            last.area = last.area.united(r);
+            last.area = Joined(last.area, r);
+            fillCount_ = kept;
             return;
         }
     }
-    if (fillCount_ == kMostWaitingFills) {
+    if (kept == kMostWaitingFills) {
         FillPixels(fills_[0].area, fills_[0].color);
-        std::copy(fills_ + 1, fills_ + fillCount_, fills_);
-        --fillCount_;
+        std::copy(fills_ + 1, fills_ + kept, fills_);
+        --kept;
     }
-    fills_[fillCount_++] = {r, color};
+    fills_[kept] = {r, color};
+    fillCount_ = kept + 1;
 }
 
 void PainterSurface::FlushFills() {
@@ -392,10 +416,13 @@ void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, d
     UseMode(p);
     const bool styled = s.DrawWidth == 1 && s.Style != DrawStyle::Solid;
     if (alongAxis) {
-        // Along an axis: whole pixels, no smoothing, both ends drawn.
-        Smooth(p, false);
+        // Along an axis: whole pixels, no smoothing, both ends drawn.  A
+        // solid one is a fill, which turns smoothing off itself where it
+        // needs the painter: a close line that is strips and slanted steps
+        // by turns would switch the painter's smoothing at every step.
         if (styled) {
             FlushFills();
+            Smooth(p, false);
             UsePen(p, color, s.DrawWidth, s.Style);
             p.drawLine(QPoint(ix1, iy1), QPoint(ix2, iy2));
             return;
