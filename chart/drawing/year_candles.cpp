@@ -49,10 +49,26 @@ struct Candle {
         low = bar.Low;
         label = std::move(year);
     }
+    // A price that is no number (a damaged file) is passed over; one that
+    // the year started with gives way to the first that is.
     void Extend(const QuoteRecord& bar) {
-        close = bar.Close;
-        high = std::max<double>(high, bar.High);
-        low = std::min<double>(low, bar.Low);
+        if (std::isfinite(bar.Close)) close = bar.Close;
+        if (!std::isfinite(open) && std::isfinite(bar.Open)) open = bar.Open;
+        Widen(high, bar.High, true);
+        Widen(low, bar.Low, false);
+    }
+    bool Drawable() const {
+        return std::isfinite(open) && std::isfinite(close) && std::isfinite(high) && std::isfinite(low);
+    }
+
+private:
+    static void Widen(double& extreme, float price, bool up) {
+        if (!std::isfinite(price)) return;
+        if (!std::isfinite(extreme)) {
+            extreme = price;
+        } else {
+            extreme = up ? std::max<double>(extreme, price) : std::min<double>(extreme, price);
+        }
     }
 };
 
@@ -69,14 +85,17 @@ void DrawCandle(YearPane& p, const Candle& c, int k) {
     Surface& s = p.s;
     const double x = 30.0 * k;
     const Color grey = QBColor(8);
-    s.Line(x + 14, c.high, x + 16, c.low, grey, LineKind::FilledBox);
-    // Upright, a falling year is dark; turned over, the other way round.
-    const bool dark = p.inverted ? c.open <= c.close : c.open > c.close;
-    if (dark) {
-        s.Line(x, c.open, x + 29, c.close, grey, LineKind::FilledBox);
-    } else {
-        s.Line(x, c.open, x + 29, c.close, QBColor(15), LineKind::FilledBox);
-        s.Line(x, c.open, x + 29, c.close, grey, LineKind::Box);
+    // A year of no price that is a number has no candle, only its label.
+    if (c.Drawable()) {
+        s.Line(x + 14, c.high, x + 16, c.low, grey, LineKind::FilledBox);
+        // Upright, a falling year is dark; turned over, the other way round.
+        const bool dark = p.inverted ? c.open <= c.close : c.open > c.close;
+        if (dark) {
+            s.Line(x, c.open, x + 29, c.close, grey, LineKind::FilledBox);
+        } else {
+            s.Line(x, c.open, x + 29, c.close, QBColor(15), LineKind::FilledBox);
+            s.Line(x, c.open, x + 29, c.close, grey, LineKind::Box);
+        }
     }
     if (!p.detail) return;
     s.SetCurrentX(x + p.labelOffset);

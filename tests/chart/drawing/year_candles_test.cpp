@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chart/drawing/visible_range.h"
@@ -76,8 +80,8 @@ protected:
         ChartWindowState& f = w.fields;
         f.DataFileName = dir.File("1301d.KDT");
         f.RecordCount = file.Header().RecordNo;
-        f.FileHigh = file.Header().High;
-        f.FileLow = file.Header().Low;
+        f.FileHigh = fileRange ? fileRange->second : file.Header().High;
+        f.FileLow = fileRange ? fileRange->first : file.Header().Low;
         f.IsDaily = daily ? -1 : 0;
         file1.Open(f.DataFileName);
         DrawYearCandles(w, file1);
@@ -110,6 +114,9 @@ protected:
         return out;
     }
     ChartFile file1;
+    // The file's lowest and highest price as its header holds them, when
+    // not the builder's.
+    std::optional<std::pair<float, float>> fileRange;
 };
 
 TEST_F(YearCandlesTest, DailyYearsOfAWidePaneWithBandsLabelsAndTheMarkerOf2000) {
@@ -271,6 +278,36 @@ TEST_F(YearCandlesTest, BodiesUprightAndInverted) {
     EXPECT_TRUE(inverted[2].dark);
     // The scale is turned over: the bottom at the top edge.
     EXPECT_DOUBLE_EQ(w.yearPane.ScaleTop(), YearPaneBottom(90, 130, 0));
+}
+
+// Prices that are no number (a damaged file) are passed over: a year's
+// candle comes from its other bars, and a year whose open is no number has
+// no candle, only its place.
+TEST_F(YearCandlesTest, PricesThatAreNoNumberArePassedOver) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    w.price.Scale(0, 2000, 903, 1000);
+    // As the store keeps the header: from the prices that are numbers.
+    fileRange = {80, 140};
+    Draw({{"06/01/20", 100, 120, nan, 90},
+          {"06/02/20", 110, inf, 140, -inf},
+          {"06/03/20", 115, 118, 125, 95},
+          {"06/01/21", nan, 100, 130, 80},
+          {"06/01/22", 110, 112, 130, 90}});
+    for (const RecordedCall& c : w.yearPane.Calls()) {
+        EXPECT_TRUE(std::isfinite(c.x1) && std::isfinite(c.y1) && std::isfinite(c.x2) && std::isfinite(c.y2))
+            << Describe(c);
+    }
+    const std::vector<DrawnCandle> candles = Candles();
+    ASSERT_EQ(candles.size(), 2u);
+    EXPECT_EQ(candles[0].column, 0);
+    EXPECT_DOUBLE_EQ(candles[0].open, 100);
+    EXPECT_DOUBLE_EQ(candles[0].close, 118);
+    EXPECT_DOUBLE_EQ(candles[0].high, 140);
+    EXPECT_DOUBLE_EQ(candles[0].low, 90);
+    EXPECT_EQ(candles[1].column, 2);
+    EXPECT_DOUBLE_EQ(candles[1].open, 110);
+    EXPECT_DOUBLE_EQ(candles[1].close, 112);
 }
 
 TEST_F(YearCandlesTest, ANarrowPaneShowsCandlesAndGridAlone) {
