@@ -243,6 +243,11 @@ void DrawYears(ChartHost& w, KindReader& reader, int year, bool variant2) {
             } else {
                 x = day > prevDay ? prevX + (day - prevDay) : prevX + day;
             }
+            // A close far beyond the year's first (a first close near 0)
+            // has a percent that is no number: passed over like a bar that
+            // cannot be drawn.
+            if (!newYear && f.LineBaseClose != 0 && !std::isfinite(bar.v.Close / f.LineBaseClose * 100.0f - 100.0f))
+                continue;
             const double endX = prevX, endY = prevY;
             if (newYear) {
                 PrintLegendYear(w, labelYear);

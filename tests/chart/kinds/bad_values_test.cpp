@@ -109,10 +109,17 @@ protected:
             default: DrawThreeLineBreak(w, file1); break;
         }
     }
-    // Every call a pane logged, with the count kept small enough for a pane.
+    // Every call a pane logged, with the count kept small enough for a pane
+    // and every number an ordinary one.
     void ExpectBounded(const char* kind, const char* what) {
-        EXPECT_LT(w.price.Calls().size(), 60000u) << kind << ", " << what;
-        EXPECT_LT(w.indicator.Calls().size(), 60000u) << kind << ", " << what;
+        for (const RecordingSurface* pane : {&w.price, &w.indicator}) {
+            EXPECT_LT(pane->Calls().size(), 60000u) << kind << ", " << what;
+            for (const RecordedCall& c : pane->Calls()) {
+                if (std::isfinite(c.x1) && std::isfinite(c.y1) && std::isfinite(c.x2) && std::isfinite(c.y2)) continue;
+                ADD_FAILURE() << kind << ", " << what << ": " << Describe(c);
+                break;
+            }
+        }
     }
 };
 
@@ -127,6 +134,24 @@ TEST_F(BadValues, EveryKindReturnsWithinWhatThePaneShows) {
             DrawKind(k.box, b);
             ExpectBounded(k.name, v.what);
         }
+    }
+}
+
+// A first close near 0 makes the year's later closes percents beyond any
+// number: every kind passes them over, and the year comparison draws its
+// other years.
+TEST_F(BadValues, AYearsFirstCloseNearZero) {
+    for (const KindCase& k : kKinds) {
+        DataFileBuilder b = Bars();
+        for (int r = 2; r <= b.LastRecord(); ++r) {
+            if (b[r].QuoteDate.substr(6, 2) != "20") continue;
+            b[r].Close = 1e-37f;
+            break;
+        }
+        b.Seal();
+        test::HangGuard guard(std::string(k.name) + ", a year's first close 1e-37");
+        DrawKind(k.box, b);
+        ExpectBounded(k.name, "a year's first close 1e-37");
     }
 }
 
