@@ -75,6 +75,9 @@ void DrawMonthAxis(ChartHost& w, double unit) {
     ChartWindowState& f = w.Fields();
     Surface& p = w.PricePane();
     const auto& days = Program().calendar.MonthDays;
+    // A base bar whose date names no month (a damaged file) has no months
+    // to mark.
+    if (!(f.CompareBaseDate[1] >= 1 && f.CompareBaseDate[1] <= 12)) return;
     int m = static_cast<int>(f.CompareBaseDate[1]) - 1;
     int year = static_cast<int>(f.CompareBaseDate[2]);
     if (m <= 0) {

@@ -155,6 +155,17 @@ TEST_F(BadValues, AYearsFirstCloseNearZero) {
     }
 }
 
+// The stock comparison's base bar dated in no month ("26/01/20", a damaged
+// file): the chart is drawn without its month axis.
+TEST_F(BadValues, StockComparisonFromABarDatedInNoMonth) {
+    DataFileBuilder b = Bars();
+    b[b.LastRecord() - 50].QuoteDate = "26/01/20";
+    b.Seal();
+    DrawKind(2, b);
+    ExpectBounded("stock comparison", "a base bar dated in no month");
+    EXPECT_GT(w.price.CallsOf(Kind::Line).size(), 10u);
+}
+
 // The charts of a file with a bad bar and of the same file without it.
 class BadBar : public BadValues {
 protected:
