@@ -1,8 +1,10 @@
 // The chart program's list table reading on a table of any bytes: the
 // start-up's version check, the list pane filled from the table a choice
 // names (plain or grouped rows), and the data-file grid completed from the
-// all-stocks table.  Reading never changes a table.
+// all-stocks table.  Reading never changes a table, and the list shows no
+// row the table does not hold.
 #include <QComboBox>
+#include <algorithm>
 
 #include "core/list_pane.h"
 #include "core/startup_checks.h"
@@ -27,6 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     chooser.setCurrentIndex(options % 6);
     try {
         BuildStockList(grid, fuzz::FileIn(""), chooser);
+        // The title row, a row for each entry after the header and one blank
+        // row at the end: no row the table does not hold.
+        const auto entries = static_cast<int>(bytes.size() / ListEntry::kLength);
+        fuzz::Check(grid.Rows() <= std::max(entries, 1) + 1, "the list shows no row the table does not hold");
     } catch (const FileError&) {
         // The pane reports a table it cannot read.
     }
