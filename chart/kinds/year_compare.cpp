@@ -243,11 +243,6 @@ void DrawYears(ChartHost& w, KindReader& reader, int year, bool variant2) {
             } else {
                 x = day > prevDay ? prevX + (day - prevDay) : prevX + day;
             }
-            // A close far beyond the year's first (a first close near 0)
-            // has a percent that is no number: passed over like a bar that
-            // cannot be drawn.
-            if (!newYear && f.LineBaseClose != 0 && !std::isfinite(bar.v.Close / f.LineBaseClose * 100.0f - 100.0f))
-                continue;
             const double endX = prevX, endY = prevY;
             if (newYear) {
                 PrintLegendYear(w, labelYear);
@@ -260,6 +255,10 @@ void DrawYears(ChartHost& w, KindReader& reader, int year, bool variant2) {
             // A year whose first close is 0 has no percent: no line.
             const bool drawable = f.LineBaseClose != 0;
             const double y = drawable ? bar.v.Close / f.LineBaseClose * 100.0f - 100.0f : 0.0;
+            // A close far beyond the year's first (a first close near 0)
+            // has a percent that is no number: passed over like a bar that
+            // cannot be drawn.  (A year's first bar is always its own 0 %.)
+            if (!std::isfinite(y)) continue;
             if (!newYear && drawable) p.Line(prevX, prevY, x, y, QBColor(f.YearColorNo));
             const bool last = r == f.RecordCount;
             if (newYear || last) {
