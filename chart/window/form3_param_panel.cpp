@@ -73,12 +73,7 @@ void Form3::SyncParamPanel() {
     Surface& bar = QuickBar();
     const auto on = [this](const char* array, int index = 1) { return Item(array, index).Checked(); };
     // A unit mark right of a quick-bar box, in the bar's current fore colour.
-    const auto mark = [&](int textNo, std::string_view text) {
-        const BoxPlace place = MainBoxPlace(textNo);
-        bar.SetCurrentX(place.left + place.width + 20);
-        bar.SetCurrentY(place.top + 10);
-        bar.Print(text, PrintEnd::SameLine);
-    };
+    const auto mark = [this](int textNo, std::string_view text) { PrintMarkAfter(textNo, text); };
 
     const std::string unit = Check8.Value() == 1 ? std::string("月") : Fields().PeriodUnit.Text();
 

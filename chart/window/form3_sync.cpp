@@ -51,8 +51,14 @@ std::string WithoutBlanks(std::string text) {
 void Form3::PrintMarkAfter(int textNo, std::string_view text) {
     Surface& bar = QuickBar();
     const BoxPlace place = MainBoxPlace(textNo);
-    bar.SetCurrentX(place.left + place.width + 20);
-    bar.SetCurrentY(place.top + 10);
+    const double x = place.left + place.width + 20;
+    const double y = place.top + 10;
+    // A box's mark changes with the overlay ("日" for the Ichimoku periods,
+    // "％" for the envelope) and the bar is only cleared when a window is
+    // activated: the mark before is wiped so the two are not read as one.
+    bar.Line(x, y, x + bar.TextWidth(text), y + bar.TextHeight(text), bar.BackColor(), LineKind::FilledBox);
+    bar.SetCurrentX(x);
+    bar.SetCurrentY(y);
     bar.Print(text, PrintEnd::SameLine);
 }
 

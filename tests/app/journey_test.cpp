@@ -4,6 +4,7 @@
 // folder changed that should not.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QToolButton>
 #include <functional>
@@ -166,6 +167,24 @@ TEST_F(JourneyTest, TheResultsWindowFromEachWayInAndPrinting) {
     EXPECT_EQ(ended.count(), 1);
     EXPECT_EQ(ChangedFiles(), std::vector<std::string>{});
     EXPECT_EQ(NewFiles(), std::vector<std::string>{});
+}
+
+// An overlay turned on and off from the menu leaves the quick bar's second
+// period box as it was: the Ichimoku's "日" beside it is wiped when the
+// envelope's "％" comes back in its place.
+TEST_F(JourneyTest, TheQuickBarAfterAnOverlayOnAndOff) {
+    MDIForm1& main = StartProgram();
+    DoubleClickFile("8306d.KDT");
+    // From the envelope box's right edge to the Kagi box: where its mark is.
+    const QRect box = main.QuickBoxes.at(5)->geometry();
+    const QRect room(box.right() + 1, 0, main.QuickBoxes.at(6)->geometry().left() - box.right() - 1,
+                     main.Picture3->height());
+    const QImage before = main.Picture3->Image().copy(room);
+    Choose("指標(&A)", "一目均衡表(&H)");
+    EXPECT_NE(main.Picture3->Image().copy(room), before);
+    Choose("指標(&A)", "一目均衡表(&H)");
+    EXPECT_EQ(main.Picture3->Image().copy(room), before);
+    EXPECT_EQ(Messages(), std::vector<std::string>{});
 }
 
 }  // namespace
