@@ -110,8 +110,27 @@ TEST_F(CollectionRunTest, ANewWeeklyStockAboveFiveHundredIsFilledAndGetsItsMargi
     ExpectIdle("107");
 }
 
+// Records each message as the recording service does, with whether the
+// main window behind it took input and which pointer it showed.
+class BusyNotingMessages : public MessageService {
+public:
+    BusyNotingMessages(const MDIForm1& window, MessageService& recorder) : window_(window), recorder_(recorder) {}
+    MessageAnswer Show(const ShownMessage& message) override {
+        behind.emplace_back(window_.isEnabled(), MousePointerOf(&window_));
+        return recorder_.Show(message);
+    }
+    void Beep() override { recorder_.Beep(); }
+    std::vector<std::pair<bool, int>> behind;
+
+private:
+    const MDIForm1& window_;
+    MessageService& recorder_;
+};
+
 TEST_F(CollectionRunTest, EveryFailureOfANewStockDeletesTheFileItMadeAndLeavesTheWindowUsable) {
     const int closed = test::ClosedPort();
+    // `busy`: the download's own messages come while the window is still
+    // disabled; the driver's after the download come with it usable again.
     const struct {
         const char* name;
         std::string address;  // path on the server, or a whole address
@@ -119,29 +138,31 @@ TEST_F(CollectionRunTest, EveryFailureOfANewStockDeletesTheFileItMadeAndLeavesTh
         std::vector<std::string> messages;
         std::size_t requests;
         const char* report;
+        bool busy;
     } cases[] = {
         {"404 on page 3", "/yahoo/quote/9999.T/history?", "1301",
          {"103, インターネットのアクセスに失敗しました\r\nホームページアドレス(URL)又はモデムの電源などを確認して下さい"},
-         3, nullptr},
+         3, nullptr, true},
         {"server error", "/broken/yahoo/quote/9999.T/history?", "1301",
          {"103, インターネットのアクセスに失敗しました\r\nホームページアドレス(URL)又はモデムの電源などを確認して下さい"},
-         1, nullptr},
+         1, nullptr, true},
         {"refused", "http://127.0.0.1:" + std::to_string(closed) + "/yahoo/quote/9999.T/history?", "1301",
-         {"104, インターネット異常。再試行して下さい"}, 0, nullptr},
+         {"104, インターネット異常。再試行して下さい"}, 0, nullptr, true},
         {"time-out", "/slow/yahoo/quote/9999.T/history?", "1301", {"104, インターネット異常。再試行して下さい"}, 1,
-         nullptr},
-        {"cut", "/cut/yahoo/quote/9999.T/history?", "1301", {"104, インターネット異常。再試行して下さい"}, 1, nullptr},
+         nullptr, true},
+        {"cut", "/cut/yahoo/quote/9999.T/history?", "1301", {"104, インターネット異常。再試行して下さい"}, 1, nullptr,
+         true},
         {"no known site", "/other/quote/9999.T/history?", "1301", {"102, 指定したアドレスではデータ収集出来ません。"},
-         0, nullptr},
+         0, nullptr, true},
         {"kind 3", "/nikke/quote/9999.T/history?", "1301", {"102, 指定したアドレスではデータ収集出来ません。"}, 0,
-         nullptr},
+         nullptr, true},
         {"no quote segment", "/yahoo/stocks/history?", "1301", {"102, 指定したアドレスではデータ収集出来ません。"}, 0,
-         nullptr},
+         nullptr, true},
         {"code below 100 without its line", "/yahoo/quote/9999.T/history?", "0010",
-         {"307, 銘柄コードの定義が有りません　"}, 0, nullptr},
+         {"307, 銘柄コードの定義が有りません　"}, 0, nullptr, true},
         {"pages without rows", "/empty/yahoo/quote/9999.T/history?", "1301", {"106, データ無し。   "}, 8,
-         "作成失敗"},
-        {"kind 4 has no reader", "/kabuc/quote/chart", "1301", {"106, データ無し。   "}, 1, "作成失敗"},
+         "作成失敗", false},
+        {"kind 4 has no reader", "/kabuc/quote/chart", "1301", {"106, データ無し。   "}, 1, "作成失敗", false},
     };
     server.Fallback(test::HistoryPage({}));
     server.Page("/yahoo/quote/1301.t/history", test::HistoryPage({"2024/5/17"}));
@@ -154,9 +175,13 @@ TEST_F(CollectionRunTest, EveryFailureOfANewStockDeletesTheFileItMadeAndLeavesTh
     StartAt("/yahoo/quote/9999.T/history?");
     form->Option1->click();
     panel->Option4->click();
+    auto noting = std::make_unique<BusyNotingMessages>(*form, *messages);
+    BusyNotingMessages* seen = noting.get();
+    std::unique_ptr<MessageService> recorder = InstallMessageService(std::move(noting));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         messages->shown.clear();
+        seen->behind.clear();
         server.ClearRequests();
         test::WriteBytes(dir.File("株HTML3.htm"), "page 3 of the run before");
         form->Combo2->setEditText(QString::fromStdString(c.address.rfind("http", 0) == 0 ? c.address
@@ -164,6 +189,8 @@ TEST_F(CollectionRunTest, EveryFailureOfANewStockDeletesTheFileItMadeAndLeavesTh
         Target(c.code, ".t", false, true);
         panel->更新作成_MouseUp(1, 1);
         EXPECT_EQ(MessageTexts(), c.messages);
+        const std::pair<bool, int> behind = c.busy ? std::pair{false, 11} : std::pair{true, 0};
+        EXPECT_EQ(seen->behind, std::vector(c.messages.size(), behind));
         EXPECT_EQ(server.Requests().size(), c.requests);
         const std::string file = dir.File(c.code + "d.KDT");
         EXPECT_FALSE(FileExists(file));
@@ -179,6 +206,7 @@ TEST_F(CollectionRunTest, EveryFailureOfANewStockDeletesTheFileItMadeAndLeavesTh
             EXPECT_EQ(test::ReadBytes(dir.File("株HTML3.htm")), "page 3 of the run before");
         }
     }
+    InstallMessageService(std::move(recorder));
 }
 
 TEST_F(CollectionRunTest, AWeeklyUpdateDeletesThePagesOfALongerRunAndASeriesGoesByItsUrlListCode) {
