@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "platform/color/qt_color.h"
+#include "platform/surface/tiny_rings.h"
 
 namespace ranvik {
 
@@ -460,14 +461,28 @@ void PainterSurface::DrawEllipse(double x, double y, double radius, Color color,
         cy - ry > area.bottom()) {
         return;
     }
+    const bool smooth = SmoothsSlantedLines() && (State().Mode == DrawMode::Copy || !SupportsXor());
+    if (smooth && DrewTinyRing(*p, cx, cy, rx, ry, color)) return;
     FlushLines(*p);
     UseMode(*p);
     UsePen(*p, color, State().DrawWidth, State().Style);
-    const bool smooth = SmoothsSlantedLines() && (State().Mode == DrawMode::Copy || !SupportsXor());
     Smooth(*p, smooth);
     const double o = smooth ? 0.5 : 0;
     p->drawEllipse(QPointF(cx + o, cy + o), rx, ry);
     Drawn();
+}
+
+bool PainterSurface::DrewTinyRing(QPainter& p, double cx, double cy, double rx, double ry, Color color) {
+    const SurfaceState& s = State();
+    if (rx > kTinyRingRadius || ry > kTinyRingRadius || PenPixels(s.DrawWidth) != 1 ||
+        s.Style != DrawStyle::Solid || !WritesPixels()) {
+        return false;
+    }
+    // What waits lies under the ring.
+    FlushLines(p);
+    if (!BlendTinyRing(cx, cy, rx, ry, color)) return false;
+    Drawn();
+    return true;
 }
 
 void PainterSurface::DrawCircle(double x, double y, double radius, Color color, bool arc, double start,
@@ -485,10 +500,11 @@ void PainterSurface::DrawCircle(double x, double y, double radius, Color color, 
         cy - r > area.bottom()) {
         return;
     }
+    const bool smooth = SmoothsSlantedLines() && (State().Mode == DrawMode::Copy || !SupportsXor());
+    if (!arc && smooth && DrewTinyRing(*p, cx, cy, r, r, color)) return;
     FlushLines(*p);
     UseMode(*p);
     UsePen(*p, color, State().DrawWidth, State().Style);
-    const bool smooth = SmoothsSlantedLines() && (State().Mode == DrawMode::Copy || !SupportsXor());
     Smooth(*p, smooth);
     const double o = smooth ? 0.5 : 0;
     const QPointF centre(cx + o, cy + o);

@@ -63,6 +63,14 @@ protected:
     virtual bool FillPixels(const QRect& /*area*/, Color /*color*/) { return false; }
     // True while FillPixels would write (fills may then wait, see GatherFill).
     virtual bool WritesPixels() const { return false; }
+    // Blends a ring far smaller than a pixel (see tiny_rings.h; centre and
+    // radii in device pixels) in a smoothed solid pen of one pixel straight
+    // into the device, over what it shows; false when the device cannot be
+    // written so (the painter draws it then).  Only called while the painter
+    // is active and nothing gathered or waiting is left to be drawn.
+    virtual bool BlendTinyRing(double /*cx*/, double /*cy*/, double /*rx*/, double /*ry*/, Color /*color*/) {
+        return false;
+    }
 
     void DrawLine(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
     void DrawCircle(double x, double y, double radius, Color color, bool arc, double start,
@@ -124,6 +132,10 @@ private:
     void UseMode(QPainter& p);
     void UsePen(QPainter& p, Color color, int drawWidth, enum DrawStyle style);
     void Smooth(QPainter& p, bool on);
+    // A whole ring of radii rx, ry about (cx, cy) on the device, drawn
+    // smoothed in copy mode: blended straight into the device when it is
+    // far smaller than a pixel and the device can take it.
+    bool DrewTinyRing(QPainter& p, double cx, double cy, double rx, double ry, Color color);
     void DrawBox(QPainter& p, double x1, double y1, double x2, double y2, Color color, bool filled);
     void DrawSegment(QPainter& p, double x1, double y1, double x2, double y2, Color color);
     // The gathered line is complete: it joins the batch of two-point lines

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/color/qt_color.h"
+#include "platform/surface/tiny_rings.h"
 
 namespace ranvik {
 
@@ -100,6 +101,14 @@ bool ScreenSurface::FillPixels(const QRect& area, Color color) {
     } else {
         for (int n = height; n > 0; --n, pixel += step) std::fill_n(pixel, width, value);
     }
+    return true;
+}
+
+bool ScreenSurface::BlendTinyRing(double cx, double cy, double rx, double ry, Color color) {
+    if (pixels_ == nullptr) return false;
+    const PixelRows rows{reinterpret_cast<quint32*>(pixels_), image_.bytesPerLine() / qsizetype(sizeof(quint32)),
+                         image_.width(), image_.height()};
+    ranvik::BlendTinyRing(rows, cx, cy, rx, ry, color);
     return true;
 }
 

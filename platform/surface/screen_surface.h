@@ -48,6 +48,7 @@ protected:
     void Drawn() override;
     bool FillPixels(const QRect& area, Color color) override;
     bool WritesPixels() const override { return pixels_ != nullptr; }
+    bool BlendTinyRing(double cx, double cy, double rx, double ry, Color color) override;
     bool ReusesShapedText() const override { return true; }
     bool DrawsLongLinesInPieces() const override { return true; }
     bool BatchesThinLines() const override { return true; }
