@@ -194,6 +194,12 @@ void PainterSurface::EndPendingLine(QPainter& p) {
         return;
     }
     DrawBatch(p);
+    // A one-pixel pen is solid unless it is styled (a wider one always is).
+    const bool thinSolid = PenPixels(pendingWidth_) == 1 && (pendingStyle_ == DrawStyle::Solid || pendingWidth_ > 1);
+    if (thinSolid && SmoothsSlantedLines() && StrokeThinPolyline(pending_.constData(), pending_.size(), pendingColor_)) {
+        pending_.clear();
+        return;
+    }
     GatheredLinePen(p, pendingColor_, pendingWidth_, pendingStyle_);
     const bool longWide = pending_.size() > kLongLine && PenPixels(pendingWidth_) > 1;
     if (!longWide || !DrawsLongLinesInPieces() || !DrawRunningLine(p)) p.drawPolyline(pending_);
@@ -202,6 +208,10 @@ void PainterSurface::EndPendingLine(QPainter& p) {
 
 void PainterSurface::DrawBatch(QPainter& p) {
     if (batch_.isEmpty()) return;
+    if (SmoothsSlantedLines() && StrokeThinLines(batch_.constData(), batch_.size(), batchColor_)) {
+        batch_.clear();
+        return;
+    }
     GatheredLinePen(p, batchColor_, batchWidth_, DrawStyle::Solid);
     p.drawLines(batch_.constData(), static_cast<int>(batch_.size()));
     batch_.clear();

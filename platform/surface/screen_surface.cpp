@@ -27,6 +27,7 @@ void ScreenSurface::EndPainting() {
         painter_->end();
         painter_.reset();
         pixels_ = nullptr;
+        thinLines_.reset();
     }
 }
 
@@ -64,6 +65,8 @@ QPainter* ScreenSurface::ActivePainter() {
         // without the cut, in about half the time.
         painter_->setClipRect(QRect(0, 0, image_.width(), image_.height()));
         pixels_ = image_.bits();
+        thinLines_.emplace(reinterpret_cast<std::uint32_t*>(pixels_), image_.bytesPerLine() / qsizetype(sizeof(quint32)),
+                           image_.width(), image_.height());
         ForgetPainterState();
     }
     return painter_.get();
@@ -100,6 +103,20 @@ bool ScreenSurface::FillPixels(const QRect& area, Color color) {
     } else {
         for (int n = height; n > 0; --n, pixel += step) std::fill_n(pixel, width, value);
     }
+    return true;
+}
+
+bool ScreenSurface::StrokeThinPolyline(const QPointF* points, qsizetype count, Color color) {
+    if (!thinLines_) return false;
+    thinLines_->SetColor(color);
+    thinLines_->Polyline(points, count);
+    return true;
+}
+
+bool ScreenSurface::StrokeThinLines(const QLineF* lines, qsizetype count, Color color) {
+    if (!thinLines_) return false;
+    thinLines_->SetColor(color);
+    thinLines_->Lines(lines, count);
     return true;
 }
 

@@ -8,9 +8,11 @@
 #include <QPainter>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/surface/painter_surface.h"
+#include "platform/surface/thin_lines.h"
 
 namespace ranvik {
 
@@ -48,6 +50,8 @@ protected:
     void Drawn() override;
     bool FillPixels(const QRect& area, Color color) override;
     bool WritesPixels() const override { return pixels_ != nullptr; }
+    bool StrokeThinPolyline(const QPointF* points, qsizetype count, Color color) override;
+    bool StrokeThinLines(const QLineF* lines, qsizetype count, Color color) override;
     bool ReusesShapedText() const override { return true; }
     bool DrawsLongLinesInPieces() const override { return true; }
     bool BatchesThinLines() const override { return true; }
@@ -65,6 +69,9 @@ private:
     // The image's pixels while the painter is active (the image is not
     // shared then, so writing them needs no copy).
     uchar* pixels_ = nullptr;
+    // Thin lines written into those pixels (see ThinLinePixels), while they
+    // can be written.
+    std::optional<ThinLinePixels> thinLines_;
     double fixedRatio_ = 0;
     bool updatePending_ = false;
 };
