@@ -195,8 +195,9 @@ void PainterSurface::EndPendingLine(QPainter& p) {
     }
     DrawBatch(p);
     // A one-pixel pen is solid unless it is styled (a wider one always is).
-    const bool thinSolid = PenPixels(pendingWidth_) == 1 && (pendingStyle_ == DrawStyle::Solid || pendingWidth_ > 1);
-    if (thinSolid && SmoothsSlantedLines() && StrokeThinPolyline(pending_.constData(), pending_.size(), pendingColor_)) {
+    const bool thinSolid = PenPixels(pendingWidth_) == 1 &&
+                           (pendingStyle_ == DrawStyle::Solid || pendingWidth_ > 1) && SmoothsSlantedLines();
+    if (thinSolid && StrokeThinPolyline(pending_.constData(), pending_.size(), pendingColor_)) {
         pending_.clear();
         return;
     }

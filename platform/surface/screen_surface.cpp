@@ -65,8 +65,8 @@ QPainter* ScreenSurface::ActivePainter() {
         // without the cut, in about half the time.
         painter_->setClipRect(QRect(0, 0, image_.width(), image_.height()));
         pixels_ = image_.bits();
-        thinLines_.emplace(reinterpret_cast<std::uint32_t*>(pixels_), image_.bytesPerLine() / qsizetype(sizeof(quint32)),
-                           image_.width(), image_.height());
+        thinLines_.emplace(reinterpret_cast<std::uint32_t*>(pixels_),
+                           image_.bytesPerLine() / qsizetype(sizeof(quint32)), image_.width(), image_.height());
         ForgetPainterState();
     }
     return painter_.get();

@@ -30,12 +30,20 @@ ThinLinePixels::ThinLinePixels(std::uint32_t* pixels, qsizetype step, int width,
     : pixels_(pixels), step_(step), width_(width), height_(height) {}
 
 void ThinLinePixels::SetColor(Color color) {
-    if (colorKnown_ && color == color_) return;
-    color_ = color;
-    colorKnown_ = true;
+    for (int i = 0; i < keptCount_; ++i) {
+        if (kept_[i].color == color) {
+            shaded_ = kept_[i].shaded;
+            return;
+        }
+    }
+    Shades& shades = kept_[nextKept_];
+    nextKept_ = (nextKept_ + 1) % kKeptColors;
+    keptCount_ = std::max(keptCount_, nextKept_ == 0 ? kKeptColors : nextKept_);
+    shades.color = color;
     const std::uint32_t value =
         0xff000000u | std::uint32_t{color.r} << 16 | std::uint32_t{color.g} << 8 | std::uint32_t{color.b};
-    for (std::uint32_t c = 0; c < 256; ++c) shaded_[c] = Scaled(value, c);
+    for (std::uint32_t c = 0; c < 256; ++c) shades.shaded[c] = Scaled(value, c);
+    shaded_ = shades.shaded;
 }
 
 void ThinLinePixels::Polyline(const QPointF* points, qsizetype count) {

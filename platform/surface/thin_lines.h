@@ -51,10 +51,18 @@ private:
     qsizetype step_;
     int width_;
     int height_;
-    bool colorKnown_ = false;
-    Color color_;
-    // The colour times each coverage, worked out once per colour.
-    std::uint32_t shaded_[256] = {};
+    // The colour times each coverage, worked out once per colour and kept
+    // for the few colours a chart's lines take turns in (one segment of each
+    // of several lines per bar).
+    struct Shades {
+        Color color;
+        std::uint32_t shaded[256];
+    };
+    static constexpr int kKeptColors = 8;
+    Shades kept_[kKeptColors];
+    int keptCount_ = 0;
+    int nextKept_ = 0;
+    const std::uint32_t* shaded_ = nullptr;
 };
 
 }  // namespace ranvik
