@@ -5,6 +5,10 @@
 #include <cstdlib>
 #include <utility>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace ranvik {
 
 namespace {
@@ -32,7 +36,7 @@ ThinLinePixels::ThinLinePixels(std::uint32_t* pixels, qsizetype step, int width,
 void ThinLinePixels::SetColor(Color color) {
     for (int i = 0; i < keptCount_; ++i) {
         if (kept_[i].color == color) {
-            shaded_ = kept_[i].shaded;
+            shades_ = &kept_[i];
             return;
         }
     }
@@ -42,8 +46,12 @@ void ThinLinePixels::SetColor(Color color) {
     shades.color = color;
     const std::uint32_t value =
         0xff000000u | std::uint32_t{color.r} << 16 | std::uint32_t{color.g} << 8 | std::uint32_t{color.b};
-    for (std::uint32_t c = 0; c < 256; ++c) shades.shaded[c] = Scaled(value, c);
-    shaded_ = shades.shaded;
+    for (std::uint32_t c = 0; c < 256; ++c) {
+        shades.shaded[c] = Scaled(value, c);
+        const std::uint64_t rest = 255 - (shades.shaded[c] >> 24);
+        shades.rest[c] = rest | rest << 16 | rest << 32 | rest << 48;
+    }
+    shades_ = &shades;
 }
 
 void ThinLinePixels::Polyline(const QPointF* points, qsizetype count) {
@@ -73,7 +81,7 @@ void ThinLinePixels::Point(double x, double y) {
     // Rounded half up, as the painter rounds a point.
     const int ix = static_cast<int>(std::floor(x + 0.5)), iy = static_cast<int>(std::floor(y + 0.5));
     if (ix < 0 || ix >= width_ || iy < 0 || iy >= height_) return;
-    pixels_[iy * step_ + ix] = shaded_[255];
+    pixels_[iy * step_ + ix] = shades_->shaded[255];
 }
 
 bool ThinLinePixels::Cut(double& x1, double& y1, double& x2, double& y2) const {
@@ -150,29 +158,9 @@ void ThinLinePixels::Segment(double x1, double y1, double x2, double y2, int cap
 void ThinLinePixels::Blend(int x, int y, int coverage) {
     if (coverage == 0 || x < 0 || x >= width_ || y < 0 || y >= height_) return;
     std::uint32_t& pixel = pixels_[y * step_ + x];
-    const std::uint32_t c = shaded_[coverage];
+    const std::uint32_t c = shades_->shaded[coverage];
     pixel = c + Scaled(pixel, 255 - (c >> 24));
 }
-
-namespace {
-
-// Two pixels of a step, the first getting 255 - alpha of the coverage and
-// the second alpha; `next` is how far the second lies from the first.
-struct StepPair {
-    const std::uint32_t* shaded;
-    qsizetype next;
-    void Draw(std::uint32_t* pixel, std::uint32_t alpha, int part) const {
-        Put(pixel[0], ((255 - alpha) * part) >> 6);
-        Put(pixel[next], (alpha * part) >> 6);
-    }
-    void Put(std::uint32_t& pixel, std::uint32_t coverage) const {
-        if (coverage == 0) return;
-        const std::uint32_t c = shaded[coverage];
-        pixel = c + Scaled(pixel, 255 - (c >> 24));
-    }
-};
-
-}  // namespace
 
 void ThinLinePixels::Steps(int first, int last, int startCoverage, int endCoverage, int across, int increment,
                            bool vertical) {
@@ -182,46 +170,99 @@ void ThinLinePixels::Steps(int first, int last, int startCoverage, int endCovera
     const int alongSize = vertical ? height_ : width_, acrossSize = vertical ? width_ : height_;
     const bool inside = first >= 0 && drawnLast < alongSize && std::min(acrossFirst, acrossLast) >= 0 &&
                         std::max(acrossFirst, acrossLast) + 1 < acrossSize;
-    if (!inside) {
-        // Near the edges: each pixel on its own, those outside left out.
-        auto pair = [&](int a, int b, int part) {
-            const std::uint32_t alpha = static_cast<std::uint8_t>(b >> 8);
-            const int c0 = static_cast<int>(((255 - alpha) * static_cast<std::uint32_t>(part)) >> 6);
-            const int c1 = static_cast<int>((alpha * static_cast<std::uint32_t>(part)) >> 6);
-            if (vertical) {
-                Blend(b >> 16, a, c0);
-                Blend((b >> 16) + 1, a, c1);
-            } else {
-                Blend(a, b >> 16, c0);
-                Blend(a, (b >> 16) + 1, c1);
-            }
-        };
-        int b = across;
-        pair(first, b, startCoverage);
-        b += increment;
-        int a = first + 1;
-        for (; a < last; ++a, b += increment) pair(a, b, 64);
-        if (endCoverage != 0) pair(a, b, endCoverage);
+    if (inside) {
+        if (vertical) {
+            InsideSteps<true>(first, last, startCoverage, endCoverage, across, increment);
+        } else {
+            InsideSteps<false>(first, last, startCoverage, endCoverage, across, increment);
+        }
         return;
     }
-    // Every pixel inside: straight down the rows or along the row.
-    const StepPair pair{shaded_, vertical ? 1 : step_};
-    const qsizetype alongStep = vertical ? step_ : 1;
-    const qsizetype acrossStep = vertical ? 1 : step_;
-    auto at = [&](int a, int b) {
-        return pixels_ + (vertical ? a * step_ : a) + static_cast<qsizetype>(b >> 16) * acrossStep;
+    // Near the edges: each pixel on its own, those outside left out.
+    auto pair = [&](int a, int b, int part) {
+        const std::uint32_t alpha = static_cast<std::uint8_t>(b >> 8);
+        const int c0 = static_cast<int>(((255 - alpha) * static_cast<std::uint32_t>(part)) >> 6);
+        const int c1 = static_cast<int>((alpha * static_cast<std::uint32_t>(part)) >> 6);
+        if (vertical) {
+            Blend(b >> 16, a, c0);
+            Blend((b >> 16) + 1, a, c1);
+        } else {
+            Blend(a, b >> 16, c0);
+            Blend(a, (b >> 16) + 1, c1);
+        }
     };
     int b = across;
-    pair.Draw(at(first, b), static_cast<std::uint8_t>(b >> 8), startCoverage);
+    pair(first, b, startCoverage);
     b += increment;
     int a = first + 1;
-    if (a < last) {
-        std::uint32_t* line = pixels_ + (vertical ? a * step_ : a);
-        for (; a < last; ++a, b += increment, line += alongStep) {
-            pair.Draw(line + static_cast<qsizetype>(b >> 16) * acrossStep, static_cast<std::uint8_t>(b >> 8), 64);
-        }
+    for (; a < last; ++a, b += increment) pair(a, b, 64);
+    if (endCoverage != 0) pair(a, b, endCoverage);
+}
+
+namespace {
+
+// Blends the colour into two pixels of a step, `first` getting the
+// coverage c0 and `second` c1.  Two pixels side by side (a line that steps
+// down the rows) are read and written together.
+template <bool kSideBySide>
+inline void BlendTwo(std::uint32_t* first, std::uint32_t* second, const std::uint32_t* shaded,
+                     const std::uint64_t* rest, std::uint32_t c0, std::uint32_t c1) {
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i below = kSideBySide ? _mm_loadl_epi64(reinterpret_cast<const __m128i*>(first))
+                                      : _mm_unpacklo_epi32(_mm_cvtsi32_si128(static_cast<int>(*first)),
+                                                           _mm_cvtsi32_si128(static_cast<int>(*second)));
+    const __m128i keep = _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(rest + c0)),
+                                            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(rest + c1)));
+    // Each byte times what is kept / 255, rounded as Scaled rounds (no lane
+    // overflows: 255 * 255 + 254 + 128 < 65536).
+    __m128i t = _mm_mullo_epi16(_mm_unpacklo_epi8(below, zero), keep);
+    t = _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), _mm_set1_epi16(0x80)), 8);
+    const __m128i colour = _mm_unpacklo_epi32(_mm_cvtsi32_si128(static_cast<int>(shaded[c0])),
+                                              _mm_cvtsi32_si128(static_cast<int>(shaded[c1])));
+    // Added as whole pixels, as the painter adds them.
+    const __m128i result = _mm_add_epi32(_mm_packus_epi16(t, zero), colour);
+    if (kSideBySide) {
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(first), result);
+    } else {
+        *first = static_cast<std::uint32_t>(_mm_cvtsi128_si32(result));
+        *second = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(result, 4)));
     }
-    if (endCoverage != 0) pair.Draw(at(a, b), static_cast<std::uint8_t>(b >> 8), endCoverage);
+#else
+    *first = shaded[c0] + Scaled(*first, 255 - (shaded[c0] >> 24));
+    *second = shaded[c1] + Scaled(*second, 255 - (shaded[c1] >> 24));
+#endif
+}
+
+}  // namespace
+
+template <bool kDownRows>
+void ThinLinePixels::InsideSteps(int first, int last, int startCoverage, int endCoverage, int across,
+                                 int increment) {
+    const std::uint32_t* shaded = shades_->shaded;
+    const std::uint64_t* rest = shades_->rest;
+    const qsizetype along = kDownRows ? step_ : 1;
+    const qsizetype next = kDownRows ? 1 : step_;
+    std::uint32_t* line = pixels_ + first * along;
+    auto step = [&](int b, std::uint32_t part) {
+        const std::uint32_t alpha = static_cast<std::uint8_t>(b >> 8);
+        std::uint32_t* pixel = line + (b >> 16) * next;
+        BlendTwo<kDownRows>(pixel, pixel + next, shaded, rest, ((255 - alpha) * part) >> 6, (alpha * part) >> 6);
+    };
+    int b = across;
+    step(b, static_cast<std::uint32_t>(startCoverage));
+    for (int a = first + 1; a < last; ++a) {
+        b += increment;
+        line += along;
+        const std::uint32_t alpha = static_cast<std::uint8_t>(b >> 8);
+        std::uint32_t* pixel = line + (b >> 16) * next;
+        BlendTwo<kDownRows>(pixel, pixel + next, shaded, rest, 255 - alpha, alpha);
+    }
+    if (endCoverage != 0) {
+        b += increment;
+        line += along;
+        step(b, static_cast<std::uint32_t>(endCoverage));
+    }
 }
 
 }  // namespace ranvik

@@ -46,6 +46,9 @@ private:
     void Steps(int first, int last, int startCoverage, int endCoverage, int across, int increment,
                bool vertical);
     void Blend(int x, int y, int coverage);
+    // The steps of a line every pixel of which lies inside.
+    template <bool kDownRows>
+    void InsideSteps(int first, int last, int startCoverage, int endCoverage, int across, int increment);
 
     std::uint32_t* pixels_;
     qsizetype step_;
@@ -57,12 +60,15 @@ private:
     struct Shades {
         Color color;
         std::uint32_t shaded[256];
+        // What is left of the pixel below for each coverage, in each of
+        // four 16-bit lanes (a pixel's four bytes widened).
+        std::uint64_t rest[256];
     };
     static constexpr int kKeptColors = 8;
     Shades kept_[kKeptColors];
     int keptCount_ = 0;
     int nextKept_ = 0;
-    const std::uint32_t* shaded_ = nullptr;
+    const Shades* shades_ = nullptr;
 };
 
 }  // namespace ranvik
