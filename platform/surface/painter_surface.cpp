@@ -386,7 +386,10 @@ void PainterSurface::GatherFill(const QRect& area, Color color) {
         std::copy(fills_ + 1, fills_ + kept, fills_);
         --kept;
     }
-    fills_[kept] = {r, color};
+    // Field by field: a whole waiting fill built first and copied in is
+    // read back across the stores of its parts, which stalls the copy.
+    fills_[kept].area = r;
+    fills_[kept].color = color;
     fillCount_ = kept + 1;
 }
 
