@@ -25,8 +25,13 @@ inline std::uint32_t Scaled(std::uint32_t x, std::uint32_t a) {
 // 26.6 fixed point, cut toward zero.
 inline int Fixed(double v) { return static_cast<int>(v * 64.); }
 
-// a / b in 16.16 fixed point, cut toward zero.
-inline int Ratio(int a, int b) { return static_cast<int>(std::int64_t{a} * 65536 / b); }
+// a / b in 16.16 fixed point, cut toward zero; in 32 bits where a fits (a
+// division of half the width takes a fraction of the time, and a line of
+// a few hundred pixels needs no more).
+inline int Ratio(int a, int b) {
+    if (a >= -0x7fff && a <= 0x7fff) return a * 65536 / b;
+    return static_cast<int>(std::int64_t{a} * 65536 / b);
+}
 
 }  // namespace
 
