@@ -40,9 +40,9 @@ private:
     // far sides; false when nothing is left.
     bool Cut(double& x1, double& y1, double& x2, double& y2) const;
     void Point(double x, double y);
-    // The steps of a line along its longer axis: `along` the first and last
-    // step, `across` the 16.16 position across at the first one; `vertical`
-    // when it steps down the rows.
+    // The steps of a line along its longer axis, from `first` to `last`
+    // (the two ends' coverages in 64ths): `across` is the 16.16 position
+    // across at the first step; `vertical` when it steps down the rows.
     void Steps(int first, int last, int startCoverage, int endCoverage, int across, int increment,
                bool vertical);
     void Blend(int x, int y, int coverage);
