@@ -314,12 +314,20 @@ void IchimokuDraw::CloudFill(std::int64_t r) {
     const float a2 = span2_.At(r - 1);
     const float b2 = span2_.At(r);
     const double dx = xb - xa;
+    auto columnOf = [&](double x) { return std::floor((x - columnOrigin_) / columnWidth_); };
+    // A long view lays many bars in one column of pixels: when the first and
+    // the last step of the bar both lie in the column drawn last, so does
+    // every step between them, and the bar adds nothing.
+    if (columnWidth_ > 0.25 && dx >= 0.25 && dx < 1e6) {
+        const int lastStep = static_cast<int>(dx * 4);
+        if (columnOf(xa + 0.25) == lastColumn_ && columnOf(xa + 0.25 * lastStep) == lastColumn_) return;
+    }
     // Both spans advance a quarter of their change per x unit; taken from
     // the segment's start each time, the last step meets its end.
     for (int i = 1; 0.25 * i <= dx; ++i) {
         const double xi = xa + 0.25 * i;
         if (columnWidth_ > 0.25) {
-            const double column = std::floor((xi - columnOrigin_) / columnWidth_);
+            const double column = columnOf(xi);
             if (column == lastColumn_) continue;
             lastColumn_ = column;
         }

@@ -195,6 +195,13 @@ void PainterSurface::EndPendingLine(QPainter& p) {
         return;
     }
     DrawBatch(p);
+    // A one-pixel pen is solid unless it is styled (a wider one always is).
+    const bool thinSolid = PenPixels(pendingWidth_) == 1 &&
+                           (pendingStyle_ == DrawStyle::Solid || pendingWidth_ > 1) && SmoothsSlantedLines();
+    if (thinSolid && StrokeThinPolyline(pending_.constData(), pending_.size(), pendingColor_)) {
+        pending_.clear();
+        return;
+    }
     GatheredLinePen(p, pendingColor_, pendingWidth_, pendingStyle_);
     const bool longWide = pending_.size() > kLongLine && PenPixels(pendingWidth_) > 1;
     if (!longWide || !DrawsLongLinesInPieces() || !DrawRunningLine(p)) p.drawPolyline(pending_);
@@ -203,6 +210,10 @@ void PainterSurface::EndPendingLine(QPainter& p) {
 
 void PainterSurface::DrawBatch(QPainter& p) {
     if (batch_.isEmpty()) return;
+    if (SmoothsSlantedLines() && StrokeThinLines(batch_.constData(), batch_.size(), batchColor_)) {
+        batch_.clear();
+        return;
+    }
     GatheredLinePen(p, batchColor_, batchWidth_, DrawStyle::Solid);
     p.drawLines(batch_.constData(), static_cast<int>(batch_.size()));
     batch_.clear();
@@ -376,7 +387,10 @@ void PainterSurface::GatherFill(const QRect& area, Color color) {
         std::copy(fills_ + 1, fills_ + kept, fills_);
         --kept;
     }
-    fills_[kept] = {r, color};
+    // Field by field: a whole waiting fill built first and copied in is
+    // read back across the stores of its parts, which stalls the copy.
+    fills_[kept].area = r;
+    fills_[kept].color = color;
     fillCount_ = kept + 1;
 }
 

@@ -71,6 +71,14 @@ protected:
     virtual bool BlendTinyRing(double /*cx*/, double /*cy*/, double /*rx*/, double /*ry*/, Color /*color*/) {
         return false;
     }
+    // Draws gathered lines of a one-pixel solid pen, smoothed, straight into
+    // the device with the pixels the painter would write: one polyline, or
+    // lines each of its own; false when the device cannot be written so (the
+    // painter draws them then).  Called as FillPixels is.
+    virtual bool StrokeThinPolyline(const QPointF* /*points*/, qsizetype /*count*/, Color /*color*/) {
+        return false;
+    }
+    virtual bool StrokeThinLines(const QLineF* /*lines*/, qsizetype /*count*/, Color /*color*/) { return false; }
 
     void DrawLine(double x1, double y1, double x2, double y2, Color color, LineKind kind) override;
     void DrawCircle(double x, double y, double radius, Color color, bool arc, double start,

@@ -3,11 +3,46 @@
 #include <QPaintEvent>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 #include "platform/color/qt_color.h"
 #include "platform/surface/tiny_rings.h"
 
 namespace ranvik {
+
+namespace {
+
+// A pane drawn down its columns (wicks, volume boxes, steep lines) touches
+// a new row, and so a new page of memory, at every pixel; on pages of 2 MB
+// the processor keeps every row of a screen-sized image in reach, which
+// makes a long chart's redraw several per cent faster.  Small images keep
+// the painter's own memory.
+#if defined(__linux__)
+constexpr std::size_t kLargePage = std::size_t{2} << 20;
+void FreePixels(void* data) { std::free(data); }
+#endif
+
+QImage NewImage(const QSize& size) {
+#if defined(__linux__)
+    const qsizetype line = qsizetype{size.width()} * 4;
+    const std::size_t used = static_cast<std::size_t>(line) * static_cast<std::size_t>(size.height());
+    if (used >= kLargePage) {
+        const std::size_t bytes = (used + kLargePage - 1) / kLargePage * kLargePage;
+        if (void* data = std::aligned_alloc(kLargePage, bytes)) {
+            madvise(data, bytes, MADV_HUGEPAGE);
+            return QImage(static_cast<uchar*>(data), size.width(), size.height(), line, QImage::Format_RGB32,
+                          FreePixels, data);
+        }
+    }
+#endif
+    return QImage(size, QImage::Format_RGB32);
+}
+
+}  // namespace
 
 ScreenSurface::ScreenSurface(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -28,6 +63,7 @@ void ScreenSurface::EndPainting() {
         painter_->end();
         painter_.reset();
         pixels_ = nullptr;
+        thinLines_.reset();
     }
 }
 
@@ -39,7 +75,7 @@ void ScreenSurface::FitImage() {
     fittedSize_ = QWidget::size();
     if (!image_.isNull() && image_.size() == size && imageRatio_ == ratio) return;
     EndPainting();
-    QImage next(size, QImage::Format_RGB32);
+    QImage next = NewImage(size);
     next.fill(ToQColor(BackColor()));
     if (!image_.isNull()) {
         // The drawing stays where it was; new room shows the back colour.
@@ -65,6 +101,8 @@ QPainter* ScreenSurface::ActivePainter() {
         // without the cut, in about half the time.
         painter_->setClipRect(QRect(0, 0, image_.width(), image_.height()));
         pixels_ = image_.bits();
+        thinLines_.emplace(reinterpret_cast<std::uint32_t*>(pixels_),
+                           image_.bytesPerLine() / qsizetype(sizeof(quint32)), image_.width(), image_.height());
         ForgetPainterState();
     }
     return painter_.get();
@@ -109,6 +147,20 @@ bool ScreenSurface::BlendTinyRing(double cx, double cy, double rx, double ry, Co
     const PixelRows rows{reinterpret_cast<quint32*>(pixels_), image_.bytesPerLine() / qsizetype(sizeof(quint32)),
                          image_.width(), image_.height()};
     ranvik::BlendTinyRing(rows, cx, cy, rx, ry, color);
+    return true;
+}
+
+bool ScreenSurface::StrokeThinPolyline(const QPointF* points, qsizetype count, Color color) {
+    if (!thinLines_) return false;
+    thinLines_->SetColor(color);
+    thinLines_->Polyline(points, count);
+    return true;
+}
+
+bool ScreenSurface::StrokeThinLines(const QLineF* lines, qsizetype count, Color color) {
+    if (!thinLines_) return false;
+    thinLines_->SetColor(color);
+    thinLines_->Lines(lines, count);
     return true;
 }
 

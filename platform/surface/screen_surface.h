@@ -8,9 +8,11 @@
 #include <QPainter>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/surface/painter_surface.h"
+#include "platform/surface/thin_lines.h"
 
 namespace ranvik {
 
@@ -49,6 +51,8 @@ protected:
     bool FillPixels(const QRect& area, Color color) override;
     bool WritesPixels() const override { return pixels_ != nullptr; }
     bool BlendTinyRing(double cx, double cy, double rx, double ry, Color color) override;
+    bool StrokeThinPolyline(const QPointF* points, qsizetype count, Color color) override;
+    bool StrokeThinLines(const QLineF* lines, qsizetype count, Color color) override;
     bool ReusesShapedText() const override { return true; }
     bool DrawsLongLinesInPieces() const override { return true; }
     bool BatchesThinLines() const override { return true; }
@@ -66,6 +70,9 @@ private:
     // The image's pixels while the painter is active (the image is not
     // shared then, so writing them needs no copy).
     uchar* pixels_ = nullptr;
+    // Thin lines written into those pixels (see ThinLinePixels), while they
+    // can be written.
+    std::optional<ThinLinePixels> thinLines_;
     double fixedRatio_ = 0;
     bool updatePending_ = false;
 };
