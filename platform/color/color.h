@@ -11,7 +11,10 @@ namespace ranvik {
 
 // Black unless set.  Two colours are equal when their three parts are, so a
 // colour read back from a control compares equal to the one it was set from.
-struct Color {
+// Aligned to four bytes so that a colour passed by value is built in one
+// register: three bytes are put together on the stack part by part and read
+// back whole, which stalls every drawing call that names its colour.
+struct alignas(4) Color {
     std::uint8_t r = 0;
     std::uint8_t g = 0;
     std::uint8_t b = 0;
