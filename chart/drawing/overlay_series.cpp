@@ -154,10 +154,10 @@ float SampleDeviation(const SeriesWindow& closes, float m) {
     // seven lines meet as for a flat series.
     if (p <= 1) return 0;
     float squares = 0;
-    for (int i = 1; i <= p; ++i) {
-        const float d = closes.At(i) - m;
+    closes.ForEachOldestFirst([&](float close) {
+        const float d = close - m;
         squares += d * d;
-    }
+    });
     return static_cast<float>(std::sqrt(static_cast<double>(squares) / (p - 1)));
 }
 

@@ -25,6 +25,15 @@ public:
     float At(int i) const { return values_[Slot(i)]; }
     // Drops element 1; element p is then free for the newest value.
     void Slide();
+    // f(value) for elements 1 to p in order, the ring walked in its two
+    // runs: a sum over the window taken at every bar finds each element
+    // without a division.
+    template <class F>
+    void ForEachOldestFirst(F f) const {
+        const std::size_t n = values_.size();
+        for (std::size_t s = head_; s < n; ++s) f(values_[s]);
+        for (std::size_t s = 0; s < head_; ++s) f(values_[s]);
+    }
 
 private:
     std::size_t Slot(int i) const;
