@@ -121,10 +121,6 @@ const PainterSurface::Mapping& PainterSurface::Map() {
 
 int PainterSurface::WidePenPixels(int drawWidth) const { return std::max(1, Pixel(drawWidth * map_.penUnit)); }
 
-QRectF PainterSurface::ReachOf(int pen) const {
-    return pen == map_.thinPen ? map_.thinArea : Widened(map_.bounds, pen + 2);
-}
-
 void PainterSurface::UseMode(QPainter& p) {
     if (modeValid_ && mode_ == State().Mode) return;
     mode_ = State().Mode;
@@ -188,7 +184,7 @@ void PainterSurface::EndPendingLine(QPainter& p) {
     if (pending_.size() == 2 && BatchesThinLines() && pendingStyle_ == DrawStyle::Solid &&
         PenPixels(pendingWidth_) == 1) {
         if (!batch_.isEmpty() && (pendingColor_ != batchColor_ || pendingWidth_ != batchWidth_)) DrawBatch(p);
-        batch_.append(QLineF(pending_[0], pending_[1]));
+        batch_.append(QLineF(pending_.at(0), pending_.at(1)));
         batchColor_ = pendingColor_;
         batchWidth_ = pendingWidth_;
         pending_.clear();
@@ -408,7 +404,7 @@ void PainterSurface::DrawSegment(QPainter& p, double x1, double y1, double x2, d
     // A smoothed pen is centred on the pixel, as the unsmoothed one is.
     const double o = smooth ? 0.5 : 0;
     // A line that goes on from where the gathered one ends, in its pen.
-    if (copy && !pending_.isEmpty() && pending_.last() == QPointF(x1 + o, y1 + o) && color == pendingColor_ &&
+    if (copy && !pending_.isEmpty() && pending_.constLast() == QPointF(x1 + o, y1 + o) && color == pendingColor_ &&
         s.DrawWidth == pendingWidth_ && s.Style == pendingStyle_) {
         pending_.append(QPointF(x2 + o, y2 + o));
         return;

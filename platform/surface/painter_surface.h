@@ -135,8 +135,11 @@ private:
     const Mapping& Map();
     int PenPixels(int drawWidth) const { return drawWidth == 1 ? map_.thinPen : WidePenPixels(drawWidth); }
     int WidePenPixels(int drawWidth) const;
-    // The device widened by as much as a pen of `pen` pixels reaches out.
-    QRectF ReachOf(int pen) const;
+    // The device widened by as much as a pen of `pen` pixels reaches out
+    // (in line: asked on every line and box).
+    QRectF ReachOf(int pen) const {
+        return pen == map_.thinPen ? map_.thinArea : map_.bounds.adjusted(-pen - 2, -pen - 2, pen + 2, pen + 2);
+    }
     void UseMode(QPainter& p);
     void UsePen(QPainter& p, Color color, int drawWidth, enum DrawStyle style);
     void Smooth(QPainter& p, bool on);
