@@ -329,15 +329,28 @@ void IchimokuDraw::CloudFill(std::int64_t r) {
         const int lastStep = static_cast<int>(dx * 4);
         if (columnOf(xa + 0.25) == lastColumn_ && columnOf(xa + 0.25 * lastStep) == lastColumn_) return;
     }
-    // Both spans advance a quarter of their change per x unit; taken from
-    // the segment's start each time, the last step meets its end.
+    // The column only grows along the steps, so the run of steps in the
+    // column drawn last is passed over by halving instead of step by step.
+    const int lastStep = columnWidth_ > 0.25 && dx < 1e6 ? static_cast<int>(dx * 4) : 0;
     for (int i = 1; 0.25 * i <= dx; ++i) {
         const double xi = xa + 0.25 * i;
         if (columnWidth_ > 0.25) {
             const double column = columnOf(xi);
-            if (column == lastColumn_) continue;
+            if (column == lastColumn_) {
+                if (i >= lastStep) continue;
+                if (columnOf(xa + 0.25 * lastStep) == lastColumn_) break;
+                int same = i, past = lastStep;
+                while (past - same > 1) {
+                    const int mid = same + (past - same) / 2;
+                    (columnOf(xa + 0.25 * mid) == lastColumn_ ? same : past) = mid;
+                }
+                i = past - 1;
+                continue;
+            }
             lastColumn_ = column;
         }
+        // Both spans advance a quarter of their change per x unit; taken from
+        // the segment's start each time, the last step meets its end.
         const double t = 0.25 * i / dx;
         const double v1 = a1 + (static_cast<double>(b1) - a1) * t;
         const double v2 = a2 + (static_cast<double>(b2) - a2) * t;
