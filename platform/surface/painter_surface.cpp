@@ -94,8 +94,7 @@ bool ClipSegment(double& x1, double& y1, double& x2, double& y2, const QRectF& b
     return true;
 }
 
-const PainterSurface::Mapping& PainterSurface::Map() {
-    if (mappingValid_) return map_;
+const PainterSurface::Mapping& PainterSurface::NewMapping() {
     const double left = ScaleLeft(), top = ScaleTop(), width = ScaleWidth(), height = ScaleHeight();
     for (const KnownMapping& known : known_) {
         if (known.valid && known.left == left && known.top == top && known.width == width &&
@@ -121,16 +120,14 @@ const PainterSurface::Mapping& PainterSurface::Map() {
 
 int PainterSurface::WidePenPixels(int drawWidth) const { return std::max(1, Pixel(drawWidth * map_.penUnit)); }
 
-void PainterSurface::UseMode(QPainter& p) {
-    if (modeValid_ && mode_ == State().Mode) return;
+void PainterSurface::ChangeMode(QPainter& p) {
     mode_ = State().Mode;
     modeValid_ = true;
     p.setCompositionMode(mode_ == DrawMode::Xor && SupportsXor() ? QPainter::RasterOp_SourceXorDestination
                                                                  : QPainter::CompositionMode_SourceOver);
 }
 
-void PainterSurface::Smooth(QPainter& p, bool on) {
-    if (smoothValid_ && smooth_ == on) return;
+void PainterSurface::ChangeSmoothing(QPainter& p, bool on) {
     smooth_ = on;
     smoothValid_ = true;
     p.setRenderHint(QPainter::Antialiasing, on);

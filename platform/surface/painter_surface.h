@@ -132,7 +132,10 @@ private:
         double left, top, width, height;
         Mapping mapping;
     };
-    const Mapping& Map();
+    // The state checks below are in line, and the work out of it: every
+    // line and box asks them, and nearly always nothing is to be done.
+    const Mapping& Map() { return mappingValid_ ? map_ : NewMapping(); }
+    const Mapping& NewMapping();
     int PenPixels(int drawWidth) const { return drawWidth == 1 ? map_.thinPen : WidePenPixels(drawWidth); }
     int WidePenPixels(int drawWidth) const;
     // The device widened by as much as a pen of `pen` pixels reaches out
@@ -140,9 +143,15 @@ private:
     QRectF ReachOf(int pen) const {
         return pen == map_.thinPen ? map_.thinArea : map_.bounds.adjusted(-pen - 2, -pen - 2, pen + 2, pen + 2);
     }
-    void UseMode(QPainter& p);
+    void UseMode(QPainter& p) {
+        if (!modeValid_ || mode_ != State().Mode) ChangeMode(p);
+    }
+    void ChangeMode(QPainter& p);
     void UsePen(QPainter& p, Color color, int drawWidth, enum DrawStyle style);
-    void Smooth(QPainter& p, bool on);
+    void Smooth(QPainter& p, bool on) {
+        if (!smoothValid_ || smooth_ != on) ChangeSmoothing(p, on);
+    }
+    void ChangeSmoothing(QPainter& p, bool on);
     // A whole ring of radii rx, ry about (cx, cy) on the device, drawn
     // smoothed in copy mode: blended straight into the device when it is
     // far smaller than a pixel and the device can take it.
