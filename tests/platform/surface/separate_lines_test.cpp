@@ -12,6 +12,7 @@
 
 #include "platform/color/qt_color.h"
 #include "platform/surface/screen_surface.h"
+#include "tests/platform/surface/drawn_calls.h"
 
 namespace ranvik {
 namespace {
@@ -34,24 +35,21 @@ using Step = std::variant<Stroke, Box>;
 // The steps on a screen surface; `alone` reads the picture after each, so
 // that every line is drawn before the next comes.
 QImage OnTheSurface(const std::vector<Step>& steps, bool alone) {
-    ScreenSurface s;
-    s.resize(kWidth, kHeight);
-    s.SetPixelRatio(1);
-    s.Cls();
-    s.Scale(0, 0, kWidth, kHeight);
+    std::vector<test::DrawCall> calls;
     for (const Step& step : steps) {
-        if (const auto* stroke = std::get_if<Stroke>(&step)) {
-            const QPolygonF& p = stroke->points;
-            s.SetCurrentX(p[0].x());
-            s.SetCurrentY(p[0].y());
-            for (qsizetype i = 1; i < p.size(); ++i) s.LineTo(p[i].x(), p[i].y(), stroke->color);
-        } else {
-            const QRect& r = std::get<Box>(step).area;
-            s.Line(r.left(), r.top(), r.right(), r.bottom(), std::get<Box>(step).color, LineKind::FilledBox);
-        }
-        if (alone) s.Image();
+        calls.push_back([&step](Surface& s) {
+            if (const auto* stroke = std::get_if<Stroke>(&step)) {
+                const QPolygonF& p = stroke->points;
+                s.SetCurrentX(p[0].x());
+                s.SetCurrentY(p[0].y());
+                for (qsizetype i = 1; i < p.size(); ++i) s.LineTo(p[i].x(), p[i].y(), stroke->color);
+            } else {
+                const QRect& r = std::get<Box>(step).area;
+                s.Line(r.left(), r.top(), r.right(), r.bottom(), std::get<Box>(step).color, LineKind::FilledBox);
+            }
+        });
     }
-    return s.Image();
+    return test::DrawnOnScreen(calls, kWidth, kHeight, alone);
 }
 
 // Seven lines side by side, one segment of each per bar, `step` pixels a

@@ -16,6 +16,7 @@
 
 #include "platform/surface/screen_surface.h"
 #include "platform/surface/tiny_rings.h"
+#include "tests/platform/surface/drawn_calls.h"
 
 namespace ranvik {
 namespace {
@@ -243,7 +244,7 @@ TEST_F(TinyRingsOnScreenTest, OtherRingsAreStillThePaintersPixelForPixel) {
 // after, although fills and slanted lines wait to be drawn: the picture is
 // the one of a surface read after every call, which draws everything then.
 TEST(TinyRingsOnScreenOrderTest, RingsKeepTheirPlaceInTheDrawingOrder) {
-    using Call = std::function<void(Surface&)>;
+    using Call = test::DrawCall;
     const Color blue = RGB(0, 80, 255);
     const std::vector<Call> calls = {
         [&](Surface& s) { s.Line(2, 2, 12, 10, blue, LineKind::FilledBox); },
@@ -254,19 +255,8 @@ TEST(TinyRingsOnScreenOrderTest, RingsKeepTheirPlaceInTheDrawingOrder) {
         [&](Surface& s) { s.Circle(9, 7, 0.04, kRed, 500); },
         [&](Surface& s) { s.Line(9, 3, 9, 9, QBColor(0)); },
     };
-    auto drawn = [&](bool readAfterEach) {
-        ScreenSurface s;
-        s.resize(40, 20);
-        s.SetPixelRatio(1);
-        s.Cls();
-        s.Scale(0, 0, 40, 20);
-        for (const Call& call : calls) {
-            call(s);
-            if (readAfterEach) (void)s.Image();
-        }
-        return s.Image();
-    };
-    const QImage waiting = drawn(false), written = drawn(true);
+    const QImage waiting = test::DrawnOnScreen(calls, 40, 20, false);
+    const QImage written = test::DrawnOnScreen(calls, 40, 20, true);
     for (int y = 0; y < waiting.height(); ++y)
         for (int x = 0; x < waiting.width(); ++x) EXPECT_EQ(Px(waiting, x, y), Px(written, x, y)) << x << ", " << y;
     // On the box: tinted red over the blue; under the black line: black.

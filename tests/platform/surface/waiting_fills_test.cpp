@@ -11,23 +11,15 @@
 #include <vector>
 
 #include "platform/surface/screen_surface.h"
+#include "tests/platform/surface/drawn_calls.h"
 
 namespace ranvik {
 namespace {
 
-using Call = std::function<void(Surface&)>;
+using Call = test::DrawCall;
 
 QImage Drawn(const std::vector<Call>& calls, bool readAfterEach) {
-    ScreenSurface s;
-    s.resize(120, 80);
-    s.SetPixelRatio(1);
-    s.Cls();
-    s.Scale(0, 0, 120, 80);
-    for (const Call& call : calls) {
-        call(s);
-        if (readAfterEach) (void)s.Image();
-    }
-    return s.Image();
+    return test::DrawnOnScreen(calls, 120, 80, readAfterEach);
 }
 
 int Differing(const QImage& a, const QImage& b) {
