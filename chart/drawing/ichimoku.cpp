@@ -322,15 +322,10 @@ void IchimokuDraw::CloudFill(std::int64_t r) {
     const float b2 = span2_.At(r);
     const double dx = xb - xa;
     auto columnOf = [&](double x) { return std::floor((x - columnOrigin_) / columnWidth_); };
-    // A long view lays many bars in one column of pixels: when the first and
-    // the last step of the bar both lie in the column drawn last, so does
-    // every step between them, and the bar adds nothing.
-    if (columnWidth_ > 0.25 && dx >= 0.25 && dx < 1e6) {
-        const int lastStep = static_cast<int>(dx * 4);
-        if (columnOf(xa + 0.25) == lastColumn_ && columnOf(xa + 0.25 * lastStep) == lastColumn_) return;
-    }
-    // The column only grows along the steps, so the run of steps in the
-    // column drawn last is passed over by halving instead of step by step.
+    // A long view lays many bars in one column of pixels.  The column only
+    // grows along the steps, so the run of steps in the column drawn last is
+    // passed over by halving instead of step by step, and a bar whose last
+    // step is still in that column adds nothing.
     const int lastStep = columnWidth_ > 0.25 && dx < 1e6 ? static_cast<int>(dx * 4) : 0;
     for (int i = 1; 0.25 * i <= dx; ++i) {
         const double xi = xa + 0.25 * i;
